@@ -1,0 +1,43 @@
+// The market tick and the new trading day over 10, 100 and 1000 stocks.
+#include "BenchSupport.h"
+#include "app/Module1.h"
+#include "data/Dao.h"
+#include <benchmark/benchmark.h>
+
+static void BM_MarketTick(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(int(state.range(0)));
+    Module1::MarketTick(); // the first run prepares its statements
+    for (auto _ : state)
+        Module1::MarketTick();
+    dao::releaseAll();
+}
+BENCHMARK(BM_MarketTick)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+static void BM_MarketTickColdConnection(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(int(state.range(0)));
+    for (auto _ : state) {
+        dao::releaseAll();
+        Module1::MarketTick();
+    }
+}
+BENCHMARK(BM_MarketTickColdConnection)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+static void BM_StartNewTradingDay(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(int(state.range(0)), 42);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Module1::MarketTick(); // a day's row to clear, and a volume to reset
+        state.ResumeTiming();
+        Module1::StartNewTradingDay();
+    }
+    dao::releaseAll();
+}
+BENCHMARK(BM_StartNewTradingDay)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+BENCHMARK_MAIN();

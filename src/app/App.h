@@ -1,0 +1,29 @@
+#pragma once
+// The application object: its folder, title, help file and the one-instance rule.
+#include <QString>
+
+namespace App {
+
+inline const QString kTitle = QStringLiteral("Varnel Ticora");
+
+/// The application folder: where the program, stocks.tqs, the help file and the
+/// game files live. Defaults to the executable's folder; tests set their own.
+QString Folder();
+void SetFolder(const QString& path);
+/// A file name inside the application folder.
+QString FilePath(const QString& name);
+
+QString HelpFile();
+void SetHelpFile(const QString& path);
+
+/// Takes the one-instance lock of this application folder; false when another
+/// running instance holds it. The lock dies with the process.
+bool AcquireInstanceLock();
+void ReleaseInstanceLock();
+
+/// Ends the program once control returns to the event loop.
+void EndProgram();
+bool EndRequested();
+void ResetEndRequest();
+
+} // namespace App

@@ -1,0 +1,43 @@
+#include "Forms.h"
+#include "GameShell.h"
+#include "Module1.h"
+#include "MsgBox.h"
+#include "PictureBox.h"
+#include "VbTimer.h"
+#include "data/Dao.h"
+#include "frmEditor.h"
+#include <QFile>
+#include <QLabel>
+
+namespace Module1 {
+
+void CloseGame()
+{
+    frmEditor& ed = Forms::Get<frmEditor>();
+    const QString path = GameShell::GameFilePath();
+    dao::releaseFile(path);
+    QFile file(path);
+    if (!file.remove()) {
+        // The game ends all the same; the user learns the file is still there.
+        Ui::MsgBox(QStringLiteral("The game file \"%1\" could not be deleted: %2").arg(GameFileName, file.errorString()),
+                   Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
+    }
+    ed.Timer1->setEnabled(false);
+    ed.Label1->setText(QString());
+    ed.Label2->setText(QString());
+    GameFileName.clear();
+    frmEditor::SetMenuState(ed.mnuAsset, false);
+    frmEditor::SetMenuState(ed.mnuTools, false);
+    frmEditor::SetMenuState(ed.mnuAnalyze, false);
+    ed.mnuFileItem(3)->setEnabled(false);
+    ed.tradeup->hide();
+    ed.chartup->hide();
+    ed.balup->hide();
+    ed.Timer1->setEnabled(false);
+    ed.Timer2->setEnabled(false);
+    for (QWidget* w : Forms::Loaded())
+        if (w->objectName() != QLatin1String(frmEditor::kFormName))
+            Forms::Unload(w);
+}
+
+} // namespace Module1

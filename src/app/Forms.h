@@ -1,0 +1,58 @@
+#pragma once
+// The window lifecycle: each form is one global instance, created with its load
+// step the first time anything refers to it and destroyed by unload; the next
+// reference creates a fresh instance.
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+/// Base of every window of the program.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::Window);
+    /// The load step, run once right after creation.
+    virtual void formLoad() {}
+
+protected:
+    /// Closing from the title bar unloads the window.
+    void closeEvent(QCloseEvent* e) override;
+};
+
+namespace Forms {
+
+QWidget* Find(const QString& name);
+/// The loaded windows, oldest first.
+QList<QWidget*> Loaded();
+QStringList LoadedNames();
+/// Hides and destroys the window; a later reference creates a fresh one.
+void Unload(QWidget* w);
+void Unload(const QString& name);
+
+void Register(QWidget* w);
+/// Parent for new windows: the main window while it is loaded, so that the
+/// others stay above it.
+QWidget* Owner();
+
+/// The one instance of form T, created (hidden) with its load step if needed.
+template <class T>
+T& Get()
+{
+    if (QWidget* w = Find(QString::fromLatin1(T::kFormName)))
+        return *static_cast<T*>(w);
+    T* t = new T;
+    t->setObjectName(QString::fromLatin1(T::kFormName));
+    Register(t);
+    t->formLoad();
+    return *t;
+}
+
+/// The instance of T if it is loaded, without creating it.
+template <class T>
+T* IfLoaded()
+{
+    return static_cast<T*>(Find(QString::fromLatin1(T::kFormName)));
+}
+
+} // namespace Forms

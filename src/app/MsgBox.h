@@ -1,0 +1,30 @@
+#pragma once
+// Every message box of the program goes through MsgBox, so that tests can record
+// and answer them instead of blocking on a modal window.
+#include <QString>
+#include <functional>
+
+namespace Ui {
+
+enum class Buttons { OK, YesNo };
+enum class Icon { None, Critical, Question, Exclamation, Information };
+enum class Answer { OK, Yes, No };
+
+struct MsgBoxRequest {
+    QString text;
+    Buttons buttons = Buttons::OK;
+    Icon icon = Icon::None;
+    QString caption; ///< the application's title when the caller gave none
+    bool defaultSecond = false; ///< the second button ("No") is the default
+};
+
+/// Shows a message and waits for the answer.
+Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
+              const QString& caption = QString(), bool defaultSecond = false);
+
+using MsgBoxHandler = std::function<Answer(const MsgBoxRequest&)>;
+/// Replaces how messages are shown; returns the previous handler. An empty
+/// handler restores the real message box.
+MsgBoxHandler SetMsgBoxHandler(MsgBoxHandler h);
+
+} // namespace Ui

@@ -1,0 +1,138 @@
+#include "Numbers.h"
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+
+namespace Numbers {
+
+static QChar decimalPoint()
+{
+    const QString dp = QLocale().decimalPoint();
+    return dp.isEmpty() ? QLatin1Char('.') : dp.front();
+}
+
+QString PlainText(double v)
+{
+    if (std::isnan(v))
+        return QStringLiteral("NaN");
+    if (std::isinf(v))
+        return v > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+    if (v == 0)
+        return QStringLiteral("0"); // also for -0
+    QString s = QString::number(v, 'g', 15);
+    // Exponents as "1E+20", the conventional form of the plain number text.
+    const int e = int(s.indexOf(QLatin1Char('e')));
+    if (e >= 0) {
+        QString mant = s.left(e), exp = s.mid(e + 1);
+        const QChar sign = exp.front();
+        exp = exp.mid(1);
+        while (exp.size() > 1 && exp.front() == QLatin1Char('0'))
+            exp.remove(0, 1);
+        s = mant + QLatin1Char('E') + sign + exp;
+    }
+    s.replace(QLatin1Char('.'), decimalPoint());
+    return s;
+}
+
+QString PlainText(const dao::Value& v)
+{
+    using K = dao::Value::Kind;
+    switch (v.kind()) {
+    case K::Null: return {};
+    case K::Long: return QString::number(v.asLong());
+    case K::Double: return PlainText(v.asDouble());
+    case K::Currency: return v.asCurrency().toPlainString(decimalPoint());
+    case K::Text: return v.asText();
+    case K::DateTime: {
+        const QDateTime& dt = v.asDateTime();
+        QString s = QLocale().toString(dt.date(), QLocale::ShortFormat);
+        if (dt.time() != QTime(0, 0))
+            s += QLatin1Char(' ') + dt.time().toString(QStringLiteral("HH:mm:ss"));
+        return s;
+    }
+    }
+    return {};
+}
+
+double Val(const QString& text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            s += c;
+    if (s.size() >= 2 && s[0] == QLatin1Char('&')) {
+        const QChar p = s[1].toUpper();
+        const int base = p == QLatin1Char('H') ? 16 : p == QLatin1Char('O') ? 8 : 0;
+        if (base) {
+            qint64 n = 0;
+            int i = 2;
+            for (; i < s.size(); ++i) {
+                const int d = s[i].isDigit() ? s[i].digitValue()
+                              : (base == 16 && s[i].toUpper() >= QLatin1Char('A') && s[i].toUpper() <= QLatin1Char('F'))
+                                  ? s[i].toUpper().unicode() - 'A' + 10
+                                  : -1;
+                if (d < 0 || d >= base || n > (qint64(1) << 40))
+                    break;
+                n = n * base + d;
+            }
+            return double(n);
+        }
+    }
+    // Longest leading run of [sign] digits [. digits] [e|d [sign] digits].
+    int i = 0;
+    const int n = int(s.size());
+    QString num;
+    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+        num += s[i++];
+    bool digits = false;
+    while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+        num += s[i++];
+        digits = true;
+    }
+    if (i < n && s[i] == QLatin1Char('.')) {
+        num += s[i++];
+        while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+            num += s[i++];
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    if (i < n && (s[i].toLower() == QLatin1Char('e') || s[i].toLower() == QLatin1Char('d'))) {
+        int j = i + 1;
+        QString exp = QStringLiteral("e");
+        if (j < n && (s[j] == QLatin1Char('+') || s[j] == QLatin1Char('-')))
+            exp += s[j++];
+        bool expDigits = false;
+        while (j < n && s[j].isDigit() && s[j].unicode() < 128) {
+            exp += s[j++];
+            expDigits = true;
+        }
+        if (expDigits)
+            num += exp;
+    }
+    const QByteArray a = num.toLatin1();
+    const char* b = a.constData() + (a.startsWith('+') ? 1 : 0);
+    double v = 0;
+    const auto [end, ec] = std::from_chars(b, a.constData() + a.size(), v);
+    (void)end;
+    if (ec == std::errc::result_out_of_range)
+        return num.contains(QLatin1String("e-")) ? 0.0 : (num.startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL);
+    return v;
+}
+
+QString FormatFourDecimals(double v)
+{
+    if (!std::isfinite(v))
+        return PlainText(v);
+    // Rounded through the fixed-point form, so 12.34 does not become 12.3399.
+    const double r = std::round(v * 10000.0) / 10000.0;
+    QString s = QString::number(r, 'f', 4);
+    if (s == QLatin1String("-0.0000"))
+        s = QStringLiteral("0.0000");
+    s.replace(QLatin1Char('.'), decimalPoint());
+    return s;
+}
+
+} // namespace Numbers

@@ -1,0 +1,22 @@
+#pragma once
+// How numbers are written on screen and read from what the user typed.
+#include "data/Value.h"
+#include <QString>
+
+namespace Numbers {
+
+/// Plain text form: no digit grouping, no fixed decimals, up to 15 significant
+/// digits, the locale's decimal separator (20 * 102.505 / 100 -> "20.501").
+QString PlainText(double v);
+/// The same for any field value; Null and empty give empty text.
+QString PlainText(const dao::Value& v);
+
+/// Leading-number reading of typed text: blanks, tabs and line feeds ignored
+/// wherever they stand, '.' as separator, optional sign and exponent, "&H"/"&O"
+/// prefixes; 0 when there is no number ("10abc" -> 10, "1 0" -> 10, "abc" -> 0).
+double Val(const QString& text);
+
+/// The "0.0000" pattern: rounded to four decimals, exactly four written.
+QString FormatFourDecimals(double v);
+
+} // namespace Numbers

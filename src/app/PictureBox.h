@@ -1,0 +1,54 @@
+#pragma once
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+/// A line drawn by its picture box, with end points in twips.
+class LineItem : public QObject {
+    Q_OBJECT
+public:
+    LineItem(QObject* box, const QString& name, QColor colour, int x1, int y1, int x2, int y2);
+    QColor colour;
+    int X1, Y1, X2, Y2;
+};
+
+/// A picture box: a silver panel that draws its lines and reports resizes.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent, const QString& name, int heightTwips);
+    LineItem* line(const QString& name) const;
+
+signals:
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+};
+
+/// A toolbar button made of images: shows its pressed picture while any mouse
+/// button is held on it and its released picture after.
+class ImageButton : public QLabel {
+    Q_OBJECT
+public:
+    ImageButton(QWidget* parent, const QString& name, const QLabel* pressed, const QLabel* released);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    const QLabel* pressed_;
+    const QLabel* released_;
+};
+
+namespace Artwork {
+enum class Picture { New, Trade, Chart, Balance };
+/// Our own 55 x 47 toolbar pictures.
+QPixmap Toolbar(Picture p, bool pressed);
+} // namespace Artwork

@@ -1,0 +1,36 @@
+#include "VbTimer.h"
+
+VbTimer::VbTimer(QObject* parent, bool enabled, int interval)
+    : QObject(parent), enabled_(enabled), interval_(interval)
+{
+    connect(&timer_, &QTimer::timeout, this, &VbTimer::timeout);
+    apply(true);
+}
+
+void VbTimer::setEnabled(bool on)
+{
+    if (on == enabled_)
+        return; // re-enabling must not restart the countdown, or ticks drift
+    enabled_ = on;
+    apply(true);
+}
+
+void VbTimer::setInterval(int ms)
+{
+    if (ms < 0)
+        ms = 0;
+    if (ms == interval_)
+        return;
+    interval_ = ms;
+    apply(true);
+}
+
+void VbTimer::apply(bool restart)
+{
+    if (enabled_ && interval_ > 0) {
+        if (restart || !timer_.isActive())
+            timer_.start(interval_);
+    } else {
+        timer_.stop();
+    }
+}

@@ -1,0 +1,316 @@
+#include "frmEditor.h"
+#include "App.h"
+#include "Forms.h"
+#include "GameShell.h"
+#include "Module1.h"
+#include "MsgBox.h"
+#include "PictureBox.h"
+#include "Twips.h"
+#include "VbTimer.h"
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kClientWidth = 7680, kClientHeight = 5220;
+}
+
+frmEditor::frmEditor()
+{
+    setWindowTitle(App::kTitle);
+    createMenus();
+    createToolbar();
+    createStatusBar();
+    createTimers();
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Picture2);
+    layout->addStretch(1);
+    layout->addWidget(Picture1);
+    setCentralWidget(client);
+    resize(Twips::ToPixels(kClientWidth), Twips::ToPixels(kClientHeight) + menuBar()->sizeHint().height());
+}
+
+void frmEditor::createMenus()
+{
+    struct Entry {
+        int index;
+        const char* caption;
+    };
+    auto build = [this](const char* name, const char* caption, const char* itemName,
+                        std::initializer_list<Entry> entries, QMap<int, QAction*>& items,
+                        void (frmEditor::*click)(int)) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name));
+        for (const Entry& e : entries) {
+            QAction* a = QString::fromUtf8(e.caption) == QLatin1String("-") ? m->addSeparator()
+                                                                             : m->addAction(QString::fromUtf8(e.caption));
+            a->setObjectName(QStringLiteral("%1(%2)").arg(QString::fromLatin1(itemName)).arg(e.index));
+            items.insert(e.index, a);
+            const int index = e.index;
+            connect(a, &QAction::triggered, this, [this, click, index] { (this->*click)(index); });
+        }
+        return m;
+    };
+    mnuFile = build("mnuFile", "&File", "mnuFileItem", {{0, "&New"}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}},
+                    fileItems_, &frmEditor::mnuFileItem_Click);
+    mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem", {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}},
+                     assetItems_, &frmEditor::mnuAssetitem_Click);
+    mnuAnalyze = build("mnuAnalyze", "&Balance", "mnuAnalyzeItem",
+                       {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}}, analyzeItems_,
+                       &frmEditor::mnuAnalyzeItem_Click);
+    mnuTools = build("mnuTools", "&Tools", "mnuToolsItem", {{0, "A&dd new assets"}, {1, "&Edit assets"}},
+                     toolsItems_, &frmEditor::mnuToolsItem_Click);
+    mnuAbout = build("mnuAbout", "&About...", "mnuAboutItem", {{0, "Help"}, {2, "-"}, {3, "About"}}, aboutItems_,
+                     &frmEditor::mnuAboutItem_Click);
+    mnuAbout->setProperty("helpContextID", 1);
+    aboutItems_[0]->setProperty("helpContextID", 1);
+
+    // The no-game state.
+    fileItems_[3]->setEnabled(false);
+    SetMenuState(mnuAsset, false);
+    SetMenuState(mnuAnalyze, false);
+    SetMenuState(mnuTools, false);
+}
+
+void frmEditor::createToolbar()
+{
+    Picture2 = new PictureBox(this, QStringLiteral("Picture2"), 855);
+    new LineItem(Picture2, QStringLiteral("Line14"), Twips::Colour(0x00808080), 0, 0, 12000, 0);
+    new LineItem(Picture2, QStringLiteral("Line11"), palette().color(QPalette::Base), 0, 14, kClientWidth, 14);
+    new LineItem(Picture2, QStringLiteral("Line10"), Twips::Colour(0x00808080), 0, 840, kClientWidth, 840);
+    connect(Picture2, &PictureBox::resized, this, &frmEditor::Picture2_Resize);
+
+    struct Button {
+        ImageButton** target;
+        const char *up, *dn, *upn, *tip;
+        int left;
+        Artwork::Picture pic;
+        void (frmEditor::*click)();
+    };
+    const Button buttons[] = {
+        {&Newup, "Newup", "newdn", "newupn", "New game", 0, Artwork::Picture::New, &frmEditor::Newup_Click},
+        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, Artwork::Picture::Trade,
+         &frmEditor::tradeup_Click},
+        {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, Artwork::Picture::Chart,
+         &frmEditor::chartup_Click},
+        {&balup, "balup", "baldn", "balupn", "Balance", 3720, Artwork::Picture::Balance, &frmEditor::balup_Click},
+    };
+    for (const Button& b : buttons) {
+        // Two hidden images only store the button's pressed and released pictures.
+        auto* dn = new QLabel(Picture2);
+        dn->setObjectName(QString::fromLatin1(b.dn));
+        dn->setPixmap(Artwork::Toolbar(b.pic, true));
+        Twips::Place(dn, b.left, 1080, 825, 705);
+        dn->hide();
+        auto* upn = new QLabel(Picture2);
+        upn->setObjectName(QString::fromLatin1(b.upn));
+        upn->setPixmap(Artwork::Toolbar(b.pic, false));
+        Twips::Place(upn, b.left, 1320, 825, 705);
+        upn->hide();
+        auto* up = new ImageButton(Picture2, QString::fromLatin1(b.up), dn, upn);
+        Twips::Place(up, b.left, 120, 825, 705);
+        up->setToolTip(QString::fromLatin1(b.tip));
+        up->setAccessibleName(QString::fromLatin1(b.tip));
+        connect(up, &ImageButton::clicked, this, b.click);
+        *b.target = up;
+    }
+    tradeup->hide();
+    chartup->hide();
+    balup->hide();
+}
+
+void frmEditor::createStatusBar()
+{
+    Picture1 = new PictureBox(this, QStringLiteral("Picture1"), 435);
+    const QColor grey = Twips::Colour(0x00808080), white = Twips::Colour(0x00FFFFFF);
+    new LineItem(Picture1, QStringLiteral("Line5"), Twips::Colour(0x00E0E0E0), 0, 0, 12000, 0);
+    new LineItem(Picture1, QStringLiteral("Line7"), grey, 120, 120, 120, 360);
+    new LineItem(Picture1, QStringLiteral("Line8"), grey, 120, 120, 5640, 120);
+    new LineItem(Picture1, QStringLiteral("Line6"), white, 120, 360, 5640, 360);
+    new LineItem(Picture1, QStringLiteral("Line9"), white, 5640, 120, 5640, 360);
+    new LineItem(Picture1, QStringLiteral("Line2"), grey, 5760, 120, 7560, 120);
+    new LineItem(Picture1, QStringLiteral("Line3"), grey, 5760, 120, 5760, 360);
+    new LineItem(Picture1, QStringLiteral("Line1"), white, 7560, 360, 5760, 360);
+    new LineItem(Picture1, QStringLiteral("Line4"), white, 7560, 120, 7560, 360);
+
+    Label1 = new QLabel(Picture1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(QStringLiteral("Exchange clock"));
+    Label1->setToolTip(QStringLiteral("Simulated date and time"));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Twips::Place(Label1, 5880, 120, 1635, 195);
+    Label2 = new QLabel(Picture1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAccessibleName(QStringLiteral("Weekday"));
+    Label2->setToolTip(QStringLiteral("Simulated weekday"));
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Twips::Place(Label2, 4440, 120, 1215, 255);
+    connect(Picture1, &PictureBox::resized, this, &frmEditor::Picture1_Resize);
+}
+
+void frmEditor::createTimers()
+{
+    Timer1 = new VbTimer(this, false, 0);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &VbTimer::timeout, this, &frmEditor::Timer1_Timer);
+    Timer2 = new VbTimer(this, true, 0); // enabled, but silent until the clock gives it a period
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    connect(Timer2, &VbTimer::timeout, this, &frmEditor::Timer2_Timer);
+}
+
+void frmEditor::formLoad()
+{
+    App::SetHelpFile(App::FilePath(QStringLiteral("zolthelp.hlp")));
+    if (!App::AcquireInstanceLock()) {
+        Ui::MsgBox(QStringLiteral("Проект уже запущен!"));
+        Forms::Unload(this);
+        App::EndProgram();
+        return;
+    }
+    QDir::setCurrent(App::Folder());
+    Picture1_Resize();
+    Picture2_Resize();
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect g = s->geometry();
+        const QSize frame = frameGeometry().size().expandedTo(size());
+        move(g.x() + g.width() / 2 - frame.width() / 2, g.y() + g.height() / 2 - frame.height() / 2);
+    }
+    baseDate = QDate::currentDate();
+    Timer1->setInterval(1000);
+}
+
+bool frmEditor::MenuVisible(QMenu* m)
+{
+    return m->menuAction()->isVisible();
+}
+
+void frmEditor::SetMenuState(QMenu* m, bool on)
+{
+    m->menuAction()->setVisible(on);
+    m->menuAction()->setEnabled(on);
+    m->setEnabled(on);
+}
+
+void frmEditor::Picture1_Resize()
+{
+    const int W = Twips::FromPixels(Picture1->width());
+    Twips::SetLeft(Label1, W - Twips::Width(Label1) - 300);
+    Picture1->line("Line5")->X2 = W;
+    auto* l2 = Picture1->line("Line2");
+    l2->X1 = W - 1920;
+    l2->X2 = W - 120;
+    auto* l4 = Picture1->line("Line4");
+    l4->X1 = l4->X2 = W - 120;
+    auto* l1 = Picture1->line("Line1");
+    l1->X1 = W - 1920;
+    l1->X2 = W - 120;
+    auto* l3 = Picture1->line("Line3");
+    l3->X1 = l3->X2 = W - 1920;
+    Picture1->line("Line8")->X2 = W - 2040;
+    Picture1->line("Line6")->X2 = W - 2040;
+    auto* l9 = Picture1->line("Line9");
+    l9->X1 = l9->X2 = W - 2040;
+    Twips::SetLeft(Label2, W - 2040 - 1215);
+    Picture1->update();
+}
+
+void frmEditor::Picture2_Resize()
+{
+    const int W = Twips::FromPixels(Picture2->width());
+    Picture2->line("Line10")->X2 = W;
+    Picture2->line("Line11")->X2 = W;
+    Picture2->update();
+}
+
+void frmEditor::newCommand(const QString& captionPrefix)
+{
+    Module1::VersionText = QStringLiteral("V1.0");
+    setWindowTitle(captionPrefix + Module1::VersionText);
+    Module1::OpenNewGameWindow();
+    Module1::PresetStartingBalance();
+}
+
+void frmEditor::mnuFileItem_Click(int index)
+{
+    switch (index) {
+    case 0: newCommand(QStringLiteral("Varnel Korvath: ")); break;
+    case 3: Module1::CloseGame(); break;
+    case 5:
+        if (fileItems_[3]->isEnabled())
+            Module1::CloseGame();
+        App::EndProgram();
+        break;
+    }
+}
+
+void frmEditor::mnuAssetitem_Click(int index)
+{
+    GameShell::ShowWindow(index == 0 ? "Form1" : index == 1 ? "Form4" : "Form9");
+}
+
+void frmEditor::mnuAnalyzeItem_Click(int index)
+{
+    GameShell::ShowWindow(index == 0 ? "Form3" : index == 1 ? "Form5" : "Form11");
+}
+
+void frmEditor::mnuToolsItem_Click(int index)
+{
+    GameShell::ShowWindow(index == 0 ? "Form6" : "Form7", true);
+}
+
+void frmEditor::mnuAboutItem_Click(int index)
+{
+    if (index == 0)
+        GameShell::ShowHelp(0);
+    else if (index == 3)
+        GameShell::ShowWindow("frmAbout", true);
+}
+
+void frmEditor::Newup_Click()
+{
+    Newup->repaint();
+    newCommand(QStringLiteral("Varnel Ticora: "));
+}
+
+void frmEditor::tradeup_Click()
+{
+    GameShell::ShowWindow("Form1");
+}
+
+void frmEditor::chartup_Click()
+{
+    GameShell::ShowWindow("Form9");
+}
+
+void frmEditor::balup_Click()
+{
+    GameShell::ShowWindow("Form3");
+}
+
+void frmEditor::Timer1_Timer()
+{
+    Module1::AdvanceClock();
+}
+
+void frmEditor::Timer2_Timer()
+{
+    Module1::MarketTick();
+}
+
+void frmEditor::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    if (MenuVisible(mnuAnalyze))
+        Module1::CloseGame();
+    App::EndProgram();
+}

@@ -1,0 +1,75 @@
+#pragma once
+#include <QDate>
+#include <QDateTime>
+#include <QMainWindow>
+#include <QMap>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class ImageButton;
+class PictureBox;
+class VbTimer;
+
+/// The main window: menus, toolbar, the status bar with the clock, and the two
+/// timers that drive the simulation.
+class frmEditor : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmEditor";
+    frmEditor();
+    void formLoad();
+
+    // Controls, by their names.
+    PictureBox* Picture1 = nullptr; ///< status bar
+    PictureBox* Picture2 = nullptr; ///< toolbar
+    QLabel* Label1 = nullptr;       ///< Label1(0): the clock time
+    QLabel* Label2 = nullptr;       ///< Label2(0): the weekday
+    VbTimer* Timer1 = nullptr;      ///< clock
+    VbTimer* Timer2 = nullptr;      ///< market
+    QMenu *mnuFile = nullptr, *mnuAsset = nullptr, *mnuAnalyze = nullptr, *mnuTools = nullptr, *mnuAbout = nullptr;
+    ImageButton *Newup = nullptr, *tradeup = nullptr, *chartup = nullptr, *balup = nullptr;
+
+    QAction* mnuFileItem(int index) const { return fileItems_.value(index); }
+    QAction* mnuAssetitem(int index) const { return assetItems_.value(index); }
+    QAction* mnuAnalyzeItem(int index) const { return analyzeItems_.value(index); }
+    QAction* mnuToolsItem(int index) const { return toolsItems_.value(index); }
+    QAction* mnuAboutItem(int index) const { return aboutItems_.value(index); }
+
+    /// Whether a menu shows on the menu bar.
+    static bool MenuVisible(QMenu* m);
+    static void SetMenuState(QMenu* m, bool visibleAndEnabled);
+
+    // The simulated clock: the base date taken at start-up and the clock time,
+    // empty until the first tick of a game.
+    QDate baseDate;
+    std::optional<QDateTime> clockTime;
+
+    // Event handlers.
+    void Picture1_Resize();
+    void Picture2_Resize();
+    void mnuFileItem_Click(int index);
+    void mnuAssetitem_Click(int index);
+    void mnuAnalyzeItem_Click(int index);
+    void mnuToolsItem_Click(int index);
+    void mnuAboutItem_Click(int index);
+    void Newup_Click();
+    void tradeup_Click();
+    void chartup_Click();
+    void balup_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void createMenus();
+    void createToolbar();
+    void createStatusBar();
+    void createTimers();
+    void newCommand(const QString& captionPrefix);
+
+    QMap<int, QAction*> fileItems_, assetItems_, analyzeItems_, toolsItems_, aboutItems_;
+};

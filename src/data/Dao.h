@@ -1,0 +1,136 @@
+#pragma once
+// A small object model over SQLite: databases, table definitions, stored queries
+// and recordsets, shaped as the program's procedures use them.
+#include "Currency.h"
+#include "DaoError.h"
+#include "Value.h"
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace dao {
+
+class Connection;
+
+struct Field {
+    QString name;
+    FieldType type;
+};
+
+/// A table under construction: fields are appended in order, then the table is
+/// appended to a database.
+class TableDef {
+public:
+    explicit TableDef(QString name) : name_(std::move(name)) {}
+    Field createField(const QString& name, FieldType type) const { return {name, type}; }
+    void appendField(const Field& f) { fields_.push_back(f); }
+    const QString& name() const { return name_; }
+    const std::vector<Field>& fields() const { return fields_; }
+
+private:
+    QString name_;
+    std::vector<Field> fields_;
+};
+
+class Recordset;
+
+/// All-or-nothing unit of updates: rolled back on destruction unless committed.
+class Transaction {
+public:
+    explicit Transaction(std::shared_ptr<Connection> c);
+    Transaction(Transaction&& o) noexcept;
+    Transaction& operator=(Transaction&&) = delete;
+    ~Transaction();
+    void commit();
+
+private:
+    std::shared_ptr<Connection> conn_;
+};
+
+/// An open database file. Names of tables, queries and fields match without
+/// regard to case.
+class Database {
+public:
+    /// Opens an existing database file; throws when it is missing or no database.
+    static Database open(const QString& path);
+    /// Creates a new, empty database; refused when the file exists.
+    static Database create(const QString& path);
+
+    Database() = default;
+    Database(Database&&) noexcept = default;
+    Database& operator=(Database&&) noexcept = default;
+    ~Database();
+
+    void close();
+    bool isOpen() const { return bool(conn_); }
+    QString path() const;
+
+    void appendTable(const TableDef& def);
+    /// Saves a stored query: its SQL is kept as given, and a view of the same
+    /// name lets any SQLite client select from it.
+    void createQueryDef(const QString& name, const QString& sql);
+    /// The SQL text a stored query was saved with; throws when there is no such query.
+    QString querySql(const QString& name) const;
+
+    QStringList tableNames() const;
+    QStringList queryNames() const;
+    bool hasTable(const QString& name) const;
+    std::vector<Field> tableFields(const QString& table) const;
+
+    /// Table-type recordset: rows in stored order, updatable, each change stored when it returns.
+    Recordset openTable(const QString& table);
+    /// Read-only snapshot of a table or stored query, as of the moment of opening.
+    Recordset openSnapshot(const QString& source);
+
+    Transaction beginTransaction();
+
+private:
+    explicit Database(std::shared_ptr<Connection> c) : conn_(std::move(c)) {}
+    Connection& conn() const;
+    std::shared_ptr<Connection> conn_;
+};
+
+class Recordset {
+public:
+    Recordset(Recordset&&) noexcept;
+    Recordset& operator=(Recordset&&) noexcept;
+    ~Recordset();
+
+    int recordCount() const;
+    bool bof() const;
+    bool eof() const;
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+
+    QStringList fieldNames() const;
+    /// The current row's value (or the edit buffer's, between addNew/edit and update).
+    Value field(const QString& name) const;
+    void setField(const QString& name, const Value& v);
+
+    void addNew();
+    void edit();
+    void update();
+    void deleteCurrent();
+    void close();
+
+    class Impl;
+
+private:
+    friend class Database;
+    explicit Recordset(std::unique_ptr<Impl> impl);
+    Impl& impl() const;
+    std::unique_ptr<Impl> impl_;
+};
+
+/// Closes any idle cached connection to this file, so that it can be deleted or replaced.
+void releaseFile(const QString& path);
+/// Closes every idle cached connection.
+void releaseAll();
+
+/// A name that is safe as a table name: letters, digits and '_', not starting with a digit.
+bool isPlainIdentifier(const QString& name);
+
+} // namespace dao

@@ -1,0 +1,29 @@
+#pragma once
+// The market database: "Stocks Information" and, per stock S, the tables S and
+// S + "DAY" and the stored queries S + "Q" and S + "QDAY".
+#include "Dao.h"
+#include <vector>
+
+namespace MarketSchema {
+
+inline const QString kStocksTable = QStringLiteral("Stocks Information");
+
+/// The stored range query over a price table, with exactly this text.
+QString RangeQuerySql(const QString& priceTable);
+
+/// Creates the stock table in a new database.
+void CreateStocksTable(dao::Database& db);
+/// Creates the four per-stock objects; the history gets the given prices, oldest first.
+void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vector<dao::Currency>& history);
+
+} // namespace MarketSchema
+
+namespace GameSchema {
+
+inline const QString kPositionSql = QStringLiteral(
+    "SELECT DISTINCTROW [Traderesult].[Symbol], Sum([Traderesult].[Units]) AS [Sum Of Units] FROM Traderesult "
+    "GROUP BY [Traderesult].[Symbol];");
+inline const QString kResultSql =
+    QStringLiteral("SELECT DISTINCTROW Sum([Traderesult].[Result]) AS [Sum Of Result] FROM Traderesult;");
+
+} // namespace GameSchema

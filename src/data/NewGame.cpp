@@ -1,0 +1,168 @@
+#include "Dao.h"
+#include "Form2.h"
+#include "MarketSchema.h"
+#include "app/App.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "app/VbTimer.h"
+#include "app/frmEditor.h"
+#include "app/PictureBox.h"
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace Module1 {
+
+namespace {
+
+/// Why a player's name cannot name a game file in the application folder, or
+/// empty when it can.
+QString unusableNameReason(const QString& name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("it contains a slash or backslash");
+    if (name.contains(QLatin1String("..")))
+        return QStringLiteral("it contains \"..\"");
+    for (QChar c : name)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format || c == QChar(0))
+            return QStringLiteral("it contains a control character");
+    if (QFile::encodeName(name + QStringLiteral(".sav")).size() > 255)
+        return QStringLiteral("it is too long for a file name");
+    return {};
+}
+
+/// The file on disk whose name equals this one apart from letter case.
+QString existingFileIgnoringCase(const QString& fileName)
+{
+    const QStringList entries = QDir(App::Folder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& e : entries)
+        if (e.compare(fileName, Qt::CaseInsensitive) == 0)
+            return e;
+    return {};
+}
+
+void writeGameFile(const QString& path)
+{
+    using dao::FieldType;
+    dao::Database db = dao::Database::create(path);
+    try {
+    dao::Transaction tx = db.beginTransaction();
+    dao::TableDef trades(QStringLiteral("Traderesult"));
+    trades.appendField(trades.createField(QStringLiteral("Symbol"), FieldType::Text));
+    trades.appendField(trades.createField(QStringLiteral("Price"), FieldType::Currency));
+    trades.appendField(trades.createField(QStringLiteral("Units"), FieldType::Long));
+    trades.appendField(trades.createField(QStringLiteral("Result"), FieldType::Currency));
+    db.appendTable(trades);
+    dao::TableDef player(QStringLiteral("Player Information"));
+    player.appendField(player.createField(QStringLiteral("Name"), FieldType::Text));
+    player.appendField(player.createField(QStringLiteral("Cash"), FieldType::Currency));
+    player.appendField(player.createField(QStringLiteral("Date"), FieldType::DateTime));
+    player.appendField(player.createField(QStringLiteral("Balance"), FieldType::Currency));
+    player.appendField(player.createField(QStringLiteral("Daytime"), FieldType::Text));
+    db.appendTable(player);
+    dao::Recordset rs = db.openTable(QStringLiteral("Player Information"));
+    rs.addNew();
+    rs.setField(QStringLiteral("Name"), PlayerName);
+    rs.setField(QStringLiteral("Cash"), StartingBalance);
+    rs.setField(QStringLiteral("Date"), dao::naiveDateTime(QDate::currentDate()));
+    rs.setField(QStringLiteral("Balance"), StartingBalance);
+    rs.update();
+    db.createQueryDef(QStringLiteral("Position"), GameSchema::kPositionSql);
+    db.createQueryDef(QStringLiteral("Result"), GameSchema::kResultSql);
+    rs.close();
+    tx.commit();
+    db.close();
+    } catch (...) {
+        // The file is ours: no half-made game stays behind.
+        db.close();
+        dao::releaseFile(path);
+        QFile::remove(path);
+        throw;
+    }
+}
+
+} // namespace
+
+void OpenNewGameWindow()
+{
+    Form2& f = Forms::Get<Form2>();
+    f.setEnabled(true);
+    f.show();
+    f.raise();
+    f.activateWindow();
+}
+
+void PresetStartingBalance()
+{
+    StartingBalance = 500000;
+    Form2& f = Forms::Get<Form2>();
+    f.fsumma->setText(QStringLiteral("500000"));
+    f.fsumma->setVisible(true);
+}
+
+void StorePlayerName()
+{
+    PlayerName = Forms::Get<Form2>().playername->text();
+}
+
+void CreateNewGame()
+{
+    const QString previous = GameFileName;
+    const QString name = PlayerName.isNull() ? QString() : PlayerName.asText();
+    GameFileName = name + QStringLiteral(".sav");
+
+    if (const QString why = unusableNameReason(name); !why.isEmpty()) {
+        GameFileName = previous;
+        Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
+                   Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
+        return;
+    }
+
+    if (const QString existing = existingFileIgnoringCase(GameFileName); !existing.isEmpty()) {
+        const Ui::Answer a = Ui::MsgBox(QStringLiteral("File already exist. Overwrite?"), Ui::Buttons::YesNo,
+                                        Ui::Icon::Critical, QStringLiteral("File error"), true);
+        if (a != Ui::Answer::Yes) {
+            GameFileName = previous;
+            Form2& f = Forms::Get<Form2>();
+            f.fsumma->setText(StartingBalance.isNull() ? QString() : QString::number(StartingBalance.asLong()));
+            f.fsumma->setVisible(true);
+            f.show();
+            return;
+        }
+        const QString old = App::FilePath(existing);
+        dao::releaseFile(old);
+        QFile f(old);
+        if (!f.remove()) {
+            GameFileName = previous;
+            Ui::MsgBox(QStringLiteral("The file \"%1\" could not be replaced: %2").arg(existing, f.errorString()),
+                       Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+            return;
+        }
+    }
+
+    const QString path = GameShell::GameFilePath();
+    try {
+        writeGameFile(path);
+    } catch (const std::exception& e) {
+        // A game that was open stays open.
+        GameFileName = previous;
+        Ui::MsgBox(QStringLiteral("The game file could not be created: %1").arg(QString::fromUtf8(e.what())),
+                   Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+        return;
+    }
+
+    frmEditor& ed = Forms::Get<frmEditor>();
+    frmEditor::SetMenuState(ed.mnuAsset, true);
+    frmEditor::SetMenuState(ed.mnuTools, true);
+    ed.Timer1->setEnabled(true);
+    frmEditor::SetMenuState(ed.mnuAnalyze, true);
+    ed.mnuFileItem(3)->setEnabled(true);
+    ed.tradeup->show();
+    ed.chartup->show();
+    ed.balup->show();
+}
+
+} // namespace Module1

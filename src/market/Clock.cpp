@@ -1,0 +1,85 @@
+#include "Clock.h"
+#include "app/Forms.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "app/VbTimer.h"
+#include "app/frmEditor.h"
+#include "data/DaoError.h"
+#include <QLabel>
+#include <QLocale>
+#include <QTimeZone>
+
+namespace Market {
+
+bool IsExchangeOpen(const QTime& t)
+{
+    return t.isValid() && t >= QTime(9, 0) && t < QTime(16, 0);
+}
+
+QString ClockText(const QDateTime& dt)
+{
+    const QLocale loc;
+    QString timeFormat = loc.timeFormat(QLocale::ShortFormat);
+    // Short formats drop the seconds; the clock shows them.
+    if (!timeFormat.contains(QLatin1Char('s'))) {
+        const int m = int(timeFormat.lastIndexOf(QLatin1String("mm")));
+        timeFormat = m >= 0 ? timeFormat.insert(m + 2, QLatin1String(":ss")) : QStringLiteral("HH:mm:ss");
+    }
+    return loc.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ') + loc.toString(dt.time(), timeFormat);
+}
+
+QString WeekdayName(const QDateTime& dt)
+{
+    return QLocale().dayName(dt.date().dayOfWeek(), QLocale::LongFormat);
+}
+
+std::optional<QTime> ShownTimeOfDay()
+{
+    frmEditor* ed = Forms::IfLoaded<frmEditor>();
+    if (!ed || ed->Label1->text().isEmpty() || !ed->clockTime)
+        return std::nullopt;
+    return ed->clockTime->time();
+}
+
+} // namespace Market
+
+namespace Module1 {
+
+void AdvanceClock()
+{
+    frmEditor& ed = Forms::Get<frmEditor>();
+    if (ed.Label1->text().isEmpty())
+        ed.clockTime.reset();
+    const QDateTime next = ed.clockTime ? ed.clockTime->addSecs(60)
+                                        : QDateTime(ed.baseDate, QTime(9, 1), QTimeZone::utc());
+    ed.Label1->setText(Market::ClockText(next));
+    ed.Label2->setText(Market::WeekdayName(next));
+    ed.clockTime = next;
+    const QTime t = next.time();
+    if (Market::IsExchangeOpen(t)) {
+        ed.Timer2->setInterval(10000);
+        ed.Timer2->setEnabled(true);
+    } else {
+        ed.Timer2->setEnabled(false);
+        try {
+            StartNewTradingDay();
+        } catch (const std::exception& e) {
+            // Reported once per evening, not at every tick of the clock.
+            static QDate reported;
+            if (reported != next.date()) {
+                reported = next.date();
+                Ui::MsgBox(QStringLiteral("The new trading day could not be prepared: %1").arg(QString::fromUtf8(e.what())),
+                           Ui::Buttons::OK, Ui::Icon::Exclamation);
+            }
+        }
+    }
+    if (t >= QTime(17, 0) && t < QTime(23, 59)) {
+        ed.Label1->hide();
+        ed.Label2->hide();
+        ed.clockTime = ed.clockTime->addSecs(16 * 3600);
+        ed.Label1->show();
+        ed.Label2->show();
+    }
+}
+
+} // namespace Module1

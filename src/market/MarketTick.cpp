@@ -1,0 +1,132 @@
+#include "PriceFactor.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "app/Numbers.h"
+#include "data/Dao.h"
+#include "data/MarketSchema.h"
+#include <vector>
+
+namespace Module1 {
+
+namespace {
+const QString kSymbol = QStringLiteral("stocksymbol");
+const QString kPrice = QStringLiteral("Price");
+
+QString textOf(const dao::Value& v)
+{
+    return v.isNull() ? QString() : Numbers::PlainText(v);
+}
+} // namespace
+
+void StartNewTradingDay()
+{
+    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    // One unit over all stocks: the evening reset never stops half-way.
+    dao::Transaction tx = db.beginTransaction();
+    dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
+    rs.moveLast();
+    const int n = rs.recordCount();
+    rs.moveFirst();
+    for (int i = 0; i < n; ++i) {
+        const QString symbol = textOf(rs.field(kSymbol));
+        // Later evening runs find the volume at 0 already; they need not write it again.
+        const dao::Value volume = rs.field(QStringLiteral("Volume"));
+        if (volume.isNull() || volume.toDouble() != 0) {
+            rs.edit();
+            rs.setField(QStringLiteral("Volume"), 0);
+            rs.update();
+        }
+        dao::Recordset day = db.openTable(symbol + QStringLiteral("DAY"));
+        const int rows = day.recordCount();
+        day.moveFirst();
+        for (int k = 0; k < rows; ++k) {
+            day.deleteCurrent();
+            day.moveNext();
+        }
+        day.close();
+        rs.moveNext();
+    }
+    rs.close();
+    tx.commit();
+}
+
+void MarketTick()
+{
+    // A tick, or the messages it shows, never overlaps another tick.
+    static bool running = false;
+    if (running)
+        return;
+    running = true;
+    struct ZeroPrice {
+        double factor;
+        int r;
+    };
+    std::vector<ZeroPrice> zeros;
+    try {
+        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        // All stocks move, or none: a crash mid-tick leaves the market as before it.
+        dao::Transaction tx = db.beginTransaction();
+        dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
+        rs.moveLast();
+        const int n = rs.recordCount();
+        rs.moveFirst();
+        for (int i = 0; i < n; ++i) {
+            const int r = Market::DrawR();
+            const double factor = Market::PriceFactor(r);
+            const QString symbol = textOf(rs.field(kSymbol));
+            const double price = rs.field(QStringLiteral("Stockcurrent Price")).toDouble();
+            const double volume = rs.field(QStringLiteral("volume")).toDouble();
+            const double newVolume = volume + double(r) * Market::VolumeStep(r);
+            const double newPrice = price * factor / 100;
+            if (newPrice == 0)
+                zeros.push_back({factor, r});
+            rs.edit();
+            rs.setField(QStringLiteral("Stockcurrent price"), newPrice);
+            rs.setField(QStringLiteral("Volume"), newVolume);
+            rs.update();
+
+            dao::Recordset history = db.openTable(symbol);
+            if (history.recordCount() > 199) {
+                history.moveFirst();
+                history.deleteCurrent();
+            }
+            history.addNew();
+            history.setField(kPrice, newPrice);
+            history.update();
+            history.close();
+
+            dao::Recordset day = db.openTable(symbol + QStringLiteral("DAY"));
+            day.addNew();
+            day.setField(kPrice, newPrice);
+            day.update();
+            day.close();
+
+            dao::Recordset range = db.openSnapshot(symbol + QStringLiteral("QDAY"));
+            const dao::Value low = range.field(QStringLiteral("Min Of Price"));
+            const dao::Value high = range.field(QStringLiteral("Max Of Price"));
+            range.close();
+            rs.edit();
+            rs.setField(QStringLiteral("Min"), low);
+            rs.setField(QStringLiteral("Max"), high);
+            rs.update();
+            rs.moveNext();
+        }
+        rs.close();
+        tx.commit();
+    } catch (const std::exception& e) {
+        running = false;
+        Ui::MsgBox(QStringLiteral("The market could not move: %1").arg(QString::fromUtf8(e.what())), Ui::Buttons::OK,
+                   Ui::Icon::Exclamation);
+        return;
+    }
+    // Shown only after the tick is stored, so no transaction waits on the user.
+    for (const ZeroPrice& z : zeros) {
+        Ui::MsgBox(Numbers::PlainText(0.0));
+        Ui::MsgBox(Numbers::PlainText(z.factor));
+        Ui::MsgBox(QString::number(z.r));
+    }
+    running = false;
+}
+
+} // namespace Module1

@@ -1,0 +1,97 @@
+#include "Fixtures.h"
+#include "app/App.h"
+#include "app/Forms.h"
+#include "app/Module1.h"
+#include "data/Dao.h"
+#include "market/PriceFactor.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+MessageRecorder::MessageRecorder()
+{
+    previous_ = Ui::SetMsgBoxHandler([this](const Ui::MsgBoxRequest& r) {
+        messages.push_back({r.text, r.caption, r.icon, r.buttons, r.defaultSecond});
+        if (r.buttons == Ui::Buttons::OK)
+            return Ui::Answer::OK;
+        EXPECT_FALSE(answers.empty()) << "unexpected question: " << r.text.toStdString();
+        if (answers.empty())
+            return Ui::Answer::No;
+        const Ui::Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    Ui::SetMsgBoxHandler(previous_);
+}
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList t;
+    for (const auto& m : messages)
+        t << m.text;
+    return t;
+}
+
+void AppFolderTest::SetUp()
+{
+    ASSERT_TRUE(dir_.isValid());
+    App::SetFolder(dir_.path());
+    QDir::setCurrent(dir_.path());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), path("stocks.tqs")));
+    QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void AppFolderTest::TearDown()
+{
+    for (QWidget* w : Forms::Loaded())
+        Forms::Unload(w);
+    ProcessDeletions();
+    ResetDraws();
+    dao::releaseAll();
+    App::ReleaseInstanceLock();
+    App::ResetEndRequest();
+    Module1::GameFileName.clear();
+    Module1::PlayerName = dao::Null{};
+    Module1::StartingBalance = dao::Null{};
+    QDir::setCurrent(QDir::tempPath());
+}
+
+void ScriptDraws(std::vector<int> draws)
+{
+    auto state = std::make_shared<std::pair<std::vector<int>, size_t>>(std::move(draws), 0);
+    Market::SetDrawSource([state] {
+        const int r = state->first[state->second % state->first.size()];
+        ++state->second;
+        return r;
+    });
+}
+
+void ResetDraws()
+{
+    Market::SetDrawSource({});
+}
+
+void ProcessDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+namespace dao {
+void PrintTo(const Value& v, std::ostream* os)
+{
+    static const char* kinds[] = {"Null", "Long", "Double", "Currency", "Text", "DateTime"};
+    *os << kinds[int(v.kind())];
+    switch (v.kind()) {
+    case Value::Kind::Null: break;
+    case Value::Kind::Long: *os << "(" << v.asLong() << ")"; break;
+    case Value::Kind::Double: *os << "(" << v.asDouble() << ")"; break;
+    case Value::Kind::Currency: *os << "(" << v.asCurrency().toPlainString().toStdString() << ")"; break;
+    case Value::Kind::Text: *os << "(\"" << v.asText().toStdString() << "\")"; break;
+    case Value::Kind::DateTime: *os << "(" << dateTimeToStorage(v.asDateTime()).toStdString() << ")"; break;
+    }
+}
+} // namespace dao

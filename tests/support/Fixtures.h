@@ -1,0 +1,55 @@
+#pragma once
+// Shared test helpers: a temporary application folder with its own copy of the
+// starter market, a message-box recorder that answers, scripted random draws.
+#include "app/MsgBox.h"
+#include "data/Value.h"
+#include <ostream>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+#include <vector>
+
+struct RecordedMessage {
+    QString text;
+    QString caption;
+    Ui::Icon icon;
+    Ui::Buttons buttons;
+    bool defaultSecond;
+};
+
+/// Records every message box; answers Yes/No from a queue (OK otherwise).
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    std::vector<RecordedMessage> messages;
+    std::deque<Ui::Answer> answers;
+    QStringList texts() const;
+
+private:
+    Ui::MsgBoxHandler previous_;
+};
+
+/// Each test gets its own application folder with a fresh starter market.
+class AppFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString folder() const { return dir_.path(); }
+
+    QTemporaryDir dir_;
+    MessageRecorder msgs;
+};
+
+/// Draws returned in order by the market's random source; cycles when used up.
+void ScriptDraws(std::vector<int> draws);
+void ResetDraws();
+
+/// Runs the deferred deletions of unloaded windows.
+void ProcessDeletions();
+
+namespace dao {
+void PrintTo(const Value& v, std::ostream* os);
+}
