@@ -36,9 +36,9 @@ QString WeekdayName(const QDateTime& dt)
 std::optional<QTime> ShownTimeOfDay()
 {
     frmEditor* ed = Forms::IfLoaded<frmEditor>();
-    if (!ed || ed->Label1->text().isEmpty() || !ed->clockTime)
+    if (!ed || ed->Label1->text().isEmpty() || !ed->shownTime)
         return std::nullopt;
-    return ed->clockTime->time();
+    return ed->shownTime->time();
 }
 
 } // namespace Market
@@ -55,6 +55,7 @@ void AdvanceClock()
     ed.Label1->setText(Market::ClockText(next));
     ed.Label2->setText(Market::WeekdayName(next));
     ed.clockTime = next;
+    ed.shownTime = next;
     const QTime t = next.time();
     if (Market::IsExchangeOpen(t)) {
         ed.Timer2->setInterval(10000);

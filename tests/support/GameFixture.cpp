@@ -1,0 +1,58 @@
+#include "GameFixture.h"
+#include "app/Module1.h"
+#include "data/Form2.h"
+#include "market/Clock.h"
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+void GameTest::SetUp()
+{
+    AppFolderTest::SetUp();
+    ed = &Forms::Get<frmEditor>();
+}
+
+void GameTest::startGame(const QString& name)
+{
+    ed->mnuFileItem(0)->trigger();
+    Form2* f = Forms::IfLoaded<Form2>();
+    ASSERT_NE(f, nullptr);
+    f->playername->clear();
+    QTest::keyClicks(f->playername, name);
+    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    ProcessDeletions();
+}
+
+void GameTest::setClock(const QDateTime& t)
+{
+    ed->clockTime = t;
+    ed->shownTime = t;
+    ed->Label1->setText(Market::ClockText(t));
+}
+
+QDateTime GameTest::at(int dayOffset, int h, int m) const
+{
+    return dao::naiveDateTime(ed->baseDate.addDays(dayOffset), QTime(h, m));
+}
+
+QStringList GameTest::folderFiles() const
+{
+    return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+std::vector<GameTest::Stock> GameTest::stocks()
+{
+    std::vector<Stock> out;
+    dao::Database db = market();
+    dao::Recordset rs = db.openSnapshot("Stocks Information");
+    for (int i = 0; i < rs.recordCount(); ++i, rs.moveNext()) {
+        Stock s{rs.field("stocksymbol").asText(), rs.field("Stockcurrent Price"), rs.field("Min"), rs.field("Max"),
+                rs.field("Volume"), 0, 0};
+        s.historyRows = db.openTable(s.symbol).recordCount();
+        s.dayRows = db.openTable(s.symbol + "DAY").recordCount();
+        out.push_back(s);
+    }
+    return out;
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include "Fixtures.h"
+#include "app/Forms.h"
+#include "app/frmEditor.h"
+#include "data/Dao.h"
+#include <QDateTime>
+
+/// A main window in its application folder, with helpers to play.
+class GameTest : public AppFolderTest {
+protected:
+    void SetUp() override;
+    /// New from the menu, the name typed, Enter pressed.
+    void startGame(const QString& name);
+    /// Puts the clock on a time as if it had ticked there.
+    void setClock(const QDateTime& t);
+    QDateTime at(int dayOffset, int h, int m) const;
+    QStringList folderFiles() const;
+
+    dao::Database market() { return dao::Database::open(path("stocks.tqs")); }
+    struct Stock {
+        QString symbol;
+        dao::Value price, min, max, volume;
+        int historyRows, dayRows;
+    };
+    std::vector<Stock> stocks();
+
+    frmEditor* ed = nullptr;
+};
