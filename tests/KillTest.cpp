@@ -1,0 +1,93 @@
+// A process killed in the middle of a run of ticks leaves a whole market behind.
+#include "app/App.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "support/Fixtures.h"
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <cstdio>
+#include <random>
+#include <sqlite3.h>
+
+namespace {
+
+// Run only as the child of the test below.
+TEST(KillChild, DISABLED_TickUntilKilled)
+{
+    const QByteArray folder = qgetenv("TICORA_KILL_FOLDER");
+    ASSERT_FALSE(folder.isEmpty());
+    App::SetFolder(QString::fromLocal8Bit(folder));
+    Ui::SetMsgBoxHandler([](const Ui::MsgBoxRequest& r) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
+        std::_Exit(3);
+        return Ui::Answer::OK;
+    });
+    for (int i = 0; i < 100000; ++i) {
+        Module1::MarketTick();
+        std::printf("tick %d\n", i);
+        std::fflush(stdout);
+    }
+}
+
+QStringList column(sqlite3* db, const QString& sql)
+{
+    QStringList out;
+    sqlite3_stmt* s = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &s, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    while (s && sqlite3_step(s) == SQLITE_ROW)
+        out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+    sqlite3_finalize(s);
+    return out;
+}
+
+TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
+{
+    std::mt19937 gen(std::random_device{}());
+    std::uniform_int_distribution<int> delay(0, 250);
+    int moved = 0;
+    for (int round = 0; round < 6; ++round) {
+        SCOPED_TRACE(round);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TICORA_KILL_FOLDER", folder());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=KillChild.DISABLED_TickUntilKilled", "--gtest_also_run_disabled_tests"});
+        ASSERT_TRUE(child.waitForStarted());
+        // Once it ticks, kill it at a random moment of its run.
+        for (bool ticked = false; !ticked;) {
+            while (!child.canReadLine())
+                ASSERT_TRUE(child.waitForReadyRead(20000)) << child.readAllStandardError().toStdString();
+            ticked = child.readLine().startsWith("tick");
+        }
+        child.waitForFinished(delay(gen));
+        ASSERT_EQ(child.state(), QProcess::Running) << child.readAllStandardError().toStdString();
+        child.kill();
+        child.waitForFinished();
+
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(path("stocks.tqs")).constData(), &db), SQLITE_OK);
+        EXPECT_EQ(column(db, "PRAGMA integrity_check"), QStringList({"ok"}));
+        const QStringList symbols = column(db, "SELECT stocksymbol FROM \"Stocks Information\" ORDER BY rowid");
+        ASSERT_GE(symbols.size(), 12);
+        QStringList dayCounts, checks;
+        for (const QString& s : symbols) {
+            dayCounts << column(db, QString("SELECT count(*) FROM \"%1DAY\"").arg(s));
+            checks << column(db, QString("SELECT (SELECT count(*) FROM \"%1\") = 201"
+                                         " AND (SELECT Price FROM \"%1\" ORDER BY rowid DESC LIMIT 1) ="
+                                         " (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = '%1')"
+                                         " AND (SELECT [Min Of Price] FROM \"%1QDAY\") IS"
+                                         " (SELECT Min FROM \"Stocks Information\" WHERE stocksymbol = '%1')")
+                                     .arg(s));
+        }
+        sqlite3_close(db);
+        EXPECT_EQ(dayCounts.removeDuplicates(), symbols.size() - 1) << "stocks moved unevenly: " << dayCounts.join(',').toStdString();
+        EXPECT_EQ(checks, QStringList(symbols.size(), "1"));
+        moved = dayCounts.value(0).toInt();
+    }
+    EXPECT_GT(moved, 6); // every round ticked at least once
+}
+
+} // namespace
