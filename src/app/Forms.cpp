@@ -1,5 +1,8 @@
 #include "Forms.h"
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -21,6 +24,25 @@ void Form::closeEvent(QCloseEvent* e)
 {
     e->accept();
     Forms::Unload(this);
+}
+
+void Form::showEvent(QShowEvent* e)
+{
+    if (!placed_) {
+        placed_ = true;
+        QWidget* owner = Forms::Owner();
+        QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        const QRect over = owner && owner->isVisible() ? owner->frameGeometry() : area;
+        QRect r(QPoint(0, 0), frameGeometry().size().expandedTo(size()));
+        r.moveCenter(over.center());
+        r.moveRight(std::min(r.right(), area.right()));
+        r.moveBottom(std::min(r.bottom(), area.bottom()));
+        r.moveLeft(std::max(r.left(), area.left()));
+        r.moveTop(std::max(r.top(), area.top()));
+        move(r.topLeft());
+    }
+    QWidget::showEvent(e);
 }
 
 namespace Forms {

@@ -18,6 +18,11 @@ public:
 protected:
     /// Closing from the title bar unloads the window.
     void closeEvent(QCloseEvent* e) override;
+    /// Opens centred over the main window, inside the screen.
+    void showEvent(QShowEvent* e) override;
+
+private:
+    bool placed_ = false;
 };
 
 namespace Forms {

@@ -143,13 +143,13 @@ void frmEditor::createStatusBar()
     new LineItem(Picture1, QStringLiteral("Line1"), white, 7560, 360, 5760, 360);
     new LineItem(Picture1, QStringLiteral("Line4"), white, 7560, 120, 7560, 360);
 
-    Label1 = new QLabel(Picture1);
+    Label1 = new FitLabel(Picture1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAccessibleName(QStringLiteral("Exchange clock"));
     Label1->setToolTip(QStringLiteral("Simulated date and time"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Twips::Place(Label1, 5880, 120, 1635, 195);
-    Label2 = new QLabel(Picture1);
+    Label2 = new FitLabel(Picture1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAccessibleName(QStringLiteral("Weekday"));
     Label2->setToolTip(QStringLiteral("Simulated weekday"));

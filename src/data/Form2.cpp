@@ -10,7 +10,7 @@ Form2::Form2()
 {
     setWindowTitle(QStringLiteral("Information"));
     setFixedSize(Twips::ToPixels(2865), Twips::ToPixels(2895));
-    Label1 = new QLabel(QStringLiteral("Enter your &name"), this);
+    Label1 = new QLabel(QStringLiteral("Enter your name"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Twips::Place(Label1, 240, 240, 2415, 255);
     playername = new QLineEdit(this);
@@ -25,6 +25,8 @@ Form2::Form2()
     fsumma->setAutoFillBackground(true);
     QPalette p = fsumma->palette();
     p.setColor(QPalette::Window, Twips::kSilver);
+    // Greyed as a disabled label, yet readable on silver.
+    p.setColor(QPalette::Disabled, QPalette::WindowText, Twips::Colour(0x00606060));
     fsumma->setPalette(p);
     fsumma->setEnabled(false);
     fsumma->setAccessibleName(QStringLiteral("Starting Account Balance"));
