@@ -295,6 +295,9 @@ TEST(CurrencyText, PlainFormDropsTrailingZeros)
         EXPECT_EQ(Currency::fromTicks(c.ticks).toPlainString(), c.text);
     EXPECT_THROW(Currency::fromDouble(1e300), Error);
     EXPECT_THROW(Currency::fromTicks(INT64_MAX) + Currency::fromTicks(1), Error);
+    EXPECT_EQ(Currency::fromTicks(-1234000) + Currency::fromTicks(5000000000), Currency::fromTicks(4998766000));
+    EXPECT_EQ(Currency::fromTicks(5) - Currency::fromTicks(7), Currency::fromTicks(-2));
+    EXPECT_EQ(-Currency::fromTicks(5), Currency::fromTicks(-5));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "Forms.h"
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -73,8 +74,41 @@ QStringList LoadedNames()
     return out;
 }
 
+namespace {
+std::vector<QPointer<QWidget>>& recent()
+{
+    static std::vector<QPointer<QWidget>> r;
+    return r;
+}
+void trackFocus()
+{
+    static bool tracking = false;
+    if (tracking || !qApp)
+        return;
+    tracking = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+        if (!now)
+            return;
+        QWidget* w = now->window();
+        auto& r = recent();
+        std::erase_if(r, [w](const QPointer<QWidget>& p) { return p.isNull() || p.data() == w; });
+        r.insert(r.begin(), w);
+    });
+}
+} // namespace
+
+QList<QWidget*> RecentlyFocusedWindows()
+{
+    QList<QWidget*> out;
+    for (const auto& p : recent())
+        if (p)
+            out << p.data();
+    return out;
+}
+
 void Register(QWidget* w)
 {
+    trackFocus();
     registry().emplace_back(w);
 }
 

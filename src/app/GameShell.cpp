@@ -4,6 +4,8 @@
 #include "Module1.h"
 #include "MsgBox.h"
 #include "data/Form2.h"
+#include "trading/Form1.h"
+#include "trading/Form3.h"
 #include <QFileInfo>
 
 namespace GameShell {
@@ -27,6 +29,10 @@ void ShowWindow(const char* formName, bool modal)
     const QString name = QString::fromLatin1(formName);
     if (name == QLatin1String(Form2::kFormName))
         return show<Form2>(modal);
+    if (name == QLatin1String(Form1::kFormName))
+        return show<Form1>(modal);
+    if (name == QLatin1String(Form3::kFormName))
+        return show<Form3>(modal);
     Ui::MsgBox(QStringLiteral("This window is not available in this version of %1.").arg(App::kTitle));
 }
 

@@ -29,5 +29,11 @@ void CloseGame();
 void AdvanceClock();
 void StartNewTradingDay();
 void MarketTick();
+// Trading.
+void FillTradingStockList();
+void ShowTradingStock();
+void SendKeyN();
+void ExecuteTrade();
+void RefreshBalance();
 
 } // namespace Module1

@@ -30,23 +30,25 @@ QString Currency::toPlainString(QChar decimalPoint) const
     return negative ? QLatin1Char('-') + s : s;
 }
 
-static int64_t checked(bool overflow, int64_t r)
+[[noreturn]] static void overflow()
 {
-    if (overflow)
-        throw Error("Overflow: Currency arithmetic out of range", 0);
-    return r;
+    throw Error("Overflow: Currency arithmetic out of range", 0);
 }
 
 Currency Currency::operator+(Currency o) const
 {
     int64_t r;
-    return fromTicks(checked(__builtin_add_overflow(ticks_, o.ticks_, &r), r));
+    if (__builtin_add_overflow(ticks_, o.ticks_, &r))
+        overflow();
+    return fromTicks(r);
 }
 
 Currency Currency::operator-(Currency o) const
 {
     int64_t r;
-    return fromTicks(checked(__builtin_sub_overflow(ticks_, o.ticks_, &r), r));
+    if (__builtin_sub_overflow(ticks_, o.ticks_, &r))
+        overflow();
+    return fromTicks(r);
 }
 
 Currency Currency::operator-() const

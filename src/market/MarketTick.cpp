@@ -126,6 +126,7 @@ void MarketTick()
         Ui::MsgBox(Numbers::PlainText(z.factor));
         Ui::MsgBox(QString::number(z.r));
     }
+    RefreshBalance();
     running = false;
 }
 

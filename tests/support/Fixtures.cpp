@@ -95,3 +95,13 @@ void PrintTo(const Value& v, std::ostream* os)
     }
 }
 } // namespace dao
+
+void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+void PrintTo(const QStringList& l, std::ostream* os)
+{
+    *os << "{" << ('"' + l.join("\", \"") + '"').toStdString() << "}";
+}

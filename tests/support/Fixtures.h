@@ -53,3 +53,6 @@ void ProcessDeletions();
 namespace dao {
 void PrintTo(const Value& v, std::ostream* os);
 }
+
+void PrintTo(const QString& s, std::ostream* os);
+void PrintTo(const QStringList& l, std::ostream* os);

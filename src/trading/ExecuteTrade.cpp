@@ -1,0 +1,164 @@
+#include "Form1.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "app/Numbers.h"
+#include "data/Dao.h"
+#include "market/Clock.h"
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <cmath>
+
+namespace Module1 {
+
+namespace {
+
+void say(const QString& text)
+{
+    Ui::MsgBox(text);
+}
+
+/// A number typed into a display box, as the user's locale (or a point) writes it.
+std::optional<double> numberIn(const QString& text)
+{
+    bool ok = false;
+    const QString t = text.trimmed();
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok)
+        v = QLocale::c().toDouble(t, &ok);
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+}
+
+void reportFailure(const std::exception& e)
+{
+    Ui::MsgBox(QStringLiteral("The trade could not be recorded in the game file: %1").arg(QString::fromUtf8(e.what())),
+               Ui::Buttons::OK, Ui::Icon::Critical);
+}
+
+void appendTrade(dao::Database& game, double units, double result)
+{
+    dao::Recordset rs = game.openTable(QStringLiteral("Traderesult"));
+    rs.addNew();
+    rs.setField(QStringLiteral("Symbol"), TradeSymbol);
+    rs.setField(QStringLiteral("Price"), TradePrice);
+    rs.setField(QStringLiteral("Units"), units);
+    rs.setField(QStringLiteral("Result"), result);
+    rs.update();
+}
+
+QString confirmation(const char* verb)
+{
+    const double overall = *numberIn(TradePrice.asText()) * TradeUnits.asDouble();
+    return QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
+        .arg(QString::fromLatin1(verb), Numbers::PlainText(TradeUnits.asDouble()), TradeSymbol.asText(),
+             TradePrice.asText(), Numbers::PlainText(overall));
+}
+
+} // namespace
+
+void ExecuteTrade()
+{
+    Form1& f = Forms::Get<Form1>();
+
+    // 1. Exchange hours; a clock that shows no time lets the trade through.
+    if (const auto t = Market::ShownTimeOfDay(); t && !Market::IsExchangeOpen(*t)) {
+        say(QStringLiteral("Varnel Stock Exchange is closed at the moment."));
+        return;
+    }
+
+    // 2. The trade as the desk shows it.
+    TradeSymbol = f.Text1->text();
+    const std::optional<double> price = numberIn(f.ListCurprice->text());
+    TradePrice = price ? Numbers::FormatFourDecimals(*price) : f.ListCurprice->text();
+    TradeUnits = Numbers::Val(f.quantity->text());
+
+    // 3. Units: positive, and whole, since the log stores whole units and the
+    // cash must agree with them.
+    const double units = TradeUnits.asDouble();
+    if (!(units > 0) || units != std::floor(units) || units > 2147483647.0) {
+        Ui::MsgBox(QStringLiteral("You must enter a valid units amount."), Ui::Buttons::OK, Ui::Icon::Exclamation,
+                   QStringLiteral("UnitsSheet Error"));
+        return;
+    }
+
+    // 4. Transaction type.
+    QRadioButton* type = qobject_cast<QRadioButton*>(f.types->checkedButton());
+    if (!type) {
+        say(QStringLiteral("Choose transaction type"));
+        return;
+    }
+
+    // No stock chosen: nothing to price the trade with.
+    if (TradeSymbol.asText().isEmpty() || !price) {
+        say(QStringLiteral("Choose a stock from the list first."));
+        return;
+    }
+
+    // 5. Sum.
+    TradeSum = *price * units;
+    const double sum = TradeSum.asDouble();
+    f.Result->setText(Numbers::PlainText(sum));
+
+    try {
+        // 6. Cash, from the log.
+        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        {
+            dao::Recordset r = game.openSnapshot(QStringLiteral("result"));
+            LastValue = r.field(QStringLiteral("Sum Of Result"));
+        }
+        const dao::Currency starting = StartingBalance.toCurrency();
+        CashAvailable = LastValue.isNull() ? dao::Value(starting) : dao::Value(LastValue.toCurrency() + starting);
+
+        // 7. Dispatch, in the order of the buttons.
+        if (type == f.optBuybutton) {
+            // Compared as the log will hold it, to the ten-thousandth.
+            if (dao::Currency::fromDouble(sum) > CashAvailable.asCurrency()) {
+                say(QStringLiteral("Sum of this thansaction %1 and is more than your cash %2")
+                        .arg(Numbers::PlainText(sum), Numbers::PlainText(CashAvailable)));
+                return;
+            }
+            appendTrade(game, units, -sum);
+            say(confirmation("bought"));
+        } else if (type == f.optSellButton) {
+            dao::Recordset pos = game.openSnapshot(QStringLiteral("Position"));
+            if (pos.recordCount() == 0 || pos.field(QStringLiteral("Symbol")) == dao::Value(QString())) {
+                say(QStringLiteral("You don't have any stock to sell"));
+            } else {
+                // Exact comparison, in the query's order; the first equal row counts.
+                const int n = pos.recordCount();
+                int i = 0;
+                while (i < n && !(pos.field(QStringLiteral("Symbol")) == TradeSymbol)) {
+                    pos.moveNext();
+                    ++i;
+                }
+                const bool found = i < n;
+                if (!found) {
+                    say(QStringLiteral("You don't have this kind of stock!"));
+                } else {
+                    LastValue = pos.field(QStringLiteral("Sum Of units"));
+                    const double held = LastValue.isNull() ? 0 : LastValue.toDouble();
+                    if (units > held) {
+                        say(QStringLiteral("You don't have this number of stock"));
+                    } else {
+                        pos.close();
+                        appendTrade(game, -units, sum);
+                        say(confirmation("sold"));
+                    }
+                }
+            }
+        } else if (type == f.Covshort) {
+            say(QStringLiteral("Otkupili short"));
+        } else if (type == f.Selshort) {
+            say(QStringLiteral("prodali short"));
+        }
+        // 8. The game file closes as it goes out of scope. 9. The Portfolio
+        // window comes with the reports.
+    } catch (const std::exception& e) {
+        reportFailure(e);
+        return;
+    }
+}
+
+} // namespace Module1

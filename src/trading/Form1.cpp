@@ -1,0 +1,151 @@
+#include "Form1.h"
+#include "app/App.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/Twips.h"
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QLineEdit* textBox(QWidget* parent, const char* name, int l, int t, int w, int h, const char* accessible = nullptr)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    Twips::Place(e, l, t, w, h);
+    if (accessible) {
+        e->setAccessibleName(QString::fromLatin1(accessible));
+        e->setToolTip(QString::fromLatin1(accessible));
+    }
+    return e;
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h, QWidget* buddy)
+{
+    auto* lb = new QLabel(QString::fromLatin1(caption), parent);
+    lb->setObjectName(QString::fromLatin1(name));
+    Twips::Place(lb, l, t, w, h);
+    lb->setBuddy(buddy);
+    return lb;
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const char* caption, int l, int t)
+{
+    auto* r = new QRadioButton(QString::fromLatin1(caption), parent);
+    r->setObjectName(QString::fromLatin1(name));
+    Twips::Place(r, l, t, 1215, 375);
+    return r;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h)
+{
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    Twips::Place(b, l, t, w, h);
+    return b;
+}
+
+} // namespace
+
+Form1::Form1()
+{
+    setWindowTitle(QStringLiteral("Trading desk"));
+    setFixedSize(Twips::ToPixels(5235), Twips::ToPixels(4020));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Twips::kSilver);
+    setPalette(p);
+
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setAccessibleName(QStringLiteral("Stock"));
+    Combo1->setToolTip(QStringLiteral("Choose a stock"));
+    Twips::Place(Combo1, 120, 600, 1815, 315);
+    Combo1->setEditText(QStringLiteral("Select a stock"));
+    stockname = textBox(this, "stockname", 120, 1200, 1815, 375, "Company name");
+    Text1 = textBox(this, "Text1", 2160, 960, 735, 375);
+    Text2 = textBox(this, "Text2", 2880, 960, 735, 375);
+    Text3 = textBox(this, "Text3", 3600, 960, 735, 375);
+    Text4 = textBox(this, "Text4", 4320, 960, 735, 375);
+    Label1 = label(this, "Label1", "Symbol", 2160, 720, 615, 255, Text1);
+    Label3 = label(this, "Label3", "Price", 2880, 720, 495, 255, Text2);
+    Label5 = label(this, "Label5", "Min", 3600, 720, 495, 255, Text3);
+    Label4 = label(this, "Label4", "Max", 4320, 720, 495, 255, Text4);
+    quantity = textBox(this, "quantity", 3000, 1800, 2055, 375);
+    Label2 = label(this, "Label2", "Units", 3000, 1560, 2295, 255, quantity);
+    optBuybutton = option(this, "optBuybutton", "Buy", 120, 1920);
+    optSellButton = option(this, "optSellButton", "Sell", 1440, 1920);
+    Covshort = option(this, "Covshort", "Cover short", 120, 2400);
+    Selshort = option(this, "Selshort", "Sell short", 1440, 2400);
+    types = new QButtonGroup(this);
+    types->setExclusive(true);
+    for (QRadioButton* r : {optBuybutton, optSellButton, Covshort, Selshort})
+        types->addButton(r);
+    ListCurprice = textBox(this, "ListCurprice", 3000, 2280, 2055, 375, "Trade price");
+    Result = textBox(this, "Result", 3000, 2760, 2055, 375, "Sum of the trade");
+    Command1 = button(this, "Command1", "Help", 240, 3360, 1215, 495);
+    Command2 = button(this, "Command2", "Enter", 2880, 3360, 1215, 495);
+    Comman1 = button(this, "Comman1", "Cancel", 4200, 3360, 855, 495);
+
+    // Cancel first, so that it has the focus when the desk opens.
+    QWidget* order[] = {Comman1, Command2, quantity, optBuybutton, optSellButton, Covshort, Selshort, Result,
+                        stockname, Text1, Text2, Text3, Text4, ListCurprice, Combo1, Command1};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    Comman1->setFocus();
+
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Comman1, &QPushButton::clicked, this, &Form1::Comman1_Click);
+    setProperty("helpContextID", 0);
+}
+
+void Form1::formLoad()
+{
+    Module1::FillTradingStockList();
+}
+
+void Form1::Combo1_Click()
+{
+    Module1::ShowTradingStock();
+}
+
+void Form1::Command1_Click()
+{
+    App::SetHelpFile(App::FilePath(QStringLiteral("zolthelp.hlp")));
+    setProperty("helpContextID", 7);
+    GameShell::ShowHelp(7);
+}
+
+void Form1::Command2_Click()
+{
+    Module1::ExecuteTrade();
+}
+
+void Form1::Comman1_Click()
+{
+    Forms::Unload(this);
+    Module1::SendKeyN();
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    // Line1 to Line4: a sunken frame around the stock's figures.
+    QPainter p(this);
+    const QRect r(Twips::ToPixels(2100), Twips::ToPixels(660), Twips::ToPixels(3015), Twips::ToPixels(750));
+    p.setPen(Twips::Colour(0x00808080));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(Twips::Colour(0x00E0E0E0));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}

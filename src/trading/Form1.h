@@ -1,0 +1,40 @@
+#pragma once
+#include "app/Forms.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class LineItem;
+
+/// The Trading desk: choose a stock, type the units, pick the type, Enter.
+class Form1 : public Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "Form1";
+    Form1();
+    void formLoad() override;
+
+    QComboBox* Combo1;
+    QLineEdit* stockname;
+    QLabel *Label1, *Label3, *Label5, *Label4, *Label2;
+    QLineEdit *Text1, *Text2, *Text3, *Text4;
+    QLineEdit* quantity;
+    QRadioButton *optBuybutton, *optSellButton, *Covshort, *Selshort;
+    QButtonGroup* types;
+    QLineEdit* ListCurprice;
+    QLineEdit* Result;
+    QPushButton* Command1; ///< Help
+    QPushButton* Command2; ///< Enter
+    QPushButton* Comman1;  ///< Cancel
+
+    void Combo1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Comman1_Click();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};

@@ -1,0 +1,100 @@
+#include "Form3.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/PictureBox.h"
+#include "app/Twips.h"
+#include "app/VbTimer.h"
+#include "market/Clock.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QFont titleFont()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSize(12);
+    f.setBold(true);
+    return f;
+}
+
+QLabel* title(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h)
+{
+    auto* lb = new FitLabel(QString::fromLatin1(caption), parent);
+    lb->setObjectName(QString::fromLatin1(name));
+    lb->setFont(titleFont());
+    lb->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Twips::Place(lb, l, t, w, h);
+    return lb;
+}
+
+QLineEdit* amount(QWidget* parent, const char* name, int l, int t, QLabel* buddy)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setReadOnly(true);
+    Twips::Place(e, l, t, 1695, 285);
+    buddy->setBuddy(e);
+    e->setAccessibleName(buddy->text());
+    return e;
+}
+
+} // namespace
+
+Form3::Form3()
+{
+    setWindowTitle(QStringLiteral("Balance"));
+    setFixedSize(Twips::ToPixels(3720), Twips::ToPixels(2910));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Twips::kSilver);
+    setPalette(p);
+
+    showplayername = title(this, "showplayername", "", 240, 120, 3375, 375);
+    showplayername->setAlignment(Qt::AlignCenter);
+    showplayername->setAccessibleName(QStringLiteral("Player"));
+    lblcash = title(this, "lblcash", "Cash", 240, 840, 1575, 255);
+    cashbalance = amount(this, "cashbalance", 1920, 840, lblcash);
+    lblStocks = title(this, "lblStocks", "Stocks", 240, 1320, 1455, 255);
+    Text3 = amount(this, "Text3", 1920, 1320, lblStocks);
+    lblBalance = title(this, "lblBalance", "Balance", 240, 1800, 1455, 255);
+    Text4 = amount(this, "Text4", 1920, 1800, lblBalance);
+    Command1 = new QPushButton(QStringLiteral("View Portfolio"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Twips::Place(Command1, 240, 2280, 1215, 495);
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+    QFont small = lblNote->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    lblNote->setFont(small);
+    Twips::Place(lblNote, 1560, 2280, 2055, 555);
+    Timer1 = new VbTimer(this, true, 0);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &VbTimer::timeout, this, &Form3::Timer1_Timer);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+}
+
+void Form3::formLoad()
+{
+    Module1::RefreshBalance();
+    Timer1->setEnabled(true);
+    Timer1->setInterval(1000);
+}
+
+void Form3::Timer1_Timer()
+{
+    // A clock that shows no time counts as outside the exchange hours.
+    const auto t = Market::ShownTimeOfDay();
+    if (t && Market::IsExchangeOpen(*t)) {
+        Module1::RefreshBalance();
+        repaint();
+    }
+}
+
+void Form3::Command1_Click()
+{
+    GameShell::ShowWindow("Form13");
+}
