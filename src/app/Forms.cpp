@@ -1,5 +1,8 @@
 #include "Forms.h"
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -27,10 +30,40 @@ void Form::closeEvent(QCloseEvent* e)
     Forms::Unload(this);
 }
 
+namespace {
+/// Shrinks the font of a caption that does not fit its control's fixed size
+/// (the fonts here are wider than the ones the layout was drawn for).
+void fitCaptions(QWidget* form)
+{
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        QString text;
+        int room = w->width();
+        if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap() && l->pixmap().isNull()) {
+            text = l->text();
+            text.remove(QLatin1Char('&'));
+        } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
+            text = r->text();
+            room -= r->sizeHint().width() - r->fontMetrics().horizontalAdvance(r->text());
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            text = b->text();
+            room -= 8;
+        }
+        if (text.isEmpty())
+            continue;
+        QFont f = w->font();
+        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        if (f != w->font())
+            w->setFont(f);
+    }
+}
+} // namespace
+
 void Form::showEvent(QShowEvent* e)
 {
     if (!placed_) {
         placed_ = true;
+        fitCaptions(this);
         QWidget* owner = Forms::Owner();
         QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

@@ -1,4 +1,5 @@
 #include "Twips.h"
+#include <QLineEdit>
 
 namespace Twips {
 
@@ -26,6 +27,22 @@ int Width(const QWidget* w)
 {
     const QVariant v = w->property("twipsWidth");
     return v.isValid() ? v.toInt() : FromPixels(w->width());
+}
+
+} // namespace Twips
+
+namespace Twips {
+
+void FitTextToWidth(QLineEdit* box)
+{
+    const QFont base = box->font();
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, base](const QString& text) {
+        QFont f = base;
+        const int room = box->width() - 8; // frame and the box's own margins
+        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        box->setFont(f);
+    });
 }
 
 } // namespace Twips

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <cmath>
 
+class QLineEdit;
+
 namespace Twips {
 
 constexpr int kPerPixel = 15;
@@ -21,6 +23,9 @@ void Place(QWidget* w, int left, int top, int width, int height);
 void SetLeft(QWidget* w, int left);
 int Left(const QWidget* w);
 int Width(const QWidget* w);
+/// Keeps a narrow box's text whole: its font shrinks while the text is wider
+/// than the box.
+void FitTextToWidth(QLineEdit* box);
 /// &H00BBGGRR
 inline QColor Colour(unsigned bgr)
 {

@@ -75,6 +75,8 @@ Form1::Form1()
     Text2 = textBox(this, "Text2", 2880, 960, 735, 375);
     Text3 = textBox(this, "Text3", 3600, 960, 735, 375);
     Text4 = textBox(this, "Text4", 4320, 960, 735, 375);
+    for (QLineEdit* e : {Text1, Text2, Text3, Text4})
+        Twips::FitTextToWidth(e);
     Label1 = label(this, "Label1", "Symbol", 2160, 720, 615, 255, Text1);
     Label3 = label(this, "Label3", "Price", 2880, 720, 495, 255, Text2);
     Label5 = label(this, "Label5", "Min", 3600, 720, 495, 255, Text3);
