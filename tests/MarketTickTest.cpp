@@ -8,20 +8,7 @@ using namespace dao;
 
 namespace {
 
-class MarketTickTest : public GameTest {
-protected:
-    void setPrice(const QString& symbol, double price)
-    {
-        Database db = market();
-        Recordset rs = db.openTable("Stocks Information");
-        for (int i = 0; i < rs.recordCount(); ++i, rs.moveNext())
-            if (rs.field("stocksymbol") == Value(symbol)) {
-                rs.edit();
-                rs.setField("Stockcurrent Price", price);
-                rs.update();
-            }
-    }
-};
+using MarketTickTest = GameTest;
 
 TEST_F(MarketTickTest, MovesEveryStockByItsDrawsFactorAndVolumeStep)
 {

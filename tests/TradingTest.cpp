@@ -32,17 +32,6 @@ protected:
         desk = Forms::IfLoaded<Form1>();
         ASSERT_NE(desk, nullptr);
     }
-    void setPrice(const QString& symbol, double price)
-    {
-        Database db = market();
-        Recordset rs = db.openTable("Stocks Information");
-        for (int i = 0; i < rs.recordCount(); ++i, rs.moveNext())
-            if (rs.field("stocksymbol") == Value(symbol)) {
-                rs.edit();
-                rs.setField("Stockcurrent Price", price);
-                rs.update();
-            }
-    }
     /// Chooses a list entry with the keyboard, as a player would.
     void choose(const QString& symbol)
     {

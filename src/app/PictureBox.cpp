@@ -14,10 +14,7 @@ LineItem::LineItem(QObject* box, const QString& name, QColor c, int x1, int y1, 
 PictureBox::PictureBox(QWidget* parent, const QString& name, int heightTwips) : QWidget(parent)
 {
     setObjectName(name);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Twips::kSilver);
-    setPalette(p);
+    Twips::SetBackground(this, Twips::kSilver);
     setFixedHeight(Twips::ToPixels(heightTwips));
 }
 

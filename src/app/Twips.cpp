@@ -33,6 +33,20 @@ int Width(const QWidget* w)
 
 namespace Twips {
 
+void SetBackground(QWidget* w, QColor c)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+}
+
+void SetSilverClientArea(QWidget* window, int width, int height)
+{
+    window->setFixedSize(ToPixels(width), ToPixels(height));
+    SetBackground(window, kSilver);
+}
+
 void FitTextToWidth(QLineEdit* box)
 {
     const QFont base = box->font();

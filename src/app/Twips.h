@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QWidget>
 #include <cmath>
+#include <utility>
 
 class QLineEdit;
 
@@ -23,6 +24,20 @@ void Place(QWidget* w, int left, int top, int width, int height);
 void SetLeft(QWidget* w, int left);
 int Left(const QWidget* w);
 int Width(const QWidget* w);
+/// A control of kind W, named and placed by twips; args go before the parent.
+template <class W, class... Args>
+W* Create(QWidget* parent, const char* name, int left, int top, int width, int height, Args&&... args)
+{
+    W* w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(QString::fromLatin1(name));
+    Place(w, left, top, width, height);
+    return w;
+}
+/// Fills the widget's background with a colour.
+void SetBackground(QWidget* w, QColor c);
+/// A fixed-size window client area of the given twips, with a silver background.
+void SetSilverClientArea(QWidget* window, int width, int height);
+
 /// Keeps a narrow box's text whole: its font shrinks while the text is wider
 /// than the box.
 void FitTextToWidth(QLineEdit* box);

@@ -15,9 +15,7 @@ namespace {
 
 QLineEdit* textBox(QWidget* parent, const char* name, int l, int t, int w, int h, const char* accessible = nullptr)
 {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    Twips::Place(e, l, t, w, h);
+    auto* e = Twips::Create<QLineEdit>(parent, name, l, t, w, h);
     if (accessible) {
         e->setAccessibleName(QString::fromLatin1(accessible));
         e->setToolTip(QString::fromLatin1(accessible));
@@ -27,27 +25,20 @@ QLineEdit* textBox(QWidget* parent, const char* name, int l, int t, int w, int h
 
 QLabel* label(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h, QWidget* buddy)
 {
-    auto* lb = new QLabel(QString::fromLatin1(caption), parent);
-    lb->setObjectName(QString::fromLatin1(name));
-    Twips::Place(lb, l, t, w, h);
+    auto* lb = Twips::Create<QLabel>(parent, name, l, t, w, h, QString::fromLatin1(caption));
     lb->setBuddy(buddy);
     return lb;
 }
 
 QRadioButton* option(QWidget* parent, const char* name, const char* caption, int l, int t)
 {
-    auto* r = new QRadioButton(QString::fromLatin1(caption), parent);
-    r->setObjectName(QString::fromLatin1(name));
-    Twips::Place(r, l, t, 1215, 375);
-    return r;
+    return Twips::Create<QRadioButton>(parent, name, l, t, 1215, 375, QString::fromLatin1(caption));
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h)
 {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = Twips::Create<QPushButton>(parent, name, l, t, w, h, QString::fromLatin1(caption));
     b->setAutoDefault(false);
-    Twips::Place(b, l, t, w, h);
     return b;
 }
 
@@ -56,19 +47,13 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, int 
 Form1::Form1()
 {
     setWindowTitle(QStringLiteral("Trading desk"));
-    setFixedSize(Twips::ToPixels(5235), Twips::ToPixels(4020));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Twips::kSilver);
-    setPalette(p);
+    Twips::SetSilverClientArea(this, 5235, 4020);
 
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = Twips::Create<QComboBox>(this, "Combo1", 120, 600, 1815, 315);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName(QStringLiteral("Stock"));
     Combo1->setToolTip(QStringLiteral("Choose a stock"));
-    Twips::Place(Combo1, 120, 600, 1815, 315);
     Combo1->setEditText(QStringLiteral("Select a stock"));
     stockname = textBox(this, "stockname", 120, 1200, 1815, 375, "Company name");
     Text1 = textBox(this, "Text1", 2160, 960, 735, 375);

@@ -22,20 +22,16 @@ QFont titleFont()
 
 QLabel* title(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h)
 {
-    auto* lb = new FitLabel(QString::fromLatin1(caption), parent);
-    lb->setObjectName(QString::fromLatin1(name));
+    auto* lb = Twips::Create<FitLabel>(parent, name, l, t, w, h, QString::fromLatin1(caption));
     lb->setFont(titleFont());
     lb->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Twips::Place(lb, l, t, w, h);
     return lb;
 }
 
 QLineEdit* amount(QWidget* parent, const char* name, int l, int t, QLabel* buddy)
 {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
+    auto* e = Twips::Create<QLineEdit>(parent, name, l, t, 1695, 285);
     e->setReadOnly(true);
-    Twips::Place(e, l, t, 1695, 285);
     buddy->setBuddy(e);
     e->setAccessibleName(buddy->text());
     return e;
@@ -46,11 +42,7 @@ QLineEdit* amount(QWidget* parent, const char* name, int l, int t, QLabel* buddy
 Form3::Form3()
 {
     setWindowTitle(QStringLiteral("Balance"));
-    setFixedSize(Twips::ToPixels(3720), Twips::ToPixels(2910));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Twips::kSilver);
-    setPalette(p);
+    Twips::SetSilverClientArea(this, 3720, 2910);
 
     showplayername = title(this, "showplayername", "", 240, 120, 3375, 375);
     showplayername->setAlignment(Qt::AlignCenter);
@@ -61,16 +53,12 @@ Form3::Form3()
     Text3 = amount(this, "Text3", 1920, 1320, lblStocks);
     lblBalance = title(this, "lblBalance", "Balance", 240, 1800, 1455, 255);
     Text4 = amount(this, "Text4", 1920, 1800, lblBalance);
-    Command1 = new QPushButton(QStringLiteral("View Portfolio"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Twips::Place(Command1, 240, 2280, 1215, 495);
-    lblNote = new QLabel(this);
-    lblNote->setObjectName(QStringLiteral("lblNote"));
+    Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 2280, 1215, 495, QStringLiteral("View Portfolio"));
+    lblNote = Twips::Create<QLabel>(this, "lblNote", 1560, 2280, 2055, 555);
     lblNote->setWordWrap(true);
     QFont small = lblNote->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     lblNote->setFont(small);
-    Twips::Place(lblNote, 1560, 2280, 2055, 555);
     Timer1 = new VbTimer(this, true, 0);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &VbTimer::timeout, this, &Form3::Timer1_Timer);

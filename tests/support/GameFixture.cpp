@@ -57,3 +57,15 @@ std::vector<GameTest::Stock> GameTest::stocks()
     }
     return out;
 }
+
+void GameTest::setPrice(const QString& symbol, double price)
+{
+    dao::Database db = market();
+    dao::Recordset rs = db.openTable("Stocks Information");
+    for (int i = 0; i < rs.recordCount(); ++i, rs.moveNext())
+        if (rs.field("stocksymbol") == dao::Value(symbol)) {
+            rs.edit();
+            rs.setField("Stockcurrent Price", price);
+            rs.update();
+        }
+}

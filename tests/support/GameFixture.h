@@ -23,6 +23,7 @@ protected:
         int historyRows, dayRows;
     };
     std::vector<Stock> stocks();
+    void setPrice(const QString& symbol, double price);
 
     frmEditor* ed = nullptr;
 };
