@@ -1,6 +1,6 @@
+#include "market/Clock.h"
 #include "app/Module1.h"
 #include "app/VbTimer.h"
-#include "market/Clock.h"
 #include "support/GameFixture.h"
 #include <QLabel>
 #include <QLocale>

@@ -290,7 +290,7 @@ TEST(CurrencyText, PlainFormDropsTrailingZeros)
         int64_t ticks;
         const char* text;
     } cases[] = {{0, "0"}, {123400, "12.34"}, {-1234000, "-123.4"}, {5, "0.0005"}, {5000000000, "500000"},
-                 {INT64_MIN, "-922337203685477.5808"}};
+        {INT64_MIN, "-922337203685477.5808"}};
     for (const Case& c : cases)
         EXPECT_EQ(Currency::fromTicks(c.ticks).toPlainString(), c.text);
     EXPECT_THROW(Currency::fromDouble(1e300), Error);

@@ -22,9 +22,15 @@ TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimals)
         double v;
         const char* text;
     } cases[] = {
-        {20 * 102.505 / 100, "20.501"}, {500000 - 123.4, "499876.6"}, {100, "100"}, {-0.0, "0"},
-        {0.1 + 0.2, "0.3"},            {123456789012345678.0, "1.23456789012346E+17"}, {1e-7, "1E-7"},
-        {-2.5, "-2.5"},                {1234567.125, "1234567.125"},
+        {20 * 102.505 / 100, "20.501"},
+        {500000 - 123.4, "499876.6"},
+        {100, "100"},
+        {-0.0, "0"},
+        {0.1 + 0.2, "0.3"},
+        {123456789012345678.0, "1.23456789012346E+17"},
+        {1e-7, "1E-7"},
+        {-2.5, "-2.5"},
+        {1234567.125, "1234567.125"},
     };
     for (const Case& k : cases)
         EXPECT_EQ(Numbers::PlainText(k.v), k.text) << k.text;
@@ -54,9 +60,24 @@ TEST(Val, ReadsTheLeadingNumber)
         const char* text;
         double v;
     } cases[] = {
-        {"10abc", 10}, {"1 0", 10},   {"2.5", 2.5},   {"abc", 0},     {"", 0},        {"&HFF", 255},
-        {"&o17", 15},  {"  -5", -5},  {"+7", 7},      {"1e3", 1000},  {"1.5E-1x", 0.15}, {"\t1\n2", 12},
-        {".5", 0.5},   {"-", 0},      {"1e", 1},      {"12.34.5", 12.34}, {"0", 0},   {"1d2", 100},
+        {"10abc", 10},
+        {"1 0", 10},
+        {"2.5", 2.5},
+        {"abc", 0},
+        {"", 0},
+        {"&HFF", 255},
+        {"&o17", 15},
+        {"  -5", -5},
+        {"+7", 7},
+        {"1e3", 1000},
+        {"1.5E-1x", 0.15},
+        {"\t1\n2", 12},
+        {".5", 0.5},
+        {"-", 0},
+        {"1e", 1},
+        {"12.34.5", 12.34},
+        {"0", 0},
+        {"1d2", 100},
     };
     for (const Case& k : cases)
         EXPECT_DOUBLE_EQ(Numbers::Val(QString::fromUtf8(k.text)), k.v) << k.text;
@@ -79,8 +100,8 @@ TEST(ExchangeHours, OpenFromNineUpToFour)
     struct Case {
         QTime t;
         bool open;
-    } cases[] = {{QTime(8, 59, 59), false}, {QTime(9, 0, 0), true}, {QTime(12, 0), true},
-                 {QTime(15, 59, 59), true}, {QTime(16, 0, 0), false}, {QTime(0, 0), false}, {QTime(), false}};
+    } cases[] = {{QTime(8, 59, 59), false}, {QTime(9, 0, 0), true}, {QTime(12, 0), true}, {QTime(15, 59, 59), true},
+        {QTime(16, 0, 0), false}, {QTime(0, 0), false}, {QTime(), false}};
     for (const Case& k : cases)
         EXPECT_EQ(Market::IsExchangeOpen(k.t), k.open) << k.t.toString().toStdString();
 }
@@ -91,10 +112,24 @@ TEST(PriceFactor, EveryBracketEdge)
         int from, to;
         double factor;
     } table[] = {
-        {95, 100, 102.505}, {90, 94, 102.105}, {85, 89, 101.755}, {80, 84, 101.505}, {75, 79, 101.255},
-        {70, 74, 101.005},  {65, 69, 101.755}, {55, 64, 100.505}, {50, 54, 100.255}, {45, 49, 99.75},
-        {40, 44, 99.5},     {35, 39, 99.25},   {30, 34, 99},      {25, 29, 98.75},   {20, 24, 98.5},
-        {15, 19, 98.25},    {10, 14, 97.9},    {1, 9, 97.5},
+        {95, 100, 102.505},
+        {90, 94, 102.105},
+        {85, 89, 101.755},
+        {80, 84, 101.505},
+        {75, 79, 101.255},
+        {70, 74, 101.005},
+        {65, 69, 101.755},
+        {55, 64, 100.505},
+        {50, 54, 100.255},
+        {45, 49, 99.75},
+        {40, 44, 99.5},
+        {35, 39, 99.25},
+        {30, 34, 99},
+        {25, 29, 98.75},
+        {20, 24, 98.5},
+        {15, 19, 98.25},
+        {10, 14, 97.9},
+        {1, 9, 97.5},
     };
     for (const Case& c : table)
         for (int r : {c.from, c.to}) {
@@ -136,8 +171,7 @@ TEST(VbTimer, IntervalZeroNeverFiresAndRepeatedSettingsKeepTheCountdown)
     // The countdown goes on when the same settings come again.
     QElapsedTimer clock; // a moment must pass for a restart to show
     clock.start();
-    while (clock.elapsed() < 30) {
-    }
+    while (clock.elapsed() < 30) { }
     const int before = t.remainingTime();
     t.setInterval(10000);
     t.setEnabled(true);

@@ -54,7 +54,7 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
         env.insert("QT_QPA_PLATFORM", "offscreen");
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(),
-                    {"--gtest_filter=KillChild.DISABLED_TickUntilKilled", "--gtest_also_run_disabled_tests"});
+            {"--gtest_filter=KillChild.DISABLED_TickUntilKilled", "--gtest_also_run_disabled_tests"});
         ASSERT_TRUE(child.waitForStarted());
         // Once it ticks, kill it at a random moment of its run.
         for (bool ticked = false; !ticked;) {
@@ -75,15 +75,17 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
         QStringList dayCounts, checks;
         for (const QString& s : symbols) {
             dayCounts << column(db, QString("SELECT count(*) FROM \"%1DAY\"").arg(s));
-            checks << column(db, QString("SELECT (SELECT count(*) FROM \"%1\") = 201"
-                                         " AND (SELECT Price FROM \"%1\" ORDER BY rowid DESC LIMIT 1) ="
-                                         " (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = '%1')"
-                                         " AND (SELECT [Min Of Price] FROM \"%1QDAY\") IS"
-                                         " (SELECT Min FROM \"Stocks Information\" WHERE stocksymbol = '%1')")
-                                     .arg(s));
+            checks << column(db,
+                QString("SELECT (SELECT count(*) FROM \"%1\") = 201"
+                        " AND (SELECT Price FROM \"%1\" ORDER BY rowid DESC LIMIT 1) ="
+                        " (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = '%1')"
+                        " AND (SELECT [Min Of Price] FROM \"%1QDAY\") IS"
+                        " (SELECT Min FROM \"Stocks Information\" WHERE stocksymbol = '%1')")
+                    .arg(s));
         }
         sqlite3_close(db);
-        EXPECT_EQ(dayCounts.removeDuplicates(), symbols.size() - 1) << "stocks moved unevenly: " << dayCounts.join(',').toStdString();
+        EXPECT_EQ(dayCounts.removeDuplicates(), symbols.size() - 1)
+            << "stocks moved unevenly: " << dayCounts.join(',').toStdString();
         EXPECT_EQ(checks, QStringList(symbols.size(), "1"));
         moved = dayCounts.value(0).toInt();
     }

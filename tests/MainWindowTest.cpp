@@ -44,8 +44,8 @@ TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStill)
     EXPECT_TRUE(ed->mnuFileItem(0)->isEnabled());
     EXPECT_TRUE(ed->mnuFileItem(5)->isEnabled());
     EXPECT_FALSE(ed->Newup->isHidden());
-    for (QWidget* b : {static_cast<QWidget*>(ed->tradeup), static_cast<QWidget*>(ed->chartup),
-                       static_cast<QWidget*>(ed->balup)})
+    for (QWidget* b :
+        {static_cast<QWidget*>(ed->tradeup), static_cast<QWidget*>(ed->chartup), static_cast<QWidget*>(ed->balup)})
         EXPECT_TRUE(b->isHidden()) << b->objectName().toStdString();
     EXPECT_FALSE(ed->Timer1->enabled());
     EXPECT_EQ(ed->Timer1->interval(), 1000);
@@ -64,12 +64,18 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndIndexes)
         QAction* a;
         const char* caption;
     } entries[] = {
-        {ed->mnuFileItem(0), "&New"},          {ed->mnuFileItem(3), "&Close"},
-        {ed->mnuFileItem(5), "E&xit"},         {ed->mnuAssetitem(0), "T&rade"},
-        {ed->mnuAssetitem(1), "&Prices"},      {ed->mnuAssetitem(2), "&Chart"},
-        {ed->mnuAnalyzeItem(0), "&Balance"},   {ed->mnuAnalyzeItem(1), "P&osition"},
-        {ed->mnuAnalyzeItem(2), "&Transaction"}, {ed->mnuToolsItem(0), "A&dd new assets"},
-        {ed->mnuToolsItem(1), "&Edit assets"}, {ed->mnuAboutItem(0), "Help"},
+        {ed->mnuFileItem(0), "&New"},
+        {ed->mnuFileItem(3), "&Close"},
+        {ed->mnuFileItem(5), "E&xit"},
+        {ed->mnuAssetitem(0), "T&rade"},
+        {ed->mnuAssetitem(1), "&Prices"},
+        {ed->mnuAssetitem(2), "&Chart"},
+        {ed->mnuAnalyzeItem(0), "&Balance"},
+        {ed->mnuAnalyzeItem(1), "P&osition"},
+        {ed->mnuAnalyzeItem(2), "&Transaction"},
+        {ed->mnuToolsItem(0), "A&dd new assets"},
+        {ed->mnuToolsItem(1), "&Edit assets"},
+        {ed->mnuAboutItem(0), "Help"},
         {ed->mnuAboutItem(3), "About"},
     };
     for (const Entry& e : entries) {
@@ -138,7 +144,7 @@ TEST_F(MainWindowTest, ToolbarButtonsShowPressedPictureForAnyMouseButton)
         const char *dn, *upn;
         int left;
     } buttons[] = {{ed->Newup, "newdn", "newupn", 0}, {ed->tradeup, "tradedn", "tradeupn", 2040},
-                   {ed->chartup, "chartdn", "chartupn", 2880}, {ed->balup, "baldn", "balupn", 3720}};
+        {ed->chartup, "chartdn", "chartupn", 2880}, {ed->balup, "baldn", "balupn", 3720}};
     for (const B& b : buttons) {
         const auto* dn = ed->findChild<QLabel*>(b.dn);
         const auto* upn = ed->findChild<QLabel*>(b.upn);

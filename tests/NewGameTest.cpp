@@ -5,11 +5,11 @@
 #include "data/MarketSchema.h"
 #include "support/GameFixture.h"
 #include <QFile>
-#include <QMenu>
-#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <csignal>
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -23,15 +23,14 @@ protected:
     bool gameOpenState() const
     {
         return frmEditor::MenuVisible(ed->mnuAsset) && frmEditor::MenuVisible(ed->mnuTools) &&
-               frmEditor::MenuVisible(ed->mnuAnalyze) && ed->mnuAsset->isEnabled() &&
-               ed->mnuFileItem(3)->isEnabled() && ed->Timer1->enabled() && !ed->tradeup->isHidden() &&
-               !ed->chartup->isHidden() && !ed->balup->isHidden();
+            frmEditor::MenuVisible(ed->mnuAnalyze) && ed->mnuAsset->isEnabled() && ed->mnuFileItem(3)->isEnabled() &&
+            ed->Timer1->enabled() && !ed->tradeup->isHidden() && !ed->chartup->isHidden() && !ed->balup->isHidden();
     }
     bool noGameState() const
     {
         return !frmEditor::MenuVisible(ed->mnuAsset) && !frmEditor::MenuVisible(ed->mnuTools) &&
-               !frmEditor::MenuVisible(ed->mnuAnalyze) && !ed->mnuFileItem(3)->isEnabled() &&
-               !ed->Timer1->enabled() && ed->tradeup->isHidden();
+            !frmEditor::MenuVisible(ed->mnuAnalyze) && !ed->mnuFileItem(3)->isEnabled() && !ed->Timer1->enabled() &&
+            ed->tradeup->isHidden();
     }
     void writeFile(const QString& name, const QByteArray& data)
     {
@@ -85,7 +84,7 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     // The same through plain SQL on the file.
     sqlite3* raw = nullptr;
     ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(path("Ann.sav")).constData(), &raw, SQLITE_OPEN_READONLY, nullptr),
-              SQLITE_OK);
+        SQLITE_OK);
     auto one = [&](const char* sql) {
         sqlite3_stmt* s = nullptr;
         EXPECT_EQ(sqlite3_prepare_v2(raw, sql, -1, &s, nullptr), SQLITE_OK) << sql;
@@ -94,8 +93,8 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
             QStringList cols;
             for (int i = 0; i < sqlite3_column_count(s); ++i)
                 cols << (sqlite3_column_type(s, i) == SQLITE_NULL
-                             ? QStringLiteral("NULL")
-                             : QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i))));
+                        ? QStringLiteral("NULL")
+                        : QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i))));
             out = cols.join('|');
         }
         sqlite3_finalize(s);
@@ -146,7 +145,7 @@ TEST_F(NewGameTest, NamesThatLeaveTheFolderOrNameNoFileAreRefused)
     const QStringList before = folderFiles();
     const QStringList parentBefore = QDir(folder() + "/..").entryList(QDir::Files);
     const QString names[] = {"../evil", "a/b", "a\\b", "..", "x..y", QString("tab\there"), QString(300, 'n'),
-                             QString("nul") + QChar(0) + "x"};
+        QString("nul") + QChar(0) + "x"};
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         msgs.messages.clear();
@@ -184,7 +183,7 @@ TEST_F(NewGameTest, NewWhileAGameIsOpenLeavesTheFirstFile)
 TEST_F(NewGameTest, AFailingEngineIsReportedAndLeavesNoHalfMadeFile)
 {
     // Files may grow to 8 KiB only: the engine fails part-way through the creation.
-    struct rlimit old {};
+    struct rlimit old { };
     getrlimit(RLIMIT_FSIZE, &old);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
@@ -195,7 +194,8 @@ TEST_F(NewGameTest, AFailingEngineIsReportedAndLeavesNoHalfMadeFile)
     std::signal(SIGXFSZ, oldHandler);
 
     ASSERT_EQ(msgs.messages.size(), 1u);
-    EXPECT_TRUE(msgs.messages[0].text.startsWith("The game file could not be created: ")) << msgs.messages[0].text.toStdString();
+    EXPECT_TRUE(msgs.messages[0].text.startsWith("The game file could not be created: "))
+        << msgs.messages[0].text.toStdString();
     EXPECT_TRUE(noGameState());
     EXPECT_TRUE(Module1::GameFileName.isEmpty());
     EXPECT_EQ(folderFiles().filter("Carl"), QStringList());

@@ -1,6 +1,6 @@
+#include "data/StarterMarket.h"
 #include "data/Dao.h"
 #include "data/MarketSchema.h"
-#include "data/StarterMarket.h"
 #include "market/PriceFactor.h"
 #include "support/Fixtures.h"
 #include <QSet>
@@ -40,7 +40,7 @@ TEST_F(AppFolderTest, StarterMarketKeepsEveryInvariantOfTheMarket)
             const double p = h.field("Price").toDouble();
             const double pct = p / prev * 100;
             const bool known = std::any_of(factors.begin(), factors.end(),
-                                           [&](double f) { return std::fabs(f - pct) < 0.0001 / prev * 100 + 1e-9; });
+                [&](double f) { return std::fabs(f - pct) < 0.0001 / prev * 100 + 1e-9; });
             EXPECT_TRUE(known) << "step " << k << ": " << pct;
             prev = p;
         }

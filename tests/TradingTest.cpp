@@ -70,10 +70,7 @@ protected:
     Form1* desk = nullptr;
 };
 
-Value money(double v)
-{
-    return Currency::fromDouble(v);
-}
+Value money(double v) { return Currency::fromDouble(v); }
 
 TEST_F(TradingTest, DeskOpensWithTheListAndNothingChosen)
 {
@@ -86,7 +83,7 @@ TEST_F(TradingTest, DeskOpensWithTheListAndNothingChosen)
     EXPECT_EQ(listed, symbols);
     EXPECT_EQ(desk->Combo1->currentText(), "Select a stock");
     for (QLineEdit* e : {desk->stockname, desk->Text1, desk->Text2, desk->Text3, desk->Text4, desk->quantity,
-                         desk->ListCurprice, desk->Result})
+             desk->ListCurprice, desk->Result})
         EXPECT_TRUE(e->text().isEmpty()) << e->objectName().toStdString();
     EXPECT_EQ(desk->types->checkedButton(), nullptr);
     EXPECT_EQ(desk->windowTitle(), "Trading desk");
@@ -95,9 +92,9 @@ TEST_F(TradingTest, DeskOpensWithTheListAndNothingChosen)
     for (QWidget* w = desk->Comman1; chain.size() < 16; w = w->nextInFocusChain())
         if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() && !w->isWindow())
             chain << w->objectName();
-    EXPECT_EQ(chain, QStringList({"Comman1", "Command2", "quantity", "optBuybutton", "optSellButton", "Covshort",
-                                  "Selshort", "Result", "stockname", "Text1", "Text2", "Text3", "Text4",
-                                  "ListCurprice", "Combo1", "Command1"}));
+    EXPECT_EQ(chain,
+        QStringList({"Comman1", "Command2", "quantity", "optBuybutton", "optSellButton", "Covshort", "Selshort",
+            "Result", "stockname", "Text1", "Text2", "Text3", "Text4", "ListCurprice", "Combo1", "Command1"}));
     EXPECT_EQ(desk->Label2->buddy(), desk->quantity);
     EXPECT_EQ(desk->Label1->buddy(), desk->Text1);
     EXPECT_FALSE(desk->ListCurprice->accessibleName().isEmpty());
@@ -143,8 +140,8 @@ TEST_F(TradingTest, ExchangeHoursAtTheirEdges)
     struct Case {
         QTime t;
         bool open;
-    } cases[] = {{QTime(8, 59, 59), false}, {QTime(9, 0, 0), true}, {QTime(15, 59, 59), true},
-                 {QTime(16, 0, 0), false}};
+    } cases[] = {
+        {QTime(8, 59, 59), false}, {QTime(9, 0, 0), true}, {QTime(15, 59, 59), true}, {QTime(16, 0, 0), false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.t.toString().toStdString());
         setClock(dao::naiveDateTime(ed->baseDate, c.t));
@@ -169,8 +166,8 @@ TEST_F(TradingTest, UnitsAreReadAsTheLeadingWholeNumber)
     struct Case {
         const char* typed;
         int stored; // 0: refused
-    } cases[] = {{"0", 0}, {"-5", 0}, {"", 0}, {"abc", 0}, {"2.5", 0}, {"1e10", 0},
-                 {"10abc", 10}, {"1 0", 10}, {" 3 ", 3}, {"1e1", 10}};
+    } cases[] = {{"0", 0}, {"-5", 0}, {"", 0}, {"abc", 0}, {"2.5", 0}, {"1e10", 0}, {"10abc", 10}, {"1 0", 10},
+        {" 3 ", 3}, {"1e1", 10}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         msgs.messages.clear();
@@ -231,8 +228,9 @@ TEST_F(TradingTest, SalesAreLimitedByTheUnitsHeld)
     EXPECT_EQ(last(), "You sold 10 of ALDR at a price 12.3400 for the overall sum 123.4");
     trade("ALDR", "1", desk->optSellButton); // its row stays, with 0 units
     EXPECT_EQ(last(), "You don't have this number of stock");
-    EXPECT_EQ(log(), (std::vector<Row>{{"ALDR", money(12.34), Value(int64_t(10)), money(-123.4)},
-                                       {"ALDR", money(12.34), Value(int64_t(-10)), money(123.4)}}));
+    EXPECT_EQ(log(),
+        (std::vector<Row>{{"ALDR", money(12.34), Value(int64_t(10)), money(-123.4)},
+            {"ALDR", money(12.34), Value(int64_t(-10)), money(123.4)}}));
     EXPECT_EQ(Database::open(path("Trader.sav")).openSnapshot("Result").field("Sum Of Result"), money(0));
 }
 

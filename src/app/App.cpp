@@ -38,25 +38,13 @@ QString Folder()
     return folder();
 }
 
-void SetFolder(const QString& path)
-{
-    folder() = QDir(path).absolutePath();
-}
+void SetFolder(const QString& path) { folder() = QDir(path).absolutePath(); }
 
-QString FilePath(const QString& name)
-{
-    return Folder() + QLatin1Char('/') + name;
-}
+QString FilePath(const QString& name) { return Folder() + QLatin1Char('/') + name; }
 
-QString HelpFile()
-{
-    return helpFile();
-}
+QString HelpFile() { return helpFile(); }
 
-void SetHelpFile(const QString& path)
-{
-    helpFile() = path;
-}
+void SetHelpFile(const QString& path) { helpFile() = path; }
 
 bool AcquireInstanceLock()
 {
@@ -76,10 +64,7 @@ bool AcquireInstanceLock()
     return true;
 }
 
-void ReleaseInstanceLock()
-{
-    lock().reset();
-}
+void ReleaseInstanceLock() { lock().reset(); }
 
 void EndProgram()
 {
@@ -87,14 +72,8 @@ void EndProgram()
     QCoreApplication::quit();
 }
 
-bool EndRequested()
-{
-    return endRequested();
-}
+bool EndRequested() { return endRequested(); }
 
-void ResetEndRequest()
-{
-    endRequested() = false;
-}
+void ResetEndRequest() { endRequested() = false; }
 
 } // namespace App

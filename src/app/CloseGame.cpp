@@ -19,8 +19,9 @@ void CloseGame()
     QFile file(path);
     if (!file.remove()) {
         // The game ends all the same; the user learns the file is still there.
-        Ui::MsgBox(QStringLiteral("The game file \"%1\" could not be deleted: %2").arg(GameFileName, file.errorString()),
-                   Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
+        Ui::MsgBox(
+            QStringLiteral("The game file \"%1\" could not be deleted: %2").arg(GameFileName, file.errorString()),
+            Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
     }
     ed.Timer1->setEnabled(false);
     ed.Label1->setText(QString());

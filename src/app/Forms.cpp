@@ -1,10 +1,10 @@
 #include "Forms.h"
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
-#include <QRadioButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
 #include <vector>
@@ -22,7 +22,7 @@ void prune()
 }
 } // namespace
 
-Form::Form(QWidget* parent, Qt::WindowFlags f) : QWidget(parent ? parent : Forms::Owner(), f) {}
+Form::Form(QWidget* parent, Qt::WindowFlags f) : QWidget(parent ? parent : Forms::Owner(), f) { }
 
 void Form::closeEvent(QCloseEvent* e)
 {
@@ -155,14 +155,8 @@ void Unload(QWidget* w)
     w->deleteLater();
 }
 
-void Unload(const QString& name)
-{
-    Unload(Find(name));
-}
+void Unload(const QString& name) { Unload(Find(name)); }
 
-QWidget* Owner()
-{
-    return Find(QStringLiteral("frmEditor"));
-}
+QWidget* Owner() { return Find(QStringLiteral("frmEditor")); }
 
 } // namespace Forms

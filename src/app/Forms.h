@@ -13,7 +13,7 @@ class Form : public QWidget {
 public:
     explicit Form(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::Window);
     /// The load step, run once right after creation.
-    virtual void formLoad() {}
+    virtual void formLoad() { }
 
 protected:
     /// Closing from the title bar unloads the window.
@@ -44,8 +44,7 @@ QWidget* Owner();
 QList<QWidget*> RecentlyFocusedWindows();
 
 /// The one instance of form T, created (hidden) with its load step if needed.
-template <class T>
-T& Get()
+template <class T> T& Get()
 {
     if (QWidget* w = Find(QString::fromLatin1(T::kFormName)))
         return *static_cast<T*>(w);
@@ -57,10 +56,6 @@ T& Get()
 }
 
 /// The instance of T if it is loaded, without creating it.
-template <class T>
-T* IfLoaded()
-{
-    return static_cast<T*>(Find(QString::fromLatin1(T::kFormName)));
-}
+template <class T> T* IfLoaded() { return static_cast<T*>(Find(QString::fromLatin1(T::kFormName))); }
 
 } // namespace Forms

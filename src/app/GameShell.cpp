@@ -11,8 +11,7 @@
 namespace GameShell {
 
 namespace {
-template <class T>
-void show(bool modal)
+template <class T> void show(bool modal)
 {
     T& w = Forms::Get<T>();
     if (modal) {
@@ -40,20 +39,15 @@ void ShowHelp(int context)
 {
     const QString file = App::HelpFile().isEmpty() ? App::FilePath(QStringLiteral("zolthelp.hlp")) : App::HelpFile();
     if (!QFileInfo(file).isFile()) {
-        Ui::MsgBox(QStringLiteral("The help file %1 cannot be found.").arg(file), Ui::Buttons::OK, Ui::Icon::Exclamation);
+        Ui::MsgBox(
+            QStringLiteral("The help file %1 cannot be found.").arg(file), Ui::Buttons::OK, Ui::Icon::Exclamation);
         return;
     }
     Ui::MsgBox(QStringLiteral("The help viewer is not available in this version (topic %1).").arg(context));
 }
 
-QString MarketDatabasePath()
-{
-    return App::FilePath(QStringLiteral("stocks.tqs"));
-}
+QString MarketDatabasePath() { return App::FilePath(QStringLiteral("stocks.tqs")); }
 
-QString GameFilePath()
-{
-    return App::FilePath(Module1::GameFileName);
-}
+QString GameFilePath() { return App::FilePath(Module1::GameFileName); }
 
 } // namespace GameShell

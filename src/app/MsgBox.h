@@ -20,7 +20,7 @@ struct MsgBoxRequest {
 
 /// Shows a message and waits for the answer.
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
-              const QString& caption = QString(), bool defaultSecond = false);
+    const QString& caption = QString(), bool defaultSecond = false);
 
 using MsgBoxHandler = std::function<Answer(const MsgBoxRequest&)>;
 /// Replaces how messages are shown; returns the previous handler. An empty

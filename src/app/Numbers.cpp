@@ -38,11 +38,16 @@ QString PlainText(const dao::Value& v)
 {
     using K = dao::Value::Kind;
     switch (v.kind()) {
-    case K::Null: return {};
-    case K::Long: return QString::number(v.asLong());
-    case K::Double: return PlainText(v.asDouble());
-    case K::Currency: return v.asCurrency().toPlainString(decimalPoint());
-    case K::Text: return v.asText();
+    case K::Null:
+        return {};
+    case K::Long:
+        return QString::number(v.asLong());
+    case K::Double:
+        return PlainText(v.asDouble());
+    case K::Currency:
+        return v.asCurrency().toPlainString(decimalPoint());
+    case K::Text:
+        return v.asText();
     case K::DateTime: {
         const QDateTime& dt = v.asDateTime();
         QString s = QLocale().toString(dt.date(), QLocale::ShortFormat);
@@ -69,9 +74,9 @@ double Val(const QString& text)
             int i = 2;
             for (; i < s.size(); ++i) {
                 const int d = s[i].isDigit() ? s[i].digitValue()
-                              : (base == 16 && s[i].toUpper() >= QLatin1Char('A') && s[i].toUpper() <= QLatin1Char('F'))
-                                  ? s[i].toUpper().unicode() - 'A' + 10
-                                  : -1;
+                    : (base == 16 && s[i].toUpper() >= QLatin1Char('A') && s[i].toUpper() <= QLatin1Char('F'))
+                    ? s[i].toUpper().unicode() - 'A' + 10
+                    : -1;
                 if (d < 0 || d >= base || n > (qint64(1) << 40))
                     break;
                 n = n * base + d;

@@ -18,10 +18,7 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, int heightTwips) : 
     setFixedHeight(Twips::ToPixels(heightTwips));
 }
 
-LineItem* PictureBox::line(const QString& name) const
-{
-    return findChild<LineItem*>(name, Qt::FindDirectChildrenOnly);
-}
+LineItem* PictureBox::line(const QString& name) const { return findChild<LineItem*>(name, Qt::FindDirectChildrenOnly); }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
@@ -29,14 +26,11 @@ void PictureBox::paintEvent(QPaintEvent*)
     for (const LineItem* l : findChildren<LineItem*>(QString(), Qt::FindDirectChildrenOnly)) {
         p.setPen(QPen(l->colour, 1));
         p.drawLine(QPoint(l->X1 / Twips::kPerPixel, l->Y1 / Twips::kPerPixel),
-                   QPoint(l->X2 / Twips::kPerPixel, l->Y2 / Twips::kPerPixel));
+            QPoint(l->X2 / Twips::kPerPixel, l->Y2 / Twips::kPerPixel));
     }
 }
 
-void PictureBox::resizeEvent(QResizeEvent*)
-{
-    emit resized();
-}
+void PictureBox::resizeEvent(QResizeEvent*) { emit resized(); }
 
 void FitLabel::paintEvent(QPaintEvent*)
 {
@@ -122,7 +116,8 @@ QPixmap Toolbar(Picture pic, bool pressed)
         p.drawPath(page);
         p.setPen(QPen(Twips::Colour(0x00008000), 1.5));
         for (int i = 0; i < 4; ++i)
-            p.drawLine(QPointF(icon.left() + 5, icon.top() + 7 + 4 * i), QPointF(icon.right() - 4, icon.top() + 7 + 4 * i));
+            p.drawLine(
+                QPointF(icon.left() + 5, icon.top() + 7 + 4 * i), QPointF(icon.right() - 4, icon.top() + 7 + 4 * i));
         break;
     }
     case Picture::Trade: {
@@ -130,14 +125,12 @@ QPixmap Toolbar(Picture pic, bool pressed)
         p.setPen(Qt::NoPen);
         p.setBrush(Twips::Colour(0x00008000));
         p.drawPolygon(QPolygonF({{icon.left() + 5, icon.top()}, {icon.left() + 11, icon.top() + 9},
-                                 {icon.left() + 7.5, icon.top() + 9}, {icon.left() + 7.5, icon.bottom()},
-                                 {icon.left() + 2.5, icon.bottom()}, {icon.left() + 2.5, icon.top() + 9},
-                                 {icon.left() - 1, icon.top() + 9}}));
+            {icon.left() + 7.5, icon.top() + 9}, {icon.left() + 7.5, icon.bottom()}, {icon.left() + 2.5, icon.bottom()},
+            {icon.left() + 2.5, icon.top() + 9}, {icon.left() - 1, icon.top() + 9}}));
         p.setBrush(Twips::Colour(0x000000C0));
         p.drawPolygon(QPolygonF({{icon.right() - 5, icon.bottom()}, {icon.right() + 1, icon.bottom() - 9},
-                                 {icon.right() - 2.5, icon.bottom() - 9}, {icon.right() - 2.5, icon.top()},
-                                 {icon.right() - 7.5, icon.top()}, {icon.right() - 7.5, icon.bottom() - 9},
-                                 {icon.right() - 11, icon.bottom() - 9}}));
+            {icon.right() - 2.5, icon.bottom() - 9}, {icon.right() - 2.5, icon.top()}, {icon.right() - 7.5, icon.top()},
+            {icon.right() - 7.5, icon.bottom() - 9}, {icon.right() - 11, icon.bottom() - 9}}));
         break;
     }
     case Picture::Chart: {
@@ -147,8 +140,8 @@ QPixmap Toolbar(Picture pic, bool pressed)
         p.drawRect(icon.adjusted(-3, 0, 3, 0));
         p.setPen(QPen(Twips::Colour(0x00C00000), 2));
         p.drawPolyline(QPolygonF({{icon.left(), icon.bottom() - 4}, {icon.left() + 6, icon.bottom() - 11},
-                                  {icon.left() + 11, icon.bottom() - 7}, {icon.left() + 17, icon.top() + 5},
-                                  {icon.right(), icon.top() + 3}}));
+            {icon.left() + 11, icon.bottom() - 7}, {icon.left() + 17, icon.top() + 5},
+            {icon.right(), icon.top() + 3}}));
         break;
     }
     case Picture::Balance: {

@@ -10,14 +10,8 @@ namespace Twips {
 
 constexpr int kPerPixel = 15;
 
-inline int ToPixels(int twips)
-{
-    return int(std::floor(double(twips) / kPerPixel + 0.5));
-}
-inline int FromPixels(int px)
-{
-    return px * kPerPixel;
-}
+inline int ToPixels(int twips) { return int(std::floor(double(twips) / kPerPixel + 0.5)); }
+inline int FromPixels(int px) { return px * kPerPixel; }
 /// Places a control by twips; the twips are kept as properties so that layout
 /// arithmetic never loses precision to pixel rounding.
 void Place(QWidget* w, int left, int top, int width, int height);
@@ -42,10 +36,7 @@ void SetSilverClientArea(QWidget* window, int width, int height);
 /// than the box.
 void FitTextToWidth(QLineEdit* box);
 /// &H00BBGGRR
-inline QColor Colour(unsigned bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
+inline QColor Colour(unsigned bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 inline const QColor kSilver = Colour(0x00C0C0C0);
 
 } // namespace Twips

@@ -1,7 +1,6 @@
 #include "VbTimer.h"
 
-VbTimer::VbTimer(QObject* parent, bool enabled, int interval)
-    : QObject(parent), enabled_(enabled), interval_(interval)
+VbTimer::VbTimer(QObject* parent, bool enabled, int interval) : QObject(parent), enabled_(enabled), interval_(interval)
 {
     timer_.setTimerType(Qt::PreciseTimer); // ticks stay ten seconds apart, not within 5%
     connect(&timer_, &QTimer::timeout, this, &VbTimer::timeout);

@@ -46,14 +46,14 @@ void frmEditor::createMenus()
         const char* caption;
     };
     auto build = [this](const char* name, const char* caption, const char* itemName,
-                        std::initializer_list<Entry> entries, QMap<int, QAction*>& items,
-                        void (frmEditor::*click)(int)) {
+                     std::initializer_list<Entry> entries, QMap<int, QAction*>& items, void (frmEditor::*click)(int)) {
         QMenu* m = menuBar()->addMenu(QString::fromUtf8(caption));
         m->setObjectName(QString::fromLatin1(name));
         m->menuAction()->setObjectName(QString::fromLatin1(name));
         for (const Entry& e : entries) {
-            QAction* a = QString::fromUtf8(e.caption) == QLatin1String("-") ? m->addSeparator()
-                                                                             : m->addAction(QString::fromUtf8(e.caption));
+            QAction* a = QString::fromUtf8(e.caption) == QLatin1String("-")
+                ? m->addSeparator()
+                : m->addAction(QString::fromUtf8(e.caption));
             a->setObjectName(QStringLiteral("%1(%2)").arg(QString::fromLatin1(itemName)).arg(e.index));
             items.insert(e.index, a);
             const int index = e.index;
@@ -61,17 +61,16 @@ void frmEditor::createMenus()
         }
         return m;
     };
-    mnuFile = build("mnuFile", "&File", "mnuFileItem", {{0, "&New"}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}},
-                    fileItems_, &frmEditor::mnuFileItem_Click);
-    mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem", {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}},
-                     assetItems_, &frmEditor::mnuAssetitem_Click);
+    mnuFile = build("mnuFile", "&File", "mnuFileItem", {{0, "&New"}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}}, fileItems_,
+        &frmEditor::mnuFileItem_Click);
+    mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem", {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}}, assetItems_,
+        &frmEditor::mnuAssetitem_Click);
     mnuAnalyze = build("mnuAnalyze", "&Balance", "mnuAnalyzeItem",
-                       {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}}, analyzeItems_,
-                       &frmEditor::mnuAnalyzeItem_Click);
-    mnuTools = build("mnuTools", "&Tools", "mnuToolsItem", {{0, "A&dd new assets"}, {1, "&Edit assets"}},
-                     toolsItems_, &frmEditor::mnuToolsItem_Click);
+        {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}}, analyzeItems_, &frmEditor::mnuAnalyzeItem_Click);
+    mnuTools = build("mnuTools", "&Tools", "mnuToolsItem", {{0, "A&dd new assets"}, {1, "&Edit assets"}}, toolsItems_,
+        &frmEditor::mnuToolsItem_Click);
     mnuAbout = build("mnuAbout", "&About...", "mnuAboutItem", {{0, "Help"}, {2, "-"}, {3, "About"}}, aboutItems_,
-                     &frmEditor::mnuAboutItem_Click);
+        &frmEditor::mnuAboutItem_Click);
     mnuAbout->setProperty("helpContextID", 1);
     aboutItems_[0]->setProperty("helpContextID", 1);
 
@@ -100,9 +99,9 @@ void frmEditor::createToolbar()
     const Button buttons[] = {
         {&Newup, "Newup", "newdn", "newupn", "New game", 0, Artwork::Picture::New, &frmEditor::Newup_Click},
         {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, Artwork::Picture::Trade,
-         &frmEditor::tradeup_Click},
+            &frmEditor::tradeup_Click},
         {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, Artwork::Picture::Chart,
-         &frmEditor::chartup_Click},
+            &frmEditor::chartup_Click},
         {&balup, "balup", "baldn", "balupn", "Balance", 3720, Artwork::Picture::Balance, &frmEditor::balup_Click},
     };
     for (const Button& b : buttons) {
@@ -189,10 +188,7 @@ void frmEditor::formLoad()
     Timer1->setInterval(1000);
 }
 
-bool frmEditor::MenuVisible(QMenu* m)
-{
-    return m->menuAction()->isVisible();
-}
+bool frmEditor::MenuVisible(QMenu* m) { return m->menuAction()->isVisible(); }
 
 void frmEditor::SetMenuState(QMenu* m, bool on)
 {
@@ -243,8 +239,12 @@ void frmEditor::newCommand(const QString& captionPrefix)
 void frmEditor::mnuFileItem_Click(int index)
 {
     switch (index) {
-    case 0: newCommand(QStringLiteral("Varnel Korvath: ")); break;
-    case 3: Module1::CloseGame(); break;
+    case 0:
+        newCommand(QStringLiteral("Varnel Korvath: "));
+        break;
+    case 3:
+        Module1::CloseGame();
+        break;
     case 5:
         if (fileItems_[3]->isEnabled())
             Module1::CloseGame();
@@ -263,10 +263,7 @@ void frmEditor::mnuAnalyzeItem_Click(int index)
     GameShell::ShowWindow(index == 0 ? "Form3" : index == 1 ? "Form5" : "Form11");
 }
 
-void frmEditor::mnuToolsItem_Click(int index)
-{
-    GameShell::ShowWindow(index == 0 ? "Form6" : "Form7", true);
-}
+void frmEditor::mnuToolsItem_Click(int index) { GameShell::ShowWindow(index == 0 ? "Form6" : "Form7", true); }
 
 void frmEditor::mnuAboutItem_Click(int index)
 {
@@ -282,30 +279,15 @@ void frmEditor::Newup_Click()
     newCommand(QStringLiteral("Varnel Ticora: "));
 }
 
-void frmEditor::tradeup_Click()
-{
-    GameShell::ShowWindow("Form1");
-}
+void frmEditor::tradeup_Click() { GameShell::ShowWindow("Form1"); }
 
-void frmEditor::chartup_Click()
-{
-    GameShell::ShowWindow("Form9");
-}
+void frmEditor::chartup_Click() { GameShell::ShowWindow("Form9"); }
 
-void frmEditor::balup_Click()
-{
-    GameShell::ShowWindow("Form3");
-}
+void frmEditor::balup_Click() { GameShell::ShowWindow("Form3"); }
 
-void frmEditor::Timer1_Timer()
-{
-    Module1::AdvanceClock();
-}
+void frmEditor::Timer1_Timer() { Module1::AdvanceClock(); }
 
-void frmEditor::Timer2_Timer()
-{
-    Module1::MarketTick();
-}
+void frmEditor::Timer2_Timer() { Module1::MarketTick(); }
 
 void frmEditor::closeEvent(QCloseEvent* e)
 {

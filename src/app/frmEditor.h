@@ -24,10 +24,10 @@ public:
     // Controls, by their names.
     PictureBox* Picture1 = nullptr; ///< status bar
     PictureBox* Picture2 = nullptr; ///< toolbar
-    QLabel* Label1 = nullptr;       ///< Label1(0): the clock time
-    QLabel* Label2 = nullptr;       ///< Label2(0): the weekday
-    VbTimer* Timer1 = nullptr;      ///< clock
-    VbTimer* Timer2 = nullptr;      ///< market
+    QLabel* Label1 = nullptr; ///< Label1(0): the clock time
+    QLabel* Label2 = nullptr; ///< Label2(0): the weekday
+    VbTimer* Timer1 = nullptr; ///< clock
+    VbTimer* Timer2 = nullptr; ///< market
     QMenu *mnuFile = nullptr, *mnuAsset = nullptr, *mnuAnalyze = nullptr, *mnuTools = nullptr, *mnuAbout = nullptr;
     ImageButton *Newup = nullptr, *tradeup = nullptr, *chartup = nullptr, *balup = nullptr;
 

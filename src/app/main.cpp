@@ -1,5 +1,5 @@
-#include "Forms.h"
 #include "App.h"
+#include "Forms.h"
 #include "frmEditor.h"
 #include <QApplication>
 

@@ -30,10 +30,7 @@ QString Currency::toPlainString(QChar decimalPoint) const
     return negative ? QLatin1Char('-') + s : s;
 }
 
-[[noreturn]] static void overflow()
-{
-    throw Error("Overflow: Currency arithmetic out of range", 0);
-}
+[[noreturn]] static void overflow() { throw Error("Overflow: Currency arithmetic out of range", 0); }
 
 Currency Currency::operator+(Currency o) const
 {
@@ -51,9 +48,6 @@ Currency Currency::operator-(Currency o) const
     return fromTicks(r);
 }
 
-Currency Currency::operator-() const
-{
-    return Currency() - *this;
-}
+Currency Currency::operator-() const { return Currency() - *this; }
 
 } // namespace dao

@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 namespace dao {
 
@@ -10,7 +10,12 @@ public:
     static constexpr int64_t kScale = 10000;
 
     constexpr Currency() = default;
-    static constexpr Currency fromTicks(int64_t t) { Currency c; c.ticks_ = t; return c; }
+    static constexpr Currency fromTicks(int64_t t)
+    {
+        Currency c;
+        c.ticks_ = t;
+        return c;
+    }
     /// Rounds to four decimals, half to even (as the engine converts doubles).
     /// Throws dao::Error for values outside the 64-bit range or not finite.
     static Currency fromDouble(double v);

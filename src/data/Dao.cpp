@@ -2,12 +2,12 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <sqlite3.h>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <list>
 #include <optional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace dao {
@@ -28,11 +28,16 @@ QString quoted(const QString& name)
 QString declTypeName(FieldType t)
 {
     switch (t) {
-    case FieldType::Text: return QStringLiteral("TEXT");
-    case FieldType::Long: return QStringLiteral("LONG");
-    case FieldType::Currency: return QStringLiteral("CURRENCY");
-    case FieldType::Double: return QStringLiteral("DOUBLE");
-    case FieldType::DateTime: return QStringLiteral("DATETIME");
+    case FieldType::Text:
+        return QStringLiteral("TEXT");
+    case FieldType::Long:
+        return QStringLiteral("LONG");
+    case FieldType::Currency:
+        return QStringLiteral("CURRENCY");
+    case FieldType::Double:
+        return QStringLiteral("DOUBLE");
+    case FieldType::DateTime:
+        return QStringLiteral("DATETIME");
     }
     return {};
 }
@@ -106,7 +111,7 @@ namespace {
 /// A prepared statement borrowed from a connection's cache; reset when done.
 class Stmt {
 public:
-    Stmt(Connection& c, const QString& sql) : c_(c), s_(c.statement(sql)) {}
+    Stmt(Connection& c, const QString& sql) : c_(c), s_(c.statement(sql)) { }
     ~Stmt()
     {
         sqlite3_reset(s_);
@@ -119,10 +124,18 @@ public:
     {
         int rc = SQLITE_OK;
         switch (v.kind()) {
-        case Value::Kind::Null: rc = sqlite3_bind_null(s_, i); break;
-        case Value::Kind::Long: rc = sqlite3_bind_int64(s_, i, v.asLong()); break;
-        case Value::Kind::Double: rc = sqlite3_bind_double(s_, i, v.asDouble()); break;
-        case Value::Kind::Currency: rc = sqlite3_bind_int64(s_, i, v.asCurrency().ticks()); break;
+        case Value::Kind::Null:
+            rc = sqlite3_bind_null(s_, i);
+            break;
+        case Value::Kind::Long:
+            rc = sqlite3_bind_int64(s_, i, v.asLong());
+            break;
+        case Value::Kind::Double:
+            rc = sqlite3_bind_double(s_, i, v.asDouble());
+            break;
+        case Value::Kind::Currency:
+            rc = sqlite3_bind_int64(s_, i, v.asCurrency().ticks());
+            break;
         case Value::Kind::Text: {
             const QByteArray u = v.asText().toUtf8();
             rc = sqlite3_bind_text(s_, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
@@ -149,8 +162,7 @@ public:
     }
     void run()
     {
-        while (step()) {
-        }
+        while (step()) { }
     }
     int64_t int64(int col) const { return sqlite3_column_int64(s_, col); }
     QString text(int col) const
@@ -167,7 +179,8 @@ public:
     Value value(int col, std::optional<FieldType> type) const
     {
         switch (sqlite3_column_type(s_, col)) {
-        case SQLITE_NULL: return Null{};
+        case SQLITE_NULL:
+            return Null{};
         case SQLITE_INTEGER: {
             const int64_t i = sqlite3_column_int64(s_, col);
             if (type == FieldType::Currency)
@@ -208,8 +221,8 @@ QString translateJet(const QString& jet)
     QString s = jet.trimmed();
     while (s.endsWith(QLatin1Char(';')))
         s = s.chopped(1).trimmed();
-    static const QRegularExpression distinctRow(QStringLiteral("^\\s*SELECT\\s+DISTINCTROW\\b"),
-                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression distinctRow(
+        QStringLiteral("^\\s*SELECT\\s+DISTINCTROW\\b"), QRegularExpression::CaseInsensitiveOption);
     s.replace(distinctRow, QStringLiteral("SELECT"));
     return s;
 }
@@ -224,8 +237,8 @@ struct SelectParts {
 SelectParts splitSelect(const QString& sql)
 {
     SelectParts parts;
-    static const QRegularExpression head(QStringLiteral("^\\s*SELECT\\s+(DISTINCT\\s+|ALL\\s+)?"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression head(
+        QStringLiteral("^\\s*SELECT\\s+(DISTINCT\\s+|ALL\\s+)?"), QRegularExpression::CaseInsensitiveOption);
     const auto m = head.match(sql);
     if (!m.hasMatch())
         return parts;
@@ -250,8 +263,8 @@ SelectParts splitSelect(const QString& sql)
         else if (depth == 0 && ch == ',') {
             parts.items << sql.mid(start, i - start).trimmed();
             start = i + 1;
-        } else if (depth == 0 && ch.isSpace() && sql.mid(i + 1, 4).compare("FROM", Qt::CaseInsensitive) == 0
-                   && (i + 5 >= sql.size() || sql[i + 5].isSpace() || sql[i + 5] == '[' || sql[i + 5] == '"')) {
+        } else if (depth == 0 && ch.isSpace() && sql.mid(i + 1, 4).compare("FROM", Qt::CaseInsensitive) == 0 &&
+            (i + 5 >= sql.size() || sql[i + 5].isSpace() || sql[i + 5] == '[' || sql[i + 5] == '"')) {
             parts.items << sql.mid(start, i - start).trimmed();
             parts.fromClause = sql.mid(i + 1);
             return parts;
@@ -283,7 +296,7 @@ Connection::Connection(const QString& p, bool create) : path(p)
         db = nullptr;
         throw;
     }
-    struct stat st {};
+    struct stat st { };
     if (::stat(file.constData(), &st) == 0) {
         dev_ = st.st_dev;
         ino_ = st.st_ino;
@@ -345,7 +358,7 @@ void Connection::revalidate()
 
 bool Connection::sameFile() const
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && st.st_dev == dev_ && st.st_ino == ino_;
 }
 
@@ -366,8 +379,9 @@ std::shared_ptr<const Connection::TableInfo> Connection::table(const QString& ta
         return *tables_.insert(table, *it);
     TableInfo info;
     {
-        Stmt s(*this, QStringLiteral("SELECT name, type FROM pragma_table_info(?1) "
-                                     "WHERE (SELECT type FROM sqlite_schema WHERE name = ?1 COLLATE NOCASE) = 'table'"));
+        Stmt s(*this,
+            QStringLiteral("SELECT name, type FROM pragma_table_info(?1) "
+                           "WHERE (SELECT type FROM sqlite_schema WHERE name = ?1 COLLATE NOCASE) = 'table'"));
         s.bind(1, table);
         while (s.step()) {
             const QByteArray decl = s.text(1).toUtf8();
@@ -508,10 +522,7 @@ void releaseFile(const QString& path)
     pool().idle.remove_if([&](const std::shared_ptr<Connection>& c) { return c->path == key; });
 }
 
-void releaseAll()
-{
-    pool().idle.clear();
-}
+void releaseAll() { pool().idle.clear(); }
 
 bool isPlainIdentifier(const QString& name)
 {
@@ -522,10 +533,7 @@ bool isPlainIdentifier(const QString& name)
 // ---------------------------------------------------------------------------
 // Database
 
-Database Database::open(const QString& path)
-{
-    return Database(acquire(path));
-}
+Database Database::open(const QString& path) { return Database(acquire(path)); }
 
 Database Database::create(const QString& path)
 {
@@ -548,10 +556,7 @@ Database Database::create(const QString& path)
     }
 }
 
-Database::~Database()
-{
-    close();
-}
+Database::~Database() { close(); }
 
 void Database::close()
 {
@@ -566,10 +571,7 @@ Connection& Database::conn() const
     return *conn_;
 }
 
-QString Database::path() const
-{
-    return conn_ ? conn_->path : QString();
-}
+QString Database::path() const { return conn_ ? conn_->path : QString(); }
 
 void Database::appendTable(const TableDef& def)
 {
@@ -628,8 +630,9 @@ QString Database::querySql(const QString& name) const
 QStringList Database::tableNames() const
 {
     QStringList out;
-    Stmt s(conn(), QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' "
-                                  "AND name NOT LIKE 'sqlite_%' AND name <> 'tq_querydefs' ORDER BY rowid"));
+    Stmt s(conn(),
+        QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' "
+                       "AND name NOT LIKE 'sqlite_%' AND name <> 'tq_querydefs' ORDER BY rowid"));
     while (s.step())
         out << s.text(0);
     return out;
@@ -649,16 +652,14 @@ QStringList Database::queryNames() const
 
 bool Database::hasTable(const QString& name) const
 {
-    Stmt s(conn(), QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE "
-                                  "AND name <> 'tq_querydefs'"));
+    Stmt s(conn(),
+        QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE "
+                       "AND name <> 'tq_querydefs'"));
     s.bind(1, name);
     return s.step();
 }
 
-std::vector<Field> Database::tableFields(const QString& table) const
-{
-    return conn().fields(table);
-}
+std::vector<Field> Database::tableFields(const QString& table) const { return conn().fields(table); }
 
 Transaction Database::beginTransaction()
 {
@@ -673,7 +674,7 @@ Transaction::Transaction(std::shared_ptr<Connection> c) : conn_(std::move(c))
     conn_->inTransaction = true;
 }
 
-Transaction::Transaction(Transaction&& o) noexcept : conn_(std::move(o.conn_)) {}
+Transaction::Transaction(Transaction&& o) noexcept : conn_(std::move(o.conn_)) { }
 
 Transaction::~Transaction()
 {
@@ -710,7 +711,7 @@ public:
     virtual void edit() { readOnly(); }
     virtual void update() { readOnly(); }
     virtual void deleteCurrent() { readOnly(); }
-    virtual void settle() {}
+    virtual void settle() { }
     bool bof = false, eof = false;
 
 protected:
@@ -982,11 +983,11 @@ Recordset Database::openSnapshot(const QString& source)
         types.push_back(f.type);
         cols << quoted(f.name);
     }
-    return Recordset(
-        std::make_unique<SnapshotImpl>(c, "SELECT " + cols.join(',') + " FROM " + quoted(source) + " ORDER BY rowid", types));
+    return Recordset(std::make_unique<SnapshotImpl>(
+        c, "SELECT " + cols.join(',') + " FROM " + quoted(source) + " ORDER BY rowid", types));
 }
 
-Recordset::Recordset(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Recordset::Recordset(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) { }
 Recordset::Recordset(Recordset&&) noexcept = default;
 Recordset& Recordset::operator=(Recordset&&) noexcept = default;
 Recordset::~Recordset() = default;

@@ -22,7 +22,8 @@ struct Field {
 /// appended to a database.
 class TableDef {
 public:
-    explicit TableDef(QString name) : name_(std::move(name)) {}
+    explicit TableDef(QString name) : name_(std::move(name)) { }
+    TableDef(QString name, std::initializer_list<Field> fields) : name_(std::move(name)), fields_(fields) { }
     Field createField(const QString& name, FieldType type) const { return {name, type}; }
     void appendField(const Field& f) { fields_.push_back(f); }
     const QString& name() const { return name_; }
@@ -86,7 +87,7 @@ public:
     Transaction beginTransaction();
 
 private:
-    explicit Database(std::shared_ptr<Connection> c) : conn_(std::move(c)) {}
+    explicit Database(std::shared_ptr<Connection> c) : conn_(std::move(c)) { }
     Connection& conn() const;
     std::shared_ptr<Connection> conn_;
 };

@@ -8,7 +8,7 @@ namespace dao {
 /// conversion errors (code 0).
 class Error : public std::runtime_error {
 public:
-    Error(const std::string& message, int code) : std::runtime_error(message), code_(code) {}
+    Error(const std::string& message, int code) : std::runtime_error(message), code_(code) { }
     int code() const { return code_; }
 
 private:

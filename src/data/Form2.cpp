@@ -40,7 +40,4 @@ void Form2::Command1_Click()
     Module1::CreateNewGame();
 }
 
-void Form2::Command2_Click()
-{
-    Forms::Unload(this);
-}
+void Form2::Command2_Click() { Forms::Unload(this); }

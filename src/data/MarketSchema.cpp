@@ -10,25 +10,18 @@ QString RangeQuerySql(const QString& priceTable)
 void CreateStocksTable(dao::Database& db)
 {
     using dao::FieldType;
-    dao::TableDef t(kStocksTable);
-    t.appendField(t.createField(QStringLiteral("stocksymbol"), FieldType::Text));
-    t.appendField(t.createField(QStringLiteral("stockname"), FieldType::Text));
-    t.appendField(t.createField(QStringLiteral("Stockcurrent Price"), FieldType::Currency));
-    t.appendField(t.createField(QStringLiteral("Min"), FieldType::Currency));
-    t.appendField(t.createField(QStringLiteral("Max"), FieldType::Currency));
-    t.appendField(t.createField(QStringLiteral("Volume"), FieldType::Double));
-    db.appendTable(t);
+    db.appendTable(dao::TableDef(kStocksTable,
+        {{QStringLiteral("stocksymbol"), FieldType::Text}, {QStringLiteral("stockname"), FieldType::Text},
+            {QStringLiteral("Stockcurrent Price"), FieldType::Currency}, {QStringLiteral("Min"), FieldType::Currency},
+            {QStringLiteral("Max"), FieldType::Currency}, {QStringLiteral("Volume"), FieldType::Double}}));
 }
 
 void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vector<dao::Currency>& history)
 {
     if (!dao::isPlainIdentifier(symbol))
         throw dao::Error("A stock symbol must be letters and digits: '" + symbol.toStdString() + "'", 0);
-    for (const QString& table : {symbol, symbol + QStringLiteral("DAY")}) {
-        dao::TableDef t(table);
-        t.appendField(t.createField(QStringLiteral("Price"), dao::FieldType::Currency));
-        db.appendTable(t);
-    }
+    for (const QString& table : {symbol, symbol + QStringLiteral("DAY")})
+        db.appendTable(dao::TableDef(table, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
     dao::Recordset rs = db.openTable(symbol);
     for (const dao::Currency& p : history) {
         rs.addNew();

@@ -5,9 +5,9 @@
 #include "app/GameShell.h"
 #include "app/Module1.h"
 #include "app/MsgBox.h"
+#include "app/PictureBox.h"
 #include "app/VbTimer.h"
 #include "app/frmEditor.h"
-#include "app/PictureBox.h"
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -49,32 +49,26 @@ void writeGameFile(const QString& path)
     using dao::FieldType;
     dao::Database db = dao::Database::create(path);
     try {
-    dao::Transaction tx = db.beginTransaction();
-    dao::TableDef trades(QStringLiteral("Traderesult"));
-    trades.appendField(trades.createField(QStringLiteral("Symbol"), FieldType::Text));
-    trades.appendField(trades.createField(QStringLiteral("Price"), FieldType::Currency));
-    trades.appendField(trades.createField(QStringLiteral("Units"), FieldType::Long));
-    trades.appendField(trades.createField(QStringLiteral("Result"), FieldType::Currency));
-    db.appendTable(trades);
-    dao::TableDef player(QStringLiteral("Player Information"));
-    player.appendField(player.createField(QStringLiteral("Name"), FieldType::Text));
-    player.appendField(player.createField(QStringLiteral("Cash"), FieldType::Currency));
-    player.appendField(player.createField(QStringLiteral("Date"), FieldType::DateTime));
-    player.appendField(player.createField(QStringLiteral("Balance"), FieldType::Currency));
-    player.appendField(player.createField(QStringLiteral("Daytime"), FieldType::Text));
-    db.appendTable(player);
-    dao::Recordset rs = db.openTable(QStringLiteral("Player Information"));
-    rs.addNew();
-    rs.setField(QStringLiteral("Name"), PlayerName);
-    rs.setField(QStringLiteral("Cash"), StartingBalance);
-    rs.setField(QStringLiteral("Date"), dao::naiveDateTime(QDate::currentDate()));
-    rs.setField(QStringLiteral("Balance"), StartingBalance);
-    rs.update();
-    db.createQueryDef(QStringLiteral("Position"), GameSchema::kPositionSql);
-    db.createQueryDef(QStringLiteral("Result"), GameSchema::kResultSql);
-    rs.close();
-    tx.commit();
-    db.close();
+        dao::Transaction tx = db.beginTransaction();
+        db.appendTable(dao::TableDef(QStringLiteral("Traderesult"),
+            {{QStringLiteral("Symbol"), FieldType::Text}, {QStringLiteral("Price"), FieldType::Currency},
+                {QStringLiteral("Units"), FieldType::Long}, {QStringLiteral("Result"), FieldType::Currency}}));
+        db.appendTable(dao::TableDef(QStringLiteral("Player Information"),
+            {{QStringLiteral("Name"), FieldType::Text}, {QStringLiteral("Cash"), FieldType::Currency},
+                {QStringLiteral("Date"), FieldType::DateTime}, {QStringLiteral("Balance"), FieldType::Currency},
+                {QStringLiteral("Daytime"), FieldType::Text}}));
+        dao::Recordset rs = db.openTable(QStringLiteral("Player Information"));
+        rs.addNew();
+        rs.setField(QStringLiteral("Name"), PlayerName);
+        rs.setField(QStringLiteral("Cash"), StartingBalance);
+        rs.setField(QStringLiteral("Date"), dao::naiveDateTime(QDate::currentDate()));
+        rs.setField(QStringLiteral("Balance"), StartingBalance);
+        rs.update();
+        db.createQueryDef(QStringLiteral("Position"), GameSchema::kPositionSql);
+        db.createQueryDef(QStringLiteral("Result"), GameSchema::kResultSql);
+        rs.close();
+        tx.commit();
+        db.close();
     } catch (...) {
         // The file is ours: no half-made game stays behind.
         db.close();
@@ -103,10 +97,7 @@ void PresetStartingBalance()
     f.fsumma->setVisible(true);
 }
 
-void StorePlayerName()
-{
-    PlayerName = Forms::Get<Form2>().playername->text();
-}
+void StorePlayerName() { PlayerName = Forms::Get<Form2>().playername->text(); }
 
 void CreateNewGame()
 {
@@ -117,13 +108,13 @@ void CreateNewGame()
     if (const QString why = unusableNameReason(name); !why.isEmpty()) {
         GameFileName = previous;
         Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
-                   Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
+            Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
         return;
     }
 
     if (const QString existing = existingFileIgnoringCase(GameFileName); !existing.isEmpty()) {
         const Ui::Answer a = Ui::MsgBox(QStringLiteral("File already exist. Overwrite?"), Ui::Buttons::YesNo,
-                                        Ui::Icon::Critical, QStringLiteral("File error"), true);
+            Ui::Icon::Critical, QStringLiteral("File error"), true);
         if (a != Ui::Answer::Yes) {
             GameFileName = previous;
             Form2& f = Forms::Get<Form2>();
@@ -138,7 +129,7 @@ void CreateNewGame()
         if (!f.remove()) {
             GameFileName = previous;
             Ui::MsgBox(QStringLiteral("The file \"%1\" could not be replaced: %2").arg(existing, f.errorString()),
-                       Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+                Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
             return;
         }
     }
@@ -150,7 +141,7 @@ void CreateNewGame()
         // A game that was open stays open.
         GameFileName = previous;
         Ui::MsgBox(QStringLiteral("The game file could not be created: %1").arg(QString::fromUtf8(e.what())),
-                   Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+            Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
         return;
     }
 

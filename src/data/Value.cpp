@@ -21,11 +21,16 @@ static double parseNumberText(const QString& text)
 double Value::toDouble() const
 {
     switch (kind()) {
-    case Kind::Long: return double(asLong());
-    case Kind::Double: return asDouble();
-    case Kind::Currency: return asCurrency().toDouble();
-    case Kind::Text: return parseNumberText(asText());
-    default: throw Error("Type mismatch: value is not a number", 0);
+    case Kind::Long:
+        return double(asLong());
+    case Kind::Double:
+        return asDouble();
+    case Kind::Currency:
+        return asCurrency().toDouble();
+    case Kind::Text:
+        return parseNumberText(asText());
+    default:
+        throw Error("Type mismatch: value is not a number", 0);
     }
 }
 
@@ -49,12 +54,18 @@ Value convertForField(const Value& v, FieldType type)
     switch (type) {
     case FieldType::Text:
         switch (v.kind()) {
-        case Value::Kind::Text: return v;
-        case Value::Kind::Long: return QString::number(v.asLong());
-        case Value::Kind::Currency: return v.asCurrency().toPlainString();
-        case Value::Kind::Double: return QString::number(v.asDouble(), 'g', 15);
-        case Value::Kind::DateTime: return dateTimeToStorage(v.asDateTime());
-        default: break;
+        case Value::Kind::Text:
+            return v;
+        case Value::Kind::Long:
+            return QString::number(v.asLong());
+        case Value::Kind::Currency:
+            return v.asCurrency().toPlainString();
+        case Value::Kind::Double:
+            return QString::number(v.asDouble(), 'g', 15);
+        case Value::Kind::DateTime:
+            return dateTimeToStorage(v.asDateTime());
+        default:
+            break;
         }
         break;
     case FieldType::Long: {
@@ -92,15 +103,9 @@ Value convertForField(const Value& v, FieldType type)
     throw Error("Type mismatch: value cannot be stored in this field", 0);
 }
 
-QDateTime naiveDateTime(const QDate& d, const QTime& t)
-{
-    return QDateTime(d, t, QTimeZone::utc());
-}
+QDateTime naiveDateTime(const QDate& d, const QTime& t) { return QDateTime(d, t, QTimeZone::utc()); }
 
-QString dateTimeToStorage(const QDateTime& dt)
-{
-    return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+QString dateTimeToStorage(const QDateTime& dt) { return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
 
 QDateTime dateTimeFromStorage(const QString& s)
 {

@@ -21,14 +21,14 @@ public:
     enum class Kind { Null, Long, Double, Currency, Text, DateTime };
 
     Value() = default;
-    Value(Null) {}
-    Value(int v) : v_(int64_t(v)) {}
-    Value(int64_t v) : v_(v) {}
-    Value(double v) : v_(v) {}
-    Value(Currency v) : v_(v) {}
-    Value(const QString& v) : v_(v) {}
-    Value(const char* v) : v_(QString::fromUtf8(v)) {}
-    Value(const QDateTime& v) : v_(v) {}
+    Value(Null) { }
+    Value(int v) : v_(int64_t(v)) { }
+    Value(int64_t v) : v_(v) { }
+    Value(double v) : v_(v) { }
+    Value(Currency v) : v_(v) { }
+    Value(const QString& v) : v_(v) { }
+    Value(const char* v) : v_(QString::fromUtf8(v)) { }
+    Value(const QDateTime& v) : v_(v) { }
 
     Kind kind() const { return Kind(v_.index()); }
     bool isNull() const { return kind() == Kind::Null; }

@@ -11,10 +11,7 @@
 
 namespace Market {
 
-bool IsExchangeOpen(const QTime& t)
-{
-    return t.isValid() && t >= QTime(9, 0) && t < QTime(16, 0);
-}
+bool IsExchangeOpen(const QTime& t) { return t.isValid() && t >= QTime(9, 0) && t < QTime(16, 0); }
 
 QString ClockText(const QDateTime& dt)
 {
@@ -28,10 +25,7 @@ QString ClockText(const QDateTime& dt)
     return loc.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ') + loc.toString(dt.time(), timeFormat);
 }
 
-QString WeekdayName(const QDateTime& dt)
-{
-    return QLocale().dayName(dt.date().dayOfWeek(), QLocale::LongFormat);
-}
+QString WeekdayName(const QDateTime& dt) { return QLocale().dayName(dt.date().dayOfWeek(), QLocale::LongFormat); }
 
 std::optional<QTime> ShownTimeOfDay()
 {
@@ -50,8 +44,8 @@ void AdvanceClock()
     frmEditor& ed = Forms::Get<frmEditor>();
     if (ed.Label1->text().isEmpty())
         ed.clockTime.reset();
-    const QDateTime next = ed.clockTime ? ed.clockTime->addSecs(60)
-                                        : QDateTime(ed.baseDate, QTime(9, 1), QTimeZone::utc());
+    const QDateTime next =
+        ed.clockTime ? ed.clockTime->addSecs(60) : QDateTime(ed.baseDate, QTime(9, 1), QTimeZone::utc());
     ed.Label1->setText(Market::ClockText(next));
     ed.Label2->setText(Market::WeekdayName(next));
     ed.clockTime = next;
@@ -69,8 +63,9 @@ void AdvanceClock()
             static QDate reported;
             if (reported != next.date()) {
                 reported = next.date();
-                Ui::MsgBox(QStringLiteral("The new trading day could not be prepared: %1").arg(QString::fromUtf8(e.what())),
-                           Ui::Buttons::OK, Ui::Icon::Exclamation);
+                Ui::MsgBox(
+                    QStringLiteral("The new trading day could not be prepared: %1").arg(QString::fromUtf8(e.what())),
+                    Ui::Buttons::OK, Ui::Icon::Exclamation);
             }
         }
     }

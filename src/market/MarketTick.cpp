@@ -13,9 +13,16 @@ namespace {
 const QString kSymbol = QStringLiteral("stocksymbol");
 const QString kPrice = QStringLiteral("Price");
 
-QString textOf(const dao::Value& v)
+QString textOf(const dao::Value& v) { return v.isNull() ? QString() : Numbers::PlainText(v); }
+
+/// "Stocks Information" on its first row, with its row count n.
+dao::Recordset openStocks(dao::Database& db, int& n)
 {
-    return v.isNull() ? QString() : Numbers::PlainText(v);
+    dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
+    rs.moveLast();
+    n = rs.recordCount();
+    rs.moveFirst();
+    return rs;
 }
 } // namespace
 
@@ -24,10 +31,8 @@ void StartNewTradingDay()
     dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
     // One unit over all stocks: the evening reset never stops half-way.
     dao::Transaction tx = db.beginTransaction();
-    dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
-    rs.moveLast();
-    const int n = rs.recordCount();
-    rs.moveFirst();
+    int n = 0;
+    dao::Recordset rs = openStocks(db, n);
     for (int i = 0; i < n; ++i) {
         const QString symbol = textOf(rs.field(kSymbol));
         // Later evening runs find the volume at 0 already; they need not write it again.
@@ -67,10 +72,8 @@ void MarketTick()
         dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
         // All stocks move, or none: a crash mid-tick leaves the market as before it.
         dao::Transaction tx = db.beginTransaction();
-        dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
-        rs.moveLast();
-        const int n = rs.recordCount();
-        rs.moveFirst();
+        int n = 0;
+        dao::Recordset rs = openStocks(db, n);
         for (int i = 0; i < n; ++i) {
             const int r = Market::DrawR();
             const double factor = Market::PriceFactor(r);
@@ -117,7 +120,7 @@ void MarketTick()
     } catch (const std::exception& e) {
         running = false;
         Ui::MsgBox(QStringLiteral("The market could not move: %1").arg(QString::fromUtf8(e.what())), Ui::Buttons::OK,
-                   Ui::Icon::Exclamation);
+            Ui::Icon::Exclamation);
         return;
     }
     // Shown only after the tick is stored, so no transaction waits on the user.

@@ -15,10 +15,7 @@ namespace Module1 {
 
 namespace {
 
-void say(const QString& text)
-{
-    Ui::MsgBox(text);
-}
+void say(const QString& text) { Ui::MsgBox(text); }
 
 /// A number typed into a display box, as the user's locale (or a point) writes it.
 std::optional<double> numberIn(const QString& text)
@@ -34,7 +31,7 @@ std::optional<double> numberIn(const QString& text)
 void reportFailure(const std::exception& e)
 {
     Ui::MsgBox(QStringLiteral("The trade could not be recorded in the game file: %1").arg(QString::fromUtf8(e.what())),
-               Ui::Buttons::OK, Ui::Icon::Critical);
+        Ui::Buttons::OK, Ui::Icon::Critical);
 }
 
 void appendTrade(dao::Database& game, double units, double result)
@@ -53,7 +50,7 @@ QString confirmation(const char* verb)
     const double overall = *numberIn(TradePrice.asText()) * TradeUnits.asDouble();
     return QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
         .arg(QString::fromLatin1(verb), Numbers::PlainText(TradeUnits.asDouble()), TradeSymbol.asText(),
-             TradePrice.asText(), Numbers::PlainText(overall));
+            TradePrice.asText(), Numbers::PlainText(overall));
 }
 
 } // namespace
@@ -79,7 +76,7 @@ void ExecuteTrade()
     const double units = TradeUnits.asDouble();
     if (!(units > 0) || units != std::floor(units) || units > 2147483647.0) {
         Ui::MsgBox(QStringLiteral("You must enter a valid units amount."), Ui::Buttons::OK, Ui::Icon::Exclamation,
-                   QStringLiteral("UnitsSheet Error"));
+            QStringLiteral("UnitsSheet Error"));
         return;
     }
 

@@ -83,8 +83,8 @@ Form1::Form1()
     Comman1 = button(this, "Comman1", "Cancel", 4200, 3360, 855, 495);
 
     // Cancel first, so that it has the focus when the desk opens.
-    QWidget* order[] = {Comman1, Command2, quantity, optBuybutton, optSellButton, Covshort, Selshort, Result,
-                        stockname, Text1, Text2, Text3, Text4, ListCurprice, Combo1, Command1};
+    QWidget* order[] = {Comman1, Command2, quantity, optBuybutton, optSellButton, Covshort, Selshort, Result, stockname,
+        Text1, Text2, Text3, Text4, ListCurprice, Combo1, Command1};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     Comman1->setFocus();
@@ -96,15 +96,9 @@ Form1::Form1()
     setProperty("helpContextID", 0);
 }
 
-void Form1::formLoad()
-{
-    Module1::FillTradingStockList();
-}
+void Form1::formLoad() { Module1::FillTradingStockList(); }
 
-void Form1::Combo1_Click()
-{
-    Module1::ShowTradingStock();
-}
+void Form1::Combo1_Click() { Module1::ShowTradingStock(); }
 
 void Form1::Command1_Click()
 {
@@ -113,10 +107,7 @@ void Form1::Command1_Click()
     GameShell::ShowHelp(7);
 }
 
-void Form1::Command2_Click()
-{
-    Module1::ExecuteTrade();
-}
+void Form1::Command2_Click() { Module1::ExecuteTrade(); }
 
 void Form1::Comman1_Click()
 {

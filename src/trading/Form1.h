@@ -28,7 +28,7 @@ public:
     QLineEdit* Result;
     QPushButton* Command1; ///< Help
     QPushButton* Command2; ///< Enter
-    QPushButton* Comman1;  ///< Cancel
+    QPushButton* Comman1; ///< Cancel
 
     void Combo1_Click();
     void Command1_Click();

@@ -82,7 +82,4 @@ void Form3::Timer1_Timer()
     }
 }
 
-void Form3::Command1_Click()
-{
-    GameShell::ShowWindow("Form13");
-}
+void Form3::Command1_Click() { GameShell::ShowWindow("Form13"); }

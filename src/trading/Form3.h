@@ -18,7 +18,7 @@ public:
     QLabel *lblcash, *lblStocks, *lblBalance;
     QLineEdit *cashbalance, *Text3, *Text4;
     QPushButton* Command1; ///< View Portfolio
-    QLabel* lblNote;       ///< what the amounts leave out, if anything
+    QLabel* lblNote; ///< what the amounts leave out, if anything
     VbTimer* Timer1;
 
     void Timer1_Timer();

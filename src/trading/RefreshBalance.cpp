@@ -62,8 +62,9 @@ void RefreshBalance()
         }
         f.Text3->setText(stocks ? Numbers::PlainText(*stocks) : QString());
         f.Text4->setText(Numbers::PlainText(cash + stocks.value_or(0)));
-        f.lblNote->setText(missing.isEmpty() ? QString()
-                                             : QStringLiteral("Not listed in the market, valued at 0: %1").arg(missing.join(", ")));
+        f.lblNote->setText(missing.isEmpty()
+                ? QString()
+                : QStringLiteral("Not listed in the market, valued at 0: %1").arg(missing.join(", ")));
     } catch (const std::exception& e) {
         // Said in the window: a message box each second would lock the player out.
         f.lblNote->setText(QStringLiteral("The balance cannot be worked out: %1").arg(QString::fromUtf8(e.what())));

@@ -23,10 +23,7 @@ MessageRecorder::MessageRecorder()
     });
 }
 
-MessageRecorder::~MessageRecorder()
-{
-    Ui::SetMsgBoxHandler(previous_);
-}
+MessageRecorder::~MessageRecorder() { Ui::SetMsgBoxHandler(previous_); }
 
 QStringList MessageRecorder::texts() const
 {
@@ -70,15 +67,9 @@ void ScriptDraws(std::vector<int> draws)
     });
 }
 
-void ResetDraws()
-{
-    Market::SetDrawSource({});
-}
+void ResetDraws() { Market::SetDrawSource({}); }
 
-void ProcessDeletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 namespace dao {
 void PrintTo(const Value& v, std::ostream* os)
@@ -86,20 +77,28 @@ void PrintTo(const Value& v, std::ostream* os)
     static const char* kinds[] = {"Null", "Long", "Double", "Currency", "Text", "DateTime"};
     *os << kinds[int(v.kind())];
     switch (v.kind()) {
-    case Value::Kind::Null: break;
-    case Value::Kind::Long: *os << "(" << v.asLong() << ")"; break;
-    case Value::Kind::Double: *os << "(" << v.asDouble() << ")"; break;
-    case Value::Kind::Currency: *os << "(" << v.asCurrency().toPlainString().toStdString() << ")"; break;
-    case Value::Kind::Text: *os << "(\"" << v.asText().toStdString() << "\")"; break;
-    case Value::Kind::DateTime: *os << "(" << dateTimeToStorage(v.asDateTime()).toStdString() << ")"; break;
+    case Value::Kind::Null:
+        break;
+    case Value::Kind::Long:
+        *os << "(" << v.asLong() << ")";
+        break;
+    case Value::Kind::Double:
+        *os << "(" << v.asDouble() << ")";
+        break;
+    case Value::Kind::Currency:
+        *os << "(" << v.asCurrency().toPlainString().toStdString() << ")";
+        break;
+    case Value::Kind::Text:
+        *os << "(\"" << v.asText().toStdString() << "\")";
+        break;
+    case Value::Kind::DateTime:
+        *os << "(" << dateTimeToStorage(v.asDateTime()).toStdString() << ")";
+        break;
     }
 }
 } // namespace dao
 
-void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 void PrintTo(const QStringList& l, std::ostream* os)
 {

@@ -3,11 +3,11 @@
 // starter market, a message-box recorder that answers, scripted random draws.
 #include "app/MsgBox.h"
 #include "data/Value.h"
-#include <ostream>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <vector>
 
 struct RecordedMessage {

@@ -49,7 +49,7 @@ std::vector<GameTest::Stock> GameTest::stocks()
     dao::Recordset rs = db.openSnapshot("Stocks Information");
     for (int i = 0; i < rs.recordCount(); ++i, rs.moveNext()) {
         Stock s{rs.field("stocksymbol").asText(), rs.field("Stockcurrent Price"), rs.field("Min"), rs.field("Max"),
-                rs.field("Volume"), 0, 0};
+            rs.field("Volume"), 0, 0};
         // -1 for a table that is missing, as some tests arrange.
         s.historyRows = db.hasTable(s.symbol) ? db.openTable(s.symbol).recordCount() : -1;
         s.dayRows = db.hasTable(s.symbol + "DAY") ? db.openTable(s.symbol + "DAY").recordCount() : -1;
