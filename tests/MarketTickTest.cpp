@@ -148,6 +148,13 @@ TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)
     }
     const auto before = stocks();
     ScriptDraws({80});
+    int nested = 0;
+    Ui::SetMsgBoxHandler([&](const Ui::MsgBoxRequest& r) {
+        msgs.messages.push_back({r.text, r.caption, r.icon, r.buttons, r.defaultSecond});
+        if (nested++ == 0)
+            Module1::MarketTick(); // the timer fires while the message waits: no second tick
+        return Ui::Answer::OK;
+    });
     Module1::MarketTick();
     ASSERT_EQ(msgs.messages.size(), 1u);
     EXPECT_TRUE(msgs.messages[0].text.startsWith("The market could not move"));

@@ -159,6 +159,9 @@ TEST_F(NewGameTest, NamesThatLeaveTheFolderOrNameNoFileAreRefused)
         EXPECT_TRUE(msgs.messages[0].text.contains("cannot be used")) << msgs.messages[0].text.toStdString();
         EXPECT_TRUE(noGameState());
         EXPECT_EQ(folderFiles(), before);
+        ASSERT_NE(Forms::IfLoaded<Form2>(), nullptr); // asked again
+        EXPECT_EQ(Forms::IfLoaded<Form2>()->fsumma->text(), "500000");
+        EXPECT_TRUE(Forms::IfLoaded<Form2>()->playername->text().isEmpty());
     }
     EXPECT_EQ(QDir(folder() + "/..").entryList(QDir::Files), parentBefore);
 }

@@ -5,6 +5,7 @@
 #include "app/GameShell.h"
 #include "app/Module1.h"
 #include "app/MsgBox.h"
+#include "app/Numbers.h"
 #include "app/PictureBox.h"
 #include "app/VbTimer.h"
 #include "app/frmEditor.h"
@@ -32,6 +33,15 @@ QString unusableNameReason(const QString& name)
     if (QFile::encodeName(name + QStringLiteral(".sav")).size() > 255)
         return QStringLiteral("it is too long for a file name");
     return {};
+}
+
+/// A fresh Information window with the starting balance, to ask for a name again.
+void askAgain()
+{
+    Form2& f = Forms::Get<Form2>();
+    f.fsumma->setText(Numbers::PlainText(StartingBalance));
+    f.fsumma->setVisible(true);
+    f.show();
 }
 
 /// The file on disk whose name equals this one apart from letter case.
@@ -109,6 +119,7 @@ void CreateNewGame()
         GameFileName = previous;
         Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
+        askAgain();
         return;
     }
 
@@ -117,10 +128,7 @@ void CreateNewGame()
             Ui::Icon::Critical, QStringLiteral("File error"), true);
         if (a != Ui::Answer::Yes) {
             GameFileName = previous;
-            Form2& f = Forms::Get<Form2>();
-            f.fsumma->setText(StartingBalance.isNull() ? QString() : QString::number(StartingBalance.asLong()));
-            f.fsumma->setVisible(true);
-            f.show();
+            askAgain();
             return;
         }
         const QString old = App::FilePath(existing);

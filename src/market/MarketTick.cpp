@@ -63,6 +63,9 @@ void MarketTick()
     if (running)
         return;
     running = true;
+    struct Done {
+        ~Done() { running = false; }
+    } done;
     struct ZeroPrice {
         double factor;
         int r;
@@ -118,7 +121,6 @@ void MarketTick()
         rs.close();
         tx.commit();
     } catch (const std::exception& e) {
-        running = false;
         Ui::MsgBox(QStringLiteral("The market could not move: %1").arg(QString::fromUtf8(e.what())), Ui::Buttons::OK,
             Ui::Icon::Exclamation);
         return;
@@ -130,7 +132,6 @@ void MarketTick()
         Ui::MsgBox(QString::number(z.r));
     }
     RefreshBalance();
-    running = false;
 }
 
 } // namespace Module1
