@@ -32,14 +32,6 @@ TEST_F(ClockTest, FirstTickShowsNineOhOneOfTheBaseDate)
     EXPECT_EQ(ed->Timer2->interval(), 10000);
 }
 
-TEST_F(ClockTest, LabelShowsSecondsInTheLocalesForm)
-{
-    const QDateTime t = at(0, 15, 7);
-    const QString c = Market::ClockText(t);
-    EXPECT_TRUE(c.contains(":07:00") || c.contains("07:00")) << c.toStdString();
-    EXPECT_TRUE(c.startsWith(QLocale().toString(t.date(), QLocale::ShortFormat)));
-}
-
 TEST_F(ClockTest, AWholeDayOpensClosesAndJumpsTheNight)
 {
     ScriptDraws({60});
@@ -91,17 +83,6 @@ TEST_F(ClockTest, EveryWeekdayIsATradingDay)
         names.insert(ed->Label2->text());
     }
     EXPECT_EQ(names.size(), 7);
-}
-
-TEST_F(ClockTest, RunningMarketTimerKeepsItsCountdown)
-{
-    setClock(at(0, 10, 0));
-    Module1::AdvanceClock();
-    ASSERT_TRUE(ed->Timer2->isRunning());
-    const int first = ed->Timer2->remainingTime();
-    for (int i = 0; i < 5; ++i)
-        Module1::AdvanceClock();
-    EXPECT_LE(ed->Timer2->remainingTime(), first);
 }
 
 TEST_F(ClockTest, StartNewTradingDayIsOneUnitOverAllStocks)

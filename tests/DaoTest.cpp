@@ -2,7 +2,6 @@
 #include "data/MarketSchema.h"
 #include "support/Fixtures.h"
 #include <QFile>
-#include <sqlite3.h>
 
 using namespace dao;
 
@@ -32,25 +31,6 @@ protected:
         rs.setField("Units", units);
         rs.setField("Result", result);
         rs.update();
-    }
-    /// Runs SQL through a plain sqlite3 connection, as any other client would.
-    QStringList rawRows(const QString& file, const char* sql)
-    {
-        sqlite3* raw = nullptr;
-        EXPECT_EQ(sqlite3_open_v2(QFile::encodeName(file).constData(), &raw, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-        QStringList out;
-        sqlite3_exec(
-            raw, sql,
-            [](void* o, int n, char** v, char**) {
-                QStringList cols;
-                for (int i = 0; i < n; ++i)
-                    cols << (v[i] ? QString::fromUtf8(v[i]) : QStringLiteral("NULL"));
-                static_cast<QStringList*>(o)->append(cols.join('|'));
-                return 0;
-            },
-            &out, nullptr);
-        sqlite3_close(raw);
-        return out;
     }
 };
 
@@ -202,9 +182,9 @@ TEST_F(DaoTest, StoredQueriesKeepTheirTextAndAreViewsForAnySqliteClient)
         EXPECT_THROW(g.querySql("Nope"), Error);
     }
     releaseAll();
-    EXPECT_EQ(rawRows(path("g.sav"), "SELECT * FROM Position"), QStringList({"ABC|6"}));
-    EXPECT_EQ(rawRows(path("g.sav"), "SELECT * FROM Result"), QStringList({"-120000"}));
-    EXPECT_EQ(rawRows(path("g.sav"), "PRAGMA integrity_check"), QStringList({"ok"}));
+    EXPECT_EQ(RawRows(path("g.sav"), "SELECT * FROM Position"), QStringList({"ABC|6"}));
+    EXPECT_EQ(RawRows(path("g.sav"), "SELECT * FROM Result"), QStringList({"-120000"}));
+    EXPECT_EQ(RawRows(path("g.sav"), "PRAGMA integrity_check"), QStringList({"ok"}));
 }
 
 TEST_F(DaoTest, CreateRefusesAnExistingFileAndLeavesItAlone)

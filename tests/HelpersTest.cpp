@@ -45,15 +45,6 @@ TEST(PlainText, UsesTheLocalesDecimalSeparator)
     EXPECT_EQ(Numbers::Val("2,5"), 2); // typed numbers always take a point
 }
 
-TEST(PlainText, FieldValuesOfEveryKind)
-{
-    LocaleScope c(QLocale::c());
-    EXPECT_EQ(Numbers::PlainText(dao::Value()), "");
-    EXPECT_EQ(Numbers::PlainText(dao::Value(int64_t(42))), "42");
-    EXPECT_EQ(Numbers::PlainText(dao::Value(QStringLiteral("ABC"))), "ABC");
-    EXPECT_EQ(Numbers::PlainText(dao::Value(dao::Currency::fromDouble(27.45))), "27.45");
-}
-
 TEST(Val, ReadsTheLeadingNumber)
 {
     struct Case {

@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <cstdio>
 #include <random>
-#include <sqlite3.h>
 
 namespace {
 
@@ -28,17 +27,6 @@ TEST(KillChild, DISABLED_TickUntilKilled)
         std::printf("tick %d\n", i);
         std::fflush(stdout);
     }
-}
-
-QStringList column(sqlite3* db, const QString& sql)
-{
-    QStringList out;
-    sqlite3_stmt* s = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &s, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    while (s && sqlite3_step(s) == SQLITE_ROW)
-        out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
-    sqlite3_finalize(s);
-    return out;
 }
 
 TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
@@ -67,15 +55,14 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
         child.kill();
         child.waitForFinished();
 
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(path("stocks.tqs")).constData(), &db), SQLITE_OK);
-        EXPECT_EQ(column(db, "PRAGMA integrity_check"), QStringList({"ok"}));
-        const QStringList symbols = column(db, "SELECT stocksymbol FROM \"Stocks Information\" ORDER BY rowid");
+        const QString db = path("stocks.tqs");
+        EXPECT_EQ(RawRows(db, "PRAGMA integrity_check"), QStringList({"ok"}));
+        const QStringList symbols = RawRows(db, "SELECT stocksymbol FROM \"Stocks Information\" ORDER BY rowid");
         ASSERT_GE(symbols.size(), 12);
         QStringList dayCounts, checks;
         for (const QString& s : symbols) {
-            dayCounts << column(db, QString("SELECT count(*) FROM \"%1DAY\"").arg(s));
-            checks << column(db,
+            dayCounts << RawRows(db, QString("SELECT count(*) FROM \"%1DAY\"").arg(s));
+            checks << RawRows(db,
                 QString("SELECT (SELECT count(*) FROM \"%1\") = 201"
                         " AND (SELECT Price FROM \"%1\" ORDER BY rowid DESC LIMIT 1) ="
                         " (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = '%1')"
@@ -83,7 +70,6 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
                         " (SELECT Min FROM \"Stocks Information\" WHERE stocksymbol = '%1')")
                     .arg(s));
         }
-        sqlite3_close(db);
         EXPECT_EQ(dayCounts.removeDuplicates(), symbols.size() - 1)
             << "stocks moved unevenly: " << dayCounts.join(',').toStdString();
         EXPECT_EQ(checks, QStringList(symbols.size(), "1"));

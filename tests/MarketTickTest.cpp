@@ -37,18 +37,6 @@ TEST_F(MarketTickTest, MovesEveryStockByItsDrawsFactorAndVolumeStep)
     EXPECT_TRUE(msgs.messages.empty());
 }
 
-TEST_F(MarketTickTest, TheWorkedStep)
-{
-    setPrice("ALDR", 20);
-    ScriptDraws({97});
-    Module1::MarketTick();
-    EXPECT_EQ(stocks()[0].price, Value(Currency::fromDouble(20.501)));
-    setPrice("ALDR", 20);
-    ScriptDraws({12});
-    Module1::MarketTick();
-    EXPECT_EQ(stocks()[0].price, Value(Currency::fromDouble(19.58)));
-}
-
 TEST_F(MarketTickTest, HistoryDropsTheOldestAtFullSizeAndGrowsBelowIt)
 {
     {

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <csignal>
-#include <sqlite3.h>
 #include <sys/resource.h>
 
 using namespace dao;
@@ -82,29 +81,12 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     releaseAll();
 
     // The same through plain SQL on the file.
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(path("Ann.sav")).constData(), &raw, SQLITE_OPEN_READONLY, nullptr),
-        SQLITE_OK);
-    auto one = [&](const char* sql) {
-        sqlite3_stmt* s = nullptr;
-        EXPECT_EQ(sqlite3_prepare_v2(raw, sql, -1, &s, nullptr), SQLITE_OK) << sql;
-        QString out;
-        if (s && sqlite3_step(s) == SQLITE_ROW) {
-            QStringList cols;
-            for (int i = 0; i < sqlite3_column_count(s); ++i)
-                cols << (sqlite3_column_type(s, i) == SQLITE_NULL
-                        ? QStringLiteral("NULL")
-                        : QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i))));
-            out = cols.join('|');
-        }
-        sqlite3_finalize(s);
-        return out;
-    };
-    EXPECT_EQ(one("SELECT Name, Cash, Balance, Daytime FROM \"Player Information\""), "Ann|5000000000|5000000000|NULL");
-    EXPECT_EQ(one("SELECT * FROM Result"), "NULL");
-    EXPECT_EQ(one("SELECT count(*) FROM Position"), "0");
-    EXPECT_EQ(one("PRAGMA integrity_check"), "ok");
-    sqlite3_close(raw);
+    const QString file = path("Ann.sav");
+    EXPECT_EQ(RawRows(file, "SELECT Name, Cash, Balance, Daytime FROM \"Player Information\""),
+        QStringList({"Ann|5000000000|5000000000|NULL"}));
+    EXPECT_EQ(RawRows(file, "SELECT * FROM Result"), QStringList({"NULL"}));
+    EXPECT_EQ(RawRows(file, "SELECT count(*) FROM Position"), QStringList({"0"}));
+    EXPECT_EQ(RawRows(file, "PRAGMA integrity_check"), QStringList({"ok"}));
 }
 
 TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwriting)

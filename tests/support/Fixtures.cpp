@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <sqlite3.h>
 
 MessageRecorder::MessageRecorder()
 {
@@ -68,6 +69,26 @@ void ScriptDraws(std::vector<int> draws)
 }
 
 void ResetDraws() { Market::SetDrawSource({}); }
+
+QStringList RawRows(const QString& file, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    QStringList out;
+    sqlite3_stmt* s = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &s, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    while (s && sqlite3_step(s) == SQLITE_ROW) {
+        QStringList cols;
+        for (int i = 0; i < sqlite3_column_count(s); ++i)
+            cols << (sqlite3_column_type(s, i) == SQLITE_NULL
+                    ? QStringLiteral("NULL")
+                    : QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i))));
+        out << cols.join('|');
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+    return out;
+}
 
 void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

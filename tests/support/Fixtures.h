@@ -47,6 +47,10 @@ protected:
 void ScriptDraws(std::vector<int> draws);
 void ResetDraws();
 
+/// Rows of a query run through a plain sqlite3 connection, as any other client
+/// would run it: columns joined by '|', NULL as "NULL".
+QStringList RawRows(const QString& file, const QString& sql);
+
 /// Runs the deferred deletions of unloaded windows.
 void ProcessDeletions();
 
