@@ -2,13 +2,14 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <list>
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace dao {
 
@@ -667,8 +668,8 @@ QStringList Database::queryNames() const
 
 bool Database::hasTable(const QString& name) const
 {
-    return name.compare(QLatin1String(kQueryTable), Qt::CaseInsensitive) != 0
-        && conn().objectType(name) == QLatin1String("table");
+    return name.compare(QLatin1String(kQueryTable), Qt::CaseInsensitive) != 0 &&
+        conn().objectType(name) == QLatin1String("table");
 }
 
 std::vector<Field> Database::tableFields(const QString& table) const { return conn().fields(table); }

@@ -53,6 +53,36 @@ QString confirmation(const char* verb)
             TradePrice.asText(), Numbers::PlainText(overall));
 }
 
+/// A sale: refused unless the holding, found by exact symbol in the query's
+/// order, covers the units.
+void sell(dao::Database& game, double units, double sum)
+{
+    dao::Recordset pos = game.openSnapshot(QStringLiteral("Position"));
+    if (pos.recordCount() == 0 || pos.field(QStringLiteral("Symbol")) == dao::Value(QString())) {
+        say(QStringLiteral("You don't have any stock to sell"));
+        return;
+    }
+    const int n = pos.recordCount();
+    int i = 0;
+    while (i < n && !(pos.field(QStringLiteral("Symbol")) == TradeSymbol)) {
+        pos.moveNext();
+        ++i;
+    }
+    if (i == n) {
+        say(QStringLiteral("You don't have this kind of stock!"));
+        return;
+    }
+    LastValue = pos.field(QStringLiteral("Sum Of units"));
+    const double held = LastValue.isNull() ? 0 : LastValue.toDouble();
+    if (units > held) {
+        say(QStringLiteral("You don't have this number of stock"));
+        return;
+    }
+    pos.close();
+    appendTrade(game, -units, sum);
+    say(confirmation("sold"));
+}
+
 } // namespace
 
 void ExecuteTrade()
@@ -119,32 +149,7 @@ void ExecuteTrade()
             appendTrade(game, units, -sum);
             say(confirmation("bought"));
         } else if (type == f.optSellButton) {
-            dao::Recordset pos = game.openSnapshot(QStringLiteral("Position"));
-            if (pos.recordCount() == 0 || pos.field(QStringLiteral("Symbol")) == dao::Value(QString())) {
-                say(QStringLiteral("You don't have any stock to sell"));
-            } else {
-                // Exact comparison, in the query's order; the first equal row counts.
-                const int n = pos.recordCount();
-                int i = 0;
-                while (i < n && !(pos.field(QStringLiteral("Symbol")) == TradeSymbol)) {
-                    pos.moveNext();
-                    ++i;
-                }
-                const bool found = i < n;
-                if (!found) {
-                    say(QStringLiteral("You don't have this kind of stock!"));
-                } else {
-                    LastValue = pos.field(QStringLiteral("Sum Of units"));
-                    const double held = LastValue.isNull() ? 0 : LastValue.toDouble();
-                    if (units > held) {
-                        say(QStringLiteral("You don't have this number of stock"));
-                    } else {
-                        pos.close();
-                        appendTrade(game, -units, sum);
-                        say(confirmation("sold"));
-                    }
-                }
-            }
+            sell(game, units, sum);
         } else if (type == f.Covshort) {
             say(QStringLiteral("Otkupili short"));
         } else if (type == f.Selshort) {
