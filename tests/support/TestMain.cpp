@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
         setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 1);
     }
     QApplication app(argc, argv);
+    // The expected texts are written with a point; tests of other locales set their own.
+    QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
