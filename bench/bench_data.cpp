@@ -66,6 +66,23 @@ static void BM_WalkTable1000(benchmark::State& state)
 }
 BENCHMARK(BM_WalkTable1000);
 
+static void BM_WalkTable1000UnderOneReadLock(benchmark::State& state)
+{
+    RowTable t(1000);
+    dao::Database db = dao::Database::open(t.path);
+    for (auto _ : state) {
+        dao::Transaction view = db.beginRead();
+        dao::Recordset rs = db.openTable(QStringLiteral("Rows"));
+        const int n = rs.recordCount();
+        for (int i = 0; i < n; ++i) {
+            benchmark::DoNotOptimize(rs.field(QStringLiteral("price")));
+            rs.moveNext();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_WalkTable1000UnderOneReadLock);
+
 static void BM_Snapshot1000(benchmark::State& state)
 {
     RowTable t(1000);

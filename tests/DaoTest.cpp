@@ -249,6 +249,23 @@ TEST_F(DaoTest, TransactionIsAllOrNothing)
     EXPECT_EQ(g.openTable("Traderesult").recordCount(), 1);
 }
 
+TEST_F(DaoTest, AReadViewRefusesWritesThatItWouldUndo)
+{
+    Database g = newGameLikeFile();
+    addTrade(g, "A", 1, 1, -1);
+    {
+        Transaction view = g.beginRead();
+        Recordset rs = g.openTable("Traderesult");
+        EXPECT_EQ(rs.field("Symbol"), Value("A"));
+        rs.edit();
+        rs.setField("Symbol", "B");
+        EXPECT_THROW(rs.update(), Error);
+        EXPECT_THROW(rs.deleteCurrent(), Error);
+    }
+    addTrade(g, "C", 1, 1, -1); // writable again after the view
+    EXPECT_EQ(g.openTable("Traderesult").recordCount(), 2);
+}
+
 TEST_F(DaoTest, ReopeningSeesAFileReplacedBehindItsBack)
 {
     {

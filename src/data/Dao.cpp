@@ -99,6 +99,12 @@ public:
     sqlite3* db = nullptr;
     QString path;
     bool inTransaction = false;
+    bool readOnly = false; ///< in a read transaction: a write would be undone at its end
+    void checkWritable() const
+    {
+        if (readOnly)
+            throw Error("Cannot update inside a read-only view of " + path.toStdString(), 0);
+    }
 
 private:
     QHash<QString, sqlite3_stmt*> stmts_;
@@ -679,22 +685,31 @@ Transaction Database::beginTransaction()
     return Transaction(conn_ ? conn_ : throw Error("The database is closed", 0));
 }
 
-Transaction::Transaction(std::shared_ptr<Connection> c) : conn_(std::move(c))
+Transaction Database::beginRead()
+{
+    return Transaction(conn_ ? conn_ : throw Error("The database is closed", 0), Transaction::Kind::Read);
+}
+
+Transaction::Transaction(std::shared_ptr<Connection> c, Kind kind) : conn_(std::move(c)), kind_(kind)
 {
     if (conn_->inTransaction)
         throw Error("A transaction is already open on " + conn_->path.toStdString(), 0);
-    conn_->exec("BEGIN IMMEDIATE");
+    conn_->exec(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
     conn_->inTransaction = true;
+    conn_->readOnly = kind == Kind::Read;
 }
 
-Transaction::Transaction(Transaction&& o) noexcept : conn_(std::move(o.conn_)) { }
+Transaction::Transaction(Transaction&& o) noexcept : conn_(std::move(o.conn_)), kind_(o.kind_) { }
 
 Transaction::~Transaction()
 {
     if (conn_ && conn_->inTransaction) {
         sqlite3_exec(conn_->db, "ROLLBACK", nullptr, nullptr, nullptr);
         conn_->inTransaction = false;
-        conn_->forgetSchema();
+        conn_->readOnly = false;
+        // Only undone writes can have changed the schema the caches describe.
+        if (kind_ == Kind::Write)
+            conn_->forgetSchema();
     }
 }
 
@@ -704,6 +719,7 @@ void Transaction::commit()
         throw Error("No transaction is open", 0);
     conn_->exec("COMMIT");
     conn_->inTransaction = false;
+    conn_->readOnly = false;
 }
 
 // ---------------------------------------------------------------------------
@@ -816,6 +832,7 @@ public:
     }
     void update() override
     {
+        conn_->checkWritable();
         if (mode_ == Mode::AddNew) {
             Stmt s(*conn_, t_.insert);
             for (size_t i = 0; i < fields_.size(); ++i)
@@ -845,6 +862,7 @@ public:
     }
     void deleteCurrent() override
     {
+        conn_->checkWritable();
         settle();
         if (!rowid_ || deleted_ || bof || eof)
             noCurrent();

@@ -15,6 +15,7 @@ void FillTradingStockList()
 {
     Form1& f = Forms::Get<Form1>();
     dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Transaction view = db.beginRead();
     dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
     const int n = rs.recordCount();
     for (int i = 0; i < n; ++i) {
@@ -31,6 +32,7 @@ void ShowTradingStock()
 {
     Form1& f = Forms::Get<Form1>();
     dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Transaction view = db.beginRead();
     dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
     const QString chosen = f.Combo1->currentText();
     const int n = rs.recordCount();
