@@ -102,20 +102,12 @@ TEST_F(MainWindowTest, StatusBarLayoutFollowsTheWidth)
             PictureBox* box;
             const char* line;
             int x1, y1, x2, y2;
-        } lines[] = {
-            {ed->Picture1, "Line5", -W, 0, 0, 0},
-            {ed->Picture1, "Line2", -1920, 120, -120, 120},
-            {ed->Picture1, "Line4", -120, 120, -120, 360},
-            {ed->Picture1, "Line1", -1920, 360, -120, 360},
-            {ed->Picture1, "Line3", -1920, 120, -1920, 360},
-            {ed->Picture1, "Line8", 120 - W, 120, -2040, 120},
-            {ed->Picture1, "Line6", 120 - W, 360, -2040, 360},
-            {ed->Picture1, "Line9", -2040, 120, -2040, 360},
-            {ed->Picture1, "Line7", 120 - W, 120, 120 - W, 360},
-            {ed->Picture2, "Line10", -W, 840, 0, 840},
-            {ed->Picture2, "Line11", -W, 14, 0, 14},
-            {ed->Picture2, "Line14", -W, 0, 12000 - W, 0},
-        };
+        } lines[] = {{ed->Picture1, "Line5", -W, 0, 0, 0}, {ed->Picture1, "Line2", -1920, 120, -120, 120},
+            {ed->Picture1, "Line4", -120, 120, -120, 360}, {ed->Picture1, "Line1", -1920, 360, -120, 360},
+            {ed->Picture1, "Line3", -1920, 120, -1920, 360}, {ed->Picture1, "Line8", 120 - W, 120, -2040, 120},
+            {ed->Picture1, "Line6", 120 - W, 360, -2040, 360}, {ed->Picture1, "Line9", -2040, 120, -2040, 360},
+            {ed->Picture1, "Line7", 120 - W, 120, 120 - W, 360}, {ed->Picture2, "Line10", -W, 840, 0, 840},
+            {ed->Picture2, "Line11", -W, 14, 0, 14}, {ed->Picture2, "Line14", -W, 0, 12000 - W, 0}};
         for (const auto& l : lines)
             EXPECT_EQ(ends(l.box, l.line), QString("%1 %2 %3 %4").arg(l.x1).arg(l.y1).arg(l.x2).arg(l.y2)) << l.line;
         EXPECT_EQ(Twips::Left(ed->Label1), W - 1635 - 300);

@@ -13,22 +13,11 @@ struct Company {
     const char* name;
     double openingPrice;
 };
-constexpr Company kCompanies[] = {
-    {"ALDR", "Aldren Mining", 42.5},
-    {"BRKW", "Brookway Foods", 18.2},
-    {"CINX", "Cinderix Software", 112.0},
-    {"DVLT", "Dovelight Pharma", 76.4},
-    {"EMBR", "Emberline Energy", 55.0},
-    {"FRST", "Frostmere Textiles", 9.8},
-    {"GLNT", "Glenthorn Steel", 31.75},
-    {"HALC", "Halcyon Airways", 24.6},
-    {"IVRY", "Ivory Bay Shipping", 14.3},
-    {"JSPR", "Jasper and Vane Bank", 88.9},
-    {"KSTL", "Kestrel Motors", 63.2},
-    {"LUMN", "Lumina Telecom", 27.45},
-    {"MRDN", "Meridian Water", 12.6},
-    {"NVLS", "Novalis Chemicals", 150.0},
-};
+constexpr Company kCompanies[] = {{"ALDR", "Aldren Mining", 42.5}, {"BRKW", "Brookway Foods", 18.2},
+    {"CINX", "Cinderix Software", 112.0}, {"DVLT", "Dovelight Pharma", 76.4}, {"EMBR", "Emberline Energy", 55.0},
+    {"FRST", "Frostmere Textiles", 9.8}, {"GLNT", "Glenthorn Steel", 31.75}, {"HALC", "Halcyon Airways", 24.6},
+    {"IVRY", "Ivory Bay Shipping", 14.3}, {"JSPR", "Jasper and Vane Bank", 88.9}, {"KSTL", "Kestrel Motors", 63.2},
+    {"LUMN", "Lumina Telecom", 27.45}, {"MRDN", "Meridian Water", 12.6}, {"NVLS", "Novalis Chemicals", 150.0}};
 } // namespace
 
 void Build(const QString& path, unsigned seed)
