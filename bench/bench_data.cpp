@@ -50,17 +50,22 @@ struct RowTable {
 };
 } // namespace
 
+static void walk(dao::Database& db)
+{
+    dao::Recordset rs = db.openTable(QStringLiteral("Rows"));
+    const int n = rs.recordCount();
+    for (int i = 0; i < n; ++i) {
+        benchmark::DoNotOptimize(rs.field(QStringLiteral("price")));
+        rs.moveNext();
+    }
+}
+
 static void BM_WalkTable1000(benchmark::State& state)
 {
     RowTable t(1000);
     dao::Database db = dao::Database::open(t.path);
     for (auto _ : state) {
-        dao::Recordset rs = db.openTable(QStringLiteral("Rows"));
-        const int n = rs.recordCount();
-        for (int i = 0; i < n; ++i) {
-            benchmark::DoNotOptimize(rs.field(QStringLiteral("price")));
-            rs.moveNext();
-        }
+        walk(db);
     }
     state.SetItemsProcessed(state.iterations() * 1000);
 }
@@ -72,12 +77,7 @@ static void BM_WalkTable1000UnderOneReadLock(benchmark::State& state)
     dao::Database db = dao::Database::open(t.path);
     for (auto _ : state) {
         dao::Transaction view = db.beginRead();
-        dao::Recordset rs = db.openTable(QStringLiteral("Rows"));
-        const int n = rs.recordCount();
-        for (int i = 0; i < n; ++i) {
-            benchmark::DoNotOptimize(rs.field(QStringLiteral("price")));
-            rs.moveNext();
-        }
+        walk(db);
     }
     state.SetItemsProcessed(state.iterations() * 1000);
 }

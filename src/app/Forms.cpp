@@ -155,8 +155,6 @@ void Unload(QWidget* w)
     w->deleteLater();
 }
 
-void Unload(const QString& name) { Unload(Find(name)); }
-
 QWidget* Owner() { return Find(QStringLiteral("frmEditor")); }
 
 } // namespace Forms

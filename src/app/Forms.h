@@ -33,7 +33,6 @@ QList<QWidget*> Loaded();
 QStringList LoadedNames();
 /// Hides and destroys the window; a later reference creates a fresh one.
 void Unload(QWidget* w);
-void Unload(const QString& name);
 
 void Register(QWidget* w);
 /// Parent for new windows: the main window while it is loaded, so that the

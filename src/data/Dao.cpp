@@ -593,8 +593,6 @@ Connection& Database::conn() const
     return *conn_;
 }
 
-QString Database::path() const { return conn_ ? conn_->path : QString(); }
-
 void Database::appendTable(const TableDef& def)
 {
     if (def.name().trimmed().isEmpty() || def.fields().empty())
@@ -733,7 +731,6 @@ public:
     virtual void moveLast() = 0;
     virtual void moveNext() = 0;
     virtual void movePrevious() = 0;
-    virtual QStringList fieldNames() const = 0;
     virtual Value field(const QString& name) = 0;
     virtual void setField(const QString&, const Value&) { readOnly(); }
     virtual void addNew() { readOnly(); }
@@ -792,13 +789,6 @@ public:
             return moveLast(); // from past the last row, the last
 
         seek(t_.prev, rowid_, false);
-    }
-    QStringList fieldNames() const override
-    {
-        QStringList n;
-        for (const Field& f : fields_)
-            n << f.name;
-        return n;
     }
     Value field(const QString& name) override
     {
@@ -970,7 +960,6 @@ public:
         if (!bof)
             place(pos_ - 1);
     }
-    QStringList fieldNames() const override { return names_; }
     Value field(const QString& name) override
     {
         for (int i = 0; i < names_.size(); ++i)
@@ -1045,7 +1034,6 @@ void Recordset::moveFirst() { impl().moveFirst(); }
 void Recordset::moveLast() { impl().moveLast(); }
 void Recordset::moveNext() { impl().moveNext(); }
 void Recordset::movePrevious() { impl().movePrevious(); }
-QStringList Recordset::fieldNames() const { return impl().fieldNames(); }
 Value Recordset::field(const QString& name) const { return impl().field(name); }
 void Recordset::setField(const QString& name, const Value& v) { impl().setField(name, v); }
 void Recordset::addNew() { impl().addNew(); }

@@ -67,7 +67,6 @@ public:
 
     void close();
     bool isOpen() const { return bool(conn_); }
-    QString path() const;
 
     void appendTable(const TableDef& def);
     /// Saves a stored query: its SQL is kept as given, and a view of the same
@@ -111,7 +110,6 @@ public:
     void moveNext();
     void movePrevious();
 
-    QStringList fieldNames() const;
     /// The current row's value (or the edit buffer's, between addNew/edit and update).
     Value field(const QString& name) const;
     void setField(const QString& name, const Value& v);

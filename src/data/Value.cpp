@@ -6,16 +6,21 @@
 
 namespace dao {
 
-static double parseNumberText(const QString& text)
+std::optional<double> parseNumber(const QString& text)
 {
     const QString t = text.trimmed();
     bool ok = false;
     double d = QLocale().toDouble(t, &ok);
     if (!ok)
         d = QLocale::c().toDouble(t, &ok);
-    if (!ok)
-        throw Error("Type mismatch: \"" + text.toStdString() + "\" is not a number", 0);
-    return d;
+    return ok && std::isfinite(d) ? std::optional<double>(d) : std::nullopt;
+}
+
+static double parseNumberText(const QString& text)
+{
+    if (const auto d = parseNumber(text))
+        return *d;
+    throw Error("Type mismatch: \"" + text.toStdString() + "\" is not a number", 0);
 }
 
 double Value::toDouble() const

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <variant>
 
 namespace dao {
@@ -51,6 +52,10 @@ public:
 private:
     std::variant<Null, int64_t, double, Currency, QString, QDateTime> v_;
 };
+
+/// A number as text in the user's locale or with a '.' separator; none when the
+/// text is no finite number.
+std::optional<double> parseNumber(const QString& text);
 
 /// Converts a value to what a field of the given type holds (Null stays Null).
 /// Throws dao::Error on a value the type cannot hold.

@@ -7,7 +7,6 @@
 #include "market/Clock.h"
 #include <QButtonGroup>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <cmath>
 
@@ -16,17 +15,6 @@ namespace Module1 {
 namespace {
 
 void say(const QString& text) { Ui::MsgBox(text); }
-
-/// A number typed into a display box, as the user's locale (or a point) writes it.
-std::optional<double> numberIn(const QString& text)
-{
-    bool ok = false;
-    const QString t = text.trimmed();
-    double v = QLocale().toDouble(t, &ok);
-    if (!ok)
-        v = QLocale::c().toDouble(t, &ok);
-    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
 
 void reportFailure(const std::exception& e)
 {
@@ -47,7 +35,7 @@ void appendTrade(dao::Database& game, double units, double result)
 
 QString confirmation(const char* verb)
 {
-    const double overall = *numberIn(TradePrice.asText()) * TradeUnits.asDouble();
+    const double overall = *dao::parseNumber(TradePrice.asText()) * TradeUnits.asDouble();
     return QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
         .arg(QString::fromLatin1(verb), Numbers::PlainText(TradeUnits.asDouble()), TradeSymbol.asText(),
             TradePrice.asText(), Numbers::PlainText(overall));
@@ -97,7 +85,7 @@ void ExecuteTrade()
 
     // 2. The trade as the desk shows it.
     TradeSymbol = f.Text1->text();
-    const std::optional<double> price = numberIn(f.ListCurprice->text());
+    const std::optional<double> price = dao::parseNumber(f.ListCurprice->text());
     TradePrice = price ? Numbers::FormatFourDecimals(*price) : f.ListCurprice->text();
     TradeUnits = Numbers::Val(f.quantity->text());
 

@@ -57,7 +57,7 @@ void RefreshBalance()
                     continue;
                 }
                 // Each term is the value of its plain text, as the window writes numbers.
-                *stocks += Numbers::PlainText(it->toDouble() * units).replace(QLocale().decimalPoint(), ".").toDouble();
+                *stocks += dao::parseNumber(Numbers::PlainText(it->toDouble() * units)).value_or(0);
             }
         }
         f.Text3->setText(stocks ? Numbers::PlainText(*stocks) : QString());
