@@ -647,6 +647,37 @@ QString Database::querySql(const QString& name) const
     return q->sql;
 }
 
+void Database::createIndex(const QString& name, const QString& table, const QStringList& fields)
+{
+    QStringList cols;
+    for (const QString& f : fields)
+        cols << quoted(f);
+    const QString sql = "CREATE INDEX " + quoted(name) + " ON " + quoted(table) + "(" + cols.join(", ") + ")";
+    conn().exec(sql.toUtf8().constData());
+    conn().revalidate();
+}
+
+bool Database::hasIndex(const QString& name) const { return conn().objectType(name) == QLatin1String("index"); }
+
+std::pair<Value, Value> Database::minMax(const QString& table, const QString& field)
+{
+    Connection& c = conn();
+    const auto info = c.table(table);
+    std::optional<FieldType> type;
+    for (const Field& f : info->fields)
+        if (f.name.compare(field, Qt::CaseInsensitive) == 0)
+            type = f.type;
+    if (!type)
+        throw Error("Item not found in this collection: field '" + field.toStdString() + "'", 0);
+    // Apart, since SQLite seeks an index for a lone min() or max() only.
+    auto one = [&](const char* fn) {
+        Stmt s(c, QStringLiteral("SELECT %1(%2) FROM %3").arg(QLatin1String(fn), quoted(field), info->quotedName));
+        s.step();
+        return s.value(0, type);
+    };
+    return {one("MIN"), one("MAX")};
+}
+
 QStringList Database::tableNames() const
 {
     QStringList out;

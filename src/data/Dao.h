@@ -75,6 +75,13 @@ public:
     /// The SQL text a stored query was saved with; throws when there is no such query.
     QString querySql(const QString& name) const;
 
+    /// An index over fields of a table, so that lookups and Min/Max by them need no scan.
+    void createIndex(const QString& name, const QString& table, const QStringList& fields);
+    bool hasIndex(const QString& name) const;
+    /// The lowest and highest value of a field over a table (Null for an empty
+    /// table), as its field type holds them; two seeks where the field is indexed.
+    std::pair<Value, Value> minMax(const QString& table, const QString& field);
+
     QStringList tableNames() const;
     QStringList queryNames() const;
     bool hasTable(const QString& name) const;

@@ -7,6 +7,20 @@ QString RangeQuerySql(const QString& priceTable)
     return QStringLiteral("SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ") + priceTable;
 }
 
+namespace {
+/// Not a plain identifier, so no stock's table or query can take it.
+QString historyIndexName(const QString& symbol) { return symbol + QStringLiteral(" by price"); }
+} // namespace
+
+std::pair<dao::Value, dao::Value> HistoryRange(dao::Database& db, const QString& symbol)
+{
+    const QString query = symbol + QStringLiteral("Q");
+    if (db.querySql(query) == RangeQuerySql(symbol) && db.hasIndex(historyIndexName(symbol)))
+        return db.minMax(symbol, QStringLiteral("Price"));
+    dao::Recordset range = db.openSnapshot(query);
+    return {range.field(QStringLiteral("Min Of Price")), range.field(QStringLiteral("Max Of Price"))};
+}
+
 void CreateStocksTable(dao::Database& db)
 {
     using dao::FieldType;
@@ -29,6 +43,7 @@ void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vec
         rs.update();
     }
     rs.close();
+    db.createIndex(historyIndexName(symbol), symbol, {QStringLiteral("Price")});
     db.createQueryDef(symbol + QStringLiteral("Q"), RangeQuerySql(symbol));
     db.createQueryDef(symbol + QStringLiteral("QDAY"), RangeQuerySql(symbol + QStringLiteral("DAY")));
 }

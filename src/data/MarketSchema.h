@@ -11,6 +11,11 @@ inline const QString kStocksTable = QStringLiteral("Stocks Information");
 /// The stored range query over a price table, with exactly this text.
 QString RangeQuerySql(const QString& priceTable);
 
+/// The lowest and highest price of a stock's history, as its stored range query
+/// gives them; through the history's price index where the query is the one
+/// the market made, so that the board need not scan every history.
+std::pair<dao::Value, dao::Value> HistoryRange(dao::Database& db, const QString& symbol);
+
 /// Creates the stock table in a new database.
 void CreateStocksTable(dao::Database& db);
 /// Creates the four per-stock objects; the history gets the given prices, oldest first.
