@@ -70,6 +70,17 @@ void Form::showEvent(QShowEvent* e)
         const QRect over = owner && owner->isVisible() ? owner->frameGeometry() : area;
         QRect r(QPoint(0, 0), frameGeometry().size().expandedTo(size()));
         r.moveCenter(over.center());
+        // Cascaded from the windows already open there, so none hides another's caption.
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (QWidget* w : Forms::Loaded())
+                if (w != this && w != owner && w->isVisible() &&
+                    (w->frameGeometry().center() - r.center()).manhattanLength() < 12) {
+                    r.translate(24, 24);
+                    moved = r.bottom() < area.bottom() && r.right() < area.right();
+                    break;
+                }
+        }
         r.moveRight(std::min(r.right(), area.right()));
         r.moveBottom(std::min(r.bottom(), area.bottom()));
         r.moveLeft(std::max(r.left(), area.left()));

@@ -5,6 +5,9 @@
 #include "MsgBox.h"
 #include "data/Form2.h"
 #include "trading/Form1.h"
+#include "market/Form4.h"
+#include "market/Form9.h"
+#include "reports/Reports.h"
 #include "trading/Form3.h"
 #include <QFileInfo>
 
@@ -25,13 +28,20 @@ template <class T> void show(bool modal)
 
 void ShowWindow(const char* formName, bool modal)
 {
-    const QString name = QString::fromLatin1(formName);
-    if (name == QLatin1String(Form2::kFormName))
-        return show<Form2>(modal);
-    if (name == QLatin1String(Form1::kFormName))
-        return show<Form1>(modal);
-    if (name == QLatin1String(Form3::kFormName))
-        return show<Form3>(modal);
+    using Show = void (*)(bool);
+    static const std::pair<const char*, Show> kWindows[] = {
+        {Form1::kFormName, show<Form1>},
+        {Form2::kFormName, show<Form2>},
+        {Form3::kFormName, show<Form3>},
+        {Form4::kFormName, show<Form4>},
+        {Form5::kFormName, show<Form5>},
+        {Form9::kFormName, show<Form9>},
+        {Form11::kFormName, show<Form11>},
+        {Form13::kFormName, show<Form13>},
+    };
+    for (const auto& [name, showIt] : kWindows)
+        if (qstrcmp(name, formName) == 0)
+            return showIt(modal);
     Ui::MsgBox(QStringLiteral("This window is not available in this version of %1.").arg(App::kTitle));
 }
 

@@ -35,5 +35,15 @@ void ShowTradingStock();
 void SendKeyN();
 void ExecuteTrade();
 void RefreshBalance();
+// The price board and the chart.
+void RefreshPriceInformation();
+void FillChartStockList();
+void ShowChartStockName();
+void ShowStockChart();
+void RedrawStockChart();
+// Holdings reports.
+void RefreshPosition();
+void RefreshPortfolio();
+void RefreshTransactions();
 
 } // namespace Module1

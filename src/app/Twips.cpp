@@ -59,4 +59,12 @@ void FitTextToWidth(QLineEdit* box)
     });
 }
 
+QFont DesignFont(const QString& family, double points, bool serif)
+{
+    QFont f(family);
+    f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    f.setPointSizeF(points);
+    return f;
+}
+
 } // namespace Twips

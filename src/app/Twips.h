@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QFont>
 #include <QWidget>
 #include <cmath>
 #include <utility>
@@ -35,6 +36,9 @@ void SetSilverClientArea(QWidget* window, int width, int height);
 /// Keeps a narrow box's text whole: its font shrinks while the text is wider
 /// than the box.
 void FitTextToWidth(QLineEdit* box);
+/// A font as a window was designed with it (a family of the old platform, whose
+/// metric-compatible stand-in the font configuration picks), in points.
+QFont DesignFont(const QString& family, double points, bool serif = false);
 /// &H00BBGGRR
 inline QColor Colour(unsigned bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 inline const QColor kSilver = Colour(0x00C0C0C0);

@@ -131,6 +131,8 @@ void MarketTick()
         Ui::MsgBox(Numbers::PlainText(z.factor));
         Ui::MsgBox(QString::number(z.r));
     }
+    RefreshPortfolio();
+    RefreshPriceInformation();
     RefreshBalance();
 }
 

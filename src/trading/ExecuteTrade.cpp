@@ -5,6 +5,7 @@
 #include "app/Numbers.h"
 #include "data/Dao.h"
 #include "market/Clock.h"
+#include "reports/Reports.h"
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -41,6 +42,14 @@ QString confirmation(const char* verb)
             TradePrice.asText(), Numbers::PlainText(overall));
 }
 
+/// A trade just recorded shows at once in a Transactions window that is open;
+/// a closed one is not created for it.
+void showInTransactions()
+{
+    if (Form11* t = Forms::IfLoaded<Form11>(); t && t->isVisible())
+        RefreshTransactions();
+}
+
 /// A sale: refused unless the holding, found by exact symbol in the query's
 /// order, covers the units.
 void sell(dao::Database& game, double units, double sum)
@@ -69,6 +78,7 @@ void sell(dao::Database& game, double units, double sum)
     pos.close();
     appendTrade(game, -units, sum);
     say(confirmation("sold"));
+    showInTransactions();
 }
 
 } // namespace
@@ -136,6 +146,7 @@ void ExecuteTrade()
             }
             appendTrade(game, units, -sum);
             say(confirmation("bought"));
+            showInTransactions();
         } else if (type == f.optSellButton) {
             sell(game, units, sum);
         } else if (type == f.Covshort) {
@@ -143,12 +154,12 @@ void ExecuteTrade()
         } else if (type == f.Selshort) {
             say(QStringLiteral("prodali short"));
         }
-        // 8. The game file closes as it goes out of scope. 9. The Portfolio
-        // window comes with the reports.
     } catch (const std::exception& e) {
         reportFailure(e);
         return;
     }
+    // The game file is closed by now.
+    RefreshPortfolio();
 }
 
 } // namespace Module1

@@ -13,9 +13,7 @@ namespace {
 
 QFont titleFont()
 {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSize(12);
+    QFont f = Twips::DesignFont(QStringLiteral("MS Sans Serif"), 12);
     f.setBold(true);
     return f;
 }

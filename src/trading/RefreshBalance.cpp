@@ -3,7 +3,7 @@
 #include "app/Module1.h"
 #include "app/Numbers.h"
 #include "data/Dao.h"
-#include "data/MarketSchema.h"
+#include "Holdings.h"
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,37 +23,26 @@ void RefreshBalance()
         f.cashbalance->setText(Numbers::PlainText(cash));
         f.showplayername->setText(Numbers::PlainText(PlayerName));
 
-        dao::Recordset pos = game.openSnapshot(QStringLiteral("Position"));
+        const std::vector<Holdings::Holding> held = Holdings::Read(game);
         std::optional<double> stocks;
         QStringList missing;
-        if (pos.recordCount() != 0) {
-            pos.moveLast();
-            const int n = pos.recordCount();
-            pos.moveFirst();
+        if (!held.empty()) {
             stocks = 0.0;
-            // The first row of each symbol in table order, read once for all holdings.
             QHash<QString, dao::Value> prices;
             bool pricesRead = false;
-            for (int i = 0; i < n; ++i, pos.moveNext()) {
-                const QString symbol = Numbers::PlainText(pos.field(QStringLiteral("Symbol")));
-                LastValue = pos.field(QStringLiteral("Sum Of units"));
-                const double units = LastValue.isNull() ? 0 : LastValue.toDouble();
+            for (const Holdings::Holding& h : held) {
+                LastValue = h.units;
+                const double units = Holdings::Units(h);
                 LastValue = dao::Null{};
                 if (units == 0)
                     continue;
                 if (!pricesRead) {
-                    dao::Database market = dao::Database::open(GameShell::MarketDatabasePath());
-                    dao::Recordset rs = market.openSnapshot(MarketSchema::kStocksTable);
-                    for (int k = 0, m = rs.recordCount(); k < m; ++k, rs.moveNext()) {
-                        const QString s = Numbers::PlainText(rs.field(QStringLiteral("stocksymbol")));
-                        if (!prices.contains(s))
-                            prices.insert(s, rs.field(QStringLiteral("Stockcurrent Price")));
-                    }
+                    prices = Holdings::CurrentPrices();
                     pricesRead = true;
                 }
-                const auto it = prices.constFind(symbol);
+                const auto it = prices.constFind(h.symbol);
                 if (it == prices.constEnd() || it->isNull()) {
-                    missing << symbol; // valued at 0, and said so
+                    missing << h.symbol; // valued at 0, and said so
                     continue;
                 }
                 // Each term is the value of its plain text, as the window writes numbers.

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "app/FlexGrid.h"
 #include "app/Module1.h"
 #include "data/Form2.h"
 #include "market/Clock.h"
@@ -68,4 +69,28 @@ void GameTest::setPrice(const QString& symbol, double price)
             rs.setField("Stockcurrent Price", price);
             rs.update();
         }
+}
+
+void GameTest::logTrade(const QString& symbol, double price, int units, double result)
+{
+    dao::Database g = dao::Database::open(path(Module1::GameFileName));
+    dao::Recordset rs = g.openTable("Traderesult");
+    rs.addNew();
+    rs.setField("Symbol", symbol);
+    rs.setField("Price", price);
+    rs.setField("Units", units);
+    rs.setField("Result", result);
+    rs.update();
+}
+
+QStringList GridRows(const FlexGrid& g)
+{
+    QStringList out;
+    for (int r = 0; r < g.Rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < g.Cols(); ++c)
+            cells << g.TextMatrix(r, c);
+        out << cells.join('|');
+    }
+    return out;
 }

@@ -24,6 +24,12 @@ protected:
     };
     std::vector<Stock> stocks();
     void setPrice(const QString& symbol, double price);
+    /// Appends a row to the open game's trade log, as a trade would.
+    void logTrade(const QString& symbol, double price, int units, double result);
 
     frmEditor* ed = nullptr;
 };
+
+class FlexGrid;
+/// A grid's cells, a row a string with the columns joined by '|'.
+QStringList GridRows(const FlexGrid& g);

@@ -1,0 +1,127 @@
+#include "FlexGrid.h"
+#include "Twips.h"
+#include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
+#include <array>
+
+FlexGrid::FlexGrid(QWidget* parent, const char* name, int rows, int cols, int fixedRows)
+    : QTableWidget(parent), fixed_(fixedRows > 0 ? 1 : 0)
+{
+    setObjectName(QString::fromLatin1(name));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab leaves the grid; the arrow keys move inside it.
+    setTabKeyNavigation(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setVisible(fixed_ == 1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    SetCols(cols);
+    SetRows(rows);
+}
+
+void FlexGrid::SetRows(int n) { setRowCount(std::max(0, n - fixed_)); }
+
+void FlexGrid::SetCols(int n)
+{
+    setColumnCount(std::max(0, n));
+    designed_.resize(size_t(columnCount()), 0);
+}
+
+QString FlexGrid::TextMatrix(int r, int c) const
+{
+    const QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : item(r - fixed_, c);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::SetTextMatrix(int r, int c, const QString& text)
+{
+    if (r < 0 || c < 0)
+        return;
+    if (c >= columnCount())
+        SetCols(c + 1);
+    if (r >= Rows())
+        SetRows(r + 1);
+    QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : item(r - fixed_, c);
+    if (!it) {
+        if (text.isEmpty())
+            return; // an absent cell already reads as empty
+        it = new QTableWidgetItem(text);
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        if (r < fixed_)
+            setHorizontalHeaderItem(c, it);
+        else
+            setItem(r - fixed_, c, it);
+    } else if (it->text() != text) {
+        it->setText(text);
+    }
+}
+
+void FlexGrid::SetColWidth(int c, int twips)
+{
+    if (c >= columnCount())
+        SetCols(c + 1);
+    designed_[size_t(c)] = Twips::ToPixels(twips);
+    setColumnWidth(c, designed_[size_t(c)]);
+}
+
+namespace {
+/// Text widths for a whole grid at a time. Plain ASCII text, which is what the
+/// grids hold, is measured by the sum of its characters' advances: never less
+/// than the shaped width (kerning only narrows such text), and far cheaper
+/// than shaping thousands of cells on every tick.
+class WidthMeter {
+public:
+    explicit WidthMeter(const QFont& f) : fm_(f) { advance_.fill(-1); }
+    int width(const QString& text)
+    {
+        int w = 0;
+        for (QChar ch : text) {
+            const char16_t u = ch.unicode();
+            if (u >= 128)
+                return fm_.horizontalAdvance(text);
+            int& a = advance_[u];
+            if (a < 0)
+                a = fm_.horizontalAdvance(ch);
+            w += a;
+        }
+        return w;
+    }
+
+private:
+    QFontMetrics fm_;
+    std::array<int, 128> advance_;
+};
+} // namespace
+
+void FlexGrid::FitColumns()
+{
+    WidthMeter cells(font());
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
+    const QFontMetrics header(horizontalHeader()->font());
+    const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    for (int c = 0; c < columnCount(); ++c) {
+        int w = std::max(designed_[size_t(c)], 24);
+        if (const QTableWidgetItem* h = fixed_ ? horizontalHeaderItem(c) : nullptr)
+            w = std::max(w, header.horizontalAdvance(h->text()) + pad + 4);
+        for (int r = 0; r < rowCount(); ++r)
+            if (const QTableWidgetItem* it = item(r, c))
+                w = std::max(w, cells.width(it->text()) + pad);
+        if (columnWidth(c) != w)
+            setColumnWidth(c, w);
+    }
+}
+
+int FlexGrid::NeededWidth() const
+{
+    int w = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < columnCount(); ++c)
+        w += columnWidth(c);
+    return w;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The report windows' grid: a read-only table written the way the procedures
+// write it, through a current cell, with an optional fixed header row.
+#include <QTableWidget>
+#include <vector>
+
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    /// fixedRows 1 makes row 0 the column header; 0 makes every row a data row.
+    FlexGrid(QWidget* parent, const char* name, int rows, int cols, int fixedRows = 0);
+
+    /// Row count, the fixed row included.
+    int Rows() const { return rowCount() + fixed_; }
+    int Cols() const { return columnCount(); }
+    void SetRows(int n);
+    void SetCols(int n);
+
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void SetRow(int r) { row_ = r; }
+    void SetCol(int c) { col_ = c; }
+    /// The current cell's text; writing a cell outside the grid grows it.
+    QString Text() const { return TextMatrix(row_, col_); }
+    void SetText(const QString& text) { SetTextMatrix(row_, col_, text); }
+
+    QString TextMatrix(int r, int c) const;
+    void SetTextMatrix(int r, int c, const QString& text);
+    /// The width the column is designed with; FitColumns widens it where its text needs more.
+    void SetColWidth(int c, int twips);
+    /// Widens each column to its longest text, so that no cell is clipped.
+    void FitColumns();
+    /// The width that shows every column without a horizontal scroll bar.
+    int NeededWidth() const;
+
+private:
+    int fixed_;
+    int row_ = 0, col_ = 0;
+    std::vector<int> designed_; ///< pixels per column, 0 where none was set
+};

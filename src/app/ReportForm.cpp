@@ -1,0 +1,43 @@
+#include "ReportForm.h"
+#include "Twips.h"
+#include <QLabel>
+#include <QVBoxLayout>
+
+ReportForm::ReportForm(const QString& caption, FlexGrid* grid, int widthTwips, int heightTwips) : MSFlexGrid1(grid)
+{
+    setWindowTitle(caption);
+    Twips::SetBackground(this, Twips::kSilver);
+    box = new QVBoxLayout(this);
+    box->setContentsMargins(6, 6, 6, 6);
+    grid->setParent(this);
+    grid->setAccessibleName(caption);
+    grid->setToolTip(caption);
+    box->addWidget(grid, 1);
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+    lblNote->hide();
+    box->addWidget(lblNote);
+    resize(Twips::ToPixels(widthTwips), Twips::ToPixels(heightTwips));
+}
+
+void ReportForm::SetNote(const QString& text)
+{
+    lblNote->setText(text);
+    lblNote->setVisible(!text.isEmpty());
+}
+
+void ReportForm::ReportFailure(const QString& what, const std::exception& e)
+{
+    SetNote(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(e.what())));
+}
+
+void ReportForm::FitGrid()
+{
+    MSFlexGrid1->FitColumns();
+    const QMargins m = box->contentsMargins();
+    const int needed = MSFlexGrid1->NeededWidth() + m.left() + m.right();
+    setMinimumWidth(needed);
+    if (width() < needed)
+        resize(needed, height());
+}

@@ -1,0 +1,86 @@
+#include "Form4.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/Numbers.h"
+#include "app/Twips.h"
+#include "data/Dao.h"
+#include "data/MarketSchema.h"
+#include <array>
+
+Form4::Form4()
+    : ReportForm(QStringLiteral("Price Information"),
+          new FlexGrid(nullptr, "MSFlexGrid1", 2, 7, 1), 7500, 4500)
+{
+    MSFlexGrid1->setFont(Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
+}
+
+void Form4::formLoad() { Module1::RefreshPriceInformation(); }
+
+namespace Module1 {
+
+namespace {
+struct Column {
+    const char* header;
+    int width;
+};
+constexpr Column kColumns[7] = {{"Symbol", 550}, {"Price", 1000}, {"Min/Day", 1000}, {"Max/Day", 1000},
+    {"Volume", 1000}, {"Min/History", 1000}, {"Max/History", 1000}};
+} // namespace
+
+void RefreshPriceInformation()
+{
+    Form4* f = Forms::IfLoaded<Form4>();
+    if (!f) {
+        Forms::Get<Form4>(); // created hidden; its load fills it
+        return;
+    }
+    // Read first, so that a failure leaves the last board on screen.
+    std::vector<std::array<QString, 7>> rows;
+    QStringList noHistory;
+    try {
+        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        dao::Transaction view = db.beginRead();
+        dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
+        rs.moveLast();
+        const int n = rs.recordCount();
+        rs.moveFirst();
+        rows.reserve(size_t(n));
+        for (int i = 0; i < n; ++i, rs.moveNext()) {
+            auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
+            std::array<QString, 7> row{text("stocksymbol"), text("Stockcurrent Price"), text("Min"), text("Max"),
+                text("volume"), QString(), QString()};
+            // One stock without its history query does not hide the rest of the board.
+            try {
+                const auto [low, high] = MarketSchema::HistoryRange(db, row[0]);
+                row[5] = Numbers::PlainText(low);
+                row[6] = Numbers::PlainText(high);
+            } catch (const dao::Error&) {
+                noHistory << row[0];
+            }
+            rows.push_back(std::move(row));
+        }
+    } catch (const std::exception& e) {
+        f->ReportFailure(QStringLiteral("The price board cannot be read from the market"), e);
+        return;
+    }
+    f->SetNote(noHistory.isEmpty()
+            ? QString()
+            : QStringLiteral("No price history for: %1").arg(noHistory.join(QStringLiteral(", "))));
+
+    FlexGrid& g = *f->MSFlexGrid1;
+    g.setUpdatesEnabled(false);
+    g.SetRows(int(rows.size()) + 1);
+    g.SetCols(7);
+    for (int c = 0; c < 7; ++c) {
+        g.SetColWidth(c, kColumns[c].width);
+        g.SetTextMatrix(0, c, QString::fromLatin1(kColumns[c].header));
+    }
+    g.SetCol(0);
+    for (int i = 0; i < int(rows.size()); ++i)
+        for (int c = 0; c < 7; ++c)
+            g.SetTextMatrix(i + 1, c, rows[size_t(i)][size_t(c)]);
+    f->FitGrid();
+    g.setUpdatesEnabled(true);
+}
+
+} // namespace Module1

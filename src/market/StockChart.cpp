@@ -1,0 +1,164 @@
+#include "StockChart.h"
+#include "app/GameShell.h"
+#include "app/Numbers.h"
+#include "data/Dao.h"
+#include <QChart>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace Market {
+
+ChartSlots ReadChartSlots(const QString& symbol)
+{
+    ChartSlots values{};
+    try {
+        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        dao::Transaction view = db.beginRead();
+        dao::Recordset rs = db.openSnapshot(symbol);
+        const int R = rs.recordCount();
+        const int p = R >= kChartSlots ? R - kChartSlots : 0;
+        // Row j (1-based) goes to slot j - p + 1.
+        int j = 1;
+        for (rs.moveFirst(); j <= R; ++j, rs.moveNext()) {
+            const int k = j - p + 1;
+            if (k < 1)
+                continue;
+            if (k > kChartSlots)
+                break;
+            const dao::Value v = rs.field(QStringLiteral("Price"));
+            if (!v.isNull())
+                values[size_t(k - 1)] = v.toDouble();
+        }
+    } catch (const std::exception&) {
+        // Passed over: a symbol without a table is charted as empty values.
+        return ChartSlots{};
+    }
+    return values;
+}
+
+} // namespace Market
+
+StockChart::StockChart(QWidget* parent) : QChartView(parent)
+{
+    setObjectName(QStringLiteral("MSChart1"));
+    setRenderHint(QPainter::Antialiasing);
+    setMouseTracking(true);
+    QChart* c = chart();
+    c->legend()->hide();
+    c->setMargins(QMargins(4, 4, 4, 4));
+    axisX = new QValueAxis(c);
+    axisX->setRange(1, Market::kChartSlots);
+    axisX->setTickType(QValueAxis::TicksDynamic);
+    axisX->setTickAnchor(0);
+    axisX->setTickInterval(20);
+    axisX->setLabelFormat(QStringLiteral("%d"));
+    axisX->setTitleText(QStringLiteral("Tick"));
+    axisY = new QValueAxis(c);
+    axisY->setTitleText(QStringLiteral("Price"));
+    c->addAxis(axisX, Qt::AlignBottom);
+    c->addAxis(axisY, Qt::AlignLeft);
+    setAccessibleName(QStringLiteral("Price chart"));
+    SetSlots({});
+}
+
+QPen StockChart::LinePen() const
+{
+    // The old chart control counted its pen width in twips: 30 of them are 2 pixels.
+    return QPen(QColor(0, 0, 0), 30.0 / 15.0);
+}
+
+void StockChart::SetSlots(const Market::ChartSlots& values)
+{
+    slots_ = values;
+    // Runs of filled values, each drawn as a line of its own: the gaps stay gaps.
+    std::vector<QList<QPointF>> runs;
+    double lo = 0, hi = 0;
+    bool any = false;
+    for (int k = 1; k <= Market::kChartSlots; ++k) {
+        const auto& v = values[size_t(k - 1)];
+        if (!v) {
+            continue;
+        }
+        if (k == 1 || !values[size_t(k - 2)])
+            runs.emplace_back();
+        runs.back().append(QPointF(k, *v));
+        lo = any ? std::min(lo, *v) : *v;
+        hi = any ? std::max(hi, *v) : *v;
+        any = true;
+    }
+    // Series are kept and refilled rather than replaced, so a redraw does not flicker.
+    QChart* c = chart();
+    while (pool_.size() < runs.size()) {
+        auto* s = new QLineSeries(c);
+        s->setPen(LinePen());
+        c->addSeries(s);
+        s->attachAxis(axisX);
+        s->attachAxis(axisY);
+        pool_.push_back(s);
+    }
+    for (size_t i = 0; i < pool_.size(); ++i) {
+        QLineSeries* s = pool_[i];
+        if (i < runs.size()) {
+            s->replace(runs[i]);
+            s->setPointsVisible(runs[i].size() == 1); // a lone price is a dot
+        } else if (s->count()) {
+            s->clear();
+        }
+    }
+    if (!any) {
+        lo = 0;
+        hi = 1;
+    } else if (lo == hi) {
+        const double pad = lo == 0 ? 1 : std::abs(lo) * 0.05;
+        lo -= pad;
+        hi += pad;
+    }
+    axisY->setRange(lo, hi);
+    axisY->applyNiceNumbers();
+}
+
+std::vector<QLineSeries*> StockChart::Lines() const
+{
+    std::vector<QLineSeries*> out;
+    for (QLineSeries* s : pool_)
+        if (s->count())
+            out.push_back(s);
+    return out;
+}
+
+std::optional<int> StockChart::SlotAt(const QPoint& pos) const
+{
+    const QPointF scene = mapToScene(pos);
+    const QPointF inChart = chart()->mapFromScene(scene);
+    if (!chart()->plotArea().contains(inChart))
+        return std::nullopt;
+    const QRectF area = chart()->plotArea();
+    const double x = axisX->min() + (inChart.x() - area.left()) / area.width() * (axisX->max() - axisX->min());
+    const int k = int(std::lround(x));
+    if (k < 1 || k > Market::kChartSlots)
+        return std::nullopt;
+    return k;
+}
+
+QString StockChart::ToolTipAt(const QPoint& pos) const
+{
+    const auto k = SlotAt(pos);
+    if (!k)
+        return {};
+    const auto& v = slots_[size_t(*k - 1)];
+    return v ? QStringLiteral("Tick %1: %2").arg(*k).arg(Numbers::PlainText(*v))
+             : QStringLiteral("Tick %1: no price").arg(*k);
+}
+
+void StockChart::mouseMoveEvent(QMouseEvent* e)
+{
+    const QString tip = ToolTipAt(e->position().toPoint());
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(e->globalPosition().toPoint(), tip, this);
+    QChartView::mouseMoveEvent(e);
+}

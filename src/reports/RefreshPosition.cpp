@@ -1,0 +1,47 @@
+#include "Reports.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "app/Numbers.h"
+#include "trading/Holdings.h"
+
+namespace Module1 {
+
+void RefreshPosition()
+{
+    Form5& f = Forms::Get<Form5>();
+    FlexGrid& g = *f.MSFlexGrid1;
+    std::vector<Holdings::Holding> held;
+    try {
+        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        held = Holdings::Read(game);
+    } catch (const std::exception& e) {
+        f.ReportFailure(QStringLiteral("The position cannot be read from the game file"), e);
+        return;
+    }
+    if (held.empty()) {
+        Ui::MsgBox(QStringLiteral("You don't have any stock"));
+        g.SetRow(0);
+        g.SetText(QStringLiteral("---"));
+        g.SetCol(0);
+        g.SetText(QStringLiteral("---"));
+    } else {
+        // Sold-out symbols are left out; the rest are packed from the top. More
+        // symbols than the grid's rows make it grow.
+        g.SetCol(0);
+        int row = 0;
+        for (const Holdings::Holding& h : held) {
+            if (Holdings::Units(h) == 0)
+                continue;
+            g.SetRow(row);
+            g.SetCol(0);
+            g.SetText(h.symbol);
+            g.SetCol(1);
+            g.SetText(Numbers::PlainText(h.units));
+            ++row;
+        }
+    }
+    f.FitGrid();
+}
+
+} // namespace Module1

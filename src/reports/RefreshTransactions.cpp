@@ -1,0 +1,73 @@
+#include "Reports.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/Numbers.h"
+#include "data/Dao.h"
+#include <QLabel>
+
+namespace Module1 {
+
+namespace {
+/// The value without its sign, of the same kind.
+dao::Value magnitude(const dao::Value& v)
+{
+    using K = dao::Value::Kind;
+    switch (v.kind()) {
+    case K::Long:
+        return v.asLong() < 0 ? dao::Value(-v.asLong()) : v;
+    case K::Double:
+        return v.asDouble() < 0 ? dao::Value(-v.asDouble()) : v;
+    case K::Currency:
+        return v.asCurrency() < dao::Currency() ? dao::Value(-v.asCurrency()) : v;
+    default:
+        return v;
+    }
+}
+
+struct Trade {
+    dao::Value symbol, price, units, result;
+};
+} // namespace
+
+void RefreshTransactions()
+{
+    Form11& f = Forms::Get<Form11>();
+    std::vector<Trade> trades;
+    try {
+        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        // In stored order: the order the trades were made.
+        dao::Recordset rs = game.openSnapshot(QStringLiteral("Traderesult"));
+        for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
+            trades.push_back({rs.field(QStringLiteral("Symbol")), rs.field(QStringLiteral("Price")),
+                rs.field(QStringLiteral("Units")), rs.field(QStringLiteral("Result"))});
+    } catch (const std::exception& e) {
+        f.ReportFailure(QStringLiteral("The transactions cannot be read from the game file"), e);
+        return;
+    }
+    f.SetNote({});
+    FlexGrid& g = *f.MSFlexGrid1;
+    if (trades.empty()) {
+        g.SetRow(0);
+        g.SetText(QStringLiteral("There isn't any transaction yet"));
+        g.SetCol(0);
+        g.SetText(QStringLiteral("N/A"));
+    } else {
+        const int n = int(trades.size());
+        f.Label1->setText(QString::number(n));
+        g.SetRows(n);
+        g.SetCol(0);
+        for (int k = 0; k < n; ++k) {
+            const Trade& t = trades[size_t(k)];
+            const bool sale = t.units.isNumber() && t.units.toDouble() < 0;
+            g.SetRow(k);
+            g.SetTextMatrix(k, 2, Numbers::PlainText(magnitude(t.units)));
+            g.SetTextMatrix(k, 4, sale ? QStringLiteral("Sell") : QStringLiteral("Buy"));
+            g.SetTextMatrix(k, 3, Numbers::PlainText(magnitude(t.result)));
+            g.SetTextMatrix(k, 0, Numbers::PlainText(t.symbol));
+            g.SetTextMatrix(k, 1, Numbers::PlainText(t.price));
+        }
+    }
+    f.FitGrid();
+}
+
+} // namespace Module1

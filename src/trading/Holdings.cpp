@@ -1,0 +1,38 @@
+#include "Holdings.h"
+#include "app/GameShell.h"
+#include "app/Numbers.h"
+#include "data/MarketSchema.h"
+
+namespace Holdings {
+
+std::vector<Holding> Read(dao::Database& game)
+{
+    dao::Recordset pos = game.openSnapshot(QStringLiteral("Position"));
+    std::vector<Holding> out;
+    if (pos.recordCount() == 0)
+        return out;
+    pos.moveLast();
+    const int n = pos.recordCount();
+    pos.moveFirst();
+    out.reserve(size_t(n));
+    for (int i = 0; i < n; ++i, pos.moveNext())
+        out.push_back({Numbers::PlainText(pos.field(QStringLiteral("Symbol"))), pos.field(QStringLiteral("Sum Of units"))});
+    return out;
+}
+
+double Units(const Holding& h) { return h.units.isNull() ? 0 : h.units.toDouble(); }
+
+QHash<QString, dao::Value> CurrentPrices()
+{
+    dao::Database market = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Recordset rs = market.openSnapshot(MarketSchema::kStocksTable);
+    QHash<QString, dao::Value> prices;
+    for (int k = 0, m = rs.recordCount(); k < m; ++k, rs.moveNext()) {
+        const QString s = Numbers::PlainText(rs.field(QStringLiteral("stocksymbol")));
+        if (!prices.contains(s))
+            prices.insert(s, rs.field(QStringLiteral("Stockcurrent Price")));
+    }
+    return prices;
+}
+
+} // namespace Holdings

@@ -1,0 +1,25 @@
+#pragma once
+// What the game holds and what the market prices it at, as the balance and the
+// holdings reports read them.
+#include "data/Dao.h"
+#include <QHash>
+#include <vector>
+
+namespace Holdings {
+
+struct Holding {
+    QString symbol;
+    dao::Value units; ///< "Sum Of units": Null for a group whose units are all Null
+};
+
+/// The rows of the game's "Position" query, in the order it returns them.
+std::vector<Holding> Read(dao::Database& game);
+
+/// The net units as a number; Null counts as 0.
+double Units(const Holding& h);
+
+/// Each listed symbol's current price: the first row of that symbol in table
+/// order, as a walk from the first row would find it.
+QHash<QString, dao::Value> CurrentPrices();
+
+} // namespace Holdings
