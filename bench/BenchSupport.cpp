@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 #include "app/App.h"
+#include "app/Forms.h"
+#include "app/Module1.h"
 #include "app/MsgBox.h"
 #include "data/Dao.h"
 #include "data/MarketSchema.h"
@@ -49,4 +51,34 @@ void EnsureApplication()
         new QApplication(argc, argv);
         Ui::SetMsgBoxHandler([](const Ui::MsgBoxRequest&) { return Ui::Answer::OK; });
     }
+}
+
+void StartBenchGame(int rows, int symbols)
+{
+    Module1::StartingBalance = 500000;
+    Module1::PlayerName = QStringLiteral("Bench");
+    Module1::CreateNewGame();
+    dao::Database g = dao::Database::open(App::FilePath(Module1::GameFileName));
+    dao::Transaction tx = g.beginTransaction();
+    dao::Recordset rs = g.openTable(QStringLiteral("Traderesult"));
+    for (int i = 0; i < rows; ++i) {
+        rs.addNew();
+        rs.setField(QStringLiteral("Symbol"), QStringLiteral("S%1").arg(1 + i % symbols, 4, 10, QLatin1Char('0')));
+        rs.setField(QStringLiteral("Price"), 1.0);
+        rs.setField(QStringLiteral("Units"), 1);
+        rs.setField(QStringLiteral("Result"), -1.0);
+        rs.update();
+    }
+    rs.close();
+    tx.commit();
+}
+
+void FinishBenchGame()
+{
+    for (QWidget* w : Forms::Loaded())
+        Forms::Unload(w);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dao::releaseAll();
+    App::ReleaseInstanceLock();
+    Module1::GameFileName.clear();
 }

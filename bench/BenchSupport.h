@@ -16,3 +16,9 @@ private:
 
 /// A QApplication for benchmarks that need windows (offscreen).
 void EnsureApplication();
+
+/// A game with `rows` trades already in its log, spread over `symbols` stocks
+/// (S0001 upwards).
+void StartBenchGame(int rows, int symbols);
+/// Unloads the windows and ends the game's connections.
+void FinishBenchGame();
