@@ -552,6 +552,12 @@ bool isPlainIdentifier(const QString& name)
     return re.match(name).hasMatch();
 }
 
+bool isSqlKeyword(const QString& name)
+{
+    const QByteArray utf8 = name.toUtf8();
+    return sqlite3_keyword_check(utf8.constData(), int(utf8.size())) != 0;
+}
+
 // ---------------------------------------------------------------------------
 // Database
 
@@ -676,6 +682,15 @@ std::pair<Value, Value> Database::minMax(const QString& table, const QString& fi
         return s.value(0, type);
     };
     return {one("MIN"), one("MAX")};
+}
+
+QStringList Database::objectNames() const
+{
+    QStringList out;
+    Stmt s(conn(), QStringLiteral("SELECT name FROM sqlite_schema ORDER BY rowid"));
+    while (s.step())
+        out << s.text(0);
+    return out;
 }
 
 QStringList Database::tableNames() const

@@ -82,6 +82,8 @@ public:
     /// table), as its field type holds them; two seeks where the field is indexed.
     std::pair<Value, Value> minMax(const QString& table, const QString& field);
 
+    /// Every name the file's schema holds: tables, queries, indexes and the rest.
+    QStringList objectNames() const;
     QStringList tableNames() const;
     QStringList queryNames() const;
     bool hasTable(const QString& name) const;
@@ -143,5 +145,7 @@ void releaseAll();
 
 /// A name that is safe as a table name: letters, digits and '_', not starting with a digit.
 bool isPlainIdentifier(const QString& name);
+/// A word of the SQL language (SELECT, TABLE, ...), any case.
+bool isSqlKeyword(const QString& name);
 
 } // namespace dao
