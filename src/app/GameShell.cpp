@@ -3,13 +3,16 @@
 #include "Forms.h"
 #include "Module1.h"
 #include "MsgBox.h"
+#include "HelpWindow.h"
+#include "assets/Assets.h"
 #include "data/Form2.h"
+#include "frmAbout.h"
 #include "trading/Form1.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
 #include "reports/Reports.h"
 #include "trading/Form3.h"
-#include <QFileInfo>
+#include <QDir>
 
 namespace GameShell {
 
@@ -37,7 +40,10 @@ void ShowWindow(const char* formName, bool modal)
         {Form5::kFormName, show<Form5>},
         {Form9::kFormName, show<Form9>},
         {Form11::kFormName, show<Form11>},
+        {Form6::kFormName, show<Form6>},
+        {Form7::kFormName, show<Form7>},
         {Form13::kFormName, show<Form13>},
+        {frmAbout::kFormName, show<frmAbout>},
     };
     for (const auto& [name, showIt] : kWindows)
         if (qstrcmp(name, formName) == 0)
@@ -48,12 +54,19 @@ void ShowWindow(const char* formName, bool modal)
 void ShowHelp(int context)
 {
     const QString file = App::HelpFile().isEmpty() ? App::FilePath(QStringLiteral("zolthelp.hlp")) : App::HelpFile();
-    if (!QFileInfo(file).isFile()) {
-        Ui::MsgBox(
-            QStringLiteral("The help file %1 cannot be found.").arg(file), Ui::Buttons::OK, Ui::Icon::Exclamation);
+    Help::Parsed help = Help::ReadFile(file);
+    if (!help.error.isEmpty()) {
+        Ui::MsgBox(QStringLiteral("The help cannot be shown: the help file %1 %2.")
+                       .arg(QDir::toNativeSeparators(file), help.error),
+            Ui::Buttons::OK, Ui::Icon::Exclamation);
         return;
     }
-    Ui::MsgBox(QStringLiteral("The help viewer is not available in this version (topic %1).").arg(context));
+    frmHelp& w = Forms::Get<frmHelp>();
+    w.SetTopics(std::move(help.topics));
+    w.ShowTopic(context);
+    w.show();
+    w.raise();
+    w.activateWindow();
 }
 
 QString MarketDatabasePath() { return App::FilePath(QStringLiteral("stocks.tqs")); }

@@ -45,5 +45,12 @@ void RedrawStockChart();
 void RefreshPosition();
 void RefreshPortfolio();
 void RefreshTransactions();
+// Listing and correcting stocks.
+void AddAsset();
+void FillEditStockList();
+void ShowEditStock();
+void SaveEditedStock();
+// The About window.
+void QueryUnloadAbout(int reason);
 
 } // namespace Module1

@@ -127,6 +127,15 @@ double Val(const QString& text)
     return v;
 }
 
+double ReadShown(const QString& text)
+{
+    QString t = text;
+    const QChar dp = decimalPoint();
+    if (dp != QLatin1Char('.'))
+        t.replace(dp, QLatin1Char('.'));
+    return Val(t);
+}
+
 QString FormatFourDecimals(double v)
 {
     if (!std::isfinite(v))

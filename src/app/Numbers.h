@@ -16,6 +16,10 @@ QString PlainText(const dao::Value& v);
 /// prefixes; 0 when there is no number ("10abc" -> 10, "1 0" -> 10, "abc" -> 0).
 double Val(const QString& text);
 
+/// Reads back a number this program wrote into a box: the locale's decimal
+/// separator is taken as well as a point, then the leading-number rule applies.
+double ReadShown(const QString& text);
+
 /// The "0.0000" pattern: rounded to four decimals, exactly four written.
 QString FormatFourDecimals(double v);
 

@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ReportForm::ReportForm(const QString& caption, FlexGrid* grid, int widthTwips, int heightTwips) : MSFlexGrid1(grid)
+ReportForm::ReportForm(const QString& caption, FlexGrid* grid, int widthTwips, int heightTwips, int helpTopic)
+    : MSFlexGrid1(grid)
 {
     setWindowTitle(caption);
+    setProperty("helpContextID", helpTopic);
     Twips::SetBackground(this, Twips::kSilver);
     box = new QVBoxLayout(this);
     box->setContentsMargins(6, 6, 6, 6);

@@ -11,8 +11,8 @@ class QVBoxLayout;
 class ReportForm : public Form {
     Q_OBJECT
 public:
-    /// The grid gets the window's caption as its accessible name.
-    ReportForm(const QString& caption, FlexGrid* grid, int widthTwips, int heightTwips);
+    /// The grid gets the window's caption as its accessible name; F1 opens helpTopic.
+    ReportForm(const QString& caption, FlexGrid* grid, int widthTwips, int heightTwips, int helpTopic);
 
     FlexGrid* MSFlexGrid1;
     QLabel* lblNote;

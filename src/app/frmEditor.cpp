@@ -2,6 +2,8 @@
 #include "App.h"
 #include "Forms.h"
 #include "GameShell.h"
+#include "HelpWindow.h"
+#include "frmAbout.h"
 #include "Module1.h"
 #include "MsgBox.h"
 #include "PictureBox.h"
@@ -170,6 +172,7 @@ void frmEditor::createTimers()
 void frmEditor::formLoad()
 {
     App::SetHelpFile(App::FilePath(QStringLiteral("zolthelp.hlp")));
+    Help::InstallF1();
     if (!App::AcquireInstanceLock()) {
         Ui::MsgBox(QStringLiteral("Проект уже запущен!"));
         Forms::Unload(this);
@@ -269,8 +272,10 @@ void frmEditor::mnuAboutItem_Click(int index)
 {
     if (index == 0)
         GameShell::ShowHelp(0);
-    else if (index == 3)
+    else if (index == 3) {
+        Forms::Get<frmAbout>().lblAbout->setText(frmAbout::AboutText());
         GameShell::ShowWindow("frmAbout", true);
+    }
 }
 
 void frmEditor::Newup_Click()

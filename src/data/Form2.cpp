@@ -9,6 +9,7 @@
 Form2::Form2()
 {
     setWindowTitle(QStringLiteral("Information"));
+    setProperty("helpContextID", 14); // its help topic
     setFixedSize(Twips::ToPixels(2865), Twips::ToPixels(2895));
     Label1 = Twips::Create<QLabel>(this, "Label1", 240, 240, 2415, 255, QStringLiteral("Enter your name"));
     playername = Twips::Create<QLineEdit>(this, "playername", 240, 600, 2415, 375);

@@ -9,7 +9,7 @@
 
 Form4::Form4()
     : ReportForm(QStringLiteral("Price Information"),
-          new FlexGrid(nullptr, "MSFlexGrid1", 2, 7, 1), 7500, 4500)
+          new FlexGrid(nullptr, "MSFlexGrid1", 2, 7, 1), 7500, 4500, 3)
 {
     MSFlexGrid1->setFont(Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
 }

@@ -17,6 +17,7 @@
 Form9::Form9()
 {
     setWindowTitle(QStringLiteral("Stock Performance"));
+    setProperty("helpContextID", 4); // its help topic
     Twips::SetSilverClientArea(this, 4200, 2520);
     chartstock = Twips::Create<QComboBox>(this, "chartstock", 240, 480, 1815, 315);
     chartstock->setEditable(true);
@@ -51,6 +52,7 @@ void Form9::Command2_Click() { Forms::Unload(this); }
 Form10::Form10()
 {
     Twips::SetBackground(this, Twips::kSilver);
+    setProperty("helpContextID", 4); // its help topic
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     MSChart1 = new StockChart(this);

@@ -18,13 +18,13 @@ FlexGrid* grid(int rows, int cols, const QFont& font)
 
 Form5::Form5()
     : ReportForm(QStringLiteral("Position"),
-          grid(18, 2, Twips::DesignFont(QStringLiteral("Times New Roman"), 8.25, true)), 3600, 6300)
+          grid(18, 2, Twips::DesignFont(QStringLiteral("Times New Roman"), 8.25, true)), 3600, 6300, 6)
 {
 }
 
 void Form5::formLoad() { Module1::RefreshPosition(); }
 
-Form11::Form11() : ReportForm(QStringLiteral("Transactions"), grid(10, 5, Twips::DesignFont(kSansSerif, 8.25)), 5400, 4200)
+Form11::Form11() : ReportForm(QStringLiteral("Transactions"), grid(10, 5, Twips::DesignFont(kSansSerif, 8.25)), 5400, 4200, 9)
 {
     auto* top = new QHBoxLayout;
     Label2 = new QLabel(QStringLiteral("Transactions"), this);
@@ -42,7 +42,7 @@ Form11::Form11() : ReportForm(QStringLiteral("Transactions"), grid(10, 5, Twips:
 
 void Form11::formLoad() { Module1::RefreshTransactions(); }
 
-Form13::Form13() : ReportForm(QStringLiteral("Portfolio"), grid(2, 4, Twips::DesignFont(kSansSerif, 8.25)), 4800, 3000) { }
+Form13::Form13() : ReportForm(QStringLiteral("Portfolio"), grid(2, 4, Twips::DesignFont(kSansSerif, 8.25)), 4800, 3000, 8) { }
 
 void Form13::formLoad()
 {

@@ -40,6 +40,7 @@ QLineEdit* amount(QWidget* parent, const char* name, int l, int t, QLabel* buddy
 Form3::Form3()
 {
     setWindowTitle(QStringLiteral("Balance"));
+    setProperty("helpContextID", 5); // its help topic
     Twips::SetSilverClientArea(this, 3720, 2910);
 
     showplayername = title(this, "showplayername", "", 240, 120, 3375, 375);

@@ -1,0 +1,176 @@
+#include "HelpWindow.h"
+#include "GameShell.h"
+#include "Twips.h"
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTextBrowser>
+
+namespace Help {
+
+namespace {
+constexpr qint64 kMaxSize = 4 * 1024 * 1024;
+}
+
+Parsed ParseText(const QByteArray& bytes)
+{
+    Parsed out;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError() || text.contains(QChar(0))) {
+        out.error = QStringLiteral("it is not a text file");
+        return out;
+    }
+    static const QRegularExpression head(QStringLiteral("^\\[topic (\\d{1,6})\\][ \\t]*(.*)$"));
+    Topic* topic = nullptr;
+    QStringList lines;
+    auto finish = [&] {
+        if (topic) {
+            while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+                lines.removeLast();
+            topic->text = lines.join(QLatin1Char('\n'));
+        }
+        lines.clear();
+    };
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const auto m = head.match(line);
+        if (m.hasMatch()) {
+            finish();
+            const int n = m.captured(1).toInt();
+            if (out.topics.count(n)) {
+                out.error = QStringLiteral("topic %1 is there twice").arg(n);
+                out.topics.clear();
+                return out;
+            }
+            topic = &out.topics[n];
+            topic->title = m.captured(2).trimmed();
+        } else if (topic) {
+            lines << line;
+        } else if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1Char(';'))) {
+            out.error = QStringLiteral("it has text before its first topic");
+            return out;
+        }
+    }
+    finish();
+    if (out.topics.empty())
+        out.error = QStringLiteral("it holds no topic");
+    else if (!out.topics.count(0))
+        out.error = QStringLiteral("it has no contents page (topic 0)");
+    if (!out.error.isEmpty())
+        out.topics.clear();
+    return out;
+}
+
+Parsed ReadFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.exists())
+        return {{}, QStringLiteral("it cannot be found")};
+    if (f.size() > kMaxSize)
+        return {{}, QStringLiteral("it is too large to be a help file")};
+    if (!f.open(QIODevice::ReadOnly))
+        return {{}, f.errorString()};
+    return ParseText(f.readAll());
+}
+
+int ContextOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget()) {
+        const QVariant v = w->property("helpContextID");
+        if (v.isValid() && v.toInt() != 0)
+            return v.toInt();
+        if (w->isWindow())
+            break;
+    }
+    return 0;
+}
+
+namespace {
+class F1Filter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_F1 || !o->isWidgetType())
+            return false;
+        // The focused item's topic; the event reaches the filter once per receiver, so answer it once.
+        if (static_cast<QKeyEvent*>(e)->isAutoRepeat())
+            return true;
+        const QWidget* focus = QApplication::focusWidget();
+        GameShell::ShowHelp(ContextOf(focus ? focus : static_cast<QWidget*>(o)));
+        return true;
+    }
+};
+} // namespace
+
+void InstallF1()
+{
+    static F1Filter* filter = nullptr;
+    if (!filter && qApp) {
+        filter = new F1Filter(qApp);
+        qApp->installEventFilter(filter);
+    }
+}
+
+} // namespace Help
+
+frmHelp::frmHelp()
+{
+    setWindowTitle(QStringLiteral("Varnel Ticora Help"));
+    auto* box = new QHBoxLayout(this);
+    lstTopics = new QListWidget(this);
+    lstTopics->setObjectName(QStringLiteral("lstTopics"));
+    lstTopics->setAccessibleName(QStringLiteral("Help topics"));
+    lstTopics->setToolTip(QStringLiteral("Help topics"));
+    txtTopic = new QTextBrowser(this);
+    txtTopic->setObjectName(QStringLiteral("txtTopic"));
+    txtTopic->setAccessibleName(QStringLiteral("Help text"));
+    txtTopic->setToolTip(QStringLiteral("Help text"));
+    // The topics are laid out in columns of fixed-width text, 80 characters wide.
+    txtTopic->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtTopic->setMinimumWidth(txtTopic->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('x'))) + 30);
+    box->addWidget(lstTopics, 0);
+    box->addWidget(txtTopic, 1);
+    resize(sizeHint().width(), Twips::ToPixels(7200));
+    connect(lstTopics, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            ShowTopic(lstTopics->item(row)->data(Qt::UserRole).toInt());
+    });
+}
+
+void frmHelp::SetTopics(Help::Topics topics)
+{
+    topics_ = std::move(topics);
+    const QSignalBlocker quiet(lstTopics);
+    lstTopics->clear();
+    for (const auto& [n, t] : topics_) {
+        auto* item = new QListWidgetItem(t.title, lstTopics);
+        item->setData(Qt::UserRole, n);
+    }
+    current_ = -1;
+    // Every title whole, without a horizontal scroll bar.
+    lstTopics->setMinimumWidth(lstTopics->sizeHintForColumn(0) + 2 * lstTopics->frameWidth() + 8);
+}
+
+void frmHelp::ShowTopic(int context)
+{
+    if (!topics_.count(context))
+        context = 0;
+    if (!topics_.count(context))
+        return;
+    current_ = context;
+    const Help::Topic& t = topics_.at(context);
+    txtTopic->setHtml(QStringLiteral("<h3>%1</h3><pre style=\"white-space: pre-wrap\">%2</pre>")
+                          .arg(t.title.toHtmlEscaped(), t.text.toHtmlEscaped()));
+    const QSignalBlocker quiet(lstTopics);
+    for (int i = 0; i < lstTopics->count(); ++i)
+        if (lstTopics->item(i)->data(Qt::UserRole).toInt() == context)
+            lstTopics->setCurrentRow(i);
+}

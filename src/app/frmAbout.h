@@ -1,0 +1,27 @@
+#pragma once
+#include "Forms.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+/// The About window: the program's name and a word to sponsors.
+class frmAbout : public Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmAbout";
+    frmAbout();
+
+    /// The text the window shows, set each time it is opened.
+    static QString AboutText();
+
+    QGroupBox* fraAbout;
+    QLabel* lblAbout;
+    QPushButton* cmdAbout; ///< OK
+
+    void cmdAbout_Click();
+
+protected:
+    /// Closed from its title bar: the program ends.
+    void closeEvent(QCloseEvent* e) override;
+};

@@ -1,0 +1,109 @@
+#include "Assets.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "app/Numbers.h"
+#include "data/Dao.h"
+#include "data/MarketSchema.h"
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace Assets {
+
+namespace {
+constexpr int kMaxSymbolLength = 60;
+const QString kCaption = QStringLiteral("Add Asset");
+
+QStringList derivedNames(const QString& symbol)
+{
+    return {symbol, symbol + QStringLiteral("DAY"), symbol + QStringLiteral("Q"), symbol + QStringLiteral("QDAY")};
+}
+} // namespace
+
+QString SymbolFormProblem(const QString& symbol)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
+    if (!plain.match(symbol).hasMatch())
+        return QStringLiteral("The symbol \"%1\" cannot be used: a symbol starts with a letter and holds only the "
+                              "letters A to Z, digits and \"_\", without blanks.")
+            .arg(symbol);
+    if (symbol.size() > kMaxSymbolLength)
+        return QStringLiteral("The symbol \"%1\" cannot be used: a symbol has at most %2 characters.")
+            .arg(symbol)
+            .arg(kMaxSymbolLength);
+    if (dao::isSqlKeyword(symbol))
+        return QStringLiteral("The symbol \"%1\" cannot be used: it is a word of the database language.").arg(symbol);
+    return {};
+}
+
+QString SymbolProblem(dao::Database& market, const QString& symbol)
+{
+    if (QString why = SymbolFormProblem(symbol); !why.isEmpty())
+        return why;
+    // The market matches names without regard to case.
+    const QStringList existing = market.objectNames();
+    for (const QString& name : derivedNames(symbol))
+        for (const QString& other : existing)
+            if (name.compare(other, Qt::CaseInsensitive) == 0)
+                return QStringLiteral("The symbol \"%1\" cannot be used: its table or query \"%2\" would clash "
+                                      "with \"%3\", which the market already holds.")
+                    .arg(symbol, name, other);
+    return {};
+}
+
+} // namespace Assets
+
+namespace Module1 {
+
+void AddAsset()
+{
+    Form6& f = Forms::Get<Form6>();
+    const QString name = f.Text1->text();
+    const QString symbol = f.Text2->text();
+    const double price = Numbers::Val(f.Text3->text());
+    const double low = Numbers::Val(f.Text4->text());
+    const double high = Numbers::Val(f.Text5->text());
+    const double volume = Numbers::Val(f.Text6->text());
+    if (symbol.isEmpty() || name.isEmpty() || f.Text3->text().isEmpty()) {
+        Ui::MsgBox(QStringLiteral("Fill the necessary information"));
+        return;
+    }
+    auto refuse = [](const QString& why) { Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, Assets::kCaption); };
+    if (QString why = Assets::SymbolFormProblem(symbol); !why.isEmpty())
+        return refuse(why);
+    try {
+        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        {
+            dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
+            for (int i = 0, m = rs.recordCount(); i < m; ++i, rs.moveNext())
+                if (rs.field(QStringLiteral("stocksymbol")) == dao::Value(symbol)) {
+                    Ui::MsgBox(QStringLiteral("This stock already exist in your game!"));
+                    return;
+                }
+        }
+        if (QString why = Assets::SymbolProblem(db, symbol); !why.isEmpty())
+            return refuse(why);
+        // The row and its four objects together or not at all: never a stock without its tables.
+        dao::Transaction tx = db.beginTransaction();
+        dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
+        rs.addNew();
+        rs.setField(QStringLiteral("Stockname"), name);
+        rs.setField(QStringLiteral("Stocksymbol"), symbol);
+        rs.setField(QStringLiteral("Stockcurrent price"), price);
+        rs.setField(QStringLiteral("Min"), low);
+        rs.setField(QStringLiteral("Max"), high);
+        rs.setField(QStringLiteral("Volume"), volume);
+        rs.update();
+        rs.close();
+        std::vector<dao::Currency> history(200, dao::Currency());
+        history.push_back(dao::Currency::fromDouble(price));
+        MarketSchema::CreateStockObjects(db, symbol, history);
+        tx.commit();
+    } catch (const std::exception& e) {
+        Ui::MsgBox(QStringLiteral("The stock %1 could not be added; the market is as it was: %2")
+                       .arg(symbol, QString::fromUtf8(e.what())),
+            Ui::Buttons::OK, Ui::Icon::Critical, Assets::kCaption);
+    }
+}
+
+} // namespace Module1

@@ -1,0 +1,141 @@
+#include "Assets.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/MsgBox.h"
+#include "app/Numbers.h"
+#include "data/Dao.h"
+#include "data/MarketSchema.h"
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace Module1 {
+
+void FillEditStockList()
+{
+    Form7& f = Forms::Get<Form7>();
+    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
+    for (int i = 0, m = rs.recordCount(); i < m; ++i, rs.moveNext())
+        f.editstock->addItem(Numbers::PlainText(rs.field(QStringLiteral("stocksymbol"))));
+    f.editstock->setCurrentIndex(-1);
+}
+
+void ShowEditStock()
+{
+    Form7& f = Forms::Get<Form7>();
+    const dao::Value chosen(f.editstock->currentText());
+    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
+    for (int i = 0, m = rs.recordCount(); i < m; ++i, rs.moveNext()) {
+        if (!(rs.field(QStringLiteral("stocksymbol")) == chosen))
+            continue;
+        // A stored Null shows as an empty box.
+        auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
+        f.Text1->setText(text("stockname"));
+        f.Text2->setText(text("Stockcurrent Price"));
+        f.Text3->setText(text("Min"));
+        f.Text4->setText(text("volume"));
+        f.Text5->setText(text("Max"));
+    }
+}
+
+namespace {
+
+/// A box's value as the field stores it. Boxes show numbers with the locale's
+/// separator and are read back with it, so an untouched box reads as stored;
+/// an empty box over a Null field leaves it Null.
+struct Entry {
+    QString field;
+    dao::FieldType type;
+    const QLineEdit* box;
+
+    dao::Value value(const dao::Value& stored) const
+    {
+        if (box->text().isEmpty() && stored.isNull())
+            return stored;
+        return dao::convertForField(Numbers::ReadShown(box->text()), type);
+    }
+};
+
+dao::FieldType typeOf(const std::vector<dao::Field>& fields, const QString& name)
+{
+    for (const dao::Field& f : fields)
+        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
+            return f.type;
+    throw dao::Error("Item not found in this collection: field '" + name.toStdString() + "'", 0);
+}
+
+bool numericallyEqual(const dao::Value& a, const dao::Value& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() && b.isNull();
+    return a.toDouble() == b.toDouble();
+}
+
+} // namespace
+
+void SaveEditedStock()
+{
+    Form7& f = Forms::Get<Form7>();
+    const dao::Value chosen(f.editstock->currentText());
+    bool unchanged = false;
+    try {
+        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        const std::vector<dao::Field> fields = db.tableFields(MarketSchema::kStocksTable);
+        auto entry = [&](const char* field, const QLineEdit* box) {
+            const QString name = QString::fromLatin1(field);
+            return Entry{name, typeOf(fields, name), box};
+        };
+        const Entry price = entry("Stockcurrent Price", f.Text2), low = entry("Min", f.Text3),
+                    volume = entry("Volume", f.Text4), high = entry("Max", f.Text5);
+
+        // The corrections of one Enter are stored together.
+        dao::Transaction tx = db.beginTransaction();
+        dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
+        const int m = rs.recordCount();
+        int i = 0;
+        while (i < m && !(rs.field(QStringLiteral("stocksymbol")) == chosen)) {
+            rs.moveNext();
+            ++i;
+        }
+        if (i == m) {
+            unchanged = true;
+        } else {
+            auto store = [&](const QString& field, const dao::Value& v) {
+                rs.edit();
+                rs.setField(field, v);
+                rs.update();
+            };
+            for (const Entry* e : {&low, &high, &volume}) {
+                const dao::Value stored = rs.field(e->field);
+                const dao::Value typed = e->value(stored);
+                if (!numericallyEqual(stored, typed))
+                    store(e->field, typed);
+            }
+            const dao::Value stored = rs.field(price.field);
+            const dao::Value typed = price.value(stored);
+            if (numericallyEqual(stored, typed)) {
+                unchanged = true;
+            } else {
+                store(QStringLiteral("Stockcurrent price"), typed);
+                const dao::Value max = rs.field(high.field), min = rs.field(low.field);
+                if (!typed.isNull() && !max.isNull() && typed.toDouble() > max.toDouble())
+                    store(high.field, typed);
+                if (!typed.isNull() && !min.isNull() && typed.toDouble() < min.toDouble())
+                    store(low.field, typed);
+            }
+        }
+        rs.close();
+        tx.commit();
+    } catch (const std::exception& e) {
+        Ui::MsgBox(QStringLiteral("The stock could not be changed; the market is as it was: %1")
+                       .arg(QString::fromUtf8(e.what())),
+            Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("Edit stock"));
+        return;
+    }
+    // Said once the change is stored, so that no write waits on the user.
+    if (unchanged)
+        Ui::MsgBox(QStringLiteral("No changes were made!"));
+}
+
+} // namespace Module1
