@@ -1,5 +1,6 @@
 #include "Forms.h"
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -150,8 +151,20 @@ QList<QWidget*> RecentlyFocusedWindows()
     return out;
 }
 
+namespace {
+/// Announces each of the program's windows as a window with its caption; a
+/// plain widget that is a window would be announced as a bare client area.
+QAccessibleInterface* windowInterface(const QString&, QObject* o)
+{
+    auto* form = qobject_cast<Form*>(o);
+    return form && form->isWindow() ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+} // namespace
+
 void Register(QWidget* w)
 {
+    static const bool factory = (QAccessible::installFactory(windowInterface), true);
+    (void)factory;
     trackFocus();
     registry().emplace_back(w);
 }

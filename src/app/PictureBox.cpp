@@ -45,34 +45,49 @@ void FitLabel::paintEvent(QPaintEvent*)
 }
 
 ImageButton::ImageButton(QWidget* parent, const QString& name, const QLabel* pressed, const QLabel* released)
-    : QLabel(parent), pressed_(pressed), released_(released)
+    : QAbstractButton(parent), pressed_(pressed), released_(released), current_(released->pixmap())
 {
     setObjectName(name);
-    setPixmap(released->pixmap());
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
+void ImageButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, pixmap());
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
 void ImageButton::mousePressEvent(QMouseEvent* e)
 {
-    setPixmap(pressed_->pixmap());
-    e->accept();
+    current_ = pressed_->pixmap();
+    update();
+    if (e->button() == Qt::LeftButton)
+        QAbstractButton::mousePressEvent(e);
+    else
+        e->accept();
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* e)
 {
-    setPixmap(released_->pixmap());
-    e->accept();
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        emit clicked();
+    current_ = released_->pixmap();
+    update();
+    if (e->button() == Qt::LeftButton)
+        QAbstractButton::mouseReleaseEvent(e);
+    else
+        e->accept();
 }
 
 void ImageButton::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-        emit clicked();
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        click();
     else
-        QLabel::keyPressEvent(e);
+        QAbstractButton::keyPressEvent(e);
 }
 
 namespace Artwork {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -39,16 +40,18 @@ protected:
 };
 
 /// A toolbar button made of images: shows its pressed picture while any mouse
-/// button is held on it and its released picture after.
-class ImageButton : public QLabel {
+/// button is held on it and its released picture after. A real button, so that
+/// the keyboard and assistive technology can press it.
+class ImageButton : public QAbstractButton {
     Q_OBJECT
 public:
     ImageButton(QWidget* parent, const QString& name, const QLabel* pressed, const QLabel* released);
-
-signals:
-    void clicked();
+    /// The picture it shows now.
+    QPixmap pixmap() const { return isDown() ? pressed_->pixmap() : current_; }
+    QSize sizeHint() const override { return current_.size(); }
 
 protected:
+    void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -56,6 +59,7 @@ protected:
 private:
     const QLabel* pressed_;
     const QLabel* released_;
+    QPixmap current_;
 };
 
 namespace Artwork {

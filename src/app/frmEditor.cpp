@@ -146,13 +146,14 @@ void frmEditor::createStatusBar()
 
     Label1 = new FitLabel(Picture1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAccessibleName(QStringLiteral("Exchange clock"));
+    // Described, not named: a name would hide the time it shows.
+    Label1->setAccessibleDescription(QStringLiteral("Simulated date and time"));
     Label1->setToolTip(QStringLiteral("Simulated date and time"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Twips::Place(Label1, 5880, 120, 1635, 195);
     Label2 = new FitLabel(Picture1);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAccessibleName(QStringLiteral("Weekday"));
+    Label2->setAccessibleDescription(QStringLiteral("Simulated weekday"));
     Label2->setToolTip(QStringLiteral("Simulated weekday"));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Twips::Place(Label2, 4440, 120, 1215, 255);

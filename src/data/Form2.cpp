@@ -22,7 +22,8 @@ Form2::Form2()
     p.setColor(QPalette::Disabled, QPalette::WindowText, Twips::Colour(0x00606060));
     fsumma->setPalette(p);
     fsumma->setEnabled(false);
-    fsumma->setAccessibleName(QStringLiteral("Starting Account Balance"));
+    Label2->setBuddy(fsumma);
+    fsumma->setAccessibleDescription(Label2->text()); // its name stays the amount it shows
     Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 2160, 975, 495, QStringLiteral("Enter"));
     Command1->setDefault(true);
     Command2 = Twips::Create<QPushButton>(this, "Command2", 1680, 2160, 975, 495, QStringLiteral("Cancel"));

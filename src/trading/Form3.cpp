@@ -45,7 +45,7 @@ Form3::Form3()
 
     showplayername = title(this, "showplayername", "", 240, 120, 3375, 375);
     showplayername->setAlignment(Qt::AlignCenter);
-    showplayername->setAccessibleName(QStringLiteral("Player"));
+    showplayername->setAccessibleDescription(QStringLiteral("Player"));
     lblcash = title(this, "lblcash", "Cash", 240, 840, 1575, 255);
     cashbalance = amount(this, "cashbalance", 1920, 840, lblcash);
     lblStocks = title(this, "lblStocks", "Stocks", 240, 1320, 1455, 255);
