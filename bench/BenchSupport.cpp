@@ -3,7 +3,7 @@
 #include "app/Forms.h"
 #include "app/Module1.h"
 #include "app/MsgBox.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include <QApplication>
 #include <cstdlib>

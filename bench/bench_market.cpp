@@ -1,7 +1,7 @@
 // The market tick and the new trading day over 10, 100 and 1000 stocks.
 #include "BenchSupport.h"
 #include "app/Module1.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include <benchmark/benchmark.h>
 
 static void BM_MarketTick(benchmark::State& state)

@@ -1,4 +1,4 @@
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include "support/Fixtures.h"
 #include <QFile>

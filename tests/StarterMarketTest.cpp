@@ -1,5 +1,5 @@
 #include "data/StarterMarket.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include "market/PriceFactor.h"
 #include "support/Fixtures.h"

@@ -4,7 +4,7 @@
 #include "MsgBox.h"
 #include "PictureBox.h"
 #include "VbTimer.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "frmEditor.h"
 #include <QFile>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 // The values the procedures share for as long as the program runs.
-#include "data/Value.h"
+#include "data/dao/Value.h"
 #include <QString>
 
 namespace Module1 {

@@ -3,7 +3,7 @@
 #include "app/Module1.h"
 #include "app/MsgBox.h"
 #include "app/Numbers.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "Dao.h"
+#include "data/dao/Dao.h"
 #include "Form2.h"
 #include "MarketSchema.h"
 #include "app/App.h"

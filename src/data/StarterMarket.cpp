@@ -1,5 +1,5 @@
 #include "StarterMarket.h"
-#include "Dao.h"
+#include "data/dao/Dao.h"
 #include "MarketSchema.h"
 #include "market/PriceFactor.h"
 #include <algorithm>

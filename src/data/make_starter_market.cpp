@@ -1,6 +1,6 @@
 // Build step: writes the starter stocks.tqs unless the application folder already
 // has one, since prices and histories carry over between runs.
-#include "DaoError.h"
+#include "data/dao/DaoError.h"
 #include "StarterMarket.h"
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "app/MsgBox.h"
 #include "app/VbTimer.h"
 #include "app/frmEditor.h"
-#include "data/DaoError.h"
+#include "data/dao/DaoError.h"
 #include <QLabel>
 #include <QLocale>
 #include <QTimeZone>

@@ -3,7 +3,7 @@
 #include "app/Module1.h"
 #include "app/Numbers.h"
 #include "app/Twips.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "StockChart.h"
 #include "app/GameShell.h"
 #include "app/Numbers.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include <QChart>
 #include <QLineSeries>
 #include <QMouseEvent>

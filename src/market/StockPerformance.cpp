@@ -6,7 +6,7 @@
 #include "app/Numbers.h"
 #include "app/Twips.h"
 #include "app/VbTimer.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include <QComboBox>
 #include <QLabel>

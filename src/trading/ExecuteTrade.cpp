@@ -3,7 +3,7 @@
 #include "app/Module1.h"
 #include "app/MsgBox.h"
 #include "app/Numbers.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "market/Clock.h"
 #include "reports/Reports.h"
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #pragma once
 // What the game holds and what the market prices it at, as the balance and the
 // holdings reports read them.
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include <QHash>
 #include <vector>
 

@@ -2,7 +2,7 @@
 #include "app/GameShell.h"
 #include "app/Module1.h"
 #include "app/Numbers.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include <QApplication>
 #include <QComboBox>

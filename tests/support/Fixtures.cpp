@@ -2,7 +2,7 @@
 #include "app/App.h"
 #include "app/Forms.h"
 #include "app/Module1.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include "market/PriceFactor.h"
 #include <QCoreApplication>
 #include <QDir>

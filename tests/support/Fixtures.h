@@ -2,7 +2,7 @@
 // Shared test helpers: a temporary application folder with its own copy of the
 // starter market, a message-box recorder that answers, scripted random draws.
 #include "app/MsgBox.h"
-#include "data/Value.h"
+#include "data/dao/Value.h"
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>

@@ -2,7 +2,7 @@
 #include "Fixtures.h"
 #include "app/Forms.h"
 #include "app/frmEditor.h"
-#include "data/Dao.h"
+#include "data/dao/Dao.h"
 #include <QDateTime>
 
 /// A main window in its application folder, with helpers to play.
