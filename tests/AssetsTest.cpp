@@ -45,12 +45,7 @@ protected:
         ProcessDeletions();
         EXPECT_EQ(Forms::IfLoaded<Form6>(), nullptr); // closed whatever the outcome
     }
-    QByteArray marketBytes() const
-    {
-        QFile f(path("stocks.tqs"));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    QByteArray marketBytes() const { return fileBytes("stocks.tqs").value_or(QByteArray()); }
     std::optional<Stock> stock(const QString& symbol)
     {
         for (const Stock& s : stocks())

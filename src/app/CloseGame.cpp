@@ -17,7 +17,8 @@ void CloseGame()
     const QString path = GameShell::GameFilePath();
     dao::releaseFile(path);
     QFile file(path);
-    if (!file.remove()) {
+    // A file already gone is no failure: the game ends all the same.
+    if (file.exists() && !file.remove()) {
         // The game ends all the same; the user learns the file is still there.
         Ui::MsgBox(
             QStringLiteral("The game file \"%1\" could not be deleted: %2").arg(GameFileName, file.errorString()),

@@ -46,8 +46,12 @@ void ShowWindow(const char* formName, bool modal)
         {frmAbout::kFormName, show<frmAbout>},
     };
     for (const auto& [name, showIt] : kWindows)
-        if (qstrcmp(name, formName) == 0)
-            return showIt(modal);
+        if (qstrcmp(name, formName) == 0) {
+            // A window whose load fails (a damaged market, say) is not left half-made.
+            if (!Ui::Attempt(QStringLiteral("The window cannot be opened"), [&] { showIt(modal); }))
+                Forms::Unload(Forms::Find(QString::fromLatin1(name)));
+            return;
+        }
     Ui::MsgBox(QStringLiteral("This window is not available in this version of %1.").arg(App::kTitle));
 }
 

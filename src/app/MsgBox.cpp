@@ -59,6 +59,17 @@ Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& ca
     return handler() ? handler()(r) : showReal(r);
 }
 
+bool Attempt(const QString& what, const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception& e) {
+        MsgBox(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(e.what())), Buttons::OK, Icon::Exclamation);
+        return false;
+    }
+}
+
 MsgBoxHandler SetMsgBoxHandler(MsgBoxHandler h)
 {
     MsgBoxHandler old = std::move(handler());

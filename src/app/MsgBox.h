@@ -22,6 +22,10 @@ struct MsgBoxRequest {
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
     const QString& caption = QString(), bool defaultSecond = false);
 
+/// Runs something the user asked for; a failure is told in a message box
+/// ("what: why") instead of ending the program. True when it succeeded.
+bool Attempt(const QString& what, const std::function<void()>& action);
+
 using MsgBoxHandler = std::function<Answer(const MsgBoxRequest&)>;
 /// Replaces how messages are shown; returns the previous handler. An empty
 /// handler restores the real message box.

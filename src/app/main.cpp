@@ -1,11 +1,31 @@
 #include "App.h"
 #include "Forms.h"
+#include "MsgBox.h"
 #include "frmEditor.h"
 #include <QApplication>
 
+namespace {
+/// The last line of defence: a failure no handler caught is told, and the
+/// program goes on, rather than ending with the player's windows.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* e) override
+    {
+        try {
+            return QApplication::notify(receiver, e);
+        } catch (const std::exception& ex) {
+            Ui::MsgBox(QStringLiteral("Something went wrong: %1").arg(QString::fromUtf8(ex.what())), Ui::Buttons::OK,
+                Ui::Icon::Critical);
+            return false;
+        }
+    }
+};
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(App::kTitle);
     frmEditor& main = Forms::Get<frmEditor>();
     if (App::EndRequested())

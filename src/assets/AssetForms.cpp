@@ -1,5 +1,6 @@
 #include "Assets.h"
 #include "app/Module1.h"
+#include "app/MsgBox.h"
 #include "app/Twips.h"
 #include <QComboBox>
 #include <QLabel>
@@ -101,7 +102,10 @@ Form7::Form7()
 
 void Form7::formLoad() { Module1::FillEditStockList(); }
 
-void Form7::editstock_Click() { Module1::ShowEditStock(); }
+void Form7::editstock_Click()
+{
+    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowEditStock);
+}
 
 void Form7::Command1_Click()
 {

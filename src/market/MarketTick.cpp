@@ -71,6 +71,7 @@ void MarketTick()
         int r;
     };
     std::vector<ZeroPrice> zeros;
+    static QString lastFailure;
     try {
         dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
         // All stocks move, or none: a crash mid-tick leaves the market as before it.
@@ -121,10 +122,15 @@ void MarketTick()
         rs.close();
         tx.commit();
     } catch (const std::exception& e) {
-        Ui::MsgBox(QStringLiteral("The market could not move: %1").arg(QString::fromUtf8(e.what())), Ui::Buttons::OK,
-            Ui::Icon::Exclamation);
+        // Said once, not every ten seconds while the cause lasts.
+        const QString text = QStringLiteral("The market could not move: %1").arg(QString::fromUtf8(e.what()));
+        if (text != lastFailure) {
+            lastFailure = text;
+            Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Exclamation);
+        }
         return;
     }
+    lastFailure.clear();
     // Shown only after the tick is stored, so no transaction waits on the user.
     for (const ZeroPrice& z : zeros) {
         Ui::MsgBox(Numbers::PlainText(0.0));

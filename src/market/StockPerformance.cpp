@@ -3,6 +3,7 @@
 #include "StockChart.h"
 #include "app/GameShell.h"
 #include "app/Module1.h"
+#include "app/MsgBox.h"
 #include "app/Numbers.h"
 #include "app/Twips.h"
 #include "app/VbTimer.h"
@@ -39,7 +40,10 @@ Form9::Form9()
 
 void Form9::formLoad() { Module1::FillChartStockList(); }
 
-void Form9::chartstock_Click() { Module1::ShowChartStockName(); }
+void Form9::chartstock_Click()
+{
+    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowChartStockName);
+}
 
 void Form9::Command1_Click()
 {

@@ -2,6 +2,7 @@
 #include "app/App.h"
 #include "app/GameShell.h"
 #include "app/Module1.h"
+#include "app/MsgBox.h"
 #include "app/Twips.h"
 #include <QButtonGroup>
 #include <QComboBox>
@@ -98,7 +99,10 @@ Form1::Form1()
 
 void Form1::formLoad() { Module1::FillTradingStockList(); }
 
-void Form1::Combo1_Click() { Module1::ShowTradingStock(); }
+void Form1::Combo1_Click()
+{
+    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowTradingStock);
+}
 
 void Form1::Command1_Click()
 {

@@ -58,6 +58,14 @@ void AppFolderTest::TearDown()
     QDir::setCurrent(QDir::tempPath());
 }
 
+std::optional<QByteArray> AppFolderTest::fileBytes(const QString& name) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
 void ScriptDraws(std::vector<int> draws)
 {
     auto state = std::make_shared<std::pair<std::vector<int>, size_t>>(std::move(draws), 0);

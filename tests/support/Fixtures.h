@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
+#include <optional>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
@@ -38,6 +39,8 @@ protected:
     void TearDown() override;
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString folder() const { return dir_.path(); }
+    /// A file's bytes; none when it is not there.
+    std::optional<QByteArray> fileBytes(const QString& name) const;
 
     QTemporaryDir dir_;
     MessageRecorder msgs;
