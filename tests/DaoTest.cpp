@@ -180,6 +180,13 @@ TEST_F(DaoTest, StoredQueriesKeepTheirTextAndAreViewsForAnySqliteClient)
         addTrade(g, "ABC", 2, 10, -20);
         addTrade(g, "ABC", 2, -4, 8);
         EXPECT_THROW(g.querySql("Nope"), Error);
+        // Stored SQL and names are one statement each: nothing can ride along.
+        EXPECT_THROW(g.createQueryDef("Evil", "SELECT 1; DROP TABLE Traderesult"), Error);
+        const QString odd = "x\"(a); DROP TABLE Traderesult; --";
+        g.appendTable(TableDef(odd, {{"a", FieldType::Long}})); // a name, quoted, never SQL
+        EXPECT_TRUE(g.hasTable(odd));
+        EXPECT_TRUE(g.hasTable("Traderesult"));
+        EXPECT_EQ(g.queryNames(), QStringList({"Position", "Result"}));
     }
     releaseAll();
     EXPECT_EQ(RawRows(path("g.sav"), "SELECT * FROM Position"), QStringList({"ABC|6"}));

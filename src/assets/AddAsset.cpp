@@ -6,12 +6,10 @@
 #include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
 #include <QLineEdit>
-#include <QRegularExpression>
 
 namespace Assets {
 
 namespace {
-constexpr int kMaxSymbolLength = 60;
 const QString kCaption = QStringLiteral("Add Asset");
 
 QStringList derivedNames(const QString& symbol)
@@ -19,22 +17,6 @@ QStringList derivedNames(const QString& symbol)
     return {symbol, symbol + QStringLiteral("DAY"), symbol + QStringLiteral("Q"), symbol + QStringLiteral("QDAY")};
 }
 } // namespace
-
-QString SymbolFormProblem(const QString& symbol)
-{
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
-    if (!plain.match(symbol).hasMatch())
-        return QStringLiteral("The symbol \"%1\" cannot be used: a symbol starts with a letter and holds only the "
-                              "letters A to Z, digits and \"_\", without blanks.")
-            .arg(symbol);
-    if (symbol.size() > kMaxSymbolLength)
-        return QStringLiteral("The symbol \"%1\" cannot be used: a symbol has at most %2 characters.")
-            .arg(symbol)
-            .arg(kMaxSymbolLength);
-    if (dao::isSqlKeyword(symbol))
-        return QStringLiteral("The symbol \"%1\" cannot be used: it is a word of the database language.").arg(symbol);
-    return {};
-}
 
 QString SymbolProblem(dao::Database& market, const QString& symbol)
 {

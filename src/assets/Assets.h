@@ -1,5 +1,6 @@
 #pragma once
 // Listing a new stock and correcting a listed one.
+#include "Symbols.h"
 #include "app/Forms.h"
 
 class QComboBox;
@@ -63,7 +64,5 @@ namespace Assets {
 /// names may equal, in any letter case, a name the market already holds. The
 /// exact twin of a listed symbol is left to the listing's own check.
 QString SymbolProblem(dao::Database& market, const QString& symbol);
-/// The form part of that check alone, without a market.
-QString SymbolFormProblem(const QString& symbol);
 
 } // namespace Assets

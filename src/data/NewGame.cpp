@@ -1,5 +1,6 @@
 #include "data/dao/Dao.h"
 #include "Form2.h"
+#include "GameName.h"
 #include "MarketSchema.h"
 #include "app/App.h"
 #include "app/GameShell.h"
@@ -18,22 +19,6 @@
 namespace Module1 {
 
 namespace {
-
-/// Why a player's name cannot name a game file in the application folder, or
-/// empty when it can.
-QString unusableNameReason(const QString& name)
-{
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("it contains a slash or backslash");
-    if (name.contains(QLatin1String("..")))
-        return QStringLiteral("it contains \"..\"");
-    for (QChar c : name)
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format || c == QChar(0))
-            return QStringLiteral("it contains a control character");
-    if (QFile::encodeName(name + QStringLiteral(".sav")).size() > 255)
-        return QStringLiteral("it is too long for a file name");
-    return {};
-}
 
 /// A fresh Information window with the starting balance, to ask for a name again.
 void askAgain()
@@ -115,7 +100,7 @@ void CreateNewGame()
     const QString name = PlayerName.isNull() ? QString() : PlayerName.asText();
     GameFileName = name + QStringLiteral(".sav");
 
-    if (const QString why = unusableNameReason(name); !why.isEmpty()) {
+    if (const QString why = GameName::UnusableReason(name); !why.isEmpty()) {
         GameFileName = previous;
         Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));

@@ -76,6 +76,9 @@ public:
 
     [[noreturn]] void fail(const char* what) const;
     void exec(const char* sql);
+    /// Runs exactly one statement: text built from names or stored SQL can
+    /// never smuggle in a second one.
+    void execOne(const QString& sql);
     sqlite3_stmt* statement(const QString& sql);
     void revalidate();
     bool sameFile() const;
@@ -338,6 +341,24 @@ void Connection::exec(const char* sql)
         sqlite3_free(err);
         throw Error(msg, sqlite3_extended_errcode(db));
     }
+}
+
+void Connection::execOne(const QString& sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* s = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &s, &tail) != SQLITE_OK)
+        fail("statement");
+    const bool more = tail && QByteArray(tail).replace(';', ' ').trimmed().size() > 0;
+    if (!s || more) {
+        sqlite3_finalize(s);
+        throw Error("Only one statement may be given: " + sql.toStdString(), SQLITE_MISUSE);
+    }
+    const int rc = sqlite3_step(s);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+        fail("statement");
 }
 
 sqlite3_stmt* Connection::statement(const QString& sql)
@@ -606,8 +627,7 @@ void Database::appendTable(const TableDef& def)
     QStringList cols;
     for (const Field& f : def.fields())
         cols << quoted(f.name) + ' ' + declTypeName(f.type);
-    const QString sql = "CREATE TABLE " + quoted(def.name()) + "(" + cols.join(", ") + ")";
-    conn().exec(sql.toUtf8().constData());
+    conn().execOne("CREATE TABLE " + quoted(def.name()) + "(" + cols.join(", ") + ")");
     conn().revalidate();
 }
 
@@ -621,8 +641,7 @@ void Database::createQueryDef(const QString& name, const QString& sql)
     if (outer)
         c.exec("SAVEPOINT createquerydef");
     try {
-        const QString view = "CREATE VIEW " + quoted(name) + " AS " + translateJet(sql);
-        c.exec(view.toUtf8().constData());
+        c.execOne("CREATE VIEW " + quoted(name) + " AS " + translateJet(sql));
         // SQLite accepts a view over missing tables; a query that cannot run is refused now.
         sqlite3_stmt* probe = nullptr;
         const QByteArray select = ("SELECT * FROM " + quoted(name)).toUtf8();
@@ -658,8 +677,7 @@ void Database::createIndex(const QString& name, const QString& table, const QStr
     QStringList cols;
     for (const QString& f : fields)
         cols << quoted(f);
-    const QString sql = "CREATE INDEX " + quoted(name) + " ON " + quoted(table) + "(" + cols.join(", ") + ")";
-    conn().exec(sql.toUtf8().constData());
+    conn().execOne("CREATE INDEX " + quoted(name) + " ON " + quoted(table) + "(" + cols.join(", ") + ")");
     conn().revalidate();
 }
 

@@ -1,0 +1,20 @@
+#include "GameName.h"
+#include <QFile>
+
+namespace GameName {
+
+QString UnusableReason(const QString& name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("it contains a slash or backslash");
+    if (name.contains(QLatin1String("..")))
+        return QStringLiteral("it contains \"..\"");
+    for (QChar c : name)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format || c == QChar(0))
+            return QStringLiteral("it contains a control character");
+    if (QFile::encodeName(name + QStringLiteral(".sav")).size() > 255)
+        return QStringLiteral("it is too long for a file name");
+    return {};
+}
+
+} // namespace GameName
