@@ -19,7 +19,10 @@ QString PlainText(double v)
         return v > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
     if (v == 0)
         return QStringLiteral("0"); // also for -0
-    QString s = QString::number(v, 'g', 15);
+    // Fifteen digits, except at the very top of the range, where rounding to
+    // fifteen would write a number past the largest double that reads back as
+    // infinity.
+    QString s = QString::number(v, 'g', std::fabs(v) > 1.797693134862e308 ? 17 : 15);
     // Exponents as "1E+20", the conventional form of the plain number text.
     const int e = int(s.indexOf(QLatin1Char('e')));
     if (e >= 0) {
