@@ -9,6 +9,7 @@
 #include "support/Fixtures.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLockFile>
 #include <QMenuBar>
@@ -213,6 +214,43 @@ TEST_F(AppFolderTest, SecondInstanceShowsTheMessageAndLeavesNoWindow)
     EXPECT_TRUE(App::EndRequested());
     EXPECT_TRUE(Forms::Loaded().isEmpty());
     EXPECT_TRUE(other.isLocked()); // the first instance is unaffected
+}
+
+} // namespace
+
+namespace {
+
+TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)
+{
+    QTemporaryDir root;
+    const QString bin = root.filePath("bin"), shared = root.filePath("share/varnel-ticora"),
+                  user = root.filePath("home/data/varnel-ticora");
+    QDir().mkpath(bin);
+    // Without files of its own anywhere: the program's folder, as it is.
+    EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(bin).absolutePath());
+
+    QDir().mkpath(shared);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), shared + "/stocks.tqs"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), shared + "/zolthelp.hlp"));
+    App::Placement p = App::PlaceApplicationFolder(bin, user);
+    EXPECT_EQ(p.error, "");
+    EXPECT_EQ(p.folder, QDir(user).absolutePath());
+    EXPECT_TRUE(QFile::exists(user + "/stocks.tqs"));
+    EXPECT_TRUE(QFile::exists(user + "/zolthelp.hlp"));
+    EXPECT_TRUE(QFileInfo(user + "/stocks.tqs").isWritable());
+
+    // A market that has moved is never replaced by the shipped one.
+    QFile moved(user + "/stocks.tqs");
+    ASSERT_TRUE(moved.open(QIODevice::Append));
+    moved.write("x");
+    moved.close();
+    const qint64 size = QFileInfo(user + "/stocks.tqs").size();
+    EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(user).absolutePath());
+    EXPECT_EQ(QFileInfo(user + "/stocks.tqs").size(), size);
+
+    // A market beside the program makes the folder portable.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), bin + "/stocks.tqs"));
+    EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(bin).absolutePath());
 }
 
 } // namespace

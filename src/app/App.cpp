@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <memory>
@@ -41,6 +42,47 @@ QString Folder()
 void SetFolder(const QString& path) { folder() = QDir(path).absolutePath(); }
 
 QString FilePath(const QString& name) { return Folder() + QLatin1Char('/') + name; }
+
+namespace {
+/// Copies a file where none is, whole or not at all.
+QString seed(const QString& from, const QString& to)
+{
+    if (QFileInfo::exists(to))
+        return {};
+    const QString part = to + QStringLiteral(".seeding");
+    QFile::remove(part);
+    if (!QFile::copy(from, part))
+        return QStringLiteral("%1 cannot be copied to %2").arg(from, to);
+    QFile::setPermissions(part, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!QFile::rename(part, to)) {
+        QFile::remove(part);
+        return QStringLiteral("%1 cannot be written").arg(to);
+    }
+    return {};
+}
+} // namespace
+
+Placement PlaceApplicationFolder(const QString& programFolder, const QString& userDataFolder)
+{
+    const QDir program(programFolder);
+    if (program.exists(QStringLiteral("stocks.tqs")))
+        return {program.absolutePath(), {}};
+    const QDir shipped(program.absoluteFilePath(QStringLiteral("../share/varnel-ticora")));
+    if (!shipped.exists(QStringLiteral("stocks.tqs")))
+        return {program.absolutePath(), {}}; // as it is: the game says what is missing
+    if (!QDir().mkpath(userDataFolder))
+        return {{}, QStringLiteral("The folder %1 cannot be made").arg(userDataFolder)};
+    const QDir user(userDataFolder);
+    // The market is the player's once copied; the help follows the installed version.
+    const QString error =
+        seed(shipped.filePath(QStringLiteral("stocks.tqs")), user.filePath(QStringLiteral("stocks.tqs")));
+    if (!error.isEmpty())
+        return {{}, error};
+    // A help that cannot be copied is said when it is asked for; the game goes on.
+    QFile::remove(user.filePath(QStringLiteral("zolthelp.hlp")));
+    seed(shipped.filePath(QStringLiteral("zolthelp.hlp")), user.filePath(QStringLiteral("zolthelp.hlp")));
+    return {user.absolutePath(), {}};
+}
 
 QString HelpFile() { return helpFile(); }
 

@@ -13,6 +13,16 @@ void SetFolder(const QString& path);
 /// A file name inside the application folder.
 QString FilePath(const QString& name);
 
+/// Where the program keeps its files when installed: beside the program when
+/// stocks.tqs is there (a portable folder), else, for a system installation
+/// that ships its starter files in share/varnel-ticora, the user's own data
+/// folder, seeded from them. Returns the folder, or an error text.
+struct Placement {
+    QString folder;
+    QString error;
+};
+Placement PlaceApplicationFolder(const QString& programFolder, const QString& userDataFolder);
+
 QString HelpFile();
 void SetHelpFile(const QString& path);
 

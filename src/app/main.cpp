@@ -3,6 +3,7 @@
 #include "MsgBox.h"
 #include "frmEditor.h"
 #include <QApplication>
+#include <QStandardPaths>
 
 namespace {
 /// The last line of defence: a failure no handler caught is told, and the
@@ -27,6 +28,13 @@ int main(int argc, char** argv)
 {
     Application app(argc, argv);
     QApplication::setApplicationName(App::kTitle);
+    const App::Placement place = App::PlaceApplicationFolder(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/varnel-ticora"));
+    if (!place.error.isEmpty()) {
+        Ui::MsgBox(place.error, Ui::Buttons::OK, Ui::Icon::Critical);
+        return 1;
+    }
+    App::SetFolder(place.folder);
     frmEditor& main = Forms::Get<frmEditor>();
     if (App::EndRequested())
         return 0;
