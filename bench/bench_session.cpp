@@ -1,0 +1,67 @@
+// An hour of play as the program runs it, with every window open: the clock
+// ticks 3600 times (one simulated minute each), the market moves every ten,
+// and a trade follows every move. Prints the resident memory at the end.
+#include "BenchSupport.h"
+#include "app/App.h"
+#include "app/Forms.h"
+#include "app/GameShell.h"
+#include "app/Module1.h"
+#include "app/frmEditor.h"
+#include "market/Clock.h"
+#include "trading/Form1.h"
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cstdio>
+
+namespace {
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    EnsureApplication();
+    const int stocks = argc > 1 ? std::atoi(argv[1]) : 14;
+    BenchMarket market(stocks);
+    frmEditor& ed = Forms::Get<frmEditor>();
+    ed.show();
+    Module1::StartingBalance = 500000;
+    Module1::PlayerName = QStringLiteral("Hour");
+    Module1::CreateNewGame();
+    for (const char* w : {"Form1", "Form3", "Form4", "Form11", "Form13", "Form9"})
+        GameShell::ShowWindow(w);
+    Module1::ShowStockChart();
+    Form1& desk = Forms::Get<Form1>();
+    desk.Text1->setText(QStringLiteral("S0001"));
+    desk.ListCurprice->setText(QStringLiteral("1"));
+    desk.quantity->setText(QStringLiteral("1"));
+    const long before = residentKb();
+    int ticks = 0;
+    for (int second = 1; second <= 3600; ++second) {
+        Module1::AdvanceClock();
+        const auto t = Market::ShownTimeOfDay();
+        if (t && Market::IsExchangeOpen(*t) && second % 10 == 0) {
+            Module1::MarketTick();
+            (ticks++ % 2 ? desk.optSellButton : desk.optBuybutton)->setChecked(true);
+            Module1::ExecuteTrade();
+            Module1::RedrawStockChart();
+        }
+        if (second % 10 == 0)
+            QCoreApplication::processEvents();
+    }
+    std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_mb=%.1f\n", stocks, ticks,
+        before / 1024.0, residentKb() / 1024.0);
+    FinishBenchGame();
+    return 0;
+}

@@ -1,0 +1,24 @@
+#!/bin/sh
+# Start-up to the main window shown (median of 5 runs, under Xvfb), and the
+# memory after an hour of play. Run after a build: bench/startup-and-memory.sh
+set -e
+cd "$(dirname "$0")/.."
+display=:97
+Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+export DISPLAY="$display"
+runs=""
+for i in 1 2 3 4 5; do
+  start=$(date +%s%N)
+  ./build/app/varnel-ticora &
+  app=$!
+  until xwininfo -root -tree 2>/dev/null | grep -q '"Varnel Ticora"'; do sleep 0.002; done
+  end=$(date +%s%N)
+  kill $app; wait $app 2>/dev/null || true
+  runs="$runs $(( (end - start) / 1000000 ))"
+done
+echo "startup_ms:$runs (median $(echo $runs | tr ' ' '\n' | sort -n | sed -n 3p))"
+QT_QPA_PLATFORM=offscreen ./build/bench/bench_session 14
+QT_QPA_PLATFORM=offscreen ./build/bench/bench_session 1000
