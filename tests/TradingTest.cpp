@@ -373,10 +373,12 @@ TEST_F(BalanceTest, TheTickRefreshesItAndCreatesItHidden)
     EXPECT_FALSE(b->isVisible());
     EXPECT_EQ(b->Text3->text(), Numbers::PlainText(12.6491 * 10));
     EXPECT_TRUE(b->Timer1->isRunning());
+    trade("ALDR", "10", desk->optBuybutton); // after the tick: the hidden window does not know yet
     ed->balup->show();
     QTest::mouseClick(ed->balup, Qt::LeftButton);
     EXPECT_EQ(Forms::IfLoaded<Form3>(), b); // showing keeps the same window
     EXPECT_TRUE(b->isVisible());
+    EXPECT_EQ(b->Text3->text(), Numbers::PlainText(12.6491 * 20)); // and shows the figures of now
 }
 
 TEST_F(BalanceTest, AHoldingMissingFromTheMarketIsValuedAtZeroAndNamed)

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -79,6 +80,13 @@ void Form3::Timer1_Timer()
         Module1::RefreshBalance();
         repaint();
     }
+}
+
+void Form3::showEvent(QShowEvent* e)
+{
+    if (!e->spontaneous())
+        Module1::RefreshBalance();
+    Form::showEvent(e);
 }
 
 void Form3::Command1_Click() { GameShell::ShowWindow("Form13"); }

@@ -23,4 +23,8 @@ public:
 
     void Timer1_Timer();
     void Command1_Click();
+
+protected:
+    /// Opened after the ticks made it in the background: shows the figures of now, not of its last tick.
+    void showEvent(QShowEvent* e) override;
 };
