@@ -82,3 +82,16 @@ void FinishBenchGame()
     App::ReleaseInstanceLock();
     Module1::GameFileName.clear();
 }
+
+void TickThroughTradingDays(benchmark::State& state)
+{
+    int ticks = 0;
+    for (auto _ : state) {
+        if (++ticks % 42 == 0) {
+            state.PauseTiming();
+            Module1::StartNewTradingDay();
+            state.ResumeTiming();
+        }
+        Module1::MarketTick();
+    }
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <benchmark/benchmark.h>
 #include <QTemporaryDir>
 
 /// An application folder with a market of n stocks shaped like the real one:
@@ -22,3 +23,7 @@ void EnsureApplication();
 void StartBenchGame(int rows, int symbols);
 /// Unloads the windows and ends the game's connections.
 void FinishBenchGame();
+
+/// Runs the state's iterations as market ticks in trading days of 42, the
+/// evening's reset between days left out of the timing.
+void TickThroughTradingDays(benchmark::State& state);

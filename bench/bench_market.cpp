@@ -9,16 +9,7 @@ static void BM_MarketTick(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(int(state.range(0)));
     Module1::MarketTick(); // the first run prepares its statements
-    int ticks = 0;
-    for (auto _ : state) {
-        // A trading day holds 42 ticks; then the evening empties the intraday tables.
-        if (++ticks % 42 == 0) {
-            state.PauseTiming();
-            Module1::StartNewTradingDay();
-            state.ResumeTiming();
-        }
-        Module1::MarketTick();
-    }
+    TickThroughTradingDays(state); // a trading day holds 42 ticks
     dao::releaseAll();
 }
 BENCHMARK(BM_MarketTick)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);

@@ -50,15 +50,7 @@ void BM_MarketTickWithRefreshes(benchmark::State& state)
     BenchMarket market(int(state.range(0)));
     StartBenchGame(50 * 4, 50);
     Module1::MarketTick();
-    int ticks = 0;
-    for (auto _ : state) {
-        if (++ticks % 42 == 0) {
-            state.PauseTiming();
-            Module1::StartNewTradingDay();
-            state.ResumeTiming();
-        }
-        Module1::MarketTick();
-    }
+    TickThroughTradingDays(state);
     FinishBenchGame();
 }
 BENCHMARK(BM_MarketTickWithRefreshes)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);

@@ -72,17 +72,7 @@ protected:
     }
     void setRow(const QString& symbol, Value price, Value min, Value max, Value volume)
     {
-        Database db = market();
-        Recordset rs = db.openTable("Stocks Information");
-        for (int i = 0; i < rs.recordCount(); ++i, rs.moveNext())
-            if (rs.field("stocksymbol") == Value(symbol)) {
-                rs.edit();
-                rs.setField("Stockcurrent Price", price);
-                rs.setField("Min", min);
-                rs.setField("Max", max);
-                rs.setField("Volume", volume);
-                rs.update();
-            }
+        setFields(symbol, {{"Stockcurrent Price", price}, {"Min", min}, {"Max", max}, {"Volume", volume}});
     }
 };
 

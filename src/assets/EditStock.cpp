@@ -10,15 +10,7 @@
 
 namespace Module1 {
 
-void FillEditStockList()
-{
-    Form7& f = Forms::Get<Form7>();
-    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
-    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
-    for (int i = 0, m = rs.recordCount(); i < m; ++i, rs.moveNext())
-        f.editstock->addItem(Numbers::PlainText(rs.field(QStringLiteral("stocksymbol"))));
-    f.editstock->setCurrentIndex(-1);
-}
+void FillEditStockList() { GameShell::ListStockSymbols(Forms::Get<Form7>().editstock, QString()); }
 
 void ShowEditStock()
 {

@@ -89,14 +89,7 @@ namespace Module1 {
 
 void FillChartStockList()
 {
-    Form9& f = Forms::Get<Form9>();
-    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
-    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
-    for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-        f.chartstock->addItem(Numbers::PlainText(rs.field(QStringLiteral("stocksymbol"))));
-    // Adding the first entry would have chosen it; the list opens with none chosen.
-    f.chartstock->setCurrentIndex(-1);
-    f.chartstock->setEditText(QStringLiteral("Select stock"));
+    GameShell::ListStockSymbols(Forms::Get<Form9>().chartstock, QStringLiteral("Select stock"));
 }
 
 void ShowChartStockName()

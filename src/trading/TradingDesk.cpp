@@ -13,19 +13,7 @@ namespace Module1 {
 
 void FillTradingStockList()
 {
-    Form1& f = Forms::Get<Form1>();
-    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
-    dao::Transaction view = db.beginRead();
-    dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
-    const int n = rs.recordCount();
-    for (int i = 0; i < n; ++i) {
-        f.Combo1->addItem(Numbers::PlainText(rs.field(QStringLiteral("stocksymbol"))));
-        rs.moveNext();
-    }
-    rs.close();
-    // Adding the first entry would have chosen it; the desk opens with none chosen.
-    f.Combo1->setCurrentIndex(-1);
-    f.Combo1->setEditText(QStringLiteral("Select a stock"));
+    GameShell::ListStockSymbols(Forms::Get<Form1>().Combo1, QStringLiteral("Select a stock"));
 }
 
 void ShowTradingStock()

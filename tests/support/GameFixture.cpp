@@ -59,14 +59,15 @@ std::vector<GameTest::Stock> GameTest::stocks()
     return out;
 }
 
-void GameTest::setPrice(const QString& symbol, double price)
+void GameTest::setFields(const QString& symbol, std::initializer_list<std::pair<const char*, dao::Value>> fields)
 {
     dao::Database db = market();
     dao::Recordset rs = db.openTable("Stocks Information");
     for (int i = 0; i < rs.recordCount(); ++i, rs.moveNext())
         if (rs.field("stocksymbol") == dao::Value(symbol)) {
             rs.edit();
-            rs.setField("Stockcurrent Price", price);
+            for (const auto& [name, value] : fields)
+                rs.setField(name, value);
             rs.update();
         }
 }

@@ -23,7 +23,9 @@ protected:
         int historyRows, dayRows;
     };
     std::vector<Stock> stocks();
-    void setPrice(const QString& symbol, double price);
+    void setPrice(const QString& symbol, double price) { setFields(symbol, {{"Stockcurrent Price", price}}); }
+    /// Stores fields of a stock's row.
+    void setFields(const QString& symbol, std::initializer_list<std::pair<const char*, dao::Value>> fields);
     /// Appends a row to the open game's trade log, as a trade would.
     void logTrade(const QString& symbol, double price, int units, double result);
 
