@@ -82,9 +82,14 @@ TEST_F(TradingTest, DeskOpensWithTheListAndNothingChosen)
         symbols << s.symbol;
     EXPECT_EQ(listed, symbols);
     EXPECT_EQ(desk->Combo1->currentText(), "Select a stock");
-    for (QLineEdit* e : {desk->stockname, desk->Text1, desk->Text2, desk->Text3, desk->Text4, desk->quantity,
-             desk->ListCurprice, desk->Result})
+    // Only the units take typing: the stock's figures come from choosing it.
+    for (QLineEdit* e : {desk->stockname, desk->Text1, desk->Text2, desk->Text3, desk->Text4, desk->ListCurprice,
+             desk->Result, desk->quantity}) {
         EXPECT_TRUE(e->text().isEmpty()) << e->objectName().toStdString();
+        QTest::keyClicks(e, "0.0001");
+        EXPECT_EQ(e->text(), e == desk->quantity ? "0.0001" : "") << e->objectName().toStdString();
+        EXPECT_TRUE(e->focusPolicy() & Qt::TabFocus);
+    }
     EXPECT_EQ(desk->types->checkedButton(), nullptr);
     EXPECT_EQ(desk->windowTitle(), "Trading desk");
     EXPECT_EQ(desk->focusWidget(), desk->Comman1);
@@ -133,6 +138,12 @@ TEST_F(TradingTest, PurchaseIsLoggedAndConfirmed)
     enter(); // the desk keeps its contents: Enter again repeats the trade
     EXPECT_EQ(log().size(), 2u);
     EXPECT_EQ(Module1::CashAvailable, money(499876.6));
+    // A price of more than four decimals trades at the price confirmed, everywhere.
+    desk->ListCurprice->setText("12.34567");
+    enter();
+    EXPECT_EQ(last(), "You bought 10 of ALDR at a price 12.3457 for the overall sum 123.457");
+    EXPECT_EQ(desk->Result->text(), "123.457");
+    EXPECT_EQ(log().back().result, money(-123.457));
 }
 
 TEST_F(TradingTest, ExchangeHoursAtTheirEdges)

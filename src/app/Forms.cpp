@@ -4,9 +4,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <vector>
 
@@ -23,7 +27,41 @@ void prune()
 }
 } // namespace
 
-Form::Form(QWidget* parent, Qt::WindowFlags f) : QWidget(parent ? parent : Forms::Owner(), f) { }
+Form::Form(QWidget* parent, Qt::WindowFlags f) : QWidget(parent ? parent : Forms::Owner(), f)
+{
+    // A shortcut, so that the box or list with the focus cannot swallow it.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, &Form::escape);
+}
+
+void Form::SetKeyButtons(QAbstractButton* enter, QAbstractButton* cancel)
+{
+    enter_ = enter;
+    cancel_ = cancel;
+}
+
+void Form::escape()
+{
+    if (cancel_)
+        cancel_->click();
+    else
+        Forms::Unload(this);
+}
+
+void Form::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        QWidget* focus = focusWidget();
+        QAbstractButton* press = qobject_cast<QPushButton*>(focus);
+        if (!press && qobject_cast<QLineEdit*>(focus))
+            press = enter_;
+        if (press && press->isEnabled()) {
+            press->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
 
 void Form::closeEvent(QCloseEvent* e)
 {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
+
 /// Base of every window of the program.
 class Form : public QWidget {
     Q_OBJECT
@@ -16,13 +18,20 @@ public:
     virtual void formLoad() { }
 
 protected:
+    /// Return in a text box presses enter; Escape presses cancel. A window
+    /// without a cancel button closes on Escape.
+    void SetKeyButtons(QAbstractButton* enter, QAbstractButton* cancel);
     /// Closing from the title bar unloads the window.
     void closeEvent(QCloseEvent* e) override;
     /// Opens centred over the main window, inside the screen.
     void showEvent(QShowEvent* e) override;
+    /// Return presses the focused button, as on any desktop.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void escape();
     bool placed_ = false;
+    QPointer<QAbstractButton> enter_, cancel_;
 };
 
 namespace Forms {

@@ -20,6 +20,7 @@ frmAbout::frmAbout()
     lblAbout->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     cmdAbout = Twips::Create<QPushButton>(this, "cmdAbout", 1080, 2760, 1452, 612, QStringLiteral("OK"));
     cmdAbout->setDefault(true);
+    SetKeyButtons(cmdAbout, cmdAbout);
     connect(cmdAbout, &QPushButton::clicked, this, &frmAbout::cmdAbout_Click);
 }
 

@@ -1,4 +1,5 @@
 #include "Assets.h"
+#include "app/Controls.h"
 #include "app/Module1.h"
 #include "app/MsgBox.h"
 #include "app/Twips.h"
@@ -54,6 +55,7 @@ Form6::Form6()
         });
     Command1 = button(this, "Command1", "Enter", 240, 3240);
     Command2 = button(this, "Command2", "Cancel", 1800, 3240);
+    SetKeyButtons(Command1, Command2);
     QWidget* order[] = {Text1, Text2, Text3, Text5, Text4, Text6, Command1, Command2};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -75,10 +77,9 @@ Form7::Form7()
     setProperty("helpContextID", 11); // its help topic
     Twips::SetSilverClientArea(this, 3135, 2910);
     editstock = Twips::Create<QComboBox>(this, "editstock", 120, 360, 1215, 315);
-    editstock->setEditable(true);
-    editstock->setInsertPolicy(QComboBox::NoInsert);
     Label2 = Twips::Create<QLabel>(this, "Label2", 120, 120, 1695, 255, QStringLiteral("Choose stock symbol"));
     Label2->setBuddy(editstock);
+    Controls::MakeSymbolList(editstock, Label2->text());
     place(this,
         {
             {&Label1, "Label1", "Stock name", 1800, 120, 1215, 255, &Text1, "Text1", 1800, 360, 1215, 285},
@@ -87,11 +88,12 @@ Form7::Form7()
             {&Label4, "Label4", "Volume", 120, 1440, 1215, 255, &Text4, "Text4", 120, 1680, 1215, 285},
             {&Label6, "Label6", "Max", 1800, 1440, 1215, 255, &Text5, "Text5", 1800, 1680, 1215, 285},
         });
-    Text1->setReadOnly(true); // the name is not stored from here
+    Controls::MakeDisplayBox(Text1); // the name is not stored from here
     for (QLineEdit* e : {Text1, Text2, Text3, Text4, Text5})
         Twips::FitTextToWidth(e);
     Command1 = button(this, "Command1", "Enter", 120, 2160);
     Command2 = button(this, "Command2", "Cancel", 1800, 2160);
+    SetKeyButtons(Command1, Command2);
     QWidget* order[] = {editstock, Text1, Text2, Text3, Text4, Text5, Command1, Command2};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -102,10 +104,7 @@ Form7::Form7()
 
 void Form7::formLoad() { Module1::FillEditStockList(); }
 
-void Form7::editstock_Click()
-{
-    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowEditStock);
-}
+void Form7::editstock_Click() { Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowEditStock); }
 
 void Form7::Command1_Click()
 {

@@ -29,7 +29,7 @@ Form2::Form2()
     Command2 = Twips::Create<QPushButton>(this, "Command2", 1680, 2160, 975, 495, QStringLiteral("Cancel"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-    connect(playername, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
+    SetKeyButtons(Command1, Command2);
 }
 
 void Form2::Command1_Click()

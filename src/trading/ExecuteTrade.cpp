@@ -36,7 +36,7 @@ void appendTrade(dao::Database& game, double units, double result)
 
 QString confirmation(const char* verb)
 {
-    const double overall = *dao::parseNumber(TradePrice.asText()) * TradeUnits.asDouble();
+    const double overall = TradeSum.asDouble();
     return QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
         .arg(QString::fromLatin1(verb), Numbers::PlainText(TradeUnits.asDouble()), TradeSymbol.asText(),
             TradePrice.asText(), Numbers::PlainText(overall));
@@ -121,8 +121,9 @@ void ExecuteTrade()
         return;
     }
 
-    // 5. Sum.
-    TradeSum = *price * units;
+    // 5. Sum, at the four-decimal price that is stored and confirmed, so that
+    // the box, the log and the message agree.
+    TradeSum = *dao::parseNumber(TradePrice.asText()) * units;
     const double sum = TradeSum.asDouble();
     f.Result->setText(Numbers::PlainText(sum));
 

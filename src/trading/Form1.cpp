@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "app/App.h"
+#include "app/Controls.h"
 #include "app/GameShell.h"
 #include "app/Module1.h"
 #include "app/MsgBox.h"
@@ -51,10 +52,9 @@ Form1::Form1()
     Twips::SetSilverClientArea(this, 5235, 4020);
 
     Combo1 = Twips::Create<QComboBox>(this, "Combo1", 120, 600, 1815, 315);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName(QStringLiteral("Stock"));
     Combo1->setToolTip(QStringLiteral("Choose a stock"));
+    Controls::MakeSymbolList(Combo1, Combo1->accessibleName());
     Combo1->setEditText(QStringLiteral("Select a stock"));
     stockname = textBox(this, "stockname", 120, 1200, 1815, 375, "Company name");
     Text1 = textBox(this, "Text1", 2160, 960, 735, 375);
@@ -82,6 +82,11 @@ Form1::Form1()
     Command1 = button(this, "Command1", "Help", 240, 3360, 1215, 495);
     Command2 = button(this, "Command2", "Enter", 2880, 3360, 1215, 495);
     Comman1 = button(this, "Comman1", "Cancel", 4200, 3360, 855, 495);
+    // The stock's figures come only from choosing it: a typed price or symbol
+    // would trade at a price the market never had.
+    for (QLineEdit* e : {stockname, Text1, Text2, Text3, Text4, ListCurprice, Result})
+        Controls::MakeDisplayBox(e);
+    SetKeyButtons(Command2, Comman1);
 
     // Cancel first, so that it has the focus when the desk opens.
     QWidget* order[] = {Comman1, Command2, quantity, optBuybutton, optSellButton, Covshort, Selshort, Result, stockname,
@@ -99,10 +104,7 @@ Form1::Form1()
 
 void Form1::formLoad() { Module1::FillTradingStockList(); }
 
-void Form1::Combo1_Click()
-{
-    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowTradingStock);
-}
+void Form1::Combo1_Click() { Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowTradingStock); }
 
 void Form1::Command1_Click()
 {

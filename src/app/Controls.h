@@ -1,0 +1,19 @@
+#pragma once
+// How the program's boxes and lists behave, the same in every window.
+#include <QString>
+
+class QComboBox;
+class QLineEdit;
+
+namespace Controls {
+
+/// A box that shows a value: it takes no typing, yet keeps the focus and its
+/// screen-reader name, and looks like a box that cannot be typed into.
+void MakeDisplayBox(QLineEdit* box);
+
+/// A list of symbols the player may also type into. A typed text selects no
+/// entry and changes no letter case: only choosing an entry counts as a pick.
+/// The text field inside takes the list's name for screen readers.
+void MakeSymbolList(QComboBox* list, const QString& name);
+
+} // namespace Controls
