@@ -1,6 +1,6 @@
+#include "assets/Assets.h"
 #include "app/Module1.h"
 #include "app/Numbers.h"
-#include "assets/Assets.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
 #include "support/GameFixture.h"
@@ -37,8 +37,8 @@ protected:
     {
         Form6* f = openAdd();
         ASSERT_NE(f, nullptr);
-        const std::pair<QLineEdit*, QString> boxes[] = {
-            {f->Text1, name}, {f->Text2, symbol}, {f->Text3, price}, {f->Text4, min}, {f->Text5, max}, {f->Text6, volume}};
+        const std::pair<QLineEdit*, QString> boxes[] = {{f->Text1, name}, {f->Text2, symbol}, {f->Text3, price},
+            {f->Text4, min}, {f->Text5, max}, {f->Text6, volume}};
         for (const auto& [box, text] : boxes)
             QTest::keyClicks(box, text);
         QTest::mouseClick(f->Command1, Qt::LeftButton);
@@ -93,12 +93,14 @@ TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueries)
     EXPECT_EQ(alp.dayRows, 0);
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT stockname FROM [Stocks Information] WHERE stocksymbol = 'ALP'"),
         QStringList({"Alpha"}));
-    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT COUNT(*), SUM(Price = 0) FROM ALP WHERE rowid < (SELECT MAX(rowid) FROM ALP)"),
+    EXPECT_EQ(RawRows(path("stocks.tqs"),
+                  "SELECT COUNT(*), SUM(Price = 0) FROM ALP WHERE rowid < (SELECT MAX(rowid) FROM ALP)"),
         QStringList({"200|200"}));
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT * FROM ALPQ"), QStringList({"0|125000"}));
     Database db = market();
     EXPECT_EQ(db.querySql("ALPQ"), "SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ALP");
-    EXPECT_EQ(db.querySql("ALPQDAY"), "SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ALPDAY");
+    EXPECT_EQ(
+        db.querySql("ALPQDAY"), "SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ALPDAY");
 }
 
 TEST_F(AssetsTest, TheNewStockIsSeenEverywhereWithoutARestart)
@@ -166,7 +168,7 @@ TEST_F(AssetsTest, SymbolsThatCannotNameTablesAreRefusedBeforeAnythingIsWritten)
         {"AB'C", "starts with a letter"},
         {"AB;DROP", "starts with a letter"},
         {"SELECT", "word of the database language"},
-        {"table", "word of the database language"},
+        {"From", "word of the database language"},
         {"1ABC", "starts with a letter"},
         {"_ABC", "starts with a letter"},
         {"ÄBC", "starts with a letter"},
@@ -186,6 +188,24 @@ TEST_F(AssetsTest, SymbolsThatCannotNameTablesAreRefusedBeforeAnythingIsWritten)
         EXPECT_EQ(msgs.messages[0].caption, "Add Asset");
         dao::releaseAll();
         EXPECT_EQ(marketBytes(), before);
+    }
+}
+
+TEST_F(AssetsTest, WordsOfTheDatabaseLanguageThatNameTablesAreListedAndMove)
+{
+    for (const char* symbol : {"KEY", "PLAN", "ROW"})
+        add(QString("The ") + symbol + " company", symbol, "20");
+    EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
+    setClock(at(0, 10, 0));
+    Module1::MarketTick();
+    EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
+    for (const char* symbol : {"KEY", "PLAN", "ROW"}) {
+        SCOPED_TRACE(symbol);
+        const auto s = stock(symbol);
+        ASSERT_TRUE(s.has_value());
+        EXPECT_EQ(s->dayRows, 1);
+        EXPECT_EQ(RawRows(path("stocks.tqs"), QString("SELECT * FROM %1Q").arg(symbol)),
+            RawRows(path("stocks.tqs"), QString("SELECT min(Price), max(Price) FROM \"%1\"").arg(symbol)));
     }
 }
 
@@ -271,6 +291,37 @@ TEST_F(AssetsTest, EditStoresTheChangesInTheirOrder)
         EXPECT_EQ(s.volume.toDouble(), c.newVolume);
         EXPECT_EQ(s.historyRows, 201); // the history is not touched
         EXPECT_EQ(msgs.texts(), c.unchangedMessage ? QStringList({"No changes were made!"}) : QStringList());
+    }
+}
+
+TEST_F(AssetsTest, EditAcrossATickWritesOnlyWhatThePlayerChanged)
+{
+    setClock(at(0, 10, 0));
+    for (const char* volume : {static_cast<const char*>(nullptr), "777"}) {
+        SCOPED_TRACE(volume ? volume : "untouched");
+        msgs.messages.clear();
+        Form7* f = openEdit();
+        pick(f, "ALDR");
+        if (volume)
+            retype(f->Text4, volume);
+        ScriptDraws({100, 3});
+        Module1::MarketTick();
+        Module1::MarketTick();
+        const Stock ticked = *stock("ALDR");
+        dao::releaseAll();
+        const QByteArray before = marketBytes();
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        ProcessDeletions();
+        EXPECT_EQ(msgs.texts(), QStringList({"No changes were made!"}));
+        const Stock after = *stock("ALDR");
+        EXPECT_EQ(after.price, ticked.price);
+        EXPECT_EQ(after.min, ticked.min);
+        EXPECT_EQ(after.max, ticked.max);
+        EXPECT_EQ(after.volume.toDouble(), volume ? 777 : ticked.volume.toDouble());
+        dao::releaseAll();
+        if (!volume) {
+            EXPECT_EQ(marketBytes(), before);
+        }
     }
 }
 

@@ -3,10 +3,14 @@
 #include "app/Module1.h"
 #include "app/MsgBox.h"
 #include "app/Numbers.h"
-#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include <QComboBox>
 #include <QLineEdit>
+
+namespace {
+constexpr const char* kShown = "shownText";
+}
 
 namespace Module1 {
 
@@ -21,25 +25,34 @@ void ShowEditStock()
     for (int i = 0, m = rs.recordCount(); i < m; ++i, rs.moveNext()) {
         if (!(rs.field(QStringLiteral("stocksymbol")) == chosen))
             continue;
-        // A stored Null shows as an empty box.
-        auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
-        f.Text1->setText(text("stockname"));
-        f.Text2->setText(text("Stockcurrent Price"));
-        f.Text3->setText(text("Min"));
-        f.Text4->setText(text("volume"));
-        f.Text5->setText(text("Max"));
+        // A stored Null shows as an empty box. What a box was given is kept, so
+        // that Enter stores only what the player changed, not figures a tick
+        // has moved since.
+        auto show = [&](QLineEdit* box, const char* field) {
+            const QString text = Numbers::PlainText(rs.field(QString::fromLatin1(field)));
+            box->setText(text);
+            box->setProperty(kShown, text);
+        };
+        show(f.Text1, "stockname");
+        show(f.Text2, "Stockcurrent Price");
+        show(f.Text3, "Min");
+        show(f.Text4, "volume");
+        show(f.Text5, "Max");
     }
 }
 
 namespace {
 
 /// A box's value as the field stores it. Boxes show numbers with the locale's
-/// separator and are read back with it, so an untouched box reads as stored;
-/// an empty box over a Null field leaves it Null.
+/// separator and are read back with it; an empty box over a Null field leaves
+/// it Null.
 struct Entry {
     QString field;
     dao::FieldType type;
     const QLineEdit* box;
+
+    /// Changed by the player since the stock was shown.
+    bool touched() const { return box->text() != box->property(kShown).toString(); }
 
     dao::Value value(const dao::Value& stored) const
     {
@@ -99,13 +112,15 @@ void SaveEditedStock()
                 rs.update();
             };
             for (const Entry* e : {&low, &high, &volume}) {
+                if (!e->touched())
+                    continue;
                 const dao::Value stored = rs.field(e->field);
                 const dao::Value typed = e->value(stored);
                 if (!numericallyEqual(stored, typed))
                     store(e->field, typed);
             }
             const dao::Value stored = rs.field(price.field);
-            const dao::Value typed = price.value(stored);
+            const dao::Value typed = price.touched() ? price.value(stored) : stored;
             if (numericallyEqual(stored, typed)) {
                 unchanged = true;
             } else {

@@ -1,4 +1,5 @@
 #include "Symbols.h"
+#include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include <QRegularExpression>
 
@@ -6,7 +7,22 @@ namespace Assets {
 
 namespace {
 constexpr int kMaxSymbolLength = 60;
+
+/// Whether the stock's range queries can name its tables bare, as they are
+/// stored: tried on a scratch database in memory. Most words of the database
+/// language (KEY, PLAN, ROW) can; a few (SELECT, FROM) cannot.
+bool namesTablesInQueries(const QString& symbol)
+{
+    const QString tables[] = {symbol, symbol + QStringLiteral("DAY")};
+    dao::Database scratch = dao::Database::scratch();
+    for (const QString& table : tables)
+        scratch.appendTable(dao::TableDef(table, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
+    for (const QString& table : tables)
+        if (!scratch.compiles(MarketSchema::RangeQuerySql(table)))
+            return false;
+    return true;
 }
+} // namespace
 
 QString SymbolFormProblem(const QString& symbol)
 {
@@ -19,7 +35,7 @@ QString SymbolFormProblem(const QString& symbol)
         return QStringLiteral("The symbol \"%1\" cannot be used: a symbol has at most %2 characters.")
             .arg(symbol)
             .arg(kMaxSymbolLength);
-    if (dao::isSqlKeyword(symbol))
+    if (!namesTablesInQueries(symbol))
         return QStringLiteral("The symbol \"%1\" cannot be used: it is a word of the database language.").arg(symbol);
     return {};
 }

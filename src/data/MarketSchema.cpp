@@ -2,11 +2,6 @@
 
 namespace MarketSchema {
 
-QString RangeQuerySql(const QString& priceTable)
-{
-    return QStringLiteral("SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ") + priceTable;
-}
-
 namespace {
 /// Not a plain identifier, so no stock's table or query can take it.
 QString historyIndexName(const QString& symbol) { return symbol + QStringLiteral(" by price"); }

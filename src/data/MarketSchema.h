@@ -8,8 +8,12 @@ namespace MarketSchema {
 
 inline const QString kStocksTable = QStringLiteral("Stocks Information");
 
-/// The stored range query over a price table, with exactly this text.
-QString RangeQuerySql(const QString& priceTable);
+/// The stored range query over a price table, with exactly this text: the
+/// table's name stands bare, unbracketed.
+inline QString RangeQuerySql(const QString& priceTable)
+{
+    return QStringLiteral("SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ") + priceTable;
+}
 
 /// The lowest and highest price of a stock's history, as its stored range query
 /// gives them; through the history's price index where the query is the one

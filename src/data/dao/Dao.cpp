@@ -16,6 +16,7 @@ namespace dao {
 namespace {
 
 constexpr const char* kQueryTable = "tq_querydefs";
+constexpr const char* kScratch = ":memory:";
 constexpr const char* kCreateQueryTable =
     R"(CREATE TABLE IF NOT EXISTS tq_querydefs(Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SQL TEXT NOT NULL))";
 
@@ -549,8 +550,8 @@ std::shared_ptr<Connection> acquire(const QString& path)
 
 void giveBack(std::shared_ptr<Connection> c)
 {
-    if (!c || c->inTransaction || sqlite3_get_autocommit(c->db) == 0)
-        return; // never reuse a connection in an unknown transaction state
+    if (!c || c->inTransaction || sqlite3_get_autocommit(c->db) == 0 || c->path == QLatin1String(kScratch))
+        return; // never reuse a scratch one, or one in an unknown transaction state
     auto& idle = pool().idle;
     idle.push_front(std::move(c));
     while (idle.size() > Pool::kMaxIdle)
@@ -567,22 +568,86 @@ void releaseFile(const QString& path)
 
 void releaseAll() { pool().idle.clear(); }
 
+FileCheck checkFile(const QString& path, const QStringList& tables)
+{
+    using V = FileCheck::Verdict;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {V::Missing, {}};
+    if (!info.isFile())
+        return {V::Damaged, "it is a folder, not a file"};
+    if (!info.isReadable())
+        return {V::Unreadable, "permission denied"};
+    sqlite3* db = nullptr;
+    const QByteArray file = QFile::encodeName(path);
+    int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    FileCheck out;
+    bool pagesRead = false;
+    auto verdictOf = [&](int code) {
+        switch (code & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return V::Busy;
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return V::Unreadable;
+        case SQLITE_READONLY:
+            // A journal left by a crash, which a writing connection rolls back.
+            return V::Sound;
+        default:
+            return V::Damaged;
+        }
+    };
+    auto failed = [&](int code) {
+        out = {verdictOf(code), db ? sqlite3_errmsg(db) : "out of memory"};
+        if (out.verdict == V::Sound)
+            out.detail.clear();
+    };
+    if (rc != SQLITE_OK) {
+        failed(rc);
+    } else {
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, 250);
+        sqlite3_stmt* s = nullptr;
+        rc = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &s, nullptr);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_step(s);
+        if (rc == SQLITE_ROW) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            const std::string result = text ? text : "";
+            pagesRead = result == "ok";
+            if (!pagesRead)
+                out = {V::Damaged, result};
+        } else {
+            failed(rc);
+        }
+        sqlite3_finalize(s);
+        for (const QString& t : tables) {
+            if (!pagesRead || out.verdict != V::Sound)
+                break;
+            const QByteArray sql = ("SELECT 1 FROM " + quoted(t) + " LIMIT 0").toUtf8();
+            if (sqlite3_prepare_v2(db, sql.constData(), -1, &s, nullptr) != SQLITE_OK)
+                out = {V::Damaged, "it holds no table \"" + t.toStdString() + "\""};
+            sqlite3_finalize(s);
+        }
+    }
+    sqlite3_close(db);
+    return out;
+}
+
 bool isPlainIdentifier(const QString& name)
 {
     static const QRegularExpression re(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     return re.match(name).hasMatch();
 }
 
-bool isSqlKeyword(const QString& name)
-{
-    const QByteArray utf8 = name.toUtf8();
-    return sqlite3_keyword_check(utf8.constData(), int(utf8.size())) != 0;
-}
-
 // ---------------------------------------------------------------------------
 // Database
 
 Database Database::open(const QString& path) { return Database(acquire(path)); }
+
+Database Database::scratch() { return Database(std::make_shared<Connection>(QString::fromLatin1(kScratch), true)); }
 
 Database Database::create(const QString& path)
 {
@@ -629,6 +694,16 @@ void Database::appendTable(const TableDef& def)
         cols << quoted(f.name) + ' ' + declTypeName(f.type);
     conn().execOne("CREATE TABLE " + quoted(def.name()) + "(" + cols.join(", ") + ")");
     conn().revalidate();
+}
+
+bool Database::compiles(const QString& sql) const
+{
+    const QByteArray text = translateJet(sql).toUtf8();
+    sqlite3_stmt* s = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(conn().db, text.constData(), int(text.size()), &s, &tail);
+    sqlite3_finalize(s);
+    return rc == SQLITE_OK && s && QByteArray(tail).trimmed().isEmpty();
 }
 
 void Database::createQueryDef(const QString& name, const QString& sql)

@@ -59,6 +59,9 @@ public:
     static Database open(const QString& path);
     /// Creates a new, empty database; refused when the file exists.
     static Database create(const QString& path);
+    /// A new, empty database in memory, gone when closed: for trying SQL
+    /// without touching a file.
+    static Database scratch();
 
     Database() = default;
     Database(Database&&) noexcept = default;
@@ -72,6 +75,8 @@ public:
     /// Saves a stored query: its SQL is kept as given, and a view of the same
     /// name lets any SQLite client select from it.
     void createQueryDef(const QString& name, const QString& sql);
+    /// Whether a query's SQL, as a stored query would hold it, compiles here; nothing is run.
+    bool compiles(const QString& sql) const;
     /// The SQL text a stored query was saved with; throws when there is no such query.
     QString querySql(const QString& name) const;
 
@@ -143,9 +148,16 @@ void releaseFile(const QString& path);
 /// Closes every idle cached connection.
 void releaseAll();
 
+/// What reading a database file, and only reading it, finds wrong with it.
+struct FileCheck {
+    enum class Verdict { Sound, Missing, Unreadable, Busy, Damaged };
+    Verdict verdict = Verdict::Sound;
+    std::string detail; ///< the engine's or the system's own words
+};
+/// Checks a file's pages and that it holds the given tables, opening it read-only.
+FileCheck checkFile(const QString& path, const QStringList& tables);
+
 /// A name that is safe as a table name: letters, digits and '_', not starting with a digit.
 bool isPlainIdentifier(const QString& name);
-/// A word of the SQL language (SELECT, TABLE, ...), any case.
-bool isSqlKeyword(const QString& name);
 
 } // namespace dao
