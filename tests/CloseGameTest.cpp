@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/GameShell.h"
 #include "app/Module1.h"
 #include "app/PictureBox.h"
 #include "app/VbTimer.h"
@@ -40,8 +41,13 @@ protected:
 
 TEST_F(CloseGameTest, CloseDeletesTheFileAndUnloadsTheOtherWindows)
 {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), path("zolthelp.hlp")));
+    GameShell::ShowHelp(0); // no part of the game: it stays open
     ed->mnuFileItem(0)->trigger(); // an Information window is open too
     ed->mnuFileItem(3)->trigger();
+    ProcessDeletions();
+    EXPECT_EQ(Forms::LoadedNames(), QStringList({"frmEditor", "frmHelp"}));
+    Forms::Unload(Forms::Find("frmHelp"));
     ProcessDeletions();
     EXPECT_FALSE(QFile::exists(path("Cleo.sav")));
     expectNoGameState();

@@ -98,6 +98,8 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIs)
         Form4* board = Forms::IfLoaded<Form4>();
         ASSERT_NE(board, nullptr);
         EXPECT_FALSE(board->lblNote->text().isEmpty());
+        EXPECT_EQ(
+            GridRows(*board->MSFlexGrid1).value(0), "Symbol|Price|Min/Day|Max/Day|Volume|Min/History|Max/History");
         board->close();
         ASSERT_EQ(msgs.messages.size(), 1u);
         EXPECT_TRUE(msgs.messages[0].text.startsWith("The window cannot be opened"));

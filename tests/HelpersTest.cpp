@@ -1,9 +1,12 @@
+#include "app/MsgBox.h"
 #include "app/Numbers.h"
 #include "app/VbTimer.h"
 #include "market/Clock.h"
 #include "market/PriceFactor.h"
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 namespace {
@@ -131,3 +134,18 @@ TEST(VbTimer, IntervalZeroNeverFiresAndRepeatedSettingsKeepTheCountdown)
 }
 
 } // namespace
+
+TEST(MessageBox, LongWordsWrapInsteadOfBeingCut)
+{
+    const QString text = "The name \"" + QString(200, 'W') + "\" cannot be used: its file /home/player/" +
+        QString(40, 'd') + "/stocks.tqs is long too.";
+    const auto box = Ui::MessageBox({text, Ui::Buttons::OK, Ui::Icon::Exclamation, "Add Asset"});
+    box->show();
+    const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(label, nullptr);
+    const QRect needed =
+        QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text());
+    EXPECT_LE(needed.width(), label->width());
+    EXPECT_LE(needed.height(), label->height());
+    EXPECT_EQ(QString(label->text()).remove(QChar(0x200B)), text);
+}

@@ -126,8 +126,8 @@ TEST_F(NewGameTest, NamesThatLeaveTheFolderOrNameNoFileAreRefused)
 {
     const QStringList before = folderFiles();
     const QStringList parentBefore = QDir(folder() + "/..").entryList(QDir::Files);
-    const QString names[] = {"../evil", "a/b", "a\\b", "..", "x..y", QString("tab\there"), QString(300, 'n'),
-        QString("nul") + QChar(0) + "x"};
+    const QString names[] = {
+        "../evil", "a/b", "a\\b", QString("tab\there"), QString(300, 'n'), QString("nul") + QChar(0) + "x"};
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         msgs.messages.clear();
@@ -148,12 +148,53 @@ TEST_F(NewGameTest, NamesThatLeaveTheFolderOrNameNoFileAreRefused)
     EXPECT_EQ(QDir(folder() + "/..").entryList(QDir::Files), parentBefore);
 }
 
-TEST_F(NewGameTest, AnEmptyNameGivesDotSav)
+TEST_F(NewGameTest, NamesWithDotsOrNoneAtAllStayInTheFolder)
 {
-    startGame("");
-    EXPECT_EQ(Module1::GameFileName, ".sav");
-    EXPECT_TRUE(QFile::exists(path(".sav")));
-    EXPECT_TRUE(gameOpenState());
+    for (const QString name : {"", "J.. Doe", ".."}) {
+        SCOPED_TRACE(name.toStdString());
+        startGame(name);
+        EXPECT_EQ(Module1::GameFileName, name + ".sav");
+        EXPECT_TRUE(QFile::exists(path(name + ".sav")));
+        EXPECT_TRUE(gameOpenState());
+        Module1::CloseGame();
+    }
+    EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
+}
+
+TEST_F(NewGameTest, AnUnusableMarketIsSaidAtNewAndLeftAsItIs)
+{
+    const QByteArray good = readFile("stocks.tqs");
+    const struct {
+        const char* name;
+        QByteArray bytes; ///< empty: no file
+        const char* why;
+    } cases[] = {
+        {"missing", {}, "is missing."},
+        {"truncated", good.left(good.size() / 3), "is damaged and cannot be used"},
+        {"random bytes", QByteArray(8192, 'x'), "is damaged and cannot be used (file is not a database)"},
+        {"empty database", QByteArray(), "holds no table \"Stocks Information\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        msgs.messages.clear();
+        QFile::remove(path("stocks.tqs"));
+        if (!c.bytes.isEmpty())
+            writeFile("stocks.tqs", c.bytes);
+        else if (QByteArray(c.name) == "empty database")
+            RawRows(path("stocks.tqs"), "CREATE TABLE Other(x)");
+        const QStringList files = folderFiles();
+        const QByteArray bytes = readFile("stocks.tqs");
+        startGame("Eve");
+        ASSERT_EQ(msgs.messages.size(), 1u);
+        const RecordedMessage& m = msgs.messages[0];
+        EXPECT_EQ(m.caption, "Market error");
+        EXPECT_TRUE(m.text.startsWith("The market file " + path("stocks.tqs") + " ")) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(c.why)) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains("No game was started.") && m.text.contains("backup")) << m.text.toStdString();
+        EXPECT_TRUE(noGameState());
+        EXPECT_EQ(folderFiles(), files);
+        EXPECT_EQ(readFile("stocks.tqs"), bytes);
+    }
 }
 
 TEST_F(NewGameTest, NewWhileAGameIsOpenLeavesTheFirstFile)

@@ -1,5 +1,6 @@
 #include "Forms.h"
 #include "GameShell.h"
+#include "HelpWindow.h"
 #include "Module1.h"
 #include "MsgBox.h"
 #include "PictureBox.h"
@@ -37,8 +38,10 @@ void CloseGame()
     ed.balup->hide();
     ed.Timer1->setEnabled(false);
     ed.Timer2->setEnabled(false);
+    // Help is no part of the game: it stays open.
     for (QWidget* w : Forms::Loaded())
-        if (w->objectName() != QLatin1String(frmEditor::kFormName))
+        if (w->objectName() != QLatin1String(frmEditor::kFormName) &&
+            w->objectName() != QLatin1String(frmHelp::kFormName))
             Forms::Unload(w);
 }
 

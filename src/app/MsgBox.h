@@ -3,6 +3,9 @@
 // and answer them instead of blocking on a modal window.
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 namespace Ui {
 
@@ -21,6 +24,9 @@ struct MsgBoxRequest {
 /// Shows a message and waits for the answer.
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
     const QString& caption = QString(), bool defaultSecond = false);
+
+/// The box that shows a message: long words wrap instead of being cut.
+std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r);
 
 /// Runs something the user asked for; a failure is told in a message box
 /// ("what: why") instead of ending the program. True when it succeeded.

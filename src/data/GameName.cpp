@@ -5,10 +5,9 @@ namespace GameName {
 
 QString UnusableReason(const QString& name)
 {
+    // Without a separator, "<name>.sav" is one file in the folder, dots or not.
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("it contains a slash or backslash");
-    if (name.contains(QLatin1String("..")))
-        return QStringLiteral("it contains \"..\"");
     for (QChar c : name)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format || c == QChar(0))
             return QStringLiteral("it contains a control character");

@@ -1,4 +1,3 @@
-#include "data/dao/Dao.h"
 #include "Form2.h"
 #include "GameName.h"
 #include "MarketSchema.h"
@@ -10,6 +9,7 @@
 #include "app/PictureBox.h"
 #include "app/VbTimer.h"
 #include "app/frmEditor.h"
+#include "data/dao/Dao.h"
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -37,6 +37,39 @@ QString existingFileIgnoringCase(const QString& fileName)
         if (e.compare(fileName, Qt::CaseInsensitive) == 0)
             return e;
     return {};
+}
+
+/// Why the market cannot be played, in a player's words, or empty when it can.
+/// Only read: the file is never changed or replaced without the player.
+QString marketProblem()
+{
+    const QString path = GameShell::MarketDatabasePath();
+    const dao::FileCheck c = dao::checkFile(path, {MarketSchema::kStocksTable});
+    const QString file = QDir::toNativeSeparators(path);
+    const QString why = QString::fromStdString(c.detail);
+    const QString restore = QStringLiteral(
+        "Restore it from a backup copy. In an installed copy of %1 you can instead remove it: the starter market "
+        "is put back the next time the program starts.")
+                                .arg(App::kTitle);
+    QString what;
+    switch (c.verdict) {
+    case dao::FileCheck::Verdict::Sound:
+        return {};
+    case dao::FileCheck::Verdict::Missing:
+        what = QStringLiteral("The market file %1 is missing.").arg(file);
+        break;
+    case dao::FileCheck::Verdict::Unreadable:
+        what = QStringLiteral("The market file %1 cannot be read (%2).").arg(file, why);
+        break;
+    case dao::FileCheck::Verdict::Busy:
+        return QStringLiteral("The market file %1 is in use by another program (%2). No game was started.\n\n"
+                              "Close the other program and choose New again.")
+            .arg(file, why);
+    case dao::FileCheck::Verdict::Damaged:
+        what = QStringLiteral("The market file %1 is damaged and cannot be used (%2).").arg(file, why);
+        break;
+    }
+    return what + QStringLiteral(" No game was started.\n\n") + restore;
 }
 
 void writeGameFile(const QString& path)
@@ -105,6 +138,12 @@ void CreateNewGame()
         Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
         askAgain();
+        return;
+    }
+
+    if (const QString why = marketProblem(); !why.isEmpty()) {
+        GameFileName = previous;
+        Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("Market error"));
         return;
     }
 

@@ -3,20 +3,9 @@
 #include "app/Module1.h"
 #include "app/Numbers.h"
 #include "app/Twips.h"
-#include "data/dao/Dao.h"
 #include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include <array>
-
-Form4::Form4()
-    : ReportForm(QStringLiteral("Price Information"),
-          new FlexGrid(nullptr, "MSFlexGrid1", 2, 7, 1), 7500, 4500, 3)
-{
-    MSFlexGrid1->setFont(Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
-}
-
-void Form4::formLoad() { Module1::RefreshPriceInformation(); }
-
-namespace Module1 {
 
 namespace {
 struct Column {
@@ -26,6 +15,22 @@ struct Column {
 constexpr Column kColumns[7] = {{"Symbol", 550}, {"Price", 1000}, {"Min/Day", 1000}, {"Max/Day", 1000},
     {"Volume", 1000}, {"Min/History", 1000}, {"Max/History", 1000}};
 } // namespace
+
+Form4::Form4()
+    : ReportForm(QStringLiteral("Price Information"), new FlexGrid(nullptr, "MSFlexGrid1", 2, 7, 1), 7500, 4500, 3)
+{
+    MSFlexGrid1->setFont(Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
+    // Headed from the start, so that a board the market cannot fill still says what it would show.
+    for (int c = 0; c < 7; ++c) {
+        MSFlexGrid1->SetColWidth(c, kColumns[c].width);
+        MSFlexGrid1->SetTextMatrix(0, c, QString::fromLatin1(kColumns[c].header));
+    }
+    FitGrid();
+}
+
+void Form4::formLoad() { Module1::RefreshPriceInformation(); }
+
+namespace Module1 {
 
 void RefreshPriceInformation()
 {
@@ -70,11 +75,6 @@ void RefreshPriceInformation()
     FlexGrid& g = *f->MSFlexGrid1;
     g.setUpdatesEnabled(false);
     g.SetRows(int(rows.size()) + 1);
-    g.SetCols(7);
-    for (int c = 0; c < 7; ++c) {
-        g.SetColWidth(c, kColumns[c].width);
-        g.SetTextMatrix(0, c, QString::fromLatin1(kColumns[c].header));
-    }
     g.SetCol(0);
     for (int i = 0; i < int(rows.size()); ++i)
         for (int c = 0; c < 7; ++c)
