@@ -1,10 +1,10 @@
 #include "BenchSupport.h"
-#include "app/App.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "data/dao/Dao.h"
+#include "app/kit/App.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
 #include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include <QApplication>
 #include <cstdlib>
 

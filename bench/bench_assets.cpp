@@ -1,7 +1,7 @@
 // Listing a new stock on a large market.
 #include "BenchSupport.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
 #include "assets/Assets.h"
 #include <QLineEdit>
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // The market tick and the new trading day over 10, 100 and 1000 stocks.
 #include "BenchSupport.h"
-#include "app/Module1.h"
+#include "app/kit/Module1.h"
 #include "data/dao/Dao.h"
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,12 @@
 // ticks 3600 times (one simulated minute each), the market moves every ten,
 // and a trade follows every move. Prints the resident memory at the end.
 #include "BenchSupport.h"
-#include "app/App.h"
-#include "app/Forms.h"
 #include "app/GameShell.h"
-#include "app/Module1.h"
 #include "app/frmEditor.h"
+#include "app/kit/App.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
 #include "market/Clock.h"
 #include "trading/Form1.h"
 #include <QButtonGroup>
@@ -50,8 +51,8 @@ int main(int argc, char** argv)
     int ticks = 0;
     for (int second = 1; second <= 3600; ++second) {
         Module1::AdvanceClock();
-        const auto t = Market::ShownTimeOfDay();
-        if (t && Market::IsExchangeOpen(*t) && second % 10 == 0) {
+        const auto t = Exchange::ShownTimeOfDay();
+        if (t && Exchange::IsOpen(*t) && second % 10 == 0) {
             Module1::MarketTick();
             (ticks++ % 2 ? desk.optSellButton : desk.optBuybutton)->setChecked(true);
             Module1::ExecuteTrade();
@@ -60,8 +61,8 @@ int main(int argc, char** argv)
         if (second % 10 == 0)
             QCoreApplication::processEvents();
     }
-    std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_mb=%.1f\n", stocks, ticks,
-        before / 1024.0, residentKb() / 1024.0);
+    std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_mb=%.1f\n", stocks, ticks, before / 1024.0,
+        residentKb() / 1024.0);
     FinishBenchGame();
     return 0;
 }

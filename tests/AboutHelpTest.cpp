@@ -1,7 +1,7 @@
-#include "app/App.h"
 #include "app/HelpWindow.h"
-#include "app/Module1.h"
 #include "app/frmAbout.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
 #include "support/GameFixture.h"
 #include "trading/Form1.h"
 #include <QFile>

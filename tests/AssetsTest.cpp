@@ -1,6 +1,6 @@
 #include "assets/Assets.h"
-#include "app/Module1.h"
-#include "app/Numbers.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
 #include "support/GameFixture.h"

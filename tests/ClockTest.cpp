@@ -1,6 +1,7 @@
 #include "market/Clock.h"
-#include "app/Module1.h"
-#include "app/VbTimer.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Module1.h"
+#include "app/kit/VbTimer.h"
 #include "support/GameFixture.h"
 #include <QLabel>
 #include <QLocale>
@@ -14,13 +15,13 @@ protected:
         GameTest::SetUp();
         startGame("Clara");
     }
-    QTime shown() const { return Market::ShownTimeOfDay().value_or(QTime()); }
+    QTime shown() const { return Exchange::ShownTimeOfDay().value_or(QTime()); }
 };
 
 TEST_F(ClockTest, FirstTickShowsNineOhOneOfTheBaseDate)
 {
     EXPECT_TRUE(ed->Label1->text().isEmpty());
-    EXPECT_FALSE(Market::ShownTimeOfDay());
+    EXPECT_FALSE(Exchange::ShownTimeOfDay());
     ed->clockTime = at(5, 13, 0); // a previous game's time is forgotten
     Module1::AdvanceClock();
     EXPECT_EQ(ed->clockTime, at(0, 9, 1));

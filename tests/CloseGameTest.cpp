@@ -1,8 +1,8 @@
-#include "app/App.h"
 #include "app/GameShell.h"
-#include "app/Module1.h"
 #include "app/PictureBox.h"
-#include "app/VbTimer.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/VbTimer.h"
 #include "data/Form2.h"
 #include "support/GameFixture.h"
 #include <QDir>

@@ -1,6 +1,6 @@
 // A market or game file that is missing, damaged, locked, read-only or out of
 // room: one clear message, no crash, no message at every tick, no file changed.
-#include "app/Module1.h"
+#include "app/kit/Module1.h"
 #include "assets/Assets.h"
 #include "market/Form4.h"
 #include "support/GameFixture.h"

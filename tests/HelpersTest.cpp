@@ -1,6 +1,7 @@
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
-#include "app/VbTimer.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
+#include "app/kit/VbTimer.h"
 #include "market/Clock.h"
 #include "market/PriceFactor.h"
 #include <QElapsedTimer>
@@ -72,7 +73,7 @@ TEST(ExchangeHours, OpenFromNineUpToFour)
     } cases[] = {{QTime(8, 59, 59), false}, {QTime(9, 0, 0), true}, {QTime(12, 0), true}, {QTime(15, 59, 59), true},
         {QTime(16, 0, 0), false}, {QTime(0, 0), false}, {QTime(), false}};
     for (const Case& k : cases)
-        EXPECT_EQ(Market::IsExchangeOpen(k.t), k.open) << k.t.toString().toStdString();
+        EXPECT_EQ(Exchange::IsOpen(k.t), k.open) << k.t.toString().toStdString();
 }
 
 TEST(PriceFactor, EveryBracketEdge)

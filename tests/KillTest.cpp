@@ -1,7 +1,7 @@
 // A process killed in the middle of a run of ticks leaves a whole market behind.
-#include "app/App.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
 #include "support/Fixtures.h"
 #include <QCoreApplication>
 #include <QFile>

@@ -1,19 +1,19 @@
-#include "app/App.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
 #include "app/PictureBox.h"
-#include "app/Twips.h"
-#include "app/VbTimer.h"
 #include "app/frmEditor.h"
+#include "app/kit/App.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
+#include "app/kit/VbTimer.h"
 #include "data/Form2.h"
 #include "support/Fixtures.h"
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLockFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {

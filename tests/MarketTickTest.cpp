@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "app/kit/Module1.h"
 #include "data/MarketSchema.h"
 #include "market/PriceFactor.h"
 #include "support/GameFixture.h"

@@ -1,9 +1,9 @@
-#include "app/FlexGrid.h"
-#include "app/Module1.h"
-#include "app/Numbers.h"
-#include "app/VbTimer.h"
-#include "app/App.h"
-#include "app/Twips.h"
+#include "app/kit/App.h"
+#include "app/kit/FlexGrid.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
+#include "app/kit/Twips.h"
+#include "app/kit/VbTimer.h"
 #include "data/MarketSchema.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
@@ -80,8 +80,9 @@ TEST_F(MarketWindowsTest, BoardListsEveryStockUnderItsHeaders)
         SCOPED_TRACE(s[size_t(i)].symbol.toStdString());
         const QStringList cells = GridRows(g)[i + 1].split('|');
         EXPECT_EQ(cells.mid(0, 5),
-            QStringList({s[size_t(i)].symbol, Numbers::PlainText(s[size_t(i)].price), Numbers::PlainText(s[size_t(i)].min),
-                Numbers::PlainText(s[size_t(i)].max), Numbers::PlainText(s[size_t(i)].volume)}));
+            QStringList(
+                {s[size_t(i)].symbol, Numbers::PlainText(s[size_t(i)].price), Numbers::PlainText(s[size_t(i)].min),
+                    Numbers::PlainText(s[size_t(i)].max), Numbers::PlainText(s[size_t(i)].volume)}));
         const QStringList range = rangeOf(path("stocks.tqs"), s[size_t(i)].symbol)[0].split('|');
         EXPECT_EQ(cells[5].toDouble(), range[0].toDouble());
         EXPECT_EQ(cells[6].toDouble(), range[1].toDouble());
@@ -248,8 +249,7 @@ TEST_F(MarketWindowsTest, TheChartRedrawsDuringExchangeHoursOnly)
         int day, h, m;
         bool redraws;
     };
-    const Step steps[] = {{0, 10, 0, true}, {0, 15, 59, true}, {0, 16, 0, false}, {0, 16, 30, false},
-        {1, 9, 1, true}};
+    const Step steps[] = {{0, 10, 0, true}, {0, 15, 59, true}, {0, 16, 0, false}, {0, 16, 30, false}, {1, 9, 1, true}};
     for (const Step& s : steps) {
         SCOPED_TRACE(QString("%1 %2:%3").arg(s.day).arg(s.h).arg(s.m).toStdString());
         setClock(at(s.day, s.h, s.m));

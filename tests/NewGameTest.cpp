@@ -1,6 +1,6 @@
-#include "app/Module1.h"
 #include "app/PictureBox.h"
-#include "app/VbTimer.h"
+#include "app/kit/Module1.h"
+#include "app/kit/VbTimer.h"
 #include "data/Form2.h"
 #include "data/MarketSchema.h"
 #include "support/GameFixture.h"

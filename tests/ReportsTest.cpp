@@ -1,17 +1,17 @@
-#include "app/FlexGrid.h"
-#include "app/Module1.h"
 #include "reports/Reports.h"
+#include "app/kit/FlexGrid.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
 #include "support/GameFixture.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QFile>
-#include "app/Numbers.h"
 
 using namespace dao;
 

@@ -1,8 +1,9 @@
 // Many simulated days of play, driven through the clock, the market and the
 // windows, with the files and windows checked against each other throughout.
-#include "app/Module1.h"
-#include "app/Numbers.h"
-#include "app/VbTimer.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
+#include "app/kit/VbTimer.h"
 #include "assets/Assets.h"
 #include "market/Clock.h"
 #include "market/PriceFactor.h"
@@ -130,7 +131,8 @@ protected:
     void checkAll(bool afterTick)
     {
         const QString result = RawRows(path("Soaker.sav"), "SELECT SUM(Result) FROM Traderesult").value(0);
-        const Currency cash = Currency::fromDouble(500000) + (result == "NULL" ? Currency() : Currency::fromTicks(result.toLongLong()));
+        const Currency cash =
+            Currency::fromDouble(500000) + (result == "NULL" ? Currency() : Currency::fromTicks(result.toLongLong()));
         const auto held = holdings();
         for (const auto& [symbol, units] : held)
             ASSERT_GE(units, 0) << symbol.toStdString();
@@ -181,8 +183,8 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
         do {
             Module1::AdvanceClock();
             ++minute;
-            const QTime shown = *Market::ShownTimeOfDay();
-            if (Market::IsExchangeOpen(shown)) {
+            const QTime shown = *Exchange::ShownTimeOfDay();
+            if (Exchange::IsOpen(shown)) {
                 ASSERT_TRUE(ed->Timer2->isRunning());
                 if (minute % 10 == 0) {
                     Module1::MarketTick();

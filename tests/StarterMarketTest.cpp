@@ -1,6 +1,6 @@
-#include "data/StarterMarket.h"
-#include "data/dao/Dao.h"
+#include "market/StarterMarket.h"
 #include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include "market/PriceFactor.h"
 #include "support/Fixtures.h"
 #include <QSet>

@@ -1,7 +1,8 @@
-#include "app/Module1.h"
-#include "app/Numbers.h"
 #include "app/PictureBox.h"
-#include "app/VbTimer.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
+#include "app/kit/VbTimer.h"
 #include "support/GameFixture.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
@@ -168,6 +169,7 @@ TEST_F(TradingTest, ExchangeHoursAtTheirEdges)
     }
     // A clock that shows no time lets the trade through.
     ed->Label1->clear();
+    Exchange::SetShown(std::nullopt);
     trade("ALDR", "1", desk->optBuybutton);
     EXPECT_TRUE(last().startsWith("You bought"));
 }

@@ -1,10 +1,12 @@
-#include "Forms.h"
 #include "GameShell.h"
 #include "HelpWindow.h"
-#include "Module1.h"
-#include "MsgBox.h"
 #include "PictureBox.h"
-#include "VbTimer.h"
+#include "app/kit/App.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/VbTimer.h"
 #include "data/dao/Dao.h"
 #include "frmEditor.h"
 #include <QFile>
@@ -15,7 +17,7 @@ namespace Module1 {
 void CloseGame()
 {
     frmEditor& ed = Forms::Get<frmEditor>();
-    const QString path = GameShell::GameFilePath();
+    const QString path = App::GameFile();
     dao::releaseFile(path);
     QFile file(path);
     // A file already gone is no failure: the game ends all the same.
@@ -27,6 +29,7 @@ void CloseGame()
     }
     ed.Timer1->setEnabled(false);
     ed.Label1->setText(QString());
+    Exchange::SetShown(std::nullopt);
     ed.Label2->setText(QString());
     GameFileName.clear();
     frmEditor::SetMenuState(ed.mnuAsset, false);

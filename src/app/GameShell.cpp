@@ -1,18 +1,18 @@
 #include "GameShell.h"
-#include "App.h"
-#include "Forms.h"
-#include "Module1.h"
-#include "MsgBox.h"
 #include "HelpWindow.h"
+#include "app/kit/App.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
 #include "assets/Assets.h"
-#include "Numbers.h"
 #include "data/Form2.h"
 #include "data/MarketSchema.h"
 #include "frmAbout.h"
-#include "trading/Form1.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
 #include "reports/Reports.h"
+#include "trading/Form1.h"
 #include "trading/Form3.h"
 #include <QComboBox>
 #include <QDir>
@@ -75,20 +75,5 @@ void ShowHelp(int context)
     w.raise();
     w.activateWindow();
 }
-
-void ListStockSymbols(QComboBox* list, const QString& prompt)
-{
-    dao::Database db = dao::Database::open(MarketDatabasePath());
-    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
-    for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-        list->addItem(Numbers::PlainText(rs.field(QStringLiteral("stocksymbol"))));
-    // Adding the first entry would have chosen it.
-    list->setCurrentIndex(-1);
-    list->setEditText(prompt);
-}
-
-QString MarketDatabasePath() { return App::FilePath(QStringLiteral("stocks.tqs")); }
-
-QString GameFilePath() { return App::FilePath(Module1::GameFileName); }
 
 } // namespace GameShell

@@ -1,6 +1,6 @@
 #include "HelpWindow.h"
 #include "GameShell.h"
-#include "Twips.h"
+#include "app/kit/Twips.h"
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 // a line "[topic N] Title", N being its context number (0 is the contents),
 // and its text runs to the next topic. Lines starting with ';' before the
 // first topic are comments.
-#include "Forms.h"
+#include "app/kit/Forms.h"
 #include <map>
 #include <optional>
 

@@ -1,5 +1,5 @@
 #include "PictureBox.h"
-#include "Twips.h"
+#include "app/kit/Twips.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,18 +31,6 @@ void PictureBox::paintEvent(QPaintEvent*)
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) { emit resized(); }
-
-void FitLabel::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    QFont f = font();
-    const QRect area = contentsRect();
-    while (f.pointSizeF() > 5 && QFontMetrics(f).horizontalAdvance(text()) > area.width())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    p.setFont(f);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(area, int(alignment()), text());
-}
 
 ImageButton::ImageButton(QWidget* parent, const QString& name, const QLabel* pressed, const QLabel* released)
     : QAbstractButton(parent), pressed_(pressed), released_(released), current_(released->pixmap())

@@ -28,17 +28,6 @@ protected:
     void resizeEvent(QResizeEvent*) override;
 };
 
-/// A label whose text shrinks to fit its fixed size rather than being clipped,
-/// whatever the locale's date form or the screen's font scale.
-class FitLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-};
-
 /// A toolbar button made of images: shows its pressed picture while any mouse
 /// button is held on it and its released picture after. A real button, so that
 /// the keyboard and assistive technology can press it.

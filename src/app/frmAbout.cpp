@@ -1,7 +1,7 @@
 #include "frmAbout.h"
-#include "App.h"
-#include "Module1.h"
-#include "Twips.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
 #include "frmEditor.h"
 #include <QCloseEvent>
 #include <QGroupBox>

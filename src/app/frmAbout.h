@@ -1,5 +1,5 @@
 #pragma once
-#include "Forms.h"
+#include "app/kit/Forms.h"
 
 class QGroupBox;
 class QLabel;

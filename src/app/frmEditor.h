@@ -42,11 +42,10 @@ public:
     static void SetMenuState(QMenu* m, bool visibleAndEnabled);
 
     // The simulated clock: the base date taken at start-up and the clock time,
-    // empty until the first tick of a game; shownTime is what Label1(0) shows,
-    // which differs from the clock time for one tick after the night jump.
+    // empty until the first tick of a game; what Label1(0) shows (Exchange::Shown)
+    // differs from the clock time for one tick after the night jump.
     QDate baseDate;
     std::optional<QDateTime> clockTime;
-    std::optional<QDateTime> shownTime;
 
     // Event handlers.
     void Picture1_Resize();

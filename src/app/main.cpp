@@ -1,6 +1,6 @@
-#include "App.h"
-#include "Forms.h"
-#include "MsgBox.h"
+#include "app/kit/App.h"
+#include "app/kit/Forms.h"
+#include "app/kit/MsgBox.h"
 #include "frmEditor.h"
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,10 +1,11 @@
 #include "Assets.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
-#include "data/dao/Dao.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
+#include "data/StockList.h"
+#include "data/dao/Dao.h"
 #include <QLineEdit>
 
 namespace Assets {
@@ -54,15 +55,13 @@ void AddAsset()
     if (QString why = Assets::SymbolFormProblem(symbol); !why.isEmpty())
         return refuse(why);
     try {
-        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
-        {
-            dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
-            for (int i = 0, m = rs.recordCount(); i < m; ++i, rs.moveNext())
-                if (rs.field(QStringLiteral("stocksymbol")) == dao::Value(symbol)) {
-                    Ui::MsgBox(QStringLiteral("This stock already exist in your game!"));
-                    return;
-                }
+        dao::Database db = dao::Database::open(App::MarketFile());
+        dao::Recordset listed = db.openSnapshot(MarketSchema::kStocksTable);
+        if (StockList::Walk(listed, symbol, [] { return false; })) {
+            Ui::MsgBox(QStringLiteral("This stock already exist in your game!"));
+            return;
         }
+        listed.close();
         if (QString why = Assets::SymbolProblem(db, symbol); !why.isEmpty())
             return refuse(why);
         // The row and its four objects together or not at all: never a stock without its tables.

@@ -1,8 +1,8 @@
 #include "Assets.h"
-#include "app/Controls.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Twips.h"
+#include "app/kit/Controls.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Twips.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

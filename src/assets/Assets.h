@@ -1,7 +1,7 @@
 #pragma once
 // Listing a new stock and correcting a listed one.
 #include "Symbols.h"
-#include "app/Forms.h"
+#include "app/kit/Forms.h"
 
 class QComboBox;
 class QLabel;

@@ -1,9 +1,10 @@
 #include "Assets.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
+#include "data/StockList.h"
 #include "data/dao/Dao.h"
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,17 +15,14 @@ constexpr const char* kShown = "shownText";
 
 namespace Module1 {
 
-void FillEditStockList() { GameShell::ListStockSymbols(Forms::Get<Form7>().editstock, QString()); }
+void FillEditStockList() { StockList::Fill(Forms::Get<Form7>().editstock, QString()); }
 
 void ShowEditStock()
 {
     Form7& f = Forms::Get<Form7>();
-    const dao::Value chosen(f.editstock->currentText());
-    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Database db = dao::Database::open(App::MarketFile());
     dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
-    for (int i = 0, m = rs.recordCount(); i < m; ++i, rs.moveNext()) {
-        if (!(rs.field(QStringLiteral("stocksymbol")) == chosen))
-            continue;
+    StockList::Walk(rs, f.editstock->currentText(), [&] {
         // A stored Null shows as an empty box. What a box was given is kept, so
         // that Enter stores only what the player changed, not figures a tick
         // has moved since.
@@ -38,7 +36,8 @@ void ShowEditStock()
         show(f.Text3, "Min");
         show(f.Text4, "volume");
         show(f.Text5, "Max");
-    }
+        return true;
+    });
 }
 
 namespace {
@@ -82,10 +81,10 @@ bool numericallyEqual(const dao::Value& a, const dao::Value& b)
 void SaveEditedStock()
 {
     Form7& f = Forms::Get<Form7>();
-    const dao::Value chosen(f.editstock->currentText());
+    const QString chosen = f.editstock->currentText();
     bool unchanged = false;
     try {
-        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        dao::Database db = dao::Database::open(App::MarketFile());
         const std::vector<dao::Field> fields = db.tableFields(MarketSchema::kStocksTable);
         auto entry = [&](const char* field, const QLineEdit* box) {
             const QString name = QString::fromLatin1(field);
@@ -97,13 +96,7 @@ void SaveEditedStock()
         // The corrections of one Enter are stored together.
         dao::Transaction tx = db.beginTransaction();
         dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
-        const int m = rs.recordCount();
-        int i = 0;
-        while (i < m && !(rs.field(QStringLiteral("stocksymbol")) == chosen)) {
-            rs.moveNext();
-            ++i;
-        }
-        if (i == m) {
+        if (!StockList::Walk(rs, chosen, [] { return false; })) {
             unchanged = true;
         } else {
             auto store = [&](const QString& field, const dao::Value& v) {

@@ -1,7 +1,8 @@
 #include "Form2.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
 #include "app/frmEditor.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +37,7 @@ void Form2::Command1_Click()
 {
     frmEditor& ed = Forms::Get<frmEditor>();
     ed.Label1->setText(QString());
+    Exchange::SetShown(std::nullopt);
     ed.Label2->setText(QString());
     Module1::StorePlayerName();
     Forms::Unload(this);

@@ -1,14 +1,13 @@
 #include "Form2.h"
 #include "GameName.h"
 #include "MarketSchema.h"
-#include "app/App.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
 #include "app/PictureBox.h"
-#include "app/VbTimer.h"
 #include "app/frmEditor.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
+#include "app/kit/VbTimer.h"
 #include "data/dao/Dao.h"
 #include <QDate>
 #include <QDir>
@@ -43,7 +42,7 @@ QString existingFileIgnoringCase(const QString& fileName)
 /// Only read: the file is never changed or replaced without the player.
 QString marketProblem()
 {
-    const QString path = GameShell::MarketDatabasePath();
+    const QString path = App::MarketFile();
     const dao::FileCheck c = dao::checkFile(path, {MarketSchema::kStocksTable});
     const QString file = QDir::toNativeSeparators(path);
     const QString why = QString::fromStdString(c.detail);
@@ -166,7 +165,7 @@ void CreateNewGame()
         }
     }
 
-    const QString path = GameShell::GameFilePath();
+    const QString path = App::GameFile();
     try {
         writeGameFile(path);
     } catch (const std::exception& e) {

@@ -1,17 +1,16 @@
 #include "Clock.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/VbTimer.h"
 #include "app/frmEditor.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/VbTimer.h"
 #include "data/dao/DaoError.h"
 #include <QLabel>
 #include <QLocale>
 #include <QTimeZone>
 
 namespace Market {
-
-bool IsExchangeOpen(const QTime& t) { return t.isValid() && t >= QTime(9, 0) && t < QTime(16, 0); }
 
 QString ClockText(const QDateTime& dt)
 {
@@ -27,14 +26,6 @@ QString ClockText(const QDateTime& dt)
 
 QString WeekdayName(const QDateTime& dt) { return QLocale().dayName(dt.date().dayOfWeek(), QLocale::LongFormat); }
 
-std::optional<QTime> ShownTimeOfDay()
-{
-    frmEditor* ed = Forms::IfLoaded<frmEditor>();
-    if (!ed || ed->Label1->text().isEmpty() || !ed->shownTime)
-        return std::nullopt;
-    return ed->shownTime->time();
-}
-
 } // namespace Market
 
 namespace Module1 {
@@ -49,9 +40,9 @@ void AdvanceClock()
     ed.Label1->setText(Market::ClockText(next));
     ed.Label2->setText(Market::WeekdayName(next));
     ed.clockTime = next;
-    ed.shownTime = next;
+    Exchange::SetShown(next);
     const QTime t = next.time();
-    if (Market::IsExchangeOpen(t)) {
+    if (Exchange::IsOpen(t)) {
         ed.Timer2->setInterval(10000);
         ed.Timer2->setEnabled(true);
     } else {

@@ -1,10 +1,10 @@
 #include "PriceFactor.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
-#include "data/dao/Dao.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include <vector>
 
 namespace Module1 {
@@ -28,7 +28,7 @@ dao::Recordset openStocks(dao::Database& db, int& n)
 
 void StartNewTradingDay()
 {
-    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Database db = dao::Database::open(App::MarketFile());
     // One unit over all stocks: the evening reset never stops half-way.
     dao::Transaction tx = db.beginTransaction();
     int n = 0;
@@ -73,7 +73,7 @@ void MarketTick()
     std::vector<ZeroPrice> zeros;
     static QString lastFailure;
     try {
-        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        dao::Database db = dao::Database::open(App::MarketFile());
         // All stocks move, or none: a crash mid-tick leaves the market as before it.
         dao::Transaction tx = db.beginTransaction();
         int n = 0;

@@ -1,8 +1,8 @@
 #include "Form4.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/Numbers.h"
-#include "app/Twips.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
+#include "app/kit/Twips.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include <array>
@@ -43,7 +43,7 @@ void RefreshPriceInformation()
     std::vector<std::array<QString, 7>> rows;
     QStringList noHistory;
     try {
-        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        dao::Database db = dao::Database::open(App::MarketFile());
         dao::Transaction view = db.beginRead();
         dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
         rs.moveLast();

@@ -1,6 +1,6 @@
 #include "StockChart.h"
-#include "app/GameShell.h"
-#include "app/Numbers.h"
+#include "app/kit/App.h"
+#include "app/kit/Numbers.h"
 #include "data/dao/Dao.h"
 #include <QChart>
 #include <QLineSeries>
@@ -15,7 +15,7 @@ ChartSlots ReadChartSlots(const QString& symbol)
 {
     ChartSlots values{};
     try {
-        dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+        dao::Database db = dao::Database::open(App::MarketFile());
         dao::Transaction view = db.beginRead();
         dao::Recordset rs = db.openSnapshot(symbol);
         const int R = rs.recordCount();

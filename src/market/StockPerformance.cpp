@@ -1,14 +1,16 @@
 #include "Clock.h"
 #include "Form9.h"
 #include "StockChart.h"
-#include "app/Controls.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
-#include "app/Twips.h"
-#include "app/VbTimer.h"
+#include "app/kit/App.h"
+#include "app/kit/Controls.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
+#include "app/kit/Twips.h"
+#include "app/kit/VbTimer.h"
 #include "data/MarketSchema.h"
+#include "data/StockList.h"
 #include "data/dao/Dao.h"
 #include <QComboBox>
 #include <QLabel>
@@ -77,8 +79,8 @@ void Form10::formLoad()
 void Form10::Timer1_Timer()
 {
     // Only while the exchange is open: outside its hours the chart stays as it is.
-    const auto t = Market::ShownTimeOfDay();
-    if (!t || !Market::IsExchangeOpen(*t))
+    const auto t = Exchange::ShownTimeOfDay();
+    if (!t || !Exchange::IsOpen(*t))
         return;
     // Held from repainting while it is rebuilt, where the old control was hidden: no flicker.
     MSChart1->setUpdatesEnabled(false);
@@ -88,22 +90,17 @@ void Form10::Timer1_Timer()
 
 namespace Module1 {
 
-void FillChartStockList()
-{
-    GameShell::ListStockSymbols(Forms::Get<Form9>().chartstock, QStringLiteral("Select stock"));
-}
+void FillChartStockList() { StockList::Fill(Forms::Get<Form9>().chartstock, QStringLiteral("Select stock")); }
 
 void ShowChartStockName()
 {
     Form9& f = Forms::Get<Form9>();
-    const dao::Value chosen(f.chartstock->currentText());
-    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Database db = dao::Database::open(App::MarketFile());
     dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
-    for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-        if (rs.field(QStringLiteral("stocksymbol")) == chosen) {
-            f.Text1->setText(Numbers::PlainText(rs.field(QStringLiteral("stockname"))));
-            return;
-        }
+    StockList::Walk(rs, f.chartstock->currentText(), [&] {
+        f.Text1->setText(Numbers::PlainText(rs.field(QStringLiteral("stockname"))));
+        return false;
+    });
 }
 
 void ShowStockChart()

@@ -1,8 +1,8 @@
 #include "Reports.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/Numbers.h"
-#include "trading/Holdings.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
+#include "data/Holdings.h"
 
 namespace Module1 {
 
@@ -19,7 +19,7 @@ void RefreshPortfolio()
     std::vector<Holdings::Holding> held;
     QHash<QString, dao::Value> prices;
     try {
-        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        dao::Database game = dao::Database::open(App::GameFile());
         held = Holdings::Read(game);
         if (std::any_of(held.begin(), held.end(), [](const auto& h) { return Holdings::Units(h) != 0; }))
             prices = Holdings::CurrentPrices();

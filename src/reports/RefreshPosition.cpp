@@ -1,9 +1,9 @@
 #include "Reports.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
-#include "trading/Holdings.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
+#include "data/Holdings.h"
 
 namespace Module1 {
 
@@ -13,7 +13,7 @@ void RefreshPosition()
     FlexGrid& g = *f.MSFlexGrid1;
     std::vector<Holdings::Holding> held;
     try {
-        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        dao::Database game = dao::Database::open(App::GameFile());
         held = Holdings::Read(game);
     } catch (const std::exception& e) {
         f.ReportFailure(QStringLiteral("The position cannot be read from the game file"), e);

@@ -1,7 +1,7 @@
 #include "Reports.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/Numbers.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
 #include "data/dao/Dao.h"
 #include <QLabel>
 
@@ -34,7 +34,7 @@ void RefreshTransactions()
     Form11& f = Forms::Get<Form11>();
     std::vector<Trade> trades;
     try {
-        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        dao::Database game = dao::Database::open(App::GameFile());
         // In stored order: the order the trades were made.
         dao::Recordset rs = game.openSnapshot(QStringLiteral("Traderesult"));
         for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())

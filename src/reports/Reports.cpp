@@ -1,6 +1,6 @@
 #include "Reports.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -24,7 +24,8 @@ Form5::Form5()
 
 void Form5::formLoad() { Module1::RefreshPosition(); }
 
-Form11::Form11() : ReportForm(QStringLiteral("Transactions"), grid(10, 5, Twips::DesignFont(kSansSerif, 8.25)), 5400, 4200, 9)
+Form11::Form11()
+    : ReportForm(QStringLiteral("Transactions"), grid(10, 5, Twips::DesignFont(kSansSerif, 8.25)), 5400, 4200, 9)
 {
     auto* top = new QHBoxLayout;
     Label2 = new QLabel(QStringLiteral("Transactions"), this);
@@ -42,7 +43,10 @@ Form11::Form11() : ReportForm(QStringLiteral("Transactions"), grid(10, 5, Twips:
 
 void Form11::formLoad() { Module1::RefreshTransactions(); }
 
-Form13::Form13() : ReportForm(QStringLiteral("Portfolio"), grid(2, 4, Twips::DesignFont(kSansSerif, 8.25)), 4800, 3000, 8) { }
+Form13::Form13()
+    : ReportForm(QStringLiteral("Portfolio"), grid(2, 4, Twips::DesignFont(kSansSerif, 8.25)), 4800, 3000, 8)
+{
+}
 
 void Form13::formLoad()
 {

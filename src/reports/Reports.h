@@ -1,6 +1,6 @@
 #pragma once
 // The holdings reports: what the player holds, what it is worth, what was traded.
-#include "app/ReportForm.h"
+#include "app/kit/ReportForm.h"
 
 /// Position: the net units per symbol, filled once when the window opens.
 class Form5 : public ReportForm {

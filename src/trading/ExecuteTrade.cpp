@@ -1,11 +1,10 @@
 #include "Form1.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Numbers.h"
+#include "app/kit/App.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Numbers.h"
 #include "data/dao/Dao.h"
-#include "market/Clock.h"
-#include "reports/Reports.h"
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -46,7 +45,7 @@ QString confirmation(const char* verb)
 /// a closed one is not created for it.
 void showInTransactions()
 {
-    if (Form11* t = Forms::IfLoaded<Form11>(); t && t->isVisible())
+    if (QWidget* t = Forms::Find(QStringLiteral("Form11")); t && t->isVisible())
         RefreshTransactions();
 }
 
@@ -88,7 +87,7 @@ void ExecuteTrade()
     Form1& f = Forms::Get<Form1>();
 
     // 1. Exchange hours; a clock that shows no time lets the trade through.
-    if (const auto t = Market::ShownTimeOfDay(); t && !Market::IsExchangeOpen(*t)) {
+    if (const auto t = Exchange::ShownTimeOfDay(); t && !Exchange::IsOpen(*t)) {
         say(QStringLiteral("Varnel Stock Exchange is closed at the moment."));
         return;
     }
@@ -129,7 +128,7 @@ void ExecuteTrade()
 
     try {
         // 6. Cash, from the log.
-        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        dao::Database game = dao::Database::open(App::GameFile());
         {
             dao::Recordset r = game.openSnapshot(QStringLiteral("result"));
             LastValue = r.field(QStringLiteral("Sum Of Result"));

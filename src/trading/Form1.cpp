@@ -1,12 +1,13 @@
 #include "Form1.h"
-#include "app/App.h"
-#include "app/Controls.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/MsgBox.h"
-#include "app/Twips.h"
+#include "app/kit/App.h"
+#include "app/kit/Controls.h"
+#include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
+#include "app/kit/Twips.h"
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -110,7 +111,9 @@ void Form1::Command1_Click()
 {
     App::SetHelpFile(App::FilePath(QStringLiteral("zolthelp.hlp")));
     setProperty("helpContextID", 7);
-    GameShell::ShowHelp(7);
+    // F1, as a player would press it: the help opens at this window's topic.
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(Command1, &f1);
 }
 
 void Form1::Command2_Click() { Module1::ExecuteTrade(); }

@@ -1,10 +1,9 @@
 #include "Form3.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/PictureBox.h"
-#include "app/Twips.h"
-#include "app/VbTimer.h"
-#include "market/Clock.h"
+#include "app/kit/Controls.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
+#include "app/kit/VbTimer.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,8 +74,8 @@ void Form3::formLoad()
 void Form3::Timer1_Timer()
 {
     // A clock that shows no time counts as outside the exchange hours.
-    const auto t = Market::ShownTimeOfDay();
-    if (t && Market::IsExchangeOpen(*t)) {
+    const auto t = Exchange::ShownTimeOfDay();
+    if (t && Exchange::IsOpen(*t)) {
         Module1::RefreshBalance();
         repaint();
     }
@@ -89,4 +88,9 @@ void Form3::showEvent(QShowEvent* e)
     Form::showEvent(e);
 }
 
-void Form3::Command1_Click() { GameShell::ShowWindow("Form13"); }
+void Form3::Command1_Click()
+{
+    // The refresh creates the Portfolio where it is not loaded.
+    Module1::RefreshPortfolio();
+    Forms::ShowLoaded(QStringLiteral("Form13"));
+}

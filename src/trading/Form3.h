@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Forms.h"
+#include "app/kit/Forms.h"
 
 class QLabel;
 class QLineEdit;

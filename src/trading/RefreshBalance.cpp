@@ -1,9 +1,9 @@
 #include "Form3.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/Numbers.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
+#include "data/Holdings.h"
 #include "data/dao/Dao.h"
-#include "Holdings.h"
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ void RefreshBalance()
     if (GameFileName.isEmpty())
         return;
     try {
-        dao::Database game = dao::Database::open(GameShell::GameFilePath());
+        dao::Database game = dao::Database::open(App::GameFile());
         const dao::Value sum = game.openSnapshot(QStringLiteral("result")).field(QStringLiteral("Sum Of Result"));
         const dao::Currency starting = StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency();
         const double cash = (sum.isNull() ? starting : sum.toCurrency() + starting).toDouble();

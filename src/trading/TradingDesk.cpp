@@ -1,9 +1,10 @@
 #include "Form1.h"
-#include "app/GameShell.h"
-#include "app/Module1.h"
-#include "app/Numbers.h"
-#include "data/dao/Dao.h"
+#include "app/kit/App.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
+#include "data/StockList.h"
+#include "data/dao/Dao.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,31 +12,25 @@
 
 namespace Module1 {
 
-void FillTradingStockList()
-{
-    GameShell::ListStockSymbols(Forms::Get<Form1>().Combo1, QStringLiteral("Select a stock"));
-}
+void FillTradingStockList() { StockList::Fill(Forms::Get<Form1>().Combo1, QStringLiteral("Select a stock")); }
 
 void ShowTradingStock()
 {
     Form1& f = Forms::Get<Form1>();
-    dao::Database db = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Database db = dao::Database::open(App::MarketFile());
     dao::Transaction view = db.beginRead();
     dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
-    const QString chosen = f.Combo1->currentText();
-    const int n = rs.recordCount();
-    for (int i = 0; i < n; ++i) {
-        if (rs.field(QStringLiteral("stocksymbol")) == dao::Value(chosen)) {
-            auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
-            f.Text1->setText(text("stocksymbol"));
-            f.Text2->setText(text("Stockcurrent Price"));
-            f.Text3->setText(text("Min"));
-            f.ListCurprice->setText(text("Stockcurrent Price"));
-            f.Text4->setText(text("Max"));
-            f.stockname->setText(text("stockname"));
-        }
-        rs.moveNext();
-    }
+    // Every row is walked: a later twin shows over an earlier one.
+    StockList::Walk(rs, f.Combo1->currentText(), [&] {
+        auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
+        f.Text1->setText(text("stocksymbol"));
+        f.Text2->setText(text("Stockcurrent Price"));
+        f.Text3->setText(text("Min"));
+        f.ListCurprice->setText(text("Stockcurrent Price"));
+        f.Text4->setText(text("Max"));
+        f.stockname->setText(text("stockname"));
+        return true;
+    });
 }
 
 void SendKeyN()

@@ -1,7 +1,7 @@
 #include "Fixtures.h"
-#include "app/App.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
+#include "app/kit/App.h"
+#include "app/kit/Forms.h"
+#include "app/kit/Module1.h"
 #include "data/dao/Dao.h"
 #include "market/PriceFactor.h"
 #include <QCoreApplication>

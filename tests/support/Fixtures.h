@@ -1,13 +1,13 @@
 #pragma once
 // Shared test helpers: a temporary application folder with its own copy of the
 // starter market, a message-box recorder that answers, scripted random draws.
-#include "app/MsgBox.h"
+#include "app/kit/MsgBox.h"
 #include "data/dao/Value.h"
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 #include <vector>
 

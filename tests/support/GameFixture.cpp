@@ -1,6 +1,7 @@
 #include "GameFixture.h"
-#include "app/FlexGrid.h"
-#include "app/Module1.h"
+#include "app/kit/Exchange.h"
+#include "app/kit/FlexGrid.h"
+#include "app/kit/Module1.h"
 #include "data/Form2.h"
 #include "market/Clock.h"
 #include <QDir>
@@ -29,7 +30,7 @@ void GameTest::startGame(const QString& name)
 void GameTest::setClock(const QDateTime& t)
 {
     ed->clockTime = t;
-    ed->shownTime = t;
+    Exchange::SetShown(t);
     ed->Label1->setText(Market::ClockText(t));
 }
 

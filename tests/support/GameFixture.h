@@ -1,7 +1,7 @@
 #pragma once
 #include "Fixtures.h"
-#include "app/Forms.h"
 #include "app/frmEditor.h"
+#include "app/kit/Forms.h"
 #include "data/dao/Dao.h"
 #include <QDateTime>
 

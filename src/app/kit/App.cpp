@@ -1,4 +1,5 @@
 #include "App.h"
+#include "Module1.h"
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -42,6 +43,10 @@ QString Folder()
 void SetFolder(const QString& path) { folder() = QDir(path).absolutePath(); }
 
 QString FilePath(const QString& name) { return Folder() + QLatin1Char('/') + name; }
+
+QString MarketFile() { return FilePath(QStringLiteral("stocks.tqs")); }
+
+QString GameFile() { return FilePath(Module1::GameFileName); }
 
 namespace {
 /// Copies a file where none is, whole or not at all.

@@ -1,6 +1,6 @@
-#include "Holdings.h"
-#include "app/GameShell.h"
-#include "app/Numbers.h"
+#include "data/Holdings.h"
+#include "app/kit/App.h"
+#include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
 
 namespace Holdings {
@@ -16,7 +16,8 @@ std::vector<Holding> Read(dao::Database& game)
     pos.moveFirst();
     out.reserve(size_t(n));
     for (int i = 0; i < n; ++i, pos.moveNext())
-        out.push_back({Numbers::PlainText(pos.field(QStringLiteral("Symbol"))), pos.field(QStringLiteral("Sum Of units"))});
+        out.push_back(
+            {Numbers::PlainText(pos.field(QStringLiteral("Symbol"))), pos.field(QStringLiteral("Sum Of units"))});
     return out;
 }
 
@@ -24,7 +25,7 @@ double Units(const Holding& h) { return h.units.isNull() ? 0 : h.units.toDouble(
 
 QHash<QString, dao::Value> CurrentPrices()
 {
-    dao::Database market = dao::Database::open(GameShell::MarketDatabasePath());
+    dao::Database market = dao::Database::open(App::MarketFile());
     dao::Recordset rs = market.openSnapshot(MarketSchema::kStocksTable);
     QHash<QString, dao::Value> prices;
     for (int k = 0, m = rs.recordCount(); k < m; ++k, rs.moveNext()) {

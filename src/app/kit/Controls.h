@@ -1,9 +1,21 @@
 #pragma once
 // How the program's boxes and lists behave, the same in every window.
+#include <QLabel>
 #include <QString>
 
 class QComboBox;
 class QLineEdit;
+
+/// A label whose text shrinks to fit its fixed size rather than being clipped,
+/// whatever the locale's date form or the screen's font scale.
+class FitLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
 
 namespace Controls {
 

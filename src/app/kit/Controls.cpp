@@ -1,7 +1,20 @@
 #include "Controls.h"
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
+
+void FitLabel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QFont f = font();
+    const QRect area = contentsRect();
+    while (f.pointSizeF() > 5 && QFontMetrics(f).horizontalAdvance(text()) > area.width())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    p.setFont(f);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(area, int(alignment()), text());
+}
 
 namespace Controls {
 

@@ -12,6 +12,10 @@ QString Folder();
 void SetFolder(const QString& path);
 /// A file name inside the application folder.
 QString FilePath(const QString& name);
+/// The market database: stocks.tqs in the application folder.
+QString MarketFile();
+/// The open game's file, in the application folder.
+QString GameFile();
 
 /// Where the program keeps its files when installed: beside the program when
 /// stocks.tqs is there (a portable folder), else, for a system installation

@@ -149,6 +149,15 @@ QList<QWidget*> Loaded()
     return out;
 }
 
+void ShowLoaded(const QString& name)
+{
+    if (QWidget* w = Find(name)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
 QStringList LoadedNames()
 {
     QStringList out;

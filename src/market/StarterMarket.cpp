@@ -1,7 +1,7 @@
 #include "StarterMarket.h"
+#include "PriceFactor.h"
+#include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
-#include "MarketSchema.h"
-#include "market/PriceFactor.h"
 #include <algorithm>
 #include <random>
 

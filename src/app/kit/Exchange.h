@@ -1,0 +1,17 @@
+#pragma once
+// The exchange's hours, one rule everywhere, against the time the main
+// window's clock shows.
+#include <QDateTime>
+#include <optional>
+
+namespace Exchange {
+
+/// 09:00:00 <= t < 16:00:00.
+bool IsOpen(const QTime& t);
+/// The time of day the clock shows; none while it shows nothing (no game runs).
+std::optional<QTime> ShownTimeOfDay();
+/// What the clock shows now; none when its label is cleared.
+void SetShown(std::optional<QDateTime> t);
+std::optional<QDateTime> Shown();
+
+} // namespace Exchange

@@ -1,0 +1,34 @@
+#include "StockList.h"
+#include "MarketSchema.h"
+#include "app/kit/App.h"
+#include "app/kit/Numbers.h"
+#include <QComboBox>
+
+namespace StockList {
+
+void Fill(QComboBox* list, const QString& prompt)
+{
+    dao::Database db = dao::Database::open(App::MarketFile());
+    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
+    for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
+        list->addItem(Numbers::PlainText(rs.field(QStringLiteral("stocksymbol"))));
+    // Adding the first entry would have chosen it.
+    list->setCurrentIndex(-1);
+    list->setEditText(prompt);
+}
+
+bool Walk(dao::Recordset& stocks, const QString& symbol, const std::function<bool()>& found)
+{
+    const dao::Value wanted(symbol);
+    const QString field = QStringLiteral("stocksymbol");
+    bool any = false;
+    for (int i = 0, n = stocks.recordCount(); i < n; ++i, stocks.moveNext())
+        if (stocks.field(field) == wanted) {
+            any = true;
+            if (!found())
+                return true;
+        }
+    return any;
+}
+
+} // namespace StockList
