@@ -2,7 +2,9 @@
 #include "BenchSupport.h"
 #include "app/kit/Forms.h"
 #include "app/kit/Module1.h"
-#include "assets/Assets.h"
+#include "assets/Form6.h"
+#include "assets/Form7.h"
+#include "assets/Symbols.h"
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
 

@@ -2,6 +2,7 @@
 #include "BenchSupport.h"
 #include "app/kit/Forms.h"
 #include "app/kit/Module1.h"
+#include "market/Form10.h"
 #include "market/Form9.h"
 #include "market/StockChart.h"
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
-#include "app/HelpWindow.h"
 #include "app/frmAbout.h"
+#include "app/frmHelp.h"
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
 #include "support/GameFixture.h"

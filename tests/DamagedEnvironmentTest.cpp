@@ -1,7 +1,9 @@
 // A market or game file that is missing, damaged, locked, read-only or out of
 // room: one clear message, no crash, no message at every tick, no file changed.
 #include "app/kit/Module1.h"
-#include "assets/Assets.h"
+#include "assets/Form6.h"
+#include "assets/Form7.h"
+#include "assets/Symbols.h"
 #include "market/Form4.h"
 #include "support/GameFixture.h"
 #include "trading/Form1.h"

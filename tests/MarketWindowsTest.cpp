@@ -5,6 +5,7 @@
 #include "app/kit/Twips.h"
 #include "app/kit/VbTimer.h"
 #include "data/MarketSchema.h"
+#include "market/Form10.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
 #include "market/StockChart.h"

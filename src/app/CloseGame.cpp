@@ -1,5 +1,4 @@
 #include "GameShell.h"
-#include "HelpWindow.h"
 #include "PictureBox.h"
 #include "app/kit/App.h"
 #include "app/kit/Exchange.h"
@@ -9,6 +8,7 @@
 #include "app/kit/VbTimer.h"
 #include "data/dao/Dao.h"
 #include "frmEditor.h"
+#include "frmHelp.h"
 #include <QFile>
 #include <QLabel>
 

@@ -1,6 +1,5 @@
 #include "frmEditor.h"
 #include "GameShell.h"
-#include "HelpWindow.h"
 #include "PictureBox.h"
 #include "app/kit/App.h"
 #include "app/kit/Controls.h"
@@ -10,6 +9,7 @@
 #include "app/kit/Twips.h"
 #include "app/kit/VbTimer.h"
 #include "frmAbout.h"
+#include "frmHelp.h"
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>

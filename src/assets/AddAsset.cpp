@@ -1,4 +1,5 @@
-#include "Assets.h"
+#include "Form6.h"
+#include "Symbols.h"
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
 #include "app/kit/MsgBox.h"
@@ -8,33 +9,9 @@
 #include "data/dao/Dao.h"
 #include <QLineEdit>
 
-namespace Assets {
-
 namespace {
 const QString kCaption = QStringLiteral("Add Asset");
-
-QStringList derivedNames(const QString& symbol)
-{
-    return {symbol, symbol + QStringLiteral("DAY"), symbol + QStringLiteral("Q"), symbol + QStringLiteral("QDAY")};
 }
-} // namespace
-
-QString SymbolProblem(dao::Database& market, const QString& symbol)
-{
-    if (QString why = SymbolFormProblem(symbol); !why.isEmpty())
-        return why;
-    // The market matches names without regard to case.
-    const QStringList existing = market.objectNames();
-    for (const QString& name : derivedNames(symbol))
-        for (const QString& other : existing)
-            if (name.compare(other, Qt::CaseInsensitive) == 0)
-                return QStringLiteral("The symbol \"%1\" cannot be used: its table or query \"%2\" would clash "
-                                      "with \"%3\", which the market already holds.")
-                    .arg(symbol, name, other);
-    return {};
-}
-
-} // namespace Assets
 
 namespace Module1 {
 
@@ -51,7 +28,7 @@ void AddAsset()
         Ui::MsgBox(QStringLiteral("Fill the necessary information"));
         return;
     }
-    auto refuse = [](const QString& why) { Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, Assets::kCaption); };
+    auto refuse = [](const QString& why) { Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, kCaption); };
     if (QString why = Assets::SymbolFormProblem(symbol); !why.isEmpty())
         return refuse(why);
     try {
@@ -83,7 +60,7 @@ void AddAsset()
     } catch (const std::exception& e) {
         Ui::MsgBox(QStringLiteral("The stock %1 could not be added; the market is as it was: %2")
                        .arg(symbol, QString::fromUtf8(e.what())),
-            Ui::Buttons::OK, Ui::Icon::Critical, Assets::kCaption);
+            Ui::Buttons::OK, Ui::Icon::Critical, kCaption);
     }
 }
 

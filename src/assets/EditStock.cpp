@@ -1,4 +1,4 @@
-#include "Assets.h"
+#include "Form7.h"
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
 #include "app/kit/MsgBox.h"

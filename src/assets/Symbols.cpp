@@ -40,4 +40,26 @@ QString SymbolFormProblem(const QString& symbol)
     return {};
 }
 
+namespace {
+QStringList derivedNames(const QString& symbol)
+{
+    return {symbol, symbol + QStringLiteral("DAY"), symbol + QStringLiteral("Q"), symbol + QStringLiteral("QDAY")};
+}
+} // namespace
+
+QString SymbolProblem(dao::Database& market, const QString& symbol)
+{
+    if (QString why = SymbolFormProblem(symbol); !why.isEmpty())
+        return why;
+    // The market matches names without regard to case.
+    const QStringList existing = market.objectNames();
+    for (const QString& name : derivedNames(symbol))
+        for (const QString& other : existing)
+            if (name.compare(other, Qt::CaseInsensitive) == 0)
+                return QStringLiteral("The symbol \"%1\" cannot be used: its table or query \"%2\" would clash "
+                                      "with \"%3\", which the market already holds.")
+                    .arg(symbol, name, other);
+    return {};
+}
+
 } // namespace Assets

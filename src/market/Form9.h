@@ -5,8 +5,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class StockChart;
-class VbTimer;
 
 /// Stock Performance: pick the stock to chart.
 class Form9 : public Form {
@@ -26,18 +24,4 @@ public:
     void chartstock_Click();
     void Command1_Click();
     void Command2_Click();
-};
-
-/// The chart window, captioned with the charted symbol; one for every stock.
-class Form10 : public Form {
-    Q_OBJECT
-public:
-    static constexpr const char* kFormName = "Form10";
-    Form10();
-    void formLoad() override;
-
-    StockChart* MSChart1;
-    VbTimer* Timer1;
-
-    void Timer1_Timer();
 };

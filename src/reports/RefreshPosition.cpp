@@ -1,4 +1,4 @@
-#include "Reports.h"
+#include "Form5.h"
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
 #include "app/kit/MsgBox.h"

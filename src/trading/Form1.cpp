@@ -38,13 +38,6 @@ QRadioButton* option(QWidget* parent, const char* name, const char* caption, int
     return Twips::Create<QRadioButton>(parent, name, l, t, 1215, 375, QString::fromLatin1(caption));
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h)
-{
-    auto* b = Twips::Create<QPushButton>(parent, name, l, t, w, h, QString::fromLatin1(caption));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 Form1::Form1()
@@ -80,9 +73,9 @@ Form1::Form1()
         types->addButton(r);
     ListCurprice = textBox(this, "ListCurprice", 3000, 2280, 2055, 375, "Trade price");
     Result = textBox(this, "Result", 3000, 2760, 2055, 375, "Sum of the trade");
-    Command1 = button(this, "Command1", "Help", 240, 3360, 1215, 495);
-    Command2 = button(this, "Command2", "Enter", 2880, 3360, 1215, 495);
-    Comman1 = button(this, "Comman1", "Cancel", 4200, 3360, 855, 495);
+    Command1 = Controls::Button(this, "Command1", "Help", 240, 3360, 1215, 495);
+    Command2 = Controls::Button(this, "Command2", "Enter", 2880, 3360, 1215, 495);
+    Comman1 = Controls::Button(this, "Comman1", "Cancel", 4200, 3360, 855, 495);
     // The stock's figures come only from choosing it: a typed price or symbol
     // would trade at a price the market never had.
     for (QLineEdit* e : {stockname, Text1, Text2, Text3, Text4, ListCurprice, Result})
@@ -90,10 +83,8 @@ Form1::Form1()
     SetKeyButtons(Command2, Comman1);
 
     // Cancel first, so that it has the focus when the desk opens.
-    QWidget* order[] = {Comman1, Command2, quantity, optBuybutton, optSellButton, Covshort, Selshort, Result, stockname,
-        Text1, Text2, Text3, Text4, ListCurprice, Combo1, Command1};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    Controls::SetTabOrder({Comman1, Command2, quantity, optBuybutton, optSellButton, Covshort, Selshort, Result,
+        stockname, Text1, Text2, Text3, Text4, ListCurprice, Combo1, Command1});
     Comman1->setFocus();
 
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);

@@ -1,8 +1,10 @@
 #include "Controls.h"
+#include "Twips.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
 
 void FitLabel::paintEvent(QPaintEvent*)
 {
@@ -40,6 +42,26 @@ void MakeSymbolList(QComboBox* list, const QString& name)
     edit->setAccessibleName(name);
     if (list->toolTip().isEmpty())
         list->setToolTip(name);
+}
+
+void PlaceTitledBoxes(QWidget* form, std::initializer_list<TitledBox> boxes)
+{
+    for (const TitledBox& b : boxes) {
+        *b.box = Twips::Create<QLineEdit>(form, b.boxName, b.bl, b.bt, b.bw, b.bh);
+        *b.label = Twips::Create<QLabel>(form, b.labelName, b.ll, b.lt, b.lw, b.lh, QString::fromLatin1(b.caption));
+        (*b.label)->setBuddy(*b.box);
+    }
+}
+
+QPushButton* Button(QWidget* form, const char* name, const char* caption, int l, int t, int w, int h)
+{
+    return Twips::Create<QPushButton>(form, name, l, t, w, h, QString::fromLatin1(caption));
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> order)
+{
+    for (auto it = order.begin(); it + 1 != order.end(); ++it)
+        QWidget::setTabOrder(*it, *(it + 1));
 }
 
 } // namespace Controls

@@ -2,9 +2,11 @@
 // How the program's boxes and lists behave, the same in every window.
 #include <QLabel>
 #include <QString>
+#include <initializer_list>
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 /// A label whose text shrinks to fit its fixed size rather than being clipped,
 /// whatever the locale's date form or the screen's font scale.
@@ -27,5 +29,23 @@ void MakeDisplayBox(QLineEdit* box);
 /// entry and changes no letter case: only choosing an entry counts as a pick.
 /// The text field inside takes the list's name for screen readers.
 void MakeSymbolList(QComboBox* list, const QString& name);
+
+/// A text box under its title label, which names it for screen readers.
+struct TitledBox {
+    QLabel** label;
+    const char* labelName;
+    const char* caption;
+    int ll, lt, lw, lh; ///< the label's twips
+    QLineEdit** box;
+    const char* boxName;
+    int bl, bt, bw, bh; ///< the box's twips
+};
+void PlaceTitledBoxes(QWidget* form, std::initializer_list<TitledBox> boxes);
+
+/// A push button placed by twips.
+QPushButton* Button(QWidget* form, const char* name, const char* caption, int l, int t, int w, int h);
+
+/// Tab visits the widgets in this order.
+void SetTabOrder(std::initializer_list<QWidget*> order);
 
 } // namespace Controls

@@ -23,6 +23,13 @@ ReportForm::ReportForm(const QString& caption, FlexGrid* grid, int widthTwips, i
     resize(Twips::ToPixels(widthTwips), Twips::ToPixels(heightTwips));
 }
 
+FlexGrid* ReportForm::MakeGrid(int rows, int cols, const QFont& font, int fixedRows)
+{
+    auto* g = new FlexGrid(nullptr, "MSFlexGrid1", rows, cols, fixedRows);
+    g->setFont(font);
+    return g;
+}
+
 void ReportForm::SetNote(const QString& text)
 {
     lblNote->setText(text);

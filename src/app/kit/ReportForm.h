@@ -17,6 +17,9 @@ public:
     FlexGrid* MSFlexGrid1;
     QLabel* lblNote;
 
+    /// A report's grid, named MSFlexGrid1, in the font its window was designed with.
+    static FlexGrid* MakeGrid(int rows, int cols, const QFont& font, int fixedRows = 0);
+
     /// Shows the note, or hides it when empty.
     void SetNote(const QString& text);
     /// The note for a refresh that failed: the grid keeps what it showed.

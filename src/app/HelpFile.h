@@ -3,12 +3,11 @@
 // a line "[topic N] Title", N being its context number (0 is the contents),
 // and its text runs to the next topic. Lines starting with ';' before the
 // first topic are comments.
-#include "app/kit/Forms.h"
+#include <QString>
 #include <map>
 #include <optional>
 
-class QListWidget;
-class QTextBrowser;
+class QWidget;
 
 namespace Help {
 
@@ -34,23 +33,3 @@ int ContextOf(const QWidget* w);
 void InstallF1();
 
 } // namespace Help
-
-/// The help viewer: the topics on the left, the chosen one's text on the right.
-class frmHelp : public Form {
-    Q_OBJECT
-public:
-    static constexpr const char* kFormName = "frmHelp";
-    frmHelp();
-
-    void SetTopics(Help::Topics topics);
-    /// Shows a topic; a number the file lacks shows the contents.
-    void ShowTopic(int context);
-    int CurrentTopic() const { return current_; }
-
-    QListWidget* lstTopics;
-    QTextBrowser* txtTopic;
-
-private:
-    Help::Topics topics_;
-    int current_ = -1;
-};

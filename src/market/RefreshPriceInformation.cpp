@@ -2,33 +2,9 @@
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
 #include "app/kit/Numbers.h"
-#include "app/kit/Twips.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include <array>
-
-namespace {
-struct Column {
-    const char* header;
-    int width;
-};
-constexpr Column kColumns[7] = {{"Symbol", 550}, {"Price", 1000}, {"Min/Day", 1000}, {"Max/Day", 1000},
-    {"Volume", 1000}, {"Min/History", 1000}, {"Max/History", 1000}};
-} // namespace
-
-Form4::Form4()
-    : ReportForm(QStringLiteral("Price Information"), new FlexGrid(nullptr, "MSFlexGrid1", 2, 7, 1), 7500, 4500, 3)
-{
-    MSFlexGrid1->setFont(Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
-    // Headed from the start, so that a board the market cannot fill still says what it would show.
-    for (int c = 0; c < 7; ++c) {
-        MSFlexGrid1->SetColWidth(c, kColumns[c].width);
-        MSFlexGrid1->SetTextMatrix(0, c, QString::fromLatin1(kColumns[c].header));
-    }
-    FitGrid();
-}
-
-void Form4::formLoad() { Module1::RefreshPriceInformation(); }
 
 namespace Module1 {
 

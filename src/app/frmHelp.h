@@ -1,0 +1,26 @@
+#pragma once
+#include "HelpFile.h"
+#include "app/kit/Forms.h"
+
+class QListWidget;
+class QTextBrowser;
+
+/// The help viewer: the topics on the left, the chosen one's text on the right.
+class frmHelp : public Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmHelp";
+    frmHelp();
+
+    void SetTopics(Help::Topics topics);
+    /// Shows a topic; a number the file lacks shows the contents.
+    void ShowTopic(int context);
+    int CurrentTopic() const { return current_; }
+
+    QListWidget* lstTopics;
+    QTextBrowser* txtTopic;
+
+private:
+    Help::Topics topics_;
+    int current_ = -1;
+};

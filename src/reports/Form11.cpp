@@ -1,0 +1,26 @@
+#include "Form11.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+Form11::Form11()
+    : ReportForm(QStringLiteral("Transactions"),
+          MakeGrid(10, 5, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 5400, 4200, 9)
+{
+    auto* top = new QHBoxLayout;
+    Label2 = new QLabel(QStringLiteral("Transactions"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setToolTip(QStringLiteral("Number of transactions"));
+    top->addWidget(Label2);
+    top->addWidget(Label1, 1);
+    box->insertLayout(0, top);
+}
+
+void Form11::formLoad() { Module1::RefreshTransactions(); }

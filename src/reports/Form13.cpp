@@ -1,0 +1,15 @@
+#include "Form13.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
+
+Form13::Form13()
+    : ReportForm(QStringLiteral("Portfolio"), MakeGrid(2, 4, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)),
+          4800, 3000, 8)
+{
+}
+
+void Form13::formLoad()
+{
+    Module1::RefreshPortfolio();
+    update();
+}

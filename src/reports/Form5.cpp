@@ -1,0 +1,11 @@
+#include "Form5.h"
+#include "app/kit/Module1.h"
+#include "app/kit/Twips.h"
+
+Form5::Form5()
+    : ReportForm(QStringLiteral("Position"),
+          MakeGrid(18, 2, Twips::DesignFont(QStringLiteral("Times New Roman"), 8.25, true)), 3600, 6300, 6)
+{
+}
+
+void Form5::formLoad() { Module1::RefreshPosition(); }
