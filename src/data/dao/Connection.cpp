@@ -1,0 +1,361 @@
+#include "Connection.h"
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <list>
+#include <optional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dao {
+
+Connection::Connection(const QString& p, bool create) : path(p)
+{
+    const QByteArray file = QFile::encodeName(p);
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
+    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
+        const std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close(db);
+        db = nullptr;
+        throw Error("Cannot open database " + p.toStdString() + ": " + msg, SQLITE_CANTOPEN);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 250);
+    try {
+        // Touches the file, so that a damaged or foreign file fails here.
+        revalidate();
+        // Every commit on disk before it returns: a stored trade survives a crash.
+        exec("PRAGMA synchronous = FULL");
+    } catch (...) {
+        sqlite3_close(db);
+        db = nullptr;
+        throw;
+    }
+    struct stat st { };
+    if (::stat(file.constData(), &st) == 0) {
+        dev_ = st.st_dev;
+        ino_ = st.st_ino;
+    }
+}
+
+Connection::~Connection()
+{
+    for (sqlite3_stmt* s : std::as_const(stmts_))
+        sqlite3_finalize(s);
+    if (db)
+        sqlite3_close(db);
+}
+
+void Connection::fail(const char* what) const
+{
+    const int code = sqlite3_extended_errcode(db);
+    throw Error(std::string(sqlite3_errmsg(db)) + " (" + what + ", " + path.toStdString() + ")", code);
+}
+
+void Connection::exec(const char* sql)
+{
+    char* err = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        const std::string msg = err ? err : sqlite3_errmsg(db);
+        sqlite3_free(err);
+        throw Error(msg, sqlite3_extended_errcode(db));
+    }
+}
+
+void Connection::execOne(const QString& sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* s = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &s, &tail) != SQLITE_OK)
+        fail("statement");
+    const bool more = tail && QByteArray(tail).replace(';', ' ').trimmed().size() > 0;
+    if (!s || more) {
+        sqlite3_finalize(s);
+        throw Error("Only one statement may be given: " + sql.toStdString(), SQLITE_MISUSE);
+    }
+    const int rc = sqlite3_step(s);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+        fail("statement");
+}
+
+sqlite3_stmt* Connection::statement(const QString& sql)
+{
+    auto it = stmts_.constFind(sql);
+    if (it != stmts_.constEnd())
+        return *it;
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &s, nullptr) != SQLITE_OK)
+        fail("prepare");
+    stmts_.insert(sql, s);
+    return s;
+}
+
+void Connection::revalidate()
+{
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA schema_version", -1, &s, nullptr) != SQLITE_OK)
+        fail("open");
+    const int rc = sqlite3_step(s);
+    const int version = rc == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
+    sqlite3_finalize(s);
+    if (rc != SQLITE_ROW)
+        fail("open");
+    if (version != schemaVersion_) {
+        forgetSchema();
+        schemaVersion_ = version;
+    }
+}
+
+bool Connection::sameFile() const
+{
+    struct stat st { };
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && st.st_dev == dev_ && st.st_ino == ino_;
+}
+
+void Connection::forgetSchema()
+{
+    tables_.clear();
+    queries_.clear();
+    objects_.clear();
+    objectsRead_ = false;
+}
+
+QString Connection::objectType(const QString& name)
+{
+    // One pass over the schema instead of a scan per name: a market of 1000
+    // stocks has 4000 objects.
+    if (!objectsRead_) {
+        Stmt s(*this, QStringLiteral("SELECT name, type FROM sqlite_schema"));
+        while (s.step())
+            objects_.insert(s.text(0).toLower(), s.text(1));
+        objectsRead_ = true;
+    }
+    return objects_.value(name.toLower());
+}
+
+std::shared_ptr<const Connection::TableInfo> Connection::table(const QString& table)
+{
+    auto it = tables_.constFind(table);
+    if (it != tables_.constEnd())
+        return *it;
+    const QString key = table.toLower();
+    it = tables_.constFind(key);
+    if (it != tables_.constEnd())
+        return *tables_.insert(table, *it);
+    TableInfo info;
+    {
+        if (objectType(table) != QLatin1String("table"))
+            throw Error("Cannot find table '" + table.toStdString() + "' in " + path.toStdString(), 0);
+        Stmt s(*this, QStringLiteral("SELECT name, type FROM pragma_table_info(?1)"));
+        s.bind(1, table);
+        while (s.step()) {
+            const QByteArray decl = s.text(1).toUtf8();
+            info.fields.push_back({s.text(0), fieldTypeFromDecl(decl.constData()).value_or(FieldType::Text)});
+        }
+    }
+    if (info.fields.empty() || table.compare(kQueryTable, Qt::CaseInsensitive) == 0)
+        throw Error("Cannot find table '" + table.toStdString() + "' in " + path.toStdString(), 0);
+    const QString q = quoted(table);
+    QStringList cols, marks;
+    for (const Field& f : info.fields) {
+        cols << quoted(f.name);
+        marks << QStringLiteral("?");
+    }
+    info.quotedName = q;
+    info.first = "SELECT rowid FROM " + q + " ORDER BY rowid LIMIT 1";
+    info.last = "SELECT rowid FROM " + q + " ORDER BY rowid DESC LIMIT 1";
+    info.next = "SELECT rowid FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 1";
+    info.prev = "SELECT rowid FROM " + q + " WHERE rowid < ? ORDER BY rowid DESC LIMIT 1";
+    info.row = "SELECT " + cols.join(',') + " FROM " + q + " WHERE rowid = ?";
+    info.count = "SELECT count(*) FROM " + q;
+    info.insert = "INSERT INTO " + q + "(" + cols.join(',') + ") VALUES(" + marks.join(',') + ")";
+    info.remove = "DELETE FROM " + q + " WHERE rowid=?";
+    // Kept under the name as asked for and as lower case, so either finds it at once.
+    auto shared = std::make_shared<const TableInfo>(std::move(info));
+    tables_.insert(key, shared);
+    tables_.insert(table, shared);
+    return shared;
+}
+
+const Connection::QueryInfo* Connection::query(const QString& name)
+{
+    const QString key = name.toLower();
+    auto it = queries_.find(key);
+    if (it != queries_.end())
+        return it->has_value() ? &**it : nullptr;
+
+    std::optional<QueryInfo> info;
+    if (objectType(QString::fromLatin1(kQueryTable)) == QLatin1String("table")) {
+        Stmt s(*this, QStringLiteral("SELECT SQL FROM tq_querydefs WHERE Name = ?"));
+        s.bind(1, name);
+        if (s.step())
+            info = QueryInfo{s.text(0), {}};
+    }
+    if (info) {
+        // The engine's declared types stop at aggregates; a Sum, Min or Max keeps
+        // the type of the column it is taken over, so work that out from the text.
+        const QString sql = translateJet(info->sql);
+        const SelectParts parts = splitSelect(sql);
+        Stmt s(*this, sql);
+        for (int i = 0; i < s.columns(); ++i) {
+            std::optional<FieldType> type = fieldTypeFromDecl(s.declType(i));
+            if (!type && i < parts.items.size() && !parts.fromClause.isEmpty()) {
+                static const QRegularExpression agg(
+                    QStringLiteral("^(SUM|MIN|MAX|FIRST|LAST|COUNT|AVG)\\s*\\((.*)\\)(\\s+AS\\s+.*)?$"),
+                    QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+                const auto m = agg.match(parts.items[i]);
+                const QString fn = m.captured(1).toUpper();
+                if (fn == "COUNT") {
+                    type = FieldType::Long;
+                } else if (fn == "AVG") {
+                    type = FieldType::Double;
+                } else if (m.hasMatch()) {
+                    Stmt inner(*this, "SELECT " + m.captured(2) + " " + parts.fromClause);
+                    type = fieldTypeFromDecl(inner.declType(0));
+                }
+            }
+            info->columnTypes.push_back(type);
+        }
+    }
+    it = queries_.insert(key, std::move(info));
+    return it->has_value() ? &**it : nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// The connection cache.
+
+namespace {
+
+struct Pool {
+    std::list<std::shared_ptr<Connection>> idle; // most recently used first
+    static constexpr size_t kMaxIdle = 4;
+};
+
+Pool& pool()
+{
+    static Pool p;
+    return p;
+}
+
+} // namespace
+
+QString canonical(const QString& path)
+{
+    const QFileInfo fi(path);
+    const QString c = fi.canonicalFilePath();
+    return c.isEmpty() ? fi.absoluteFilePath() : c;
+}
+
+std::shared_ptr<Connection> acquire(const QString& path)
+{
+    const QString key = canonical(path);
+    auto& idle = pool().idle;
+    for (auto it = idle.begin(); it != idle.end(); ++it) {
+        if ((*it)->path != key)
+            continue;
+        std::shared_ptr<Connection> c = *it;
+        idle.erase(it);
+        if (!c->sameFile())
+            break; // replaced or deleted behind our back: open afresh
+        c->revalidate();
+        return c;
+    }
+    if (!QFileInfo(key).isFile())
+        throw Error("Could not find file '" + path.toStdString() + "'", SQLITE_CANTOPEN);
+    return std::make_shared<Connection>(key, false);
+}
+
+void giveBack(std::shared_ptr<Connection> c)
+{
+    if (!c || c->inTransaction || sqlite3_get_autocommit(c->db) == 0 || c->path == QLatin1String(kScratch))
+        return; // never reuse a scratch one, or one in an unknown transaction state
+    auto& idle = pool().idle;
+    idle.push_front(std::move(c));
+    while (idle.size() > Pool::kMaxIdle)
+        idle.pop_back();
+}
+
+void releaseFile(const QString& path)
+{
+    const QString key = canonical(path);
+    pool().idle.remove_if([&](const std::shared_ptr<Connection>& c) { return c->path == key; });
+}
+
+void releaseAll() { pool().idle.clear(); }
+
+FileCheck checkFile(const QString& path, const QStringList& tables)
+{
+    using V = FileCheck::Verdict;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {V::Missing, {}};
+    if (!info.isFile())
+        return {V::Damaged, "it is a folder, not a file"};
+    if (!info.isReadable())
+        return {V::Unreadable, "permission denied"};
+    sqlite3* db = nullptr;
+    const QByteArray file = QFile::encodeName(path);
+    int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    FileCheck out;
+    bool pagesRead = false;
+    auto verdictOf = [&](int code) {
+        switch (code & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return V::Busy;
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return V::Unreadable;
+        case SQLITE_READONLY:
+            // A journal left by a crash, which a writing connection rolls back.
+            return V::Sound;
+        default:
+            return V::Damaged;
+        }
+    };
+    auto failed = [&](int code) {
+        out = {verdictOf(code), db ? sqlite3_errmsg(db) : "out of memory"};
+        if (out.verdict == V::Sound)
+            out.detail.clear();
+    };
+    if (rc != SQLITE_OK) {
+        failed(rc);
+    } else {
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, 250);
+        sqlite3_stmt* s = nullptr;
+        rc = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &s, nullptr);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_step(s);
+        if (rc == SQLITE_ROW) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            const std::string result = text ? text : "";
+            pagesRead = result == "ok";
+            if (!pagesRead)
+                out = {V::Damaged, result};
+        } else {
+            failed(rc);
+        }
+        sqlite3_finalize(s);
+        for (const QString& t : tables) {
+            if (!pagesRead || out.verdict != V::Sound)
+                break;
+            const QByteArray sql = ("SELECT 1 FROM " + quoted(t) + " LIMIT 0").toUtf8();
+            if (sqlite3_prepare_v2(db, sql.constData(), -1, &s, nullptr) != SQLITE_OK)
+                out = {V::Damaged, "it holds no table \"" + t.toStdString() + "\""};
+            sqlite3_finalize(s);
+        }
+    }
+    sqlite3_close(db);
+    return out;
+}
+
+} // namespace dao

@@ -1,0 +1,205 @@
+#pragma once
+// Inside the data layer: a connection to one file with its cached statements,
+// the statement helper, the SQL text helpers and the cache of connections.
+// Not part of the layer's public face, Dao.h.
+#include "Dao.h"
+#include <QHash>
+#include <optional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace dao {
+
+inline constexpr const char* kQueryTable = "tq_querydefs";
+inline constexpr const char* kScratch = ":memory:";
+inline constexpr const char* kCreateQueryTable =
+    R"(CREATE TABLE IF NOT EXISTS tq_querydefs(Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SQL TEXT NOT NULL))";
+
+// SQL text
+/// A name as a quoted SQL identifier.
+QString quoted(const QString& name);
+QString declTypeName(FieldType t);
+std::optional<FieldType> fieldTypeFromDecl(const char* decl);
+/// Jet SQL that SQLite does not take as it stands: DISTINCTROW (the same as a
+/// plain SELECT over one table) and the closing ";".
+QString translateJet(const QString& jet);
+/// Splits "a, f(b, c) AS [x y]" at top-level commas and finds where the top-level
+/// FROM starts; brackets, quotes and parentheses nest.
+struct SelectParts {
+    QStringList items;
+    QString fromClause; // "FROM ..." to the end, or empty
+};
+SelectParts splitSelect(const QString& sql);
+
+// ---------------------------------------------------------------------------
+// Connection: one sqlite3 handle with its prepared statements and the schema
+// facts it has looked up. Kept in a small cache between openings, so that the
+// market tick does not pay for parsing the schema and preparing its statements
+// on every run; a changed file (other inode) or schema is detected on reuse.
+
+class Connection {
+public:
+    explicit Connection(const QString& path, bool create);
+    ~Connection();
+
+    [[noreturn]] void fail(const char* what) const;
+    void exec(const char* sql);
+    /// Runs exactly one statement: text built from names or stored SQL can
+    /// never smuggle in a second one.
+    void execOne(const QString& sql);
+    sqlite3_stmt* statement(const QString& sql);
+    void revalidate();
+    bool sameFile() const;
+
+    struct QueryInfo {
+        QString sql;
+        std::vector<std::optional<FieldType>> columnTypes;
+    };
+    /// A table's fields and the statements a table-type recordset runs on it.
+    struct TableInfo {
+        std::vector<Field> fields;
+        QString first, last, next, prev, row, count, insert, remove, quotedName;
+    };
+    std::shared_ptr<const TableInfo> table(const QString& name);
+    const std::vector<Field>& fields(const QString& t) { return table(t)->fields; }
+    const QueryInfo* query(const QString& name);
+    void forgetSchema();
+    /// "table" or "view" for a schema object's name (any case), empty when there is none.
+    QString objectType(const QString& name);
+
+    sqlite3* db = nullptr;
+    QString path;
+    bool inTransaction = false;
+    bool readOnly = false; ///< in a read transaction: a write would be undone at its end
+    void checkWritable() const
+    {
+        if (readOnly)
+            throw Error("Cannot update inside a read-only view of " + path.toStdString(), 0);
+    }
+
+private:
+    QHash<QString, sqlite3_stmt*> stmts_;
+    QHash<QString, std::shared_ptr<const TableInfo>> tables_;
+    QHash<QString, std::optional<QueryInfo>> queries_;
+    QHash<QString, QString> objects_; // lower-case name -> type; read in one pass
+    bool objectsRead_ = false;
+    int schemaVersion_ = -1;
+    dev_t dev_ = 0;
+    ino_t ino_ = 0;
+};
+
+/// A prepared statement borrowed from a connection's cache; reset when done.
+class Stmt {
+public:
+    Stmt(Connection& c, const QString& sql) : c_(c), s_(c.statement(sql)) { }
+    ~Stmt()
+    {
+        sqlite3_reset(s_);
+        sqlite3_clear_bindings(s_);
+    }
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+
+    void bind(int i, const Value& v)
+    {
+        int rc = SQLITE_OK;
+        switch (v.kind()) {
+        case Value::Kind::Null:
+            rc = sqlite3_bind_null(s_, i);
+            break;
+        case Value::Kind::Long:
+            rc = sqlite3_bind_int64(s_, i, v.asLong());
+            break;
+        case Value::Kind::Double:
+            rc = sqlite3_bind_double(s_, i, v.asDouble());
+            break;
+        case Value::Kind::Currency:
+            rc = sqlite3_bind_int64(s_, i, v.asCurrency().ticks());
+            break;
+        case Value::Kind::Text: {
+            const QByteArray u = v.asText().toUtf8();
+            rc = sqlite3_bind_text(s_, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case Value::Kind::DateTime: {
+            const QByteArray u = dateTimeToStorage(v.asDateTime()).toUtf8();
+            rc = sqlite3_bind_text(s_, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        }
+        if (rc != SQLITE_OK)
+            c_.fail("bind");
+    }
+    /// true while a row is available.
+    bool step()
+    {
+        const int rc = sqlite3_step(s_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        c_.fail("step");
+    }
+    void run()
+    {
+        while (step()) { }
+    }
+    int64_t int64(int col) const { return sqlite3_column_int64(s_, col); }
+    QString text(int col) const
+    {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s_, col));
+        return p ? QString::fromUtf8(p, sqlite3_column_bytes(s_, col)) : QString();
+    }
+    int columns() const { return sqlite3_column_count(s_); }
+    QString columnName(int col) const { return QString::fromUtf8(sqlite3_column_name(s_, col)); }
+    const char* declType(int col) const { return sqlite3_column_decltype(s_, col); }
+
+    /// The column's value as a field of the given type holds it; without a type,
+    /// as SQLite stored it.
+    Value value(int col, std::optional<FieldType> type) const
+    {
+        switch (sqlite3_column_type(s_, col)) {
+        case SQLITE_NULL:
+            return Null{};
+        case SQLITE_INTEGER: {
+            const int64_t i = sqlite3_column_int64(s_, col);
+            if (type == FieldType::Currency)
+                return Currency::fromTicks(i);
+            if (type == FieldType::Double)
+                return double(i);
+            return i;
+        }
+        case SQLITE_FLOAT: {
+            const double d = sqlite3_column_double(s_, col);
+            if (type == FieldType::Currency)
+                return Currency::fromDouble(d);
+            if (type == FieldType::Long)
+                return int64_t(d);
+            return d;
+        }
+        default: {
+            const QString t = text(col);
+            if (type == FieldType::DateTime) {
+                const QDateTime dt = dateTimeFromStorage(t);
+                if (dt.isValid())
+                    return dt;
+            }
+            return t;
+        }
+        }
+    }
+
+private:
+    Connection& c_;
+    sqlite3_stmt* s_;
+};
+
+// The connection cache.
+/// A file's canonical path: the key of its connections.
+QString canonical(const QString& path);
+/// An idle connection to the file, or a new one; throws when there is no file.
+std::shared_ptr<Connection> acquire(const QString& path);
+/// Keeps a connection for the next opening of its file.
+void giveBack(std::shared_ptr<Connection> c);
+
+} // namespace dao

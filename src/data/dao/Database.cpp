@@ -1,0 +1,233 @@
+#include "Connection.h"
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <list>
+#include <optional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dao {
+
+// ---------------------------------------------------------------------------
+// Database
+
+Database Database::open(const QString& path) { return Database(acquire(path)); }
+
+Database Database::scratch() { return Database(std::make_shared<Connection>(QString::fromLatin1(kScratch), true)); }
+
+Database Database::create(const QString& path)
+{
+    const QByteArray file = QFile::encodeName(path);
+    // O_EXCL makes the refusal atomic: an existing file is never opened for writing.
+    const int fd = ::open(file.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            throw Error("Database '" + path.toStdString() + "' already exists", SQLITE_CANTOPEN);
+        throw Error("Cannot create database '" + path.toStdString() + "': " + std::strerror(errno), SQLITE_CANTOPEN);
+    }
+    ::close(fd);
+    try {
+        auto c = std::make_shared<Connection>(canonical(path), false);
+        c->exec(kCreateQueryTable);
+        return Database(std::move(c));
+    } catch (...) {
+        ::unlink(file.constData());
+        throw;
+    }
+}
+
+Database::~Database() { close(); }
+
+void Database::close()
+{
+    giveBack(std::move(conn_));
+    conn_.reset();
+}
+
+Connection& Database::conn() const
+{
+    if (!conn_)
+        throw Error("Object invalid or no longer set: the database is closed", 0);
+    return *conn_;
+}
+
+void Database::appendTable(const TableDef& def)
+{
+    if (def.name().trimmed().isEmpty() || def.fields().empty())
+        throw Error("Invalid table definition '" + def.name().toStdString() + "'", 0);
+    QStringList cols;
+    for (const Field& f : def.fields())
+        cols << quoted(f.name) + ' ' + declTypeName(f.type);
+    conn().execOne("CREATE TABLE " + quoted(def.name()) + "(" + cols.join(", ") + ")");
+    conn().revalidate();
+}
+
+bool Database::compiles(const QString& sql) const
+{
+    const QByteArray text = translateJet(sql).toUtf8();
+    sqlite3_stmt* s = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(conn().db, text.constData(), int(text.size()), &s, &tail);
+    sqlite3_finalize(s);
+    return rc == SQLITE_OK && s && QByteArray(tail).trimmed().isEmpty();
+}
+
+void Database::createQueryDef(const QString& name, const QString& sql)
+{
+    Connection& c = conn();
+    if (name.trimmed().isEmpty())
+        throw Error("Invalid query name", 0);
+    c.exec(kCreateQueryTable);
+    const bool outer = sqlite3_get_autocommit(c.db) != 0;
+    if (outer)
+        c.exec("SAVEPOINT createquerydef");
+    try {
+        c.execOne("CREATE VIEW " + quoted(name) + " AS " + translateJet(sql));
+        // SQLite accepts a view over missing tables; a query that cannot run is refused now.
+        sqlite3_stmt* probe = nullptr;
+        const QByteArray select = ("SELECT * FROM " + quoted(name)).toUtf8();
+        const int rc = sqlite3_prepare_v2(c.db, select.constData(), -1, &probe, nullptr);
+        sqlite3_finalize(probe);
+        if (rc != SQLITE_OK)
+            c.fail("query definition");
+        Stmt s(c, QStringLiteral("INSERT INTO tq_querydefs(Name, SQL) VALUES(?, ?)"));
+        s.bind(1, name);
+        s.bind(2, sql);
+        s.run();
+        if (outer)
+            c.exec("RELEASE createquerydef");
+    } catch (...) {
+        if (outer) {
+            sqlite3_exec(c.db, "ROLLBACK TO createquerydef; RELEASE createquerydef", nullptr, nullptr, nullptr);
+        }
+        throw;
+    }
+    c.revalidate();
+}
+
+QString Database::querySql(const QString& name) const
+{
+    const auto* q = conn().query(name);
+    if (!q)
+        throw Error("Item not found in this collection: query '" + name.toStdString() + "'", 0);
+    return q->sql;
+}
+
+void Database::createIndex(const QString& name, const QString& table, const QStringList& fields)
+{
+    QStringList cols;
+    for (const QString& f : fields)
+        cols << quoted(f);
+    conn().execOne("CREATE INDEX " + quoted(name) + " ON " + quoted(table) + "(" + cols.join(", ") + ")");
+    conn().revalidate();
+}
+
+bool Database::hasIndex(const QString& name) const { return conn().objectType(name) == QLatin1String("index"); }
+
+std::pair<Value, Value> Database::minMax(const QString& table, const QString& field)
+{
+    Connection& c = conn();
+    const auto info = c.table(table);
+    std::optional<FieldType> type;
+    for (const Field& f : info->fields)
+        if (f.name.compare(field, Qt::CaseInsensitive) == 0)
+            type = f.type;
+    if (!type)
+        throw Error("Item not found in this collection: field '" + field.toStdString() + "'", 0);
+    // Apart, since SQLite seeks an index for a lone min() or max() only.
+    auto one = [&](const char* fn) {
+        Stmt s(c, QStringLiteral("SELECT %1(%2) FROM %3").arg(QLatin1String(fn), quoted(field), info->quotedName));
+        s.step();
+        return s.value(0, type);
+    };
+    return {one("MIN"), one("MAX")};
+}
+
+QStringList Database::objectNames() const
+{
+    QStringList out;
+    Stmt s(conn(), QStringLiteral("SELECT name FROM sqlite_schema ORDER BY rowid"));
+    while (s.step())
+        out << s.text(0);
+    return out;
+}
+
+QStringList Database::tableNames() const
+{
+    QStringList out;
+    Stmt s(conn(),
+        QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' "
+                       "AND name NOT LIKE 'sqlite_%' AND name <> 'tq_querydefs' ORDER BY rowid"));
+    while (s.step())
+        out << s.text(0);
+    return out;
+}
+
+QStringList Database::queryNames() const
+{
+    QStringList out;
+    Stmt t(conn(), QStringLiteral("SELECT 1 FROM sqlite_schema WHERE name = 'tq_querydefs'"));
+    if (!t.step())
+        return out;
+    Stmt s(conn(), QStringLiteral("SELECT Name FROM tq_querydefs ORDER BY rowid"));
+    while (s.step())
+        out << s.text(0);
+    return out;
+}
+
+bool Database::hasTable(const QString& name) const
+{
+    return name.compare(QLatin1String(kQueryTable), Qt::CaseInsensitive) != 0 &&
+        conn().objectType(name) == QLatin1String("table");
+}
+
+std::vector<Field> Database::tableFields(const QString& table) const { return conn().fields(table); }
+
+Transaction Database::beginTransaction()
+{
+    return Transaction(conn_ ? conn_ : throw Error("The database is closed", 0));
+}
+
+Transaction Database::beginRead()
+{
+    return Transaction(conn_ ? conn_ : throw Error("The database is closed", 0), Transaction::Kind::Read);
+}
+
+Transaction::Transaction(std::shared_ptr<Connection> c, Kind kind) : conn_(std::move(c)), kind_(kind)
+{
+    if (conn_->inTransaction)
+        throw Error("A transaction is already open on " + conn_->path.toStdString(), 0);
+    conn_->exec(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
+    conn_->inTransaction = true;
+    conn_->readOnly = kind == Kind::Read;
+}
+
+Transaction::Transaction(Transaction&& o) noexcept : conn_(std::move(o.conn_)), kind_(o.kind_) { }
+
+Transaction::~Transaction()
+{
+    if (conn_ && conn_->inTransaction) {
+        sqlite3_exec(conn_->db, "ROLLBACK", nullptr, nullptr, nullptr);
+        conn_->inTransaction = false;
+        conn_->readOnly = false;
+        // Only undone writes can have changed the schema the caches describe.
+        if (kind_ == Kind::Write)
+            conn_->forgetSchema();
+    }
+}
+
+void Transaction::commit()
+{
+    if (!conn_ || !conn_->inTransaction)
+        throw Error("No transaction is open", 0);
+    conn_->exec("COMMIT");
+    conn_->inTransaction = false;
+    conn_->readOnly = false;
+}
+
+} // namespace dao

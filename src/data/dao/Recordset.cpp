@@ -1,0 +1,338 @@
+#include "Connection.h"
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <list>
+#include <optional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dao {
+
+// ---------------------------------------------------------------------------
+// Recordsets
+
+class Recordset::Impl {
+public:
+    virtual ~Impl() = default;
+    virtual int recordCount() = 0;
+    virtual void moveFirst() = 0;
+    virtual void moveLast() = 0;
+    virtual void moveNext() = 0;
+    virtual void movePrevious() = 0;
+    virtual Value field(const QString& name) = 0;
+    virtual void setField(const QString&, const Value&) { readOnly(); }
+    virtual void addNew() { readOnly(); }
+    virtual void edit() { readOnly(); }
+    virtual void update() { readOnly(); }
+    virtual void deleteCurrent() { readOnly(); }
+    virtual void settle() { }
+    bool bof = false, eof = false;
+
+protected:
+    [[noreturn]] static void readOnly() { throw Error("Database or object is read-only (snapshot)", 0); }
+    [[noreturn]] static void noCurrent() { throw Error("No current record", 0); }
+    [[noreturn]] static void noField(const QString& n)
+    {
+        throw Error("Item not found in this collection: field '" + n.toStdString() + "'", 0);
+    }
+};
+
+namespace {
+
+/// A table's rows, read and written through the row id: the current row is
+/// fetched when first read after a move, so walking a long table stays cheap.
+class TableImpl final : public Recordset::Impl {
+public:
+    TableImpl(std::shared_ptr<Connection> c, const QString& table)
+        : conn_(std::move(c)), info_(conn_->table(table)), t_(*info_), fields_(t_.fields)
+    {
+        // Positioned on the first row; the query runs only when a row is needed.
+        pendingFirst_ = true;
+    }
+
+    int recordCount() override
+    {
+        Stmt s(*conn_, t_.count);
+        s.step();
+        return int(s.int64(0));
+    }
+    void moveFirst() override { seek(t_.first, std::nullopt, true); }
+    void moveLast() override { seek(t_.last, std::nullopt, false); }
+    void moveNext() override
+    {
+        settle();
+        if (eof)
+            return; // stays at its end
+        if (bof)
+            return moveFirst(); // from before the first row, the first
+
+        seek(t_.next, rowid_, true);
+    }
+    void movePrevious() override
+    {
+        settle();
+        if (bof)
+            return;
+        if (eof)
+            return moveLast(); // from past the last row, the last
+
+        seek(t_.prev, rowid_, false);
+    }
+    Value field(const QString& name) override
+    {
+        const int i = index(name);
+        if (mode_ != Mode::None)
+            return buffer_[i];
+        loadRow();
+        return row_[i];
+    }
+    void setField(const QString& name, const Value& v) override
+    {
+        const int i = index(name);
+        if (mode_ == Mode::None)
+            throw Error("Update or CancelUpdate without AddNew or Edit", 0);
+        buffer_[i] = convertForField(v, fields_[i].type);
+        changed_[i] = true;
+    }
+    void addNew() override
+    {
+        mode_ = Mode::AddNew;
+        buffer_.assign(fields_.size(), Null{});
+        changed_.assign(fields_.size(), false);
+    }
+    void edit() override
+    {
+        settle();
+        loadRow();
+        mode_ = Mode::Edit;
+        buffer_ = row_;
+        changed_.assign(fields_.size(), false);
+    }
+    void update() override
+    {
+        conn_->checkWritable();
+        if (mode_ == Mode::AddNew) {
+            Stmt s(*conn_, t_.insert);
+            for (size_t i = 0; i < fields_.size(); ++i)
+                s.bind(int(i + 1), buffer_[i]);
+            s.run();
+        } else if (mode_ == Mode::Edit) {
+            QStringList sets;
+            std::vector<int> which;
+            for (size_t i = 0; i < fields_.size(); ++i)
+                if (changed_[i]) {
+                    sets << quoted(fields_[i].name) + "=?";
+                    which.push_back(int(i));
+                }
+            if (!sets.isEmpty()) {
+                Stmt s(*conn_, "UPDATE " + t_.quotedName + " SET " + sets.join(',') + " WHERE rowid=?");
+                int k = 1;
+                for (int i : which)
+                    s.bind(k++, buffer_[i]);
+                s.bind(k, *rowid_);
+                s.run();
+                row_ = buffer_;
+            }
+        } else {
+            throw Error("Update or CancelUpdate without AddNew or Edit", 0);
+        }
+        mode_ = Mode::None;
+    }
+    void deleteCurrent() override
+    {
+        conn_->checkWritable();
+        settle();
+        if (!rowid_ || deleted_ || bof || eof)
+            noCurrent();
+        Stmt s(*conn_, t_.remove);
+        s.bind(1, *rowid_);
+        s.run();
+        deleted_ = true;
+        mode_ = Mode::None;
+    }
+
+private:
+    enum class Mode { None, AddNew, Edit };
+
+    void settle() override
+    {
+        if (pendingFirst_)
+            moveFirst();
+    }
+    void seek(const QString& sql, std::optional<int64_t> from, bool forward)
+    {
+        pendingFirst_ = false;
+        mode_ = Mode::None;
+        Stmt s(*conn_, sql);
+        if (from)
+            s.bind(1, *from);
+        if (s.step()) {
+            rowid_ = s.int64(0);
+            bof = eof = false;
+        } else if (!from) {
+            rowid_.reset(); // empty table
+            bof = eof = true;
+        } else {
+            (forward ? eof : bof) = true;
+        }
+        deleted_ = false;
+        loaded_ = false;
+    }
+    void loadRow()
+    {
+        settle();
+        if (!rowid_ || bof || eof || deleted_)
+            noCurrent();
+        if (loaded_)
+            return;
+        Stmt s(*conn_, t_.row);
+        s.bind(1, *rowid_);
+        if (!s.step())
+            noCurrent(); // deleted by someone else
+        row_.clear();
+        for (size_t i = 0; i < fields_.size(); ++i)
+            row_.push_back(s.value(int(i), fields_[i].type));
+        loaded_ = true;
+    }
+    int index(const QString& name) const
+    {
+        for (size_t i = 0; i < fields_.size(); ++i)
+            if (fields_[i].name.compare(name, Qt::CaseInsensitive) == 0)
+                return int(i);
+        noField(name);
+    }
+
+    std::shared_ptr<Connection> conn_;
+    std::shared_ptr<const Connection::TableInfo> info_; // held: the cache may be cleared while this is open
+    const Connection::TableInfo& t_;
+    const std::vector<Field>& fields_;
+    std::optional<int64_t> rowid_;
+    bool pendingFirst_ = false, loaded_ = false, deleted_ = false;
+    std::vector<Value> row_, buffer_;
+    std::vector<bool> changed_;
+    Mode mode_ = Mode::None;
+};
+
+/// Rows copied out at opening; nothing later changes them.
+class SnapshotImpl final : public Recordset::Impl {
+public:
+    SnapshotImpl(Connection& c, const QString& sql, const std::vector<std::optional<FieldType>>& types)
+    {
+        Stmt s(c, sql);
+        for (int i = 0; i < s.columns(); ++i)
+            names_ << s.columnName(i);
+        std::vector<std::optional<FieldType>> t = types;
+        t.resize(names_.size());
+        for (int i = 0; i < s.columns(); ++i)
+            if (!t[i])
+                t[i] = fieldTypeFromDecl(s.declType(i));
+        while (s.step()) {
+            std::vector<Value> row;
+            row.reserve(names_.size());
+            for (int i = 0; i < names_.size(); ++i)
+                row.push_back(s.value(i, t[i]));
+            rows_.push_back(std::move(row));
+        }
+        moveFirst();
+    }
+    int recordCount() override { return int(rows_.size()); }
+    void moveFirst() override { place(0); }
+    void moveLast() override { place(int(rows_.size()) - 1); }
+    void moveNext() override
+    {
+        if (!eof)
+            place(pos_ + 1);
+    }
+    void movePrevious() override
+    {
+        if (!bof)
+            place(pos_ - 1);
+    }
+    Value field(const QString& name) override
+    {
+        for (int i = 0; i < names_.size(); ++i)
+            if (names_[i].compare(name, Qt::CaseInsensitive) == 0) {
+                if (bof || eof)
+                    noCurrent();
+                return rows_[pos_][i];
+            }
+        noField(name);
+    }
+
+private:
+    void place(int p)
+    {
+        const int n = int(rows_.size());
+        pos_ = std::clamp(p, -1, n);
+        bof = n == 0 || pos_ < 0;
+        eof = n == 0 || pos_ >= n;
+    }
+    QStringList names_;
+    std::vector<std::vector<Value>> rows_;
+    int pos_ = 0;
+};
+
+} // namespace
+
+Recordset Database::openTable(const QString& table)
+{
+    return Recordset(std::make_unique<TableImpl>(conn_ ? conn_ : throw Error("The database is closed", 0), table));
+}
+
+Recordset Database::openSnapshot(const QString& source)
+{
+    Connection& c = conn();
+    if (const auto* q = c.query(source))
+        return Recordset(std::make_unique<SnapshotImpl>(c, "SELECT * FROM " + quoted(source), q->columnTypes));
+    const std::vector<Field>& fs = c.fields(source);
+    std::vector<std::optional<FieldType>> types;
+    QStringList cols;
+    for (const Field& f : fs) {
+        types.push_back(f.type);
+        cols << quoted(f.name);
+    }
+    return Recordset(std::make_unique<SnapshotImpl>(
+        c, "SELECT " + cols.join(',') + " FROM " + quoted(source) + " ORDER BY rowid", types));
+}
+
+Recordset::Recordset(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) { }
+Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset& Recordset::operator=(Recordset&&) noexcept = default;
+Recordset::~Recordset() = default;
+
+Recordset::Impl& Recordset::impl() const
+{
+    if (!impl_)
+        throw Error("Object invalid or no longer set: the recordset is closed", 0);
+    return *impl_;
+}
+
+int Recordset::recordCount() const { return impl().recordCount(); }
+bool Recordset::bof() const
+{
+    impl().settle();
+    return impl().bof;
+}
+bool Recordset::eof() const
+{
+    impl().settle();
+    return impl().eof;
+}
+void Recordset::moveFirst() { impl().moveFirst(); }
+void Recordset::moveLast() { impl().moveLast(); }
+void Recordset::moveNext() { impl().moveNext(); }
+void Recordset::movePrevious() { impl().movePrevious(); }
+Value Recordset::field(const QString& name) const { return impl().field(name); }
+void Recordset::setField(const QString& name, const Value& v) { impl().setField(name, v); }
+void Recordset::addNew() { impl().addNew(); }
+void Recordset::edit() { impl().edit(); }
+void Recordset::update() { impl().update(); }
+void Recordset::deleteCurrent() { impl().deleteCurrent(); }
+void Recordset::close() { impl_.reset(); }
+
+} // namespace dao
