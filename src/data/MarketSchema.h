@@ -35,4 +35,8 @@ inline const QString kPositionSql = QStringLiteral(
 inline const QString kResultSql =
     QStringLiteral("SELECT DISTINCTROW Sum([Traderesult].[Result]) AS [Sum Of Result] FROM Traderesult;");
 
+/// Creates the game file's tables, "Traderesult" and "Player Information", and
+/// its stored queries "Position" and "Result".
+void Create(dao::Database& db);
+
 } // namespace GameSchema

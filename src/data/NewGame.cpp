@@ -73,17 +73,10 @@ QString marketProblem()
 
 void writeGameFile(const QString& path)
 {
-    using dao::FieldType;
     dao::Database db = dao::Database::create(path);
     try {
         dao::Transaction tx = db.beginTransaction();
-        db.appendTable(dao::TableDef(QStringLiteral("Traderesult"),
-            {{QStringLiteral("Symbol"), FieldType::Text}, {QStringLiteral("Price"), FieldType::Currency},
-                {QStringLiteral("Units"), FieldType::Long}, {QStringLiteral("Result"), FieldType::Currency}}));
-        db.appendTable(dao::TableDef(QStringLiteral("Player Information"),
-            {{QStringLiteral("Name"), FieldType::Text}, {QStringLiteral("Cash"), FieldType::Currency},
-                {QStringLiteral("Date"), FieldType::DateTime}, {QStringLiteral("Balance"), FieldType::Currency},
-                {QStringLiteral("Daytime"), FieldType::Text}}));
+        GameSchema::Create(db);
         dao::Recordset rs = db.openTable(QStringLiteral("Player Information"));
         rs.addNew();
         rs.setField(QStringLiteral("Name"), PlayerName);
@@ -91,8 +84,6 @@ void writeGameFile(const QString& path)
         rs.setField(QStringLiteral("Date"), dao::naiveDateTime(QDate::currentDate()));
         rs.setField(QStringLiteral("Balance"), StartingBalance);
         rs.update();
-        db.createQueryDef(QStringLiteral("Position"), GameSchema::kPositionSql);
-        db.createQueryDef(QStringLiteral("Result"), GameSchema::kResultSql);
         rs.close();
         tx.commit();
         db.close();
