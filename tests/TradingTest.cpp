@@ -40,19 +40,6 @@ protected:
         QTest::keyClick(desk->Combo1, Qt::Key_Down);
         ASSERT_EQ(desk->Combo1->currentText(), symbol);
     }
-    /// Chooses the stock, types the units, picks the type (by its caption; none
-    /// when empty) and presses Enter.
-    void trade(const QString& symbol, const QString& units, const QString& type)
-    {
-        choose(symbol);
-        desk->quantity->clear();
-        QTest::keyClicks(desk->quantity, units);
-        desk->types->setExclusive(false);
-        for (QAbstractButton* b : desk->types->buttons())
-            b->setChecked(b->text() == type);
-        desk->types->setExclusive(true);
-        enter();
-    }
     void enter() { QTest::mouseClick(desk->Command2, Qt::LeftButton); }
     struct Row {
         QString symbol;

@@ -4,6 +4,10 @@
 #include "app/kit/Module1.h"
 #include "data/Form2.h"
 #include "market/Clock.h"
+#include "trading/Form1.h"
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +29,24 @@ void GameTest::startGame(const QString& name)
     QTest::keyClicks(f->playername, name);
     QTest::mouseClick(f->Command1, Qt::LeftButton);
     ProcessDeletions();
+}
+
+void GameTest::trade(const QString& symbol, const QString& units, const QString& type)
+{
+    ed->mnuAssetitem(0)->trigger();
+    Form1* desk = Forms::IfLoaded<Form1>();
+    ASSERT_NE(desk, nullptr);
+    const int i = desk->Combo1->findText(symbol);
+    ASSERT_GE(i, 0) << symbol.toStdString();
+    desk->Combo1->setCurrentIndex(i - 1);
+    QTest::keyClick(desk->Combo1, Qt::Key_Down);
+    desk->quantity->clear();
+    QTest::keyClicks(desk->quantity, units);
+    desk->types->setExclusive(false);
+    for (QAbstractButton* b : desk->types->buttons())
+        b->setChecked(b->text() == type);
+    desk->types->setExclusive(true);
+    QTest::mouseClick(desk->Command2, Qt::LeftButton);
 }
 
 void GameTest::setClock(const QDateTime& t)

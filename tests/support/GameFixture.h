@@ -26,6 +26,10 @@ protected:
     void setPrice(const QString& symbol, double price) { setFields(symbol, {{"Stockcurrent Price", price}}); }
     /// Stores fields of a stock's row.
     void setFields(const QString& symbol, std::initializer_list<std::pair<const char*, dao::Value>> fields);
+    /// A trade as a player makes it: the desk opened from the menu, the stock
+    /// chosen from its list, the units typed, the type picked by its caption
+    /// (none when empty), Enter pressed.
+    void trade(const QString& symbol, const QString& units, const QString& type);
     /// Appends a row to the open game's trade log, as a trade would.
     void logTrade(const QString& symbol, double price, int units, double result);
 
