@@ -18,10 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <csignal>
+#include <functional>
 #include <random>
 #include <sqlite3.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace dao;
@@ -35,17 +34,6 @@ protected:
         GameTest::SetUp();
         startGame("Trader");
         setClock(at(0, 10, 0));
-    }
-    void buy(const QString& symbol, const QString& units)
-    {
-        ed->mnuAssetitem(0)->trigger();
-        Form1* desk = Forms::IfLoaded<Form1>();
-        ASSERT_NE(desk, nullptr);
-        desk->Text1->setText(symbol);
-        desk->ListCurprice->setText("10");
-        desk->quantity->setText(units);
-        QTest::mouseClick(desk->optBuybutton, Qt::LeftButton);
-        QTest::mouseClick(desk->Command2, Qt::LeftButton);
     }
     int logRows() { return RawRows(path("Trader.sav"), "SELECT count(*) FROM Traderesult").value(0).toInt(); }
     /// Two ticks in a row: the failure is said once.
@@ -61,74 +49,75 @@ protected:
 
 TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIs)
 {
-    struct Case {
-        const char* name;
-        void (*damage)(const QString& file);
-    };
-    const Case cases[] = {
-        {"missing", [](const QString& f) { QFile::remove(f); }},
-        {"empty", [](const QString& f) { QFile(f).resize(0); }},
-        {"truncated", [](const QString& f) { QFile(f).resize(3 * 4096); }},
-        {"random bytes",
-            [](const QString& f) {
-                std::mt19937 gen(7);
-                QByteArray junk(64 * 1024, '\0');
-                for (char& c : junk)
-                    c = char(gen());
-                QFile out(f);
-                ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-                out.write(junk);
-            }},
+    QByteArray junk(64 * 1024, '\0');
+    std::mt19937 gen(7);
+    for (char& c : junk)
+        c = char(gen());
+    const std::pair<const char*, std::function<void(QFile&)>> cases[] = {
+        {"missing", [](QFile& f) { f.remove(); }},
+        {"empty", [](QFile& f) { f.resize(0); }},
+        {"truncated", [](QFile& f) { f.resize(3 * 4096); }},
+        {"random bytes", [&](QFile& f) { f.open(QIODevice::WriteOnly) && f.write(junk); }},
     };
     int day = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        dao::releaseAll();
+    for (const auto& [name, damage] : cases) {
+        SCOPED_TRACE(name);
+        releaseAll();
         QFile::remove(path("stocks.tqs"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), path("stocks.tqs")));
         QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        c.damage(path("stocks.tqs"));
+        QFile file(path("stocks.tqs"));
+        damage(file);
+        file.close();
         const auto before = fileBytes("stocks.tqs");
         const QStringList files = folderFiles();
-
         setClock(at(++day, 10, 0));
         tickTwice("The market could not move");
         msgs.messages.clear();
         ed->mnuAssetitem(0)->trigger(); // the desk cannot list the stocks
         EXPECT_EQ(Forms::IfLoaded<Form1>(), nullptr);
-        ed->mnuAssetitem(1)->trigger(); // the board opens and says why it is empty
+        ed->mnuAssetitem(1)->trigger(); // the board opens, headed, and says why it is empty
         Form4* board = Forms::IfLoaded<Form4>();
         ASSERT_NE(board, nullptr);
         EXPECT_FALSE(board->lblNote->text().isEmpty());
-        EXPECT_EQ(
-            GridRows(*board->MSFlexGrid1).value(0), "Symbol|Price|Min/Day|Max/Day|Volume|Min/History|Max/History");
+        EXPECT_EQ(GridRows(*board->MSFlexGrid1).value(0), "Symbol|Price|Min/Day|Max/Day|Volume|Min/History|Max/History");
         board->close();
-        ASSERT_EQ(msgs.messages.size(), 1u);
-        EXPECT_TRUE(msgs.messages[0].text.startsWith("The window cannot be opened"));
-
+        EXPECT_EQ(msgs.texts().join('\n').count("The window cannot be opened"), 1);
         msgs.messages.clear();
         setClock(at(day, 16, 30));
         Module1::AdvanceClock();
         Module1::AdvanceClock();
         EXPECT_EQ(msgs.messages.size(), 1u); // the evening's reset, said once
-
-        dao::releaseAll();
+        releaseAll();
         EXPECT_EQ(fileBytes("stocks.tqs"), before);
         EXPECT_EQ(folderFiles(), files);
     }
 }
 
-TEST_F(DamagedTest, AGameFileRemovedWhileTheGameRuns)
+TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnce)
 {
-    buy("ALDR", "3");
-    dao::releaseAll();
+    sqlite3* other = nullptr; // another program's lock
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path("Trader.sav")).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    trade("ALDR", "3", "Buy");
+    EXPECT_EQ(msgs.texts().size(), 1);
+    EXPECT_TRUE(msgs.texts().value(0).startsWith("The trade could not be recorded in the game file")) <<
+        msgs.texts().value(0).toStdString();
+    EXPECT_TRUE(msgs.texts().value(0).contains("locked"));
+    EXPECT_EQ(msgs.messages[0].icon, Ui::Icon::Critical);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(logRows(), 0);
+    trade("ALDR", "3", "Buy"); // released: the trade goes through
+    EXPECT_EQ(logRows(), 1);
+
+    releaseAll();
     ASSERT_TRUE(QFile::remove(path("Trader.sav")));
     msgs.messages.clear();
-    buy("ALDR", "3");
-    ASSERT_EQ(msgs.messages.size(), 1u);
-    EXPECT_TRUE(msgs.messages[0].text.startsWith("The trade could not be recorded in the game file"));
+    trade("ALDR", "3", "Buy");
+    EXPECT_EQ(msgs.texts().size(), 1);
+    EXPECT_FALSE(msgs.texts().join('\n').contains("You bought"));
     EXPECT_FALSE(QFile::exists(path("Trader.sav"))); // not made anew, empty
-
     msgs.messages.clear();
     ed->mnuAnalyzeItem(0)->trigger();
     for (int i = 0; i < 3; ++i)
@@ -136,52 +125,24 @@ TEST_F(DamagedTest, AGameFileRemovedWhileTheGameRuns)
     EXPECT_TRUE(Forms::IfLoaded<Form3>()->lblNote->text().startsWith("The balance cannot be worked out"));
     ed->mnuFileItem(3)->trigger(); // closing a game whose file is gone is no failure
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
-    EXPECT_FALSE(frmEditor::MenuVisible(ed->mnuAnalyze));
-}
-
-TEST_F(DamagedTest, AGameFileLockedByAnotherProgramRefusesTheTradeUntilReleased)
-{
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(path("Trader.sav")).constData(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    buy("ALDR", "3");
-    ASSERT_EQ(msgs.messages.size(), 1u);
-    EXPECT_TRUE(msgs.messages[0].text.contains("locked")) << msgs.messages[0].text.toStdString();
-    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-    EXPECT_EQ(logRows(), 0);
-    buy("ALDR", "3");
-    EXPECT_EQ(logRows(), 1);
+    EXPECT_TRUE(gameState(false));
 }
 
 TEST_F(DamagedTest, ADiskThatFillsDuringATickLeavesTheMarketWhole)
 {
     const auto before = stocks();
-    dao::releaseAll();
+    releaseAll();
     {
-        // Files may not grow past 8 KiB: the tick's journal runs out of room.
-        struct Limit {
-            rlimit old{};
-            Limit()
-            {
-                std::signal(SIGXFSZ, SIG_IGN);
-                getrlimit(RLIMIT_FSIZE, &old);
-                rlimit tight{8192, old.rlim_max};
-                setrlimit(RLIMIT_FSIZE, &tight);
-            }
-            ~Limit() { setrlimit(RLIMIT_FSIZE, &old); }
-        } limit;
+        FileSizeLimit limit(8192); // the tick's journal runs out of room
         tickTwice("The market could not move");
     }
-    dao::releaseAll();
+    releaseAll();
     EXPECT_EQ(RawRows(path("stocks.tqs"), "PRAGMA integrity_check"), QStringList({"ok"}));
     const auto after = stocks();
     ASSERT_EQ(after.size(), before.size());
-    for (size_t i = 0; i < after.size(); ++i) {
-        EXPECT_EQ(after[i].price, before[i].price);
-        EXPECT_EQ(after[i].historyRows, before[i].historyRows);
-        EXPECT_EQ(after[i].dayRows, before[i].dayRows);
-    }
+    for (size_t i = 0; i < after.size(); ++i)
+        EXPECT_TRUE(after[i].price == before[i].price && after[i].historyRows == before[i].historyRows &&
+            after[i].dayRows == before[i].dayRows);
     msgs.messages.clear();
     Module1::MarketTick(); // room again: the market moves
     EXPECT_TRUE(msgs.messages.empty());

@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <csignal>
 #include <sqlite3.h>
+#include <sys/resource.h>
 
 MessageRecorder::MessageRecorder()
 {
@@ -74,6 +76,23 @@ void ScriptDraws(std::vector<int> draws)
         ++state->second;
         return r;
     });
+}
+
+FileSizeLimit::FileSizeLimit(long bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    old[0] = long(l.rlim_cur);
+    old[1] = long(l.rlim_max);
+    l.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &l);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    const rlimit l{rlim_t(old[0]), rlim_t(old[1])};
+    setrlimit(RLIMIT_FSIZE, &l);
 }
 
 void ResetDraws() { Market::SetDrawSource({}); }

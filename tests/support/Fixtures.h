@@ -46,6 +46,14 @@ protected:
     MessageRecorder msgs;
 };
 
+/// Files may not grow past a size while this lives: a full disk, as the
+/// engine meets it.
+struct FileSizeLimit {
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    long old[2];
+};
+
 /// Draws returned in order by the market's random source; cycles when used up.
 void ScriptDraws(std::vector<int> draws);
 void ResetDraws();

@@ -1,7 +1,9 @@
 #include "GameFixture.h"
 #include "app/kit/Exchange.h"
 #include "app/kit/FlexGrid.h"
+#include "app/PictureBox.h"
 #include "app/kit/Module1.h"
+#include "app/kit/VbTimer.h"
 #include "data/Form2.h"
 #include "market/Clock.h"
 #include "trading/Form1.h"
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QDir>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,8 +28,7 @@ void GameTest::startGame(const QString& name)
     ed->mnuFileItem(0)->trigger();
     Form2* f = Forms::IfLoaded<Form2>();
     ASSERT_NE(f, nullptr);
-    f->playername->clear();
-    QTest::keyClicks(f->playername, name);
+    f->playername->setText(name);
     QTest::mouseClick(f->Command1, Qt::LeftButton);
     ProcessDeletions();
 }
@@ -59,6 +61,16 @@ void GameTest::setClock(const QDateTime& t)
 QDateTime GameTest::at(int dayOffset, int h, int m) const
 {
     return dao::naiveDateTime(ed->baseDate.addDays(dayOffset), QTime(h, m));
+}
+
+bool GameTest::gameState(bool open) const
+{
+    const bool states[] = {frmEditor::MenuVisible(ed->mnuAsset), frmEditor::MenuVisible(ed->mnuTools),
+        frmEditor::MenuVisible(ed->mnuAnalyze), ed->mnuFileItem(3)->isEnabled(), ed->Timer1->enabled(),
+        !ed->tradeup->isHidden(), !ed->chartup->isHidden(), !ed->balup->isHidden(),
+        !Module1::GameFileName.isEmpty()};
+    return std::all_of(std::begin(states), std::end(states), [open](bool s) { return s == open; }) &&
+        (open || (ed->Label1->text().isEmpty() && !ed->Timer2->isRunning()));
 }
 
 QStringList GameTest::folderFiles() const

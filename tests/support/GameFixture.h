@@ -15,6 +15,9 @@ protected:
     void setClock(const QDateTime& t);
     QDateTime at(int dayOffset, int h, int m) const;
     QStringList folderFiles() const;
+    /// Whether the menus, toolbar and clock are all in their game-open state
+    /// (or all in their no-game state); false when they disagree.
+    bool gameState(bool open) const;
 
     dao::Database market() { return dao::Database::open(path("stocks.tqs")); }
     struct Stock {
