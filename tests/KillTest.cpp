@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <cstdio>
 #include <random>
 
@@ -57,22 +58,19 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
 
         const QString db = path("stocks.tqs");
         EXPECT_EQ(RawRows(db, "PRAGMA integrity_check"), QStringList({"ok"}));
-        const QStringList symbols = RawRows(db, "SELECT stocksymbol FROM \"Stocks Information\" ORDER BY rowid");
-        ASSERT_GE(symbols.size(), 12);
+        // Every stock moved as often as the others, and its figures agree with its tables.
         QStringList dayCounts, checks;
-        for (const QString& s : symbols) {
+        for (const QString& s : RawRows(db, "SELECT stocksymbol FROM \"Stocks Information\"")) {
             dayCounts << RawRows(db, QString("SELECT count(*) FROM \"%1DAY\"").arg(s));
             checks << RawRows(db,
-                QString("SELECT (SELECT count(*) FROM \"%1\") = 201"
-                        " AND (SELECT Price FROM \"%1\" ORDER BY rowid DESC LIMIT 1) ="
-                        " (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = '%1')"
-                        " AND (SELECT [Min Of Price] FROM \"%1QDAY\") IS"
-                        " (SELECT Min FROM \"Stocks Information\" WHERE stocksymbol = '%1')")
+                QString("SELECT (SELECT count(*) FROM \"%1\") = 201 AND (SELECT Price FROM \"%1\" ORDER BY rowid "
+                        "DESC LIMIT 1) = (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = "
+                        "'%1') AND (SELECT [Min Of Price] FROM \"%1QDAY\") IS (SELECT Min FROM \"Stocks Information\" "
+                        "WHERE stocksymbol = '%1')")
                     .arg(s));
         }
-        EXPECT_EQ(dayCounts.removeDuplicates(), symbols.size() - 1)
-            << "stocks moved unevenly: " << dayCounts.join(',').toStdString();
-        EXPECT_EQ(checks, QStringList(symbols.size(), "1"));
+        EXPECT_EQ(QSet<QString>(dayCounts.begin(), dayCounts.end()).size(), 1) << dayCounts.join(',').toStdString();
+        EXPECT_EQ(checks, QStringList(checks.size(), "1"));
         moved = dayCounts.value(0).toInt();
     }
     EXPECT_GT(moved, 6); // every round ticked at least once
