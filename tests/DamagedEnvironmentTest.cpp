@@ -149,39 +149,34 @@ TEST_F(DamagedTest, ADiskThatFillsDuringATickLeavesTheMarketWhole)
     EXPECT_EQ(stocks()[0].dayRows, before[0].dayRows + 1);
 }
 
-// Read-only files mean nothing to root: these run in a child process as an
+// Read-only files mean nothing to root: this runs in a child process as an
 // unprivileged user (see the test below).
-TEST_F(DamagedTest, DISABLED_ReadOnlyMarket)
+TEST_F(DamagedTest, DISABLED_ReadOnlyMarketAndFolder)
 {
     QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
-    dao::releaseAll();
+    releaseAll();
     const auto before = fileBytes("stocks.tqs");
     tickTwice("The market could not move");
     msgs.messages.clear();
     ed->mnuAssetitem(0)->trigger(); // reading still works
     EXPECT_NE(Forms::IfLoaded<Form1>(), nullptr);
-    EXPECT_TRUE(msgs.messages.empty());
     ed->mnuToolsItem(0)->trigger();
     Form6* add = Forms::IfLoaded<Form6>();
     add->Text1->setText("Alpha");
     add->Text2->setText("ALP");
     add->Text3->setText("1");
-    QTest::mouseClick(add->Command1, Qt::LeftButton);
-    ASSERT_EQ(msgs.messages.size(), 1u);
-    EXPECT_TRUE(msgs.messages[0].text.contains("could not be added"));
-    dao::releaseAll();
+    add->Command1->click();
+    EXPECT_EQ(msgs.texts().size(), 1);
+    EXPECT_TRUE(msgs.texts().value(0).contains("could not be added"));
+    releaseAll();
     EXPECT_EQ(fileBytes("stocks.tqs"), before);
-}
-
-TEST_F(DamagedTest, DISABLED_ReadOnlyFolder)
-{
     ed->mnuFileItem(3)->trigger();
+    QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QStringList files = folderFiles();
     QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     msgs.messages.clear();
     startGame("Second");
-    ASSERT_GE(msgs.messages.size(), 1u);
-    EXPECT_TRUE(msgs.messages[0].text.contains("could not be created")) << msgs.messages[0].text.toStdString();
+    EXPECT_TRUE(msgs.texts().value(0).contains("could not be created")) << msgs.texts().value(0).toStdString();
     EXPECT_EQ(folderFiles(), files);
     QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
@@ -203,7 +198,7 @@ TEST(DamagedEnvironment, ReadOnlyFilesAndFoldersAsAnOrdinaryUser)
     ASSERT_TRUE(child.waitForFinished(60000));
     const QByteArray out = child.readAllStandardOutput() + child.readAllStandardError();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains("[  PASSED  ] 2 tests")) << out.toStdString();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "app/kit/App.h"
 #include "app/kit/Forms.h"
 #include "app/kit/Module1.h"
+#include "app/kit/Numbers.h"
 #include "data/dao/Dao.h"
 #include "market/PriceFactor.h"
 #include <QCoreApplication>
@@ -123,26 +124,7 @@ namespace dao {
 void PrintTo(const Value& v, std::ostream* os)
 {
     static const char* kinds[] = {"Null", "Long", "Double", "Currency", "Text", "DateTime"};
-    *os << kinds[int(v.kind())];
-    switch (v.kind()) {
-    case Value::Kind::Null:
-        break;
-    case Value::Kind::Long:
-        *os << "(" << v.asLong() << ")";
-        break;
-    case Value::Kind::Double:
-        *os << "(" << v.asDouble() << ")";
-        break;
-    case Value::Kind::Currency:
-        *os << "(" << v.asCurrency().toPlainString().toStdString() << ")";
-        break;
-    case Value::Kind::Text:
-        *os << "(\"" << v.asText().toStdString() << "\")";
-        break;
-    case Value::Kind::DateTime:
-        *os << "(" << dateTimeToStorage(v.asDateTime()).toStdString() << ")";
-        break;
-    }
+    *os << kinds[int(v.kind())] << "(" << Numbers::PlainText(v).toStdString() << ")";
 }
 } // namespace dao
 
