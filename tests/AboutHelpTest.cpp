@@ -1,15 +1,4 @@
-#include "app/frmAbout.h"
-#include "app/frmHelp.h"
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
 #include "support/GameFixture.h"
-#include "trading/Form1.h"
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <QTextBrowser>
 
 namespace {
 

@@ -1,23 +1,5 @@
 // How every window presents itself to a screen reader and answers the keyboard.
-#include "app/GameShell.h"
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
-#include "assets/Form6.h"
-#include "market/Form9.h"
 #include "support/GameFixture.h"
-#include "trading/Form1.h"
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 namespace {
 

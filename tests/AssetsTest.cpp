@@ -1,16 +1,4 @@
-#include "app/kit/Module1.h"
-#include "app/kit/Numbers.h"
-#include "assets/Form6.h"
-#include "assets/Form7.h"
-#include "market/Form4.h"
-#include "market/Form9.h"
 #include "support/GameFixture.h"
-#include "trading/Form1.h"
-#include <QComboBox>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPushButton>
-#include <QTest>
 
 using namespace dao;
 

@@ -1,10 +1,4 @@
-#include "market/Clock.h"
-#include "app/kit/Exchange.h"
-#include "app/kit/Module1.h"
-#include "app/kit/VbTimer.h"
 #include "support/GameFixture.h"
-#include <QLabel>
-#include <QLocale>
 
 namespace {
 

@@ -1,10 +1,4 @@
-#include "app/GameShell.h"
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
 #include "support/GameFixture.h"
-#include <QDir>
-#include <QFile>
-#include <functional>
 
 namespace {
 

@@ -1,27 +1,6 @@
 // A market or game file that is missing, damaged, locked, read-only or out of
 // room: one clear message, no crash, no message at every tick, no file changed.
-#include "app/kit/Module1.h"
-#include "assets/Form6.h"
-#include "assets/Form7.h"
-#include "assets/Symbols.h"
-#include "market/Form4.h"
 #include "support/GameFixture.h"
-#include "trading/Form1.h"
-#include "trading/Form3.h"
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <functional>
-#include <random>
-#include <sqlite3.h>
-#include <unistd.h>
 
 using namespace dao;
 

@@ -1,8 +1,4 @@
-#include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
-#include "support/Fixtures.h"
-#include <QFile>
-#include <QFileInfo>
+#include "support/GameFixture.h"
 
 using namespace dao;
 

@@ -1,13 +1,4 @@
-#include "app/kit/Exchange.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Numbers.h"
-#include "app/kit/VbTimer.h"
-#include "market/Clock.h"
-#include "market/PriceFactor.h"
-#include <QLabel>
-#include <QLocale>
-#include <QMessageBox>
-#include <gtest/gtest.h>
+#include "support/GameFixture.h"
 
 namespace {
 

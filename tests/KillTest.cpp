@@ -1,14 +1,5 @@
 // A process killed in the middle of a run of ticks leaves a whole market behind.
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "support/Fixtures.h"
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QSet>
-#include <cstdio>
-#include <random>
+#include "support/GameFixture.h"
 
 namespace {
 

@@ -1,17 +1,4 @@
-#include "app/PictureBox.h"
-#include "app/frmEditor.h"
-#include "app/kit/App.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Module1.h"
-#include "app/kit/VbTimer.h"
-#include "data/Form2.h"
-#include "support/Fixtures.h"
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLockFile>
-#include <QPushButton>
-#include <QTest>
+#include "support/GameFixture.h"
 
 namespace {
 

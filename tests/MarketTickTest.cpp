@@ -1,5 +1,3 @@
-#include "app/kit/Module1.h"
-#include "market/PriceFactor.h"
 #include "support/GameFixture.h"
 
 using namespace dao;

@@ -1,21 +1,4 @@
-#include "app/kit/App.h"
-#include "app/kit/FlexGrid.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Numbers.h"
-#include "app/kit/VbTimer.h"
-#include "data/MarketSchema.h"
-#include "market/Form10.h"
-#include "market/Form4.h"
-#include "market/Form9.h"
-#include "market/StockChart.h"
 #include "support/GameFixture.h"
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLineSeries>
-#include <QPushButton>
-#include <QTest>
-#include <QValueAxis>
 
 using namespace dao;
 

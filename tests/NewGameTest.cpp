@@ -1,12 +1,4 @@
-#include "app/kit/Module1.h"
-#include "data/Form2.h"
-#include "data/MarketSchema.h"
 #include "support/GameFixture.h"
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace dao;
 

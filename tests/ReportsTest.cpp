@@ -1,14 +1,4 @@
-#include "app/kit/FlexGrid.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Numbers.h"
-#include "reports/Form11.h"
-#include "reports/Form13.h"
-#include "reports/Form5.h"
 #include "support/GameFixture.h"
-#include "trading/Form3.h"
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 using namespace dao;
 

@@ -1,22 +1,6 @@
 // Many simulated days of play, driven through the clock, the market and the
 // windows, with the files and windows checked against each other throughout.
-#include "app/kit/Exchange.h"
-#include "app/kit/Module1.h"
-#include "assets/Form6.h"
-#include "assets/Form7.h"
-#include "market/PriceFactor.h"
-#include "reports/Form13.h"
 #include "support/GameFixture.h"
-#include "trading/Form1.h"
-#include "trading/Form3.h"
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <map>
-#include <random>
 
 namespace {
 

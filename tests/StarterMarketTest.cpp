@@ -1,7 +1,4 @@
-#include "market/StarterMarket.h"
-#include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
-#include "support/Fixtures.h"
+#include "support/GameFixture.h"
 
 using namespace dao;
 

@@ -1,19 +1,4 @@
-#include "app/PictureBox.h"
-#include "app/kit/Exchange.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Numbers.h"
-#include "app/kit/VbTimer.h"
 #include "support/GameFixture.h"
-#include "trading/Form1.h"
-#include "trading/Form3.h"
-#include <QApplication>
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 using namespace dao;
 
