@@ -1,7 +1,5 @@
 #include "support/GameFixture.h"
 
-namespace {
-
 class AboutHelpTest : public GameTest {
 protected:
     void SetUp() override
@@ -98,4 +96,3 @@ TEST(HelpFile, TheShippedHelpHasATopicForEveryWindowAndExplainsTheDesksMessages)
         EXPECT_TRUE(h.topics.at(12).text.contains(QString::fromUtf8(m))) << m;
 }
 
-} // namespace

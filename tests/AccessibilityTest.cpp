@@ -1,8 +1,6 @@
 // How every window presents itself to a screen reader and answers the keyboard.
 #include "support/GameFixture.h"
 
-namespace {
-
 class AccessibilityTest : public GameTest {
 protected:
     void SetUp() override
@@ -156,4 +154,3 @@ TEST_F(AccessibilityTest, ATypedSymbolPicksNothingInAnyListAndItsFieldIsNamed)
     EXPECT_EQ(Forms::Find("Form10")->windowTitle(), "aldr");
 }
 
-} // namespace

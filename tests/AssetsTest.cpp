@@ -2,8 +2,6 @@
 
 using namespace dao;
 
-namespace {
-
 class AssetsTest : public GameTest {
 protected:
     void SetUp() override
@@ -223,4 +221,3 @@ TEST_F(AssetsTest, EditAcrossATickWritesOnlyWhatThePlayerChanged)
     }
 }
 
-} // namespace

@@ -1,7 +1,5 @@
 #include "support/GameFixture.h"
 
-namespace {
-
 class ClockTest : public GameTest {
 protected:
     void SetUp() override
@@ -74,4 +72,3 @@ TEST_F(ClockTest, StartNewTradingDayIsOneUnitOverAllStocksAndItsFailureIsSaidOnc
     EXPECT_EQ(shown(), QTime(16, 2)); // and the clock goes on
 }
 
-} // namespace

@@ -1,7 +1,5 @@
 #include "support/GameFixture.h"
 
-namespace {
-
 class CloseGameTest : public GameTest {
 protected:
     void SetUp() override
@@ -56,4 +54,3 @@ TEST_F(CloseGameTest, ANewGameAfterCloseStartsANewDayAndAnUndeletableFileIsRepor
     EXPECT_TRUE(gameState(false));
 }
 
-} // namespace

@@ -4,8 +4,6 @@
 
 using namespace dao;
 
-namespace {
-
 class DamagedTest : public GameTest {
 protected:
     void SetUp() override
@@ -180,4 +178,3 @@ TEST(DamagedEnvironment, ReadOnlyFilesAndFoldersAsAnOrdinaryUser)
     EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
 }
 
-} // namespace

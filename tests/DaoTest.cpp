@@ -2,8 +2,6 @@
 
 using namespace dao;
 
-namespace {
-
 class DaoTest : public AppFolderTest {
 protected:
     Database newGame()
@@ -191,4 +189,3 @@ TEST(CurrencyText, PlainFormDropsTrailingZerosAndOverflowIsRefused)
     EXPECT_EQ(Currency::fromTicks(5) - Currency::fromTicks(7), -Currency::fromTicks(2));
 }
 
-} // namespace

@@ -1,7 +1,5 @@
 #include "support/GameFixture.h"
 
-namespace {
-
 /// Runs a test body under a given default locale.
 struct LocaleScope {
     explicit LocaleScope(const QLocale& l) : old(QLocale()) { QLocale::setDefault(l); }
@@ -79,8 +77,6 @@ TEST(VbTimer, IntervalZeroNeverFiresAndRepeatedSettingsKeepTheCountdown)
     t.setInterval(0);
     EXPECT_FALSE(t.isRunning());
 }
-
-} // namespace
 
 TEST(MessageBox, LongWordsWrapInsteadOfBeingCut)
 {

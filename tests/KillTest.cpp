@@ -1,8 +1,6 @@
 // A process killed in the middle of a run of ticks leaves a whole market behind.
 #include "support/GameFixture.h"
 
-namespace {
-
 // Run only as the child of the test below.
 TEST(KillChild, DISABLED_TickUntilKilled)
 {
@@ -67,4 +65,3 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
     EXPECT_GT(moved, 6); // every round ticked at least once
 }
 
-} // namespace

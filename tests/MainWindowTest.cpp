@@ -1,7 +1,5 @@
 #include "support/GameFixture.h"
 
-namespace {
-
 class MainWindowTest : public AppFolderTest {
 protected:
     void SetUp() override
@@ -112,4 +110,3 @@ TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)
     EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(bin).absolutePath());
 }
 
-} // namespace

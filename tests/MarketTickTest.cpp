@@ -2,8 +2,6 @@
 
 using namespace dao;
 
-namespace {
-
 using MarketTickTest = GameTest;
 
 TEST_F(MarketTickTest, MovesEveryStockByItsDrawsFactorAndVolumeStepKeepingTheDaysRange)
@@ -103,4 +101,3 @@ TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)
             << i;
 }
 
-} // namespace

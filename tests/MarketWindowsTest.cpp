@@ -2,8 +2,6 @@
 
 using namespace dao;
 
-namespace {
-
 /// A history table of its own: rows 1 to n hold the prices 1 to n.
 void makeHistory(const QString& file, const QString& symbol, int n)
 {
@@ -165,4 +163,3 @@ TEST_F(MarketWindowsTest, TheChartDrawsGapsABlackLineAndSaysThePriceUnderThePoin
     EXPECT_EQ(c->ToolTipAt(QPoint(1, 1)), "");
 }
 
-} // namespace

@@ -2,8 +2,6 @@
 
 using namespace dao;
 
-namespace {
-
 class NewGameTest : public GameTest {
 protected:
     void writeFile(const QString& name, const QByteArray& data)
@@ -145,4 +143,3 @@ TEST_F(NewGameTest, AFailingEngineOrAFolderInTheWayIsReportedAndLeavesNoHalfMade
     EXPECT_TRUE(msgs.messages[0].text.contains("already exists")) << msgs.messages[0].text.toStdString();
 }
 
-} // namespace

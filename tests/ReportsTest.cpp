@@ -2,8 +2,6 @@
 
 using namespace dao;
 
-namespace {
-
 class ReportsTest : public GameTest {
 protected:
     void SetUp() override
@@ -108,4 +106,3 @@ TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)
     EXPECT_EQ(GridRows(*f->MSFlexGrid1).join(';').count("DVLT"), 0);
 }
 
-} // namespace

@@ -2,8 +2,6 @@
 // windows, with the files and windows checked against each other throughout.
 #include "support/GameFixture.h"
 
-namespace {
-
 class SoakTest : public GameTest {
 protected:
     std::mt19937 gen{20261207};
@@ -104,4 +102,3 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
     EXPECT_GT(stocks().size(), 14u); // some stocks were added on the way
 }
 
-} // namespace

@@ -2,8 +2,6 @@
 
 using namespace dao;
 
-namespace {
-
 class TradingTest : public GameTest {
 protected:
     void SetUp() override
@@ -223,4 +221,3 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     EXPECT_TRUE(Forms::Find("Form13")->isVisible());
 }
 
-} // namespace
