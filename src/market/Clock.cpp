@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "MarketState.h"
 #include "app/frmEditor.h"
 #include "app/kit/Exchange.h"
 #include "app/kit/Forms.h"
@@ -51,9 +52,9 @@ void AdvanceClock()
             StartNewTradingDay();
         } catch (const std::exception& e) {
             // Reported once per evening, not at every tick of the clock.
-            static QDate reported;
-            if (reported != next.date()) {
-                reported = next.date();
+            QDate& told = Market::CurrentState().dayResetFailureTold;
+            if (told != next.date()) {
+                told = next.date();
                 Ui::MsgBox(
                     QStringLiteral("The new trading day could not be prepared: %1").arg(QString::fromUtf8(e.what())),
                     Ui::Buttons::OK, Ui::Icon::Exclamation);

@@ -1,3 +1,4 @@
+#include "MarketState.h"
 #include "PriceFactor.h"
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
@@ -59,19 +60,19 @@ void StartNewTradingDay()
 void MarketTick()
 {
     // A tick, or the messages it shows, never overlaps another tick.
-    static bool running = false;
-    if (running)
+    Market::State& state = Market::CurrentState();
+    if (state.tickRunning)
         return;
-    running = true;
+    state.tickRunning = true;
     struct Done {
+        bool& running;
         ~Done() { running = false; }
-    } done;
+    } done{state.tickRunning};
     struct ZeroPrice {
         double factor;
         int r;
     };
     std::vector<ZeroPrice> zeros;
-    static QString lastFailure;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
         // All stocks move, or none: a crash mid-tick leaves the market as before it.
@@ -124,13 +125,13 @@ void MarketTick()
     } catch (const std::exception& e) {
         // Said once, not every ten seconds while the cause lasts.
         const QString text = QStringLiteral("The market could not move: %1").arg(QString::fromUtf8(e.what()));
-        if (text != lastFailure) {
-            lastFailure = text;
+        if (text != state.lastTickFailure) {
+            state.lastTickFailure = text;
             Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Exclamation);
         }
         return;
     }
-    lastFailure.clear();
+    state.lastTickFailure.clear();
     // Shown only after the tick is stored, so no transaction waits on the user.
     for (const ZeroPrice& z : zeros) {
         Ui::MsgBox(Numbers::PlainText(0.0));

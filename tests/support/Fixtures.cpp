@@ -4,7 +4,9 @@
 #include "app/kit/Module1.h"
 #include "app/kit/Numbers.h"
 #include "data/dao/Dao.h"
+#include "market/MarketState.h"
 #include "market/PriceFactor.h"
+#include "app/kit/Exchange.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -52,6 +54,8 @@ void AppFolderTest::TearDown()
         Forms::Unload(w);
     ProcessDeletions();
     ResetDraws();
+    Market::ResetState();
+    Exchange::SetShown(std::nullopt);
     dao::releaseAll();
     App::ReleaseInstanceLock();
     App::ResetEndRequest();

@@ -1,0 +1,13 @@
+#include "MarketState.h"
+
+namespace Market {
+
+State& CurrentState()
+{
+    static State s;
+    return s;
+}
+
+void ResetState() { CurrentState() = State(); }
+
+} // namespace Market
