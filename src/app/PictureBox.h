@@ -50,9 +50,3 @@ private:
     const QLabel* released_;
     QPixmap current_;
 };
-
-namespace Artwork {
-enum class Picture { New, Trade, Chart, Balance };
-/// Our own 55 x 47 toolbar pictures.
-QPixmap Toolbar(Picture p, bool pressed);
-} // namespace Artwork

@@ -96,27 +96,27 @@ void frmEditor::createToolbar()
         ImageButton** target;
         const char *up, *dn, *upn, *tip;
         int left;
-        Artwork::Picture pic;
+        const char* picture; ///< its images in the toolbar resources
         void (frmEditor::*click)();
     };
     const Button buttons[] = {
-        {&Newup, "Newup", "newdn", "newupn", "New game", 0, Artwork::Picture::New, &frmEditor::Newup_Click},
-        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, Artwork::Picture::Trade,
+        {&Newup, "Newup", "newdn", "newupn", "New game", 0, "new", &frmEditor::Newup_Click},
+        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, "trade",
             &frmEditor::tradeup_Click},
-        {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, Artwork::Picture::Chart,
+        {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, "chart",
             &frmEditor::chartup_Click},
-        {&balup, "balup", "baldn", "balupn", "Balance", 3720, Artwork::Picture::Balance, &frmEditor::balup_Click},
+        {&balup, "balup", "baldn", "balupn", "Balance", 3720, "balance", &frmEditor::balup_Click},
     };
     for (const Button& b : buttons) {
         // Two hidden images only store the button's pressed and released pictures.
         auto* dn = new QLabel(Picture2);
         dn->setObjectName(QString::fromLatin1(b.dn));
-        dn->setPixmap(Artwork::Toolbar(b.pic, true));
+        dn->setPixmap(QPixmap(QStringLiteral(":/toolbar/%1-down.png").arg(QLatin1String(b.picture))));
         Twips::Place(dn, b.left, 1080, 825, 705);
         dn->hide();
         auto* upn = new QLabel(Picture2);
         upn->setObjectName(QString::fromLatin1(b.upn));
-        upn->setPixmap(Artwork::Toolbar(b.pic, false));
+        upn->setPixmap(QPixmap(QStringLiteral(":/toolbar/%1-up.png").arg(QLatin1String(b.picture))));
         Twips::Place(upn, b.left, 1320, 825, 705);
         upn->hide();
         auto* up = new ImageButton(Picture2, QString::fromLatin1(b.up), dn, upn);
