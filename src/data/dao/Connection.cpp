@@ -3,13 +3,10 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <list>
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace dao {
 

@@ -2,14 +2,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <list>
 #include <optional>
 #include <sqlite3.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace dao {
 
@@ -22,21 +16,21 @@ Database Database::scratch() { return Database(std::make_shared<Connection>(QStr
 
 Database Database::create(const QString& path)
 {
-    const QByteArray file = QFile::encodeName(path);
-    // O_EXCL makes the refusal atomic: an existing file is never opened for writing.
-    const int fd = ::open(file.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        if (errno == EEXIST)
+    // NewOnly makes the refusal atomic: an existing file is never opened for writing.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (file.exists())
             throw Error("Database '" + path.toStdString() + "' already exists", SQLITE_CANTOPEN);
-        throw Error("Cannot create database '" + path.toStdString() + "': " + std::strerror(errno), SQLITE_CANTOPEN);
+        throw Error("Cannot create database '" + path.toStdString() + "': " + file.errorString().toStdString(),
+            SQLITE_CANTOPEN);
     }
-    ::close(fd);
+    file.close();
     try {
         auto c = std::make_shared<Connection>(canonical(path), false);
         c->exec(kCreateQueryTable);
         return Database(std::move(c));
     } catch (...) {
-        ::unlink(file.constData());
+        file.remove();
         throw;
     }
 }
