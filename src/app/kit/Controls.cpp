@@ -9,11 +9,8 @@
 void FitLabel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    QFont f = font();
     const QRect area = contentsRect();
-    while (f.pointSizeF() > 5 && QFontMetrics(f).horizontalAdvance(text()) > area.width())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    p.setFont(f);
+    p.setFont(Twips::FontToFit(font(), text(), area.width(), 5));
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.drawText(area, int(alignment()), text());
 }

@@ -1,4 +1,5 @@
 #include "Forms.h"
+#include "Twips.h"
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -89,9 +90,7 @@ void fitCaptions(QWidget* form)
         }
         if (text.isEmpty())
             continue;
-        QFont f = w->font();
-        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
-            f.setPointSizeF(f.pointSizeF() - 0.5);
+        const QFont f = Twips::FontToFit(w->font(), text, room);
         if (f != w->font())
             w->setFont(f);
     }

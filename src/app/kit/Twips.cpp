@@ -47,15 +47,18 @@ void SetSilverClientArea(QWidget* window, int width, int height)
     SetBackground(window, kSilver);
 }
 
+QFont FontToFit(QFont font, const QString& text, int width, double smallest)
+{
+    while (font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
 void FitTextToWidth(QLineEdit* box)
 {
     const QFont base = box->font();
     QObject::connect(box, &QLineEdit::textChanged, box, [box, base](const QString& text) {
-        QFont f = base;
-        const int room = box->width() - 8; // frame and the box's own margins
-        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
-            f.setPointSizeF(f.pointSizeF() - 0.5);
-        box->setFont(f);
+        box->setFont(FontToFit(base, text, box->width() - 8)); // less the frame and the box's margins
     });
 }
 

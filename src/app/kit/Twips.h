@@ -33,6 +33,10 @@ void SetBackground(QWidget* w, QColor c);
 /// A fixed-size window client area of the given twips, with a silver background.
 void SetSilverClientArea(QWidget* window, int width, int height);
 
+/// The font made smaller, half a point at a time down to smallest, until the
+/// text fits the width: the fonts here are wider than the ones the layout was
+/// drawn for.
+QFont FontToFit(QFont font, const QString& text, int width, double smallest = 6);
 /// Keeps a narrow box's text whole: its font shrinks while the text is wider
 /// than the box.
 void FitTextToWidth(QLineEdit* box);
