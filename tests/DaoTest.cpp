@@ -10,16 +10,6 @@ protected:
         GameSchema::Create(db);
         return db;
     }
-    static void addTrade(Database& db, const QString& sym, Value price, Value units, Value result)
-    {
-        Recordset rs = db.openTable("Traderesult");
-        rs.addNew();
-        rs.setField("Symbol", sym);
-        rs.setField("Price", price);
-        rs.setField("Units", units);
-        rs.setField("Result", result);
-        rs.update();
-    }
     static Value money(double v) { return Currency::fromDouble(v); }
 };
 
@@ -40,7 +30,7 @@ TEST_F(DaoTest, NamesMatchWithoutRegardToCaseAndValuesKeepTheirFieldsTypes)
     Database g = newGame();
     EXPECT_TRUE(g.openSnapshot("result").field("sum of result").isNull());
     EXPECT_TRUE(g.openSnapshot("Position").eof());
-    addTrade(g, "", 12.34, Null{}, Null{});
+    AddTrade(g, "", 12.34, Null{}, Null{});
     Recordset t = g.openTable("Traderesult");
     EXPECT_EQ(t.field("Symbol"), Value(QString())); // Null stays distinct from "" and 0
     EXPECT_TRUE(t.field("Units").isNull());
@@ -90,13 +80,13 @@ TEST_F(DaoTest, TableRowsKeepStoredOrderAndNavigationStopsAtTheEnds)
 TEST_F(DaoTest, SnapshotsHoldTheRowsAsOfOpeningAndSumsStayExact)
 {
     Database g = newGame();
-    addTrade(g, "ABC", 1, 1, -1);
+    AddTrade(g, "ABC", 1, 1, -1);
     Recordset snap = g.openSnapshot("Traderesult");
     Recordset sums = g.openSnapshot("Result");
     {
         Transaction tx = g.beginTransaction();
         for (int i = 0; i < 1000; ++i)
-            addTrade(g, "ABC", 0.1, 1, 0.1);
+            AddTrade(g, "ABC", 0.1, 1, 0.1);
         tx.commit();
     }
     EXPECT_EQ(snap.recordCount(), 1);
@@ -111,8 +101,8 @@ TEST_F(DaoTest, StoredQueriesKeepTheirTextAndAreViewsForAnySqliteClient)
         Database g = newGame();
         EXPECT_EQ(g.querySql("position"), GameSchema::kPositionSql);
         EXPECT_EQ(g.queryNames(), QStringList({"Position", "Result"}));
-        addTrade(g, "ABC", 2, 10, -20);
-        addTrade(g, "ABC", 2, -4, 8);
+        AddTrade(g, "ABC", 2, 10, -20);
+        AddTrade(g, "ABC", 2, -4, 8);
         EXPECT_THROW(g.querySql("Nope"), Error);
         // Stored SQL and names are one statement each: nothing can ride along.
         EXPECT_THROW(g.createQueryDef("Evil", "SELECT 1; DROP TABLE Traderesult"), Error);
@@ -152,10 +142,10 @@ TEST_F(DaoTest, TransactionsAreAllOrNothingAndReadViewsRefuseWrites)
     Database g = newGame();
     {
         Transaction tx = g.beginTransaction();
-        addTrade(g, "A", 1, 1, -1);
+        AddTrade(g, "A", 1, 1, -1);
     } // not committed
     EXPECT_EQ(g.openTable("Traderesult").recordCount(), 0);
-    addTrade(g, "A", 1, 1, -1);
+    AddTrade(g, "A", 1, 1, -1);
     {
         Transaction view = g.beginRead();
         Recordset rs = g.openTable("Traderesult");
@@ -164,7 +154,7 @@ TEST_F(DaoTest, TransactionsAreAllOrNothingAndReadViewsRefuseWrites)
         EXPECT_THROW(rs.update(), Error);
         EXPECT_THROW(rs.deleteCurrent(), Error);
     }
-    addTrade(g, "C", 1, 1, -1); // writable again after the view
+    AddTrade(g, "C", 1, 1, -1); // writable again after the view
     EXPECT_EQ(g.openTable("Traderesult").recordCount(), 2);
 }
 
@@ -172,7 +162,7 @@ TEST_F(DaoTest, ReopeningSeesAFileReplacedBehindItsBack)
 {
     {
         Database g = newGame();
-        addTrade(g, "A", 1, 1, -1);
+        AddTrade(g, "A", 1, 1, -1);
     } // its connection stays cached
     ASSERT_TRUE(QFile::remove(path("g.sav")));
     EXPECT_EQ(newGame().openTable("Traderesult").recordCount(), 0);

@@ -10,11 +10,9 @@ namespace Module1 {
 
 void RefreshPriceInformation()
 {
-    Form4* f = Forms::IfLoaded<Form4>();
-    if (!f) {
-        Forms::Get<Form4>(); // created hidden; its load fills it
+    Form4* f = Forms::ToRefresh<Form4>();
+    if (!f)
         return;
-    }
     // Read first, so that a failure leaves the last board on screen.
     std::vector<std::array<QString, 7>> rows;
     QStringList noHistory;

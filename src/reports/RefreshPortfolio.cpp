@@ -8,11 +8,9 @@ namespace Module1 {
 
 void RefreshPortfolio()
 {
-    Form13* f = Forms::IfLoaded<Form13>();
-    if (!f) {
-        Forms::Get<Form13>(); // created hidden; its load fills it
+    Form13* f = Forms::ToRefresh<Form13>();
+    if (!f)
         return;
-    }
     if (GameFileName.isEmpty())
         return;
     // Read first, so that a failure leaves the last portfolio on screen.

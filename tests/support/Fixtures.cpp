@@ -122,6 +122,17 @@ QStringList RawRows(const QString& file, const QString& sql)
     return out;
 }
 
+void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao::Value units, dao::Value result)
+{
+    dao::Recordset rs = game.openTable("Traderesult");
+    rs.addNew();
+    rs.setField("Symbol", symbol);
+    rs.setField("Price", price);
+    rs.setField("Units", units);
+    rs.setField("Result", result);
+    rs.update();
+}
+
 void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 namespace dao {

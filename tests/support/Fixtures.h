@@ -62,6 +62,12 @@ void ResetDraws();
 /// would run it: columns joined by '|', NULL as "NULL".
 QStringList RawRows(const QString& file, const QString& sql);
 
+/// Appends a row to a game file's trade log, as a trade would.
+namespace dao {
+class Database;
+}
+void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao::Value units, dao::Value result);
+
 /// Runs the deferred deletions of unloaded windows.
 void ProcessDeletions();
 

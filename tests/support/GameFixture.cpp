@@ -109,14 +109,8 @@ void GameTest::setFields(const QString& symbol, std::initializer_list<std::pair<
 
 void GameTest::logTrade(const QString& symbol, double price, int units, double result)
 {
-    dao::Database g = dao::Database::open(path(Module1::GameFileName));
-    dao::Recordset rs = g.openTable("Traderesult");
-    rs.addNew();
-    rs.setField("Symbol", symbol);
-    rs.setField("Price", price);
-    rs.setField("Units", units);
-    rs.setField("Result", result);
-    rs.update();
+    dao::Database game = dao::Database::open(path(Module1::GameFileName));
+    AddTrade(game, symbol, price, units, result);
 }
 
 QStringList GridRows(const FlexGrid& g)
