@@ -1,6 +1,14 @@
 #pragma once
-// Everything the tests drive: the windows, the procedures and the fixtures.
-#include "Fixtures.h"
+// Everything the tests drive: the windows, the procedures and the fixtures: a
+// temporary application folder with its own copy of the starter market, a
+// message-box recorder that answers, scripted random draws, a game to play.
+#include "data/dao/Value.h"
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <ostream>
+#include <vector>
 #include "app/GameShell.h"
 #include "app/PictureBox.h"
 #include "app/frmAbout.h"
@@ -42,6 +50,64 @@
 #include <random>
 #include <sqlite3.h>
 #include <unistd.h>
+
+struct RecordedMessage {
+    QString text;
+    QString caption;
+    Ui::Icon icon;
+    Ui::Buttons buttons;
+    bool defaultSecond;
+};
+
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    std::vector<RecordedMessage> messages;
+    std::deque<Ui::Answer> answers;
+    QStringList texts() const;
+
+private:
+    Ui::MsgBoxHandler previous_;
+};
+
+class AppFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString folder() const { return dir_.path(); }
+    /// A file's bytes; none when it is not there.
+    std::optional<QByteArray> fileBytes(const QString& name) const;
+
+    QTemporaryDir dir_;
+    MessageRecorder msgs;
+};
+
+struct FileSizeLimit {
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    long old[2];
+};
+
+void ScriptDraws(std::vector<int> draws);
+void ResetDraws();
+
+QStringList RawRows(const QString& file, const QString& sql);
+
+namespace dao {
+class Database;
+}
+void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao::Value units, dao::Value result);
+
+void ProcessDeletions();
+
+namespace dao {
+void PrintTo(const Value& v, std::ostream* os);
+}
+
+void PrintTo(const QString& s, std::ostream* os);
+void PrintTo(const QStringList& l, std::ostream* os);
 
 /// A main window in its application folder, with helpers to play.
 class GameTest : public AppFolderTest {
