@@ -161,17 +161,7 @@ TEST_F(DamagedTest, DISABLED_ReadOnlyMarketAndFolder)
 TEST(DamagedEnvironment, ReadOnlyFilesAndFoldersAsAnOrdinaryUser)
 {
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("XDG_RUNTIME_DIR");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    child.setProcessEnvironment(env);
-    if (geteuid() == 0)
-        child.setChildProcessModifier([] {
-            if (setgid(65534) != 0 || setuid(65534) != 0)
-                _exit(97);
-        });
-    child.start(QCoreApplication::applicationFilePath(),
-        {"--gtest_filter=DamagedTest.DISABLED_ReadOnly*", "--gtest_also_run_disabled_tests"});
+    StartChildTest(child, "DamagedTest.DISABLED_ReadOnly*", QString(), true);
     ASSERT_TRUE(child.waitForFinished(60000));
     const QByteArray out = child.readAllStandardOutput() + child.readAllStandardError();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();

@@ -4,7 +4,7 @@
 // Run only as the child of the test below.
 TEST(KillChild, DISABLED_TickUntilKilled)
 {
-    const QByteArray folder = qgetenv("TICORA_KILL_FOLDER");
+    const QByteArray folder = qgetenv("TICORA_CHILD_FOLDER");
     ASSERT_FALSE(folder.isEmpty());
     App::SetFolder(QString::fromLocal8Bit(folder));
     Ui::SetMsgBoxHandler([](const Ui::MsgBoxRequest& r) {
@@ -27,12 +27,7 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
     for (int round = 0; round < 6; ++round) {
         SCOPED_TRACE(round);
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TICORA_KILL_FOLDER", folder());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-            {"--gtest_filter=KillChild.DISABLED_TickUntilKilled", "--gtest_also_run_disabled_tests"});
+        StartChildTest(child, "KillChild.DISABLED_TickUntilKilled", folder());
         ASSERT_TRUE(child.waitForStarted());
         // Once it ticks, kill it at a random moment of its run.
         for (bool ticked = false; !ticked;) {

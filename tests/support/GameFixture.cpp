@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include <unistd.h>
 #include "app/kit/App.h"
 #include "app/kit/Forms.h"
 #include "app/kit/Numbers.h"
@@ -253,6 +254,22 @@ void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao:
     rs.setField("Units", units);
     rs.setField("Result", result);
     rs.update();
+}
+
+void StartChildTest(QProcess& child, const char* test, const QString& folder, bool unprivileged)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("XDG_RUNTIME_DIR"); // the child makes its own
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("TICORA_CHILD_FOLDER", folder);
+    child.setProcessEnvironment(env);
+    if (unprivileged && geteuid() == 0)
+        child.setChildProcessModifier([] {
+            if (setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(97);
+        });
+    child.start(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=") + test, QStringLiteral("--gtest_also_run_disabled_tests")});
 }
 
 void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -102,6 +102,10 @@ void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao:
 
 void ProcessDeletions();
 
+/// Starts one disabled test of this program in a child process, with the
+/// folder as its application folder, as an unprivileged user where asked.
+void StartChildTest(QProcess& child, const char* test, const QString& folder, bool unprivileged = false);
+
 namespace dao {
 void PrintTo(const Value& v, std::ostream* os);
 }
