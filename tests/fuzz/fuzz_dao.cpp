@@ -3,11 +3,9 @@
 // the named object is touched.
 #include "data/dao/Dao.h"
 #include <QTemporaryDir>
-#include <cstdint>
 #include <cstdlib>
 
-namespace {
-dao::Database& scratch()
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static QTemporaryDir dir;
     static dao::Database db = [] {
@@ -19,39 +17,27 @@ dao::Database& scratch()
         rs.update();
         return d;
     }();
-    return db;
-}
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const qsizetype cut = text.indexOf(QLatin1Char('\n'));
-    const QString name = cut < 0 ? text : text.left(cut);
-    const QString sql = cut < 0 ? QString() : text.mid(cut + 1);
-    dao::Database& db = scratch();
-    {
-        // Undone at the end, so every input meets the same file.
-        dao::Transaction tx = db.beginTransaction();
+    const QString name = text.section(QLatin1Char('\n'), 0, 0), sql = text.section(QLatin1Char('\n'), 1);
+    auto tryTo = [](auto&& step) {
         try {
-            db.appendTable(dao::TableDef(name, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
-            (void)db.minMax(name, QStringLiteral("Price"));
+            step();
         } catch (const dao::Error&) {
         }
-        try {
+    };
+    {
+        dao::Transaction tx = db.beginTransaction(); // undone at the end: every input meets the same file
+        tryTo([&] {
+            db.appendTable(dao::TableDef(name, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
+            (void)db.minMax(name, QStringLiteral("Price"));
+        });
+        tryTo([&] {
             db.createQueryDef(name + QStringLiteral("Q"), sql);
             dao::Recordset rs = db.openSnapshot(name + QStringLiteral("Q"));
             for (int i = 0; i < rs.recordCount() && i < 50; ++i, rs.moveNext())
                 (void)rs.field(QStringLiteral("Price"));
-        } catch (const dao::Error&) {
-        }
-        try {
-            (void)db.openSnapshot(name);
-            (void)db.hasTable(name);
-        } catch (const dao::Error&) {
-        }
-        if (!db.hasTable(QStringLiteral("Keep")) || db.openTable(QStringLiteral("Keep")).recordCount() != 1)
-            std::abort();
+        });
+        tryTo([&] { (void)db.compiles(sql), (void)db.openSnapshot(name); });
     }
     if (!db.hasTable(QStringLiteral("Keep")) || db.openTable(QStringLiteral("Keep")).recordCount() != 1)
         std::abort();
