@@ -10,21 +10,6 @@ protected:
         startGame("Lister");
         setClock(at(0, 10, 0));
     }
-    /// Types into the Add Asset window's boxes and presses Enter.
-    void add(const QString& name, const QString& symbol, const QString& price, const QString& min = {},
-        const QString& max = {}, const QString& volume = {})
-    {
-        ed->mnuToolsItem(0)->trigger();
-        Form6* f = Forms::IfLoaded<Form6>();
-        ASSERT_TRUE(f && f->isModal());
-        const std::pair<QLineEdit*, QString> boxes[] = {
-            {f->Text1, name}, {f->Text2, symbol}, {f->Text3, price}, {f->Text4, min}, {f->Text5, max}, {f->Text6, volume}};
-        for (const auto& [box, text] : boxes)
-            QTest::keyClicks(box, text);
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
-        ProcessDeletions();
-        EXPECT_EQ(Forms::IfLoaded<Form6>(), nullptr); // closed whatever the outcome
-    }
     QByteArray marketBytes()
     {
         releaseAll();
@@ -62,9 +47,9 @@ protected:
 
 TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueriesAndEveryWindowAndTickSeeIt)
 {
-    add("Alpha", "ALP", "12.5", "", "20", "300");
+    addStock("Alpha", "ALP", "12.5", "", "20", "300");
     for (const char* symbol : {"KEY", "PLAN", "ROW"}) // words of the database language that can name tables
-        add(QString("The ") + symbol + " company", symbol, "20");
+        addStock(QString("The ") + symbol + " company", symbol, "20");
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     const Stock alp = *stock("ALP");
     EXPECT_EQ(alp.price, Value(Currency::fromDouble(12.5)));
@@ -95,7 +80,7 @@ TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueriesAndEveryWindowAndTickSeeI
 
 TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
 {
-    add("Gamma", "GAM", "1"); // for the DAY and Q clashes below
+    addStock("Gamma", "GAM", "1"); // for the DAY and Q clashes below
     const QByteArray before = marketBytes();
     const struct {
         const char *name, *symbol, *price, *said;
@@ -118,12 +103,12 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.symbol);
         msgs.messages.clear();
-        add(c.name, QString::fromUtf8(c.symbol), c.price);
+        addStock(c.name, QString::fromUtf8(c.symbol), c.price);
         ASSERT_EQ(msgs.messages.size(), 1u);
         EXPECT_TRUE(msgs.messages[0].text.contains(c.said)) << msgs.messages[0].text.toStdString();
         EXPECT_EQ(marketBytes(), before);
     }
-    add("Alpha", "ALP", "abc"); // letters in the price box pass and store 0
+    addStock("Alpha", "ALP", "abc"); // letters in the price box pass and store 0
     EXPECT_EQ(stock("ALP")->price, Value(Currency()));
 }
 
@@ -134,7 +119,7 @@ TEST_F(AssetsTest, AFailureAfterTheRowIsWrittenLeavesTheMarketAsItWas)
         "CREATE TRIGGER fail_late AFTER INSERT ON tq_querydefs WHEN NEW.Name = 'ALPQDAY' "
         "BEGIN SELECT RAISE(ABORT, 'disk trouble'); END");
     const QByteArray before = marketBytes();
-    add("Alpha", "ALP", "12.5");
+    addStock("Alpha", "ALP", "12.5");
     ASSERT_EQ(msgs.messages.size(), 1u);
     EXPECT_TRUE(msgs.messages[0].text.contains("could not be added")) << msgs.messages[0].text.toStdString();
     EXPECT_EQ(marketBytes(), before);

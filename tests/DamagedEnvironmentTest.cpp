@@ -137,12 +137,7 @@ TEST_F(DamagedTest, DISABLED_ReadOnlyMarketAndFolder)
     msgs.messages.clear();
     ed->mnuAssetitem(0)->trigger(); // reading still works
     EXPECT_NE(Forms::IfLoaded<Form1>(), nullptr);
-    ed->mnuToolsItem(0)->trigger();
-    Form6* add = Forms::IfLoaded<Form6>();
-    add->Text1->setText("Alpha");
-    add->Text2->setText("ALP");
-    add->Text3->setText("1");
-    add->Command1->click();
+    addStock("Alpha", "ALP", "1");
     EXPECT_EQ(msgs.texts().size(), 1);
     EXPECT_TRUE(msgs.texts().value(0).contains("could not be added"));
     releaseAll();

@@ -14,20 +14,14 @@ protected:
         msgs.messages.clear();
         const int what = pick(12);
         if (what < 6) {
-            ed->mnuAssetitem(0)->trigger();
-            Form1* desk = Forms::IfLoaded<Form1>();
-            desk->Combo1->setCurrentIndex(pick(desk->Combo1->count() + 1) - 1);
-            QTest::keyClick(desk->Combo1, Qt::Key_Down);
-            desk->quantity->setText(any({"1", "7", "100", "2500", "0", "-3", "abc", "2.5", "99999999", ""}));
-            desk->types->buttons()[pick(4)]->click();
-            desk->Command2->click();
+            ed->mnuAssetitem(0)->trigger(); // the desk lists what the market held when it opened
+            const QComboBox* list = Forms::IfLoaded<Form1>()->Combo1;
+            trade(list->itemText(pick(list->count())),
+                any({"1", "7", "100", "2500", "0", "-3", "abc", "2.5", "99999999", ""}),
+                any({"Buy", "Buy", "Sell", "Sell", "Cover short", "Sell short"}));
         } else if (what == 6) {
-            ed->mnuToolsItem(0)->trigger();
-            Form6* f = Forms::IfLoaded<Form6>();
-            f->Text1->setText("Soak company");
-            f->Text2->setText(any({QString("SK%1").arg(pick(1000)), "aldr", "X Y", "SELECT", "ALDR", ""}));
-            f->Text3->setText(QString::number(1 + pick(500)));
-            f->Command1->click();
+            addStock("Soak company", any({QString("SK%1").arg(pick(1000)), "aldr", "X Y", "SELECT", "ALDR", ""}),
+                QString::number(1 + pick(500)));
         } else if (what == 7) {
             ed->mnuToolsItem(1)->trigger();
             Form7* f = Forms::IfLoaded<Form7>();

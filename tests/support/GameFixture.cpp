@@ -63,6 +63,21 @@ void GameTest::trade(const QString& symbol, const QString& units, const QString&
     QTest::mouseClick(desk->Command2, Qt::LeftButton);
 }
 
+void GameTest::addStock(const QString& name, const QString& symbol, const QString& price, const QString& min,
+    const QString& max, const QString& volume)
+{
+    ed->mnuToolsItem(0)->trigger();
+    Form6* f = Forms::IfLoaded<Form6>();
+    ASSERT_TRUE(f && f->isModal());
+    const std::pair<QLineEdit*, QString> boxes[] = {
+        {f->Text1, name}, {f->Text2, symbol}, {f->Text3, price}, {f->Text4, min}, {f->Text5, max}, {f->Text6, volume}};
+    for (const auto& [box, text] : boxes)
+        QTest::keyClicks(box, text);
+    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    ProcessDeletions();
+    EXPECT_EQ(Forms::IfLoaded<Form6>(), nullptr); // closed whatever the outcome
+}
+
 void GameTest::setClock(const QDateTime& t)
 {
     ed->clockTime = t;

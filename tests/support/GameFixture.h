@@ -141,6 +141,9 @@ protected:
     /// chosen from its list, the units typed, the type picked by its caption
     /// (none when empty), Enter pressed.
     void trade(const QString& symbol, const QString& units, const QString& type);
+    /// Types into the Add Asset window's boxes and presses Enter.
+    void addStock(const QString& name, const QString& symbol, const QString& price, const QString& min = {},
+        const QString& max = {}, const QString& volume = {});
     /// Appends a row to the open game's trade log, as a trade would.
     void logTrade(const QString& symbol, double price, int units, double result);
 
