@@ -1,33 +1,7 @@
 #include "GameFixture.h"
-#include <unistd.h>
-#include "app/kit/App.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Numbers.h"
-#include "data/dao/Dao.h"
 #include "market/MarketState.h"
-#include "market/PriceFactor.h"
-#include <QCoreApplication>
-#include <QFile>
 #include <csignal>
-#include <sqlite3.h>
 #include <sys/resource.h>
-#include "app/kit/Exchange.h"
-#include "app/kit/FlexGrid.h"
-#include "app/PictureBox.h"
-#include "app/kit/Module1.h"
-#include "app/kit/VbTimer.h"
-#include "data/Form2.h"
-#include "market/Clock.h"
-#include "trading/Form1.h"
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QRadioButton>
-#include <QDir>
-#include <algorithm>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 void GameTest::SetUp()
 {
