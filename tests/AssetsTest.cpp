@@ -99,6 +99,7 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         {"Odd", "ÄBC", "5", "starts with a letter"},
         {"Odd", "SELECT", "5", "word of the database language"},
         {"Odd", "From", "5", "word of the database language"},
+        {"Odd", "sqlite_temp_masf", "5", "the database's own"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.symbol);

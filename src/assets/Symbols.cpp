@@ -14,13 +14,17 @@ constexpr int kMaxSymbolLength = 60;
 bool namesTablesInQueries(const QString& symbol)
 {
     const QString tables[] = {symbol, symbol + QStringLiteral("DAY")};
-    dao::Database scratch = dao::Database::scratch();
-    for (const QString& table : tables)
-        scratch.appendTable(dao::TableDef(table, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
-    for (const QString& table : tables)
-        if (!scratch.compiles(MarketSchema::RangeQuerySql(table)))
-            return false;
-    return true;
+    try {
+        dao::Database scratch = dao::Database::scratch();
+        for (const QString& table : tables)
+            scratch.appendTable(dao::TableDef(table, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
+        for (const QString& table : tables)
+            if (!scratch.compiles(MarketSchema::RangeQuerySql(table)))
+                return false;
+        return true;
+    } catch (const dao::Error&) {
+        return false; // a name the engine will not create at all
+    }
 }
 } // namespace
 
@@ -35,6 +39,10 @@ QString SymbolFormProblem(const QString& symbol)
         return QStringLiteral("The symbol \"%1\" cannot be used: a symbol has at most %2 characters.")
             .arg(symbol)
             .arg(kMaxSymbolLength);
+    if (symbol.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
+        return QStringLiteral("The symbol \"%1\" cannot be used: names starting with \"sqlite_\" are the "
+                              "database's own.")
+            .arg(symbol);
     if (!namesTablesInQueries(symbol))
         return QStringLiteral("The symbol \"%1\" cannot be used: it is a word of the database language.").arg(symbol);
     return {};
