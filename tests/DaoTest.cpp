@@ -118,25 +118,6 @@ TEST_F(DaoTest, StoredQueriesKeepTheirTextAndAreViewsForAnySqliteClient)
     EXPECT_EQ(RawRows(path("g.sav"), "SELECT * FROM Result"), QStringList({"-120000"}));
 }
 
-TEST_F(DaoTest, FilesThatAreMissingTakenOrDamagedAreRefusedAndLeftAlone)
-{
-    QFile f(path("taken.sav"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
-    EXPECT_THROW(Database::create(path("taken.sav")), Error);
-    try {
-        Database::open(path("taken.sav"));
-        FAIL() << "opened a damaged file";
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find("not a database"), std::string::npos) << e.what();
-    }
-    EXPECT_EQ(QFileInfo(path("taken.sav")).size(), 4096);
-    EXPECT_THROW(Database::open(path("missing.tqs")), Error);
-    EXPECT_FALSE(QFile::exists(path("missing.tqs")));
-    EXPECT_EQ(checkFile(path("stocks.tqs"), {"Stocks Information"}).verdict, FileCheck::Verdict::Sound);
-}
-
 TEST_F(DaoTest, TransactionsAreAllOrNothingAndReadViewsRefuseWrites)
 {
     Database g = newGame();
@@ -156,16 +137,6 @@ TEST_F(DaoTest, TransactionsAreAllOrNothingAndReadViewsRefuseWrites)
     }
     AddTrade(g, "C", 1, 1, -1); // writable again after the view
     EXPECT_EQ(g.openTable("Traderesult").recordCount(), 2);
-}
-
-TEST_F(DaoTest, ReopeningSeesAFileReplacedBehindItsBack)
-{
-    {
-        Database g = newGame();
-        AddTrade(g, "A", 1, 1, -1);
-    } // its connection stays cached
-    ASSERT_TRUE(QFile::remove(path("g.sav")));
-    EXPECT_EQ(newGame().openTable("Traderesult").recordCount(), 0);
 }
 
 TEST(CurrencyText, PlainFormDropsTrailingZerosAndOverflowIsRefused)
