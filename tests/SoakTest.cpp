@@ -59,8 +59,9 @@ protected:
         ASSERT_EQ(shown, held);
         for (const Stock& s : stocks()) {
             ASSERT_EQ(s.historyRows, 201) << s.symbol.toStdString();
-            if (!s.min.isNull() && !s.max.isNull())
+            if (!s.min.isNull() && !s.max.isNull()) {
                 ASSERT_TRUE(s.min.toDouble() <= s.price.toDouble() && s.price.toDouble() <= s.max.toDouble());
+            }
         }
     }
 };

@@ -122,8 +122,9 @@ TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
         trade(s.symbol, s.units, s.type);
         EXPECT_EQ(last(), s.said);
         EXPECT_EQ(msgs.messages.back().caption, last().startsWith("You must") ? "UnitsSheet Error" : "Varnel Ticora");
-        if (s.price == 60000)
-            EXPECT_EQ(desk->Result->text(), "600000"); // a refused trade still shows its sum
+        if (s.price == 60000) { // a refused trade still shows its sum
+            EXPECT_EQ(desk->Result->text(), "600000");
+        }
     }
     EXPECT_EQ(log(), QStringList({"BRKW|500000000|10|-5000000000", "BRKW|500000000|-10|5000000000",
                          "ALDR|123400|2|-246800", "ALDR|123400|-1|123400"}));
