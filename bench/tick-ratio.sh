@@ -19,7 +19,7 @@ for run in 1 2 3; do
   d=$(mktemp -d)
   "$out/tickbase" "$d" 1000 --ticks 20 | sed -n 's/^mode=one-txn-cached .*median_ms=\([0-9.]*\).*/\1/p' >>"$out/yardstick.txt"
   rm -rf "$d"
-  build/bench/bench_market --benchmark_filter='^BM_MarketTick/1000$' --benchmark_format=csv 2>/dev/null |
+  build/bench/bench_market --benchmark_filter='^BM_MarketTick/1000/' --benchmark_format=csv 2>/dev/null |
     awk -F, '/^"BM_MarketTick\/1000/ { print $3 }' >>"$out/tick.txt"
 done
 median() { sort -n "$1" | sed -n 2p; }
