@@ -42,7 +42,7 @@ public:
     static void SetMenuState(QMenu* m, bool visibleAndEnabled);
 
     // The simulated clock: the base date taken at start-up and the clock time,
-    // empty until the first tick of a game; what Label1(0) shows (Exchange::Shown)
+    // empty until the first tick of a game; what Label1(0) shows (Exchange::ShownTimeOfDay)
     // differs from the clock time for one tick after the night jump.
     QDate baseDate;
     std::optional<QDateTime> clockTime;

@@ -21,6 +21,4 @@ std::optional<QTime> ShownTimeOfDay()
 
 void SetShown(std::optional<QDateTime> t) { shown() = std::move(t); }
 
-std::optional<QDateTime> Shown() { return shown(); }
-
 } // namespace Exchange

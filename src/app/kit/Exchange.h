@@ -12,6 +12,5 @@ bool IsOpen(const QTime& t);
 std::optional<QTime> ShownTimeOfDay();
 /// What the clock shows now; none when its label is cleared.
 void SetShown(std::optional<QDateTime> t);
-std::optional<QDateTime> Shown();
 
 } // namespace Exchange
