@@ -150,3 +150,65 @@ TEST(CurrencyText, PlainFormDropsTrailingZerosAndOverflowIsRefused)
     EXPECT_EQ(Currency::fromTicks(5) - Currency::fromTicks(7), -Currency::fromTicks(2));
 }
 
+
+// The board's Min/Max come from ranges the data layer keeps instead of scanning;
+// after every kind of write they must still be what the stored query finds.
+TEST_F(DaoTest, KeptPriceRangesAgreeWithTheStoredQueryAfterEveryWrite)
+{
+    Database db = Database::open(path("stocks.tqs"));
+    auto check = [&](const char* step) {
+        SCOPED_TRACE(step);
+        Recordset q = db.openSnapshot("ALDRQ");
+        const auto kept = db.minMax("ALDR", "Price");
+        EXPECT_EQ(kept.first, q.field("Min Of Price"));
+        EXPECT_EQ(kept.second, q.field("Max Of Price"));
+    };
+    auto add = [&](const Value& price) {
+        Recordset rs = db.openTable("ALDR");
+        rs.addNew();
+        rs.setField("Price", price);
+        rs.update();
+    };
+    auto rowWith = [&](bool lowest) {
+        const Value target = lowest ? db.minMax("ALDR", "Price").first : db.minMax("ALDR", "Price").second;
+        Recordset rs = db.openTable("ALDR");
+        while (!rs.eof() && !(rs.field("Price") == target))
+            rs.moveNext();
+        return rs;
+    };
+    check("first look");
+    add(0.5);
+    add(9999);
+    add(Null{});
+    check("new extremes and a Null added");
+    {
+        Recordset rs = db.openTable("ALDR");
+        rs.deleteCurrent();
+    }
+    check("oldest deleted");
+    rowWith(true).deleteCurrent();
+    check("lowest deleted");
+    Recordset high = rowWith(false);
+    high.edit();
+    high.setField("Price", 1);
+    high.update();
+    check("highest edited");
+    {
+        Transaction tx = db.beginTransaction();
+        add(0.01);
+        EXPECT_EQ(db.minMax("ALDR", "Price").first, money(0.01));
+    } // rolled back
+    check("rolled back");
+    {
+        Database other = Database::open(path("stocks.tqs")); // a second connection, its own ranges
+        ASSERT_NE(other.minMax("ALDR", "Price").second, money(50000));
+        Recordset rs = other.openTable("ALDR");
+        rs.addNew();
+        rs.setField("Price", 50000);
+        rs.update();
+    }
+    check("another connection wrote");
+    db.deleteAll("ALDR");
+    EXPECT_TRUE(db.minMax("ALDR", "Price").first.isNull());
+    check("emptied");
+}

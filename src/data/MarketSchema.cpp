@@ -2,16 +2,10 @@
 
 namespace MarketSchema {
 
-namespace {
-/// Not a plain identifier, so no stock's table or query can take it.
-QString historyIndexName(const QString& symbol) { return symbol + QStringLiteral(" by price"); }
-} // namespace
-
-std::pair<dao::Value, dao::Value> HistoryRange(dao::Database& db, const QString& symbol)
+std::pair<dao::Value, dao::Value> PriceRange(dao::Database& db, const QString& query, const QString& priceTable)
 {
-    const QString query = symbol + QStringLiteral("Q");
-    if (db.querySql(query) == RangeQuerySql(symbol) && db.hasIndex(historyIndexName(symbol)))
-        return db.minMax(symbol, QStringLiteral("Price"));
+    if (db.querySql(query) == RangeQuerySql(priceTable))
+        return db.minMax(priceTable, QStringLiteral("Price"));
     dao::Recordset range = db.openSnapshot(query);
     return {range.field(QStringLiteral("Min Of Price")), range.field(QStringLiteral("Max Of Price"))};
 }
@@ -38,7 +32,6 @@ void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vec
         rs.update();
     }
     rs.close();
-    db.createIndex(historyIndexName(symbol), symbol, {QStringLiteral("Price")});
     db.createQueryDef(symbol + QStringLiteral("Q"), RangeQuerySql(symbol));
     db.createQueryDef(symbol + QStringLiteral("QDAY"), RangeQuerySql(symbol + QStringLiteral("DAY")));
 }

@@ -15,10 +15,19 @@ inline QString RangeQuerySql(const QString& priceTable)
     return QStringLiteral("SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ") + priceTable;
 }
 
-/// The lowest and highest price of a stock's history, as its stored range query
-/// gives them; through the history's price index where the query is the one
-/// the market made, so that the board need not scan every history.
-std::pair<dao::Value, dao::Value> HistoryRange(dao::Database& db, const QString& symbol);
+/// The lowest and highest price in a price table, as its stored range query
+/// gives them. Where the query is the one the market made, the data layer's
+/// kept range answers, so that neither the tick nor the board scans prices.
+std::pair<dao::Value, dao::Value> PriceRange(dao::Database& db, const QString& query, const QString& priceTable);
+/// Of a stock's history (query S + "Q") and of its trading day (S + "QDAY").
+inline std::pair<dao::Value, dao::Value> HistoryRange(dao::Database& db, const QString& symbol)
+{
+    return PriceRange(db, symbol + QStringLiteral("Q"), symbol);
+}
+inline std::pair<dao::Value, dao::Value> DayRange(dao::Database& db, const QString& symbol)
+{
+    return PriceRange(db, symbol + QStringLiteral("QDAY"), symbol + QStringLiteral("DAY"));
+}
 
 /// Creates the stock table in a new database.
 void CreateStocksTable(dao::Database& db);

@@ -16,4 +16,8 @@ struct State {
 State& CurrentState();
 void ResetState();
 
+/// The tick's own work: every stock's new price stored, all or none, and its
+/// messages; false when it failed. The tick then refreshes the reports.
+bool MovePrices();
+
 } // namespace Market

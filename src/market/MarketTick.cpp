@@ -8,8 +8,6 @@
 #include "data/dao/Dao.h"
 #include <vector>
 
-namespace Module1 {
-
 namespace {
 const QString kSymbol = QStringLiteral("stocksymbol");
 const QString kPrice = QStringLiteral("Price");
@@ -27,6 +25,8 @@ dao::Recordset openStocks(dao::Database& db, int& n)
 }
 } // namespace
 
+namespace Module1 {
+
 void StartNewTradingDay()
 {
     dao::Database db = dao::Database::open(App::MarketFile());
@@ -43,36 +43,25 @@ void StartNewTradingDay()
             rs.setField(QStringLiteral("Volume"), 0);
             rs.update();
         }
-        dao::Recordset day = db.openTable(symbol + QStringLiteral("DAY"));
-        const int rows = day.recordCount();
-        day.moveFirst();
-        for (int k = 0; k < rows; ++k) {
-            day.deleteCurrent();
-            day.moveNext();
-        }
-        day.close();
+        db.deleteAll(symbol + QStringLiteral("DAY"));
         rs.moveNext();
     }
     rs.close();
     tx.commit();
 }
 
-void MarketTick()
+} // namespace Module1
+
+namespace Market {
+
+bool MovePrices()
 {
-    // A tick, or the messages it shows, never overlaps another tick.
-    Market::State& state = Market::CurrentState();
-    if (state.tickRunning)
-        return;
-    state.tickRunning = true;
-    struct Done {
-        bool& running;
-        ~Done() { running = false; }
-    } done{state.tickRunning};
     struct ZeroPrice {
         double factor;
         int r;
     };
     std::vector<ZeroPrice> zeros;
+    State& state = CurrentState();
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
         // All stocks move, or none: a crash mid-tick leaves the market as before it.
@@ -80,12 +69,12 @@ void MarketTick()
         int n = 0;
         dao::Recordset rs = openStocks(db, n);
         for (int i = 0; i < n; ++i) {
-            const int r = Market::DrawR();
-            const double factor = Market::PriceFactor(r);
+            const int r = DrawR();
+            const double factor = PriceFactor(r);
             const QString symbol = textOf(rs.field(kSymbol));
             const double price = rs.field(QStringLiteral("Stockcurrent Price")).toDouble();
             const double volume = rs.field(QStringLiteral("volume")).toDouble();
-            const double newVolume = volume + double(r) * Market::VolumeStep(r);
+            const double newVolume = volume + double(r) * VolumeStep(r);
             const double newPrice = price * factor / 100;
             if (newPrice == 0)
                 zeros.push_back({factor, r});
@@ -110,10 +99,7 @@ void MarketTick()
             day.update();
             day.close();
 
-            dao::Recordset range = db.openSnapshot(symbol + QStringLiteral("QDAY"));
-            const dao::Value low = range.field(QStringLiteral("Min Of Price"));
-            const dao::Value high = range.field(QStringLiteral("Max Of Price"));
-            range.close();
+            const auto [low, high] = MarketSchema::DayRange(db, symbol);
             rs.edit();
             rs.setField(QStringLiteral("Min"), low);
             rs.setField(QStringLiteral("Max"), high);
@@ -129,7 +115,7 @@ void MarketTick()
             state.lastTickFailure = text;
             Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Exclamation);
         }
-        return;
+        return false;
     }
     state.lastTickFailure.clear();
     // Shown only after the tick is stored, so no transaction waits on the user.
@@ -138,6 +124,26 @@ void MarketTick()
         Ui::MsgBox(Numbers::PlainText(z.factor));
         Ui::MsgBox(QString::number(z.r));
     }
+    return true;
+}
+
+} // namespace Market
+
+namespace Module1 {
+
+void MarketTick()
+{
+    // A tick, or the messages it shows, never overlaps another tick.
+    Market::State& state = Market::CurrentState();
+    if (state.tickRunning)
+        return;
+    state.tickRunning = true;
+    struct Done {
+        bool& running;
+        ~Done() { running = false; }
+    } done{state.tickRunning};
+    if (!Market::MovePrices())
+        return;
     RefreshPortfolio();
     RefreshPriceInformation();
     RefreshBalance();

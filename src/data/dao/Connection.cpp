@@ -41,10 +41,11 @@ Connection::Connection(const QString& p, bool create) : path(p)
 
 Connection::~Connection()
 {
+    tables_.clear(); // finalizes the tables' statements no recordset holds
     for (sqlite3_stmt* s : std::as_const(stmts_))
         sqlite3_finalize(s);
     if (db)
-        sqlite3_close(db);
+        sqlite3_close_v2(db); // closes once the last statement held elsewhere is finalized
 }
 
 void Connection::fail(const char* what) const
@@ -65,6 +66,7 @@ void Connection::exec(const char* sql)
 
 void Connection::execOne(const QString& sql)
 {
+    forgetRanges(); // any statement at all may write any table
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* s = nullptr;
     const char* tail = nullptr;
@@ -86,27 +88,50 @@ sqlite3_stmt* Connection::statement(const QString& sql)
     auto it = stmts_.constFind(sql);
     if (it != stmts_.constEnd())
         return *it;
+    sqlite3_stmt* s = prepare(sql, true);
+    stmts_.insert(sql, s);
+    return s;
+}
+
+sqlite3_stmt* Connection::prepare(const QString& sql, bool persistent)
+{
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &s, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()), persistent ? SQLITE_PREPARE_PERSISTENT : 0, &s,
+            nullptr) != SQLITE_OK)
         fail("prepare");
-    stmts_.insert(sql, s);
     return s;
 }
 
 void Connection::revalidate()
 {
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA schema_version", -1, &s, nullptr) != SQLITE_OK)
-        fail("open");
-    const int rc = sqlite3_step(s);
-    const int version = rc == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
-    sqlite3_finalize(s);
-    if (rc != SQLITE_ROW)
-        fail("open");
+    auto pragma = [this](const char* sql) {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK)
+            fail("open");
+        const int rc = sqlite3_step(s);
+        const int version = rc == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
+        sqlite3_finalize(s);
+        if (rc != SQLITE_ROW)
+            fail("open");
+        return version;
+    };
+    const int version = pragma("PRAGMA schema_version");
     if (version != schemaVersion_) {
         forgetSchema();
         schemaVersion_ = version;
+    }
+    checkDataVersion();
+}
+
+void Connection::checkDataVersion()
+{
+    // Changes only when another connection has committed: what it wrote, the ranges do not know.
+    Stmt s(*this, QStringLiteral("PRAGMA data_version"));
+    const int data = s.step() ? int(s.int64(0)) : -1;
+    if (data != dataVersion_) {
+        forgetRanges();
+        dataVersion_ = data;
     }
 }
 
@@ -118,6 +143,8 @@ bool Connection::sameFile() const
 
 void Connection::forgetSchema()
 {
+    ++generation_;
+    forgetRanges();
     tables_.clear();
     queries_.clear();
     objects_.clear();
@@ -146,7 +173,7 @@ std::shared_ptr<const Connection::TableInfo> Connection::table(const QString& ta
     it = tables_.constFind(key);
     if (it != tables_.constEnd())
         return *tables_.insert(table, *it);
-    TableInfo info;
+    auto info = std::make_shared<TableInfo>();
     {
         if (objectType(table) != QLatin1String("table"))
             throw Error("Cannot find table '" + table.toStdString() + "' in " + path.toStdString(), 0);
@@ -154,31 +181,198 @@ std::shared_ptr<const Connection::TableInfo> Connection::table(const QString& ta
         s.bind(1, table);
         while (s.step()) {
             const QByteArray decl = s.text(1).toUtf8();
-            info.fields.push_back({s.text(0), fieldTypeFromDecl(decl.constData()).value_or(FieldType::Text)});
+            info->fields.push_back({s.text(0), fieldTypeFromDecl(decl.constData()).value_or(FieldType::Text)});
         }
     }
-    if (info.fields.empty() || table.compare(kQueryTable, Qt::CaseInsensitive) == 0)
+    if (info->fields.empty() || table.compare(kQueryTable, Qt::CaseInsensitive) == 0)
         throw Error("Cannot find table '" + table.toStdString() + "' in " + path.toStdString(), 0);
-    const QString q = quoted(table);
-    QStringList cols, marks;
-    for (const Field& f : info.fields) {
+    QStringList cols;
+    for (const Field& f : info->fields)
         cols << quoted(f.name);
-        marks << QStringLiteral("?");
-    }
-    info.quotedName = q;
-    info.first = "SELECT rowid FROM " + q + " ORDER BY rowid LIMIT 1";
-    info.last = "SELECT rowid FROM " + q + " ORDER BY rowid DESC LIMIT 1";
-    info.next = "SELECT rowid FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 1";
-    info.prev = "SELECT rowid FROM " + q + " WHERE rowid < ? ORDER BY rowid DESC LIMIT 1";
-    info.row = "SELECT " + cols.join(',') + " FROM " + q + " WHERE rowid = ?";
-    info.count = "SELECT count(*) FROM " + q;
-    info.insert = "INSERT INTO " + q + "(" + cols.join(',') + ") VALUES(" + marks.join(',') + ")";
-    info.remove = "DELETE FROM " + q + " WHERE rowid=?";
+    info->quotedName = quoted(table);
+    info->generation = generation_;
+    info->columns = cols.join(',');
     // Kept under the name as asked for and as lower case, so either finds it at once.
-    auto shared = std::make_shared<const TableInfo>(std::move(info));
+    std::shared_ptr<const TableInfo> shared = std::move(info);
     tables_.insert(key, shared);
     tables_.insert(table, shared);
     return shared;
+}
+
+Connection::TableInfo::~TableInfo()
+{
+    for (sqlite3_stmt* s : ops_)
+        sqlite3_finalize(s);
+    for (const auto& u : updates_)
+        sqlite3_finalize(u.second);
+}
+
+sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
+{
+    sqlite3_stmt*& s = ops_[which];
+    if (s)
+        return s;
+    const QString& q = quotedName;
+    QString sql;
+    switch (which) {
+    case First:
+        sql = "SELECT rowid FROM " + q + " ORDER BY rowid LIMIT 1";
+        break;
+    case Last:
+        sql = "SELECT rowid FROM " + q + " ORDER BY rowid DESC LIMIT 1";
+        break;
+    case Next:
+        sql = "SELECT rowid FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 1";
+        break;
+    case Prev:
+        sql = "SELECT rowid FROM " + q + " WHERE rowid < ? ORDER BY rowid DESC LIMIT 1";
+        break;
+    case Row:
+        sql = "SELECT " + columns + " FROM " + q + " WHERE rowid = ?";
+        break;
+    case Count:
+        sql = "SELECT count(*) FROM " + q;
+        break;
+    case Insert:
+        sql = "INSERT INTO " + q + "(" + columns + ") VALUES(" + QStringList(qsizetype(fields.size()), "?").join(',') +
+            ")";
+        break;
+    case Remove:
+        // The row comes back, so that the kept ranges learn what left.
+        sql = "DELETE FROM " + q + " WHERE rowid=? RETURNING " + columns;
+        break;
+    case OpCount:
+        break;
+    }
+    s = c.prepare(sql, true);
+    return s;
+}
+
+sqlite3_stmt* Connection::TableInfo::update(Connection& c, uint64_t changed) const
+{
+    for (const auto& u : updates_)
+        if (u.first == changed)
+            return u.second;
+    QStringList sets;
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (changed & (uint64_t(1) << i))
+            sets << quoted(fields[i].name) + "=?";
+    sqlite3_stmt* s = c.prepare("UPDATE " + quotedName + " SET " + sets.join(',') + " WHERE rowid=?", true);
+    updates_.emplace_back(changed, s);
+    return s;
+}
+
+int Connection::TableInfo::indexOf(const QString& name) const
+{
+    // Callers mostly spell a field as it was created: the exact match is the quick one.
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].name == name)
+            return int(i);
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+namespace {
+/// How a compares with b when both are numbers of one kind; none otherwise,
+/// where a kept range cannot be sure and is forgotten.
+std::optional<int> compareNumbers(const Value& a, const Value& b)
+{
+    if (a.kind() != b.kind())
+        return std::nullopt;
+    auto cmp = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
+    switch (a.kind()) {
+    case Value::Kind::Long:
+        return cmp(a.asLong(), b.asLong());
+    case Value::Kind::Double:
+        return cmp(a.asDouble(), b.asDouble());
+    case Value::Kind::Currency:
+        return cmp(a.asCurrency().ticks(), b.asCurrency().ticks());
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace
+
+bool Connection::followsStale(const TableInfo& t)
+{
+    // A recordset opened before the schema changed writes where the kept ranges no longer look.
+    if (t.generation == generation_)
+        return false;
+    forgetRanges();
+    return true;
+}
+
+const Connection::Range* Connection::range(const TableInfo& t, int field) const
+{
+    const auto it = ranges_.constFind(&t);
+    if (it == ranges_.constEnd())
+        return nullptr;
+    const auto r = it->find(field);
+    return r == it->end() ? nullptr : &r->second;
+}
+
+void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
+{
+    if (followsStale(t))
+        return;
+    const auto it = ranges_.find(&t);
+    if (it == ranges_.end())
+        return;
+    for (auto r = it->begin(); r != it->end();) {
+        const Value& v = row[size_t(r->first)];
+        Range& range = r->second;
+        if (v.isNull()) { // Min and Max pass over Nulls
+            ++r;
+            continue;
+        }
+        if (range.low.isNull()) { // was empty
+            range = {v, v};
+            ++r;
+            continue;
+        }
+        const auto below = compareNumbers(v, range.low), above = compareNumbers(v, range.high);
+        if (!below || !above) {
+            r = it->erase(r);
+            continue;
+        }
+        if (*below < 0)
+            range.low = v;
+        if (*above > 0)
+            range.high = v;
+        ++r;
+    }
+}
+
+void Connection::rowDeleted(const TableInfo& t, const std::vector<Value>& row)
+{
+    if (followsStale(t))
+        return;
+    const auto it = ranges_.find(&t);
+    if (it == ranges_.end())
+        return;
+    for (auto r = it->begin(); r != it->end();) {
+        const Value& v = row[size_t(r->first)];
+        const Range& range = r->second;
+        // Only the row that held the lowest or the highest value moves the range: then it is looked up again.
+        const bool keep = v.isNull() ||
+            (!range.low.isNull() && compareNumbers(v, range.low).value_or(0) > 0 &&
+                compareNumbers(v, range.high).value_or(0) < 0);
+        r = keep ? std::next(r) : it->erase(r);
+    }
+}
+
+void Connection::fieldsChanged(const TableInfo& t, const std::vector<bool>& changed)
+{
+    if (followsStale(t))
+        return;
+    const auto it = ranges_.find(&t);
+    if (it == ranges_.end())
+        return;
+    for (size_t i = 0; i < changed.size(); ++i)
+        if (changed[i])
+            it->erase(int(i));
 }
 
 const Connection::QueryInfo* Connection::query(const QString& name)

@@ -4,6 +4,8 @@
 // Not part of the layer's public face, Dao.h.
 #include "Dao.h"
 #include <QHash>
+#include <array>
+#include <map>
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -48,22 +50,58 @@ public:
     /// never smuggle in a second one.
     void execOne(const QString& sql);
     sqlite3_stmt* statement(const QString& sql);
+    /// A statement of the caller's own, not cached: finalize it when done.
+    sqlite3_stmt* prepare(const QString& sql, bool persistent);
     void revalidate();
+    /// Forgets the kept ranges when another connection has committed since the last look.
+    void checkDataVersion();
     bool sameFile() const;
 
     struct QueryInfo {
         QString sql;
         std::vector<std::optional<FieldType>> columnTypes;
     };
-    /// A table's fields and the statements a table-type recordset runs on it.
+    /// A table's fields and the statements a table-type recordset runs on it,
+    /// each prepared on first use and kept until the schema changes: a stock's
+    /// tables are written on every tick.
     struct TableInfo {
+        enum Op { First, Last, Next, Prev, Row, Count, Insert, Remove, OpCount };
+        TableInfo() = default;
+        TableInfo(const TableInfo&) = delete;
+        TableInfo& operator=(const TableInfo&) = delete;
+        ~TableInfo();
+        sqlite3_stmt* op(Connection& c, Op which) const;
+        /// The UPDATE of the fields whose bits are set in changed.
+        sqlite3_stmt* update(Connection& c, uint64_t changed) const;
+        /// The field's index, or -1.
+        int indexOf(const QString& name) const;
+
         std::vector<Field> fields;
-        QString first, last, next, prev, row, count, insert, remove, quotedName;
+        QString quotedName, columns;
+        int generation = 0; ///< the connection's schema generation it was read in
+    private:
+        mutable std::array<sqlite3_stmt*, OpCount> ops_{};
+        mutable std::vector<std::pair<uint64_t, sqlite3_stmt*>> updates_;
     };
     std::shared_ptr<const TableInfo> table(const QString& name);
     const std::vector<Field>& fields(const QString& t) { return table(t)->fields; }
     const QueryInfo* query(const QString& name);
     void forgetSchema();
+
+    /// The lowest and highest value of a field over a table, kept up to date
+    /// through this connection's own writes, so that the price board needs no
+    /// scan; forgotten on anything it cannot follow (a rollback, a schema
+    /// change, another connection's commit).
+    struct Range {
+        Value low, high;
+    };
+    const Range* range(const TableInfo& t, int field) const;
+    void keepRange(const TableInfo& t, int field, Range r) { ranges_[&t][field] = std::move(r); }
+    void rowInserted(const TableInfo& t, const std::vector<Value>& row);
+    void rowDeleted(const TableInfo& t, const std::vector<Value>& row);
+    void fieldsChanged(const TableInfo& t, const std::vector<bool>& changed);
+    void forgetRanges(const TableInfo& t) { ranges_.remove(&t); }
+    void forgetRanges() { ranges_.clear(); }
     /// "table" or "view" for a schema object's name (any case), empty when there is none.
     QString objectType(const QString& name);
 
@@ -79,11 +117,16 @@ public:
 
 private:
     QHash<QString, sqlite3_stmt*> stmts_;
+    bool followsStale(const TableInfo& t);
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, std::optional<QueryInfo>> queries_;
     QHash<QString, QString> objects_; // lower-case name -> type; read in one pass
+    // By table, then field index. A table's info lives as long as its entry: both go when the schema changes.
+    QHash<const TableInfo*, std::map<int, Range>> ranges_;
     bool objectsRead_ = false;
     int schemaVersion_ = -1;
+    int dataVersion_ = -1;
+    int generation_ = 0; ///< counts the schema changes seen
     dev_t dev_ = 0;
     ino_t ino_ = 0;
 };
@@ -92,8 +135,16 @@ private:
 class Stmt {
 public:
     Stmt(Connection& c, const QString& sql) : c_(c), s_(c.statement(sql)) { }
+    Stmt(Connection& c, sqlite3_stmt* s) : c_(c), s_(s) { }
+    struct Once { };
+    /// A statement of its own, finalized when done: for what runs too seldom to keep.
+    Stmt(Connection& c, const QString& sql, Once) : c_(c), s_(c.prepare(sql, false)), once_(true) { }
     ~Stmt()
     {
+        if (once_) {
+            sqlite3_finalize(s_);
+            return;
+        }
         sqlite3_reset(s_);
         sqlite3_clear_bindings(s_);
     }
@@ -192,6 +243,7 @@ public:
 private:
     Connection& c_;
     sqlite3_stmt* s_;
+    bool once_ = false;
 };
 
 // The connection cache.

@@ -80,12 +80,12 @@ public:
     /// The SQL text a stored query was saved with; throws when there is no such query.
     QString querySql(const QString& name) const;
 
-    /// An index over fields of a table, so that lookups and Min/Max by them need no scan.
-    void createIndex(const QString& name, const QString& table, const QStringList& fields);
-    bool hasIndex(const QString& name) const;
     /// The lowest and highest value of a field over a table (Null for an empty
-    /// table), as its field type holds them; two seeks where the field is indexed.
+    /// table), as its field type holds them. Kept once looked up and followed
+    /// through this connection's writes, so that asking again needs no scan.
     std::pair<Value, Value> minMax(const QString& table, const QString& field);
+    /// Deletes every row of a table in one statement.
+    void deleteAll(const QString& table);
 
     /// Every name the file's schema holds: tables, queries, indexes and the rest.
     QStringList objectNames() const;

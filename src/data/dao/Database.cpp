@@ -112,34 +112,36 @@ QString Database::querySql(const QString& name) const
     return q->sql;
 }
 
-void Database::createIndex(const QString& name, const QString& table, const QStringList& fields)
-{
-    QStringList cols;
-    for (const QString& f : fields)
-        cols << quoted(f);
-    conn().execOne("CREATE INDEX " + quoted(name) + " ON " + quoted(table) + "(" + cols.join(", ") + ")");
-    conn().revalidate();
-}
-
-bool Database::hasIndex(const QString& name) const { return conn().objectType(name) == QLatin1String("index"); }
-
 std::pair<Value, Value> Database::minMax(const QString& table, const QString& field)
 {
     Connection& c = conn();
     const auto info = c.table(table);
-    std::optional<FieldType> type;
-    for (const Field& f : info->fields)
-        if (f.name.compare(field, Qt::CaseInsensitive) == 0)
-            type = f.type;
-    if (!type)
+    const int i = info->indexOf(field);
+    if (i < 0)
         throw Error("Item not found in this collection: field '" + field.toStdString() + "'", 0);
-    // Apart, since SQLite seeks an index for a lone min() or max() only.
-    auto one = [&](const char* fn) {
-        Stmt s(c, QStringLiteral("SELECT %1(%2) FROM %3").arg(QLatin1String(fn), quoted(field), info->quotedName));
-        s.step();
-        return s.value(0, type);
-    };
-    return {one("MIN"), one("MAX")};
+    // Inside a transaction no other connection's commit can show; outside, one may have come.
+    if (!c.inTransaction)
+        c.checkDataVersion();
+    if (const Connection::Range* r = c.range(*info, i))
+        return {r->low, r->high};
+    // Not kept between calls: the kept range answers the next one.
+    const QString name = quoted(info->fields[size_t(i)].name);
+    Stmt s(c, "SELECT MIN(" + name + "), MAX(" + name + ") FROM " + info->quotedName, Stmt::Once{});
+    const bool row = s.step();
+    const FieldType type = info->fields[size_t(i)].type;
+    const Connection::Range r{row ? s.value(0, type) : Value(), row ? s.value(1, type) : Value()};
+    c.keepRange(*info, i, r);
+    return {r.low, r.high};
+}
+
+void Database::deleteAll(const QString& table)
+{
+    Connection& c = conn();
+    c.checkWritable();
+    const auto info = c.table(table);
+    // Once a day over every stock: not worth a kept statement per table.
+    Stmt(c, "DELETE FROM " + info->quotedName, Stmt::Once{}).run();
+    c.forgetRanges(*info);
 }
 
 QStringList Database::objectNames() const
@@ -198,6 +200,13 @@ Transaction::Transaction(std::shared_ptr<Connection> c, Kind kind) : conn_(std::
         throw Error("A transaction is already open on " + conn_->path.toStdString(), 0);
     conn_->exec(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
     conn_->inTransaction = true;
+    try {
+        conn_->checkDataVersion();
+    } catch (...) {
+        sqlite3_exec(conn_->db, "ROLLBACK", nullptr, nullptr, nullptr);
+        conn_->inTransaction = false;
+        throw;
+    }
     conn_->readOnly = kind == Kind::Read;
 }
 

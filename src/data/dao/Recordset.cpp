@@ -45,18 +45,20 @@ public:
     TableImpl(std::shared_ptr<Connection> c, const QString& table)
         : conn_(std::move(c)), info_(conn_->table(table)), t_(*info_), fields_(t_.fields)
     {
+        if (fields_.size() > 64)
+            throw Error("Too many fields in table '" + table.toStdString() + "'", 0);
         // Positioned on the first row; the query runs only when a row is needed.
         pendingFirst_ = true;
     }
 
     int recordCount() override
     {
-        Stmt s(*conn_, t_.count);
+        Stmt s(*conn_, t_.op(*conn_, Op::Count));
         s.step();
         return int(s.int64(0));
     }
-    void moveFirst() override { seek(t_.first, std::nullopt, true); }
-    void moveLast() override { seek(t_.last, std::nullopt, false); }
+    void moveFirst() override { seek(Op::First, std::nullopt, true); }
+    void moveLast() override { seek(Op::Last, std::nullopt, false); }
     void moveNext() override
     {
         settle();
@@ -65,7 +67,7 @@ public:
         if (bof)
             return moveFirst(); // from before the first row, the first
 
-        seek(t_.next, rowid_, true);
+        seek(Op::Next, rowid_, true);
     }
     void movePrevious() override
     {
@@ -75,7 +77,7 @@ public:
         if (eof)
             return moveLast(); // from past the last row, the last
 
-        seek(t_.prev, rowid_, false);
+        seek(Op::Prev, rowid_, false);
     }
     Value field(const QString& name) override
     {
@@ -111,25 +113,25 @@ public:
     {
         conn_->checkWritable();
         if (mode_ == Mode::AddNew) {
-            Stmt s(*conn_, t_.insert);
+            Stmt s(*conn_, t_.op(*conn_, Op::Insert));
             for (size_t i = 0; i < fields_.size(); ++i)
                 s.bind(int(i + 1), buffer_[i]);
             s.run();
+            conn_->rowInserted(t_, buffer_);
         } else if (mode_ == Mode::Edit) {
-            QStringList sets;
-            std::vector<int> which;
+            uint64_t mask = 0;
             for (size_t i = 0; i < fields_.size(); ++i)
-                if (changed_[i]) {
-                    sets << quoted(fields_[i].name) + "=?";
-                    which.push_back(int(i));
-                }
-            if (!sets.isEmpty()) {
-                Stmt s(*conn_, "UPDATE " + t_.quotedName + " SET " + sets.join(',') + " WHERE rowid=?");
+                if (changed_[i])
+                    mask |= uint64_t(1) << i;
+            if (mask) {
+                Stmt s(*conn_, t_.update(*conn_, mask));
                 int k = 1;
-                for (int i : which)
-                    s.bind(k++, buffer_[i]);
+                for (size_t i = 0; i < fields_.size(); ++i)
+                    if (changed_[i])
+                        s.bind(k++, buffer_[i]);
                 s.bind(k, *rowid_);
                 s.run();
+                conn_->fieldsChanged(t_, changed_);
                 row_ = buffer_;
             }
         } else {
@@ -143,26 +145,34 @@ public:
         settle();
         if (!rowid_ || deleted_ || bof || eof)
             noCurrent();
-        Stmt s(*conn_, t_.remove);
+        Stmt s(*conn_, t_.op(*conn_, Op::Remove));
         s.bind(1, *rowid_);
-        s.run();
+        if (s.step()) {
+            std::vector<Value> gone;
+            gone.reserve(fields_.size());
+            for (size_t i = 0; i < fields_.size(); ++i)
+                gone.push_back(s.value(int(i), fields_[i].type));
+            s.run();
+            conn_->rowDeleted(t_, gone);
+        }
         deleted_ = true;
         mode_ = Mode::None;
     }
 
 private:
     enum class Mode { None, AddNew, Edit };
+    using Op = Connection::TableInfo::Op;
 
     void settle() override
     {
         if (pendingFirst_)
             moveFirst();
     }
-    void seek(const QString& sql, std::optional<int64_t> from, bool forward)
+    void seek(Op op, std::optional<int64_t> from, bool forward)
     {
         pendingFirst_ = false;
         mode_ = Mode::None;
-        Stmt s(*conn_, sql);
+        Stmt s(*conn_, t_.op(*conn_, op));
         if (from)
             s.bind(1, *from);
         if (s.step()) {
@@ -184,21 +194,21 @@ private:
             noCurrent();
         if (loaded_)
             return;
-        Stmt s(*conn_, t_.row);
+        Stmt s(*conn_, t_.op(*conn_, Op::Row));
         s.bind(1, *rowid_);
         if (!s.step())
             noCurrent(); // deleted by someone else
-        row_.clear();
+        row_.resize(fields_.size());
         for (size_t i = 0; i < fields_.size(); ++i)
-            row_.push_back(s.value(int(i), fields_[i].type));
+            row_[i] = s.value(int(i), fields_[i].type);
         loaded_ = true;
     }
     int index(const QString& name) const
     {
-        for (size_t i = 0; i < fields_.size(); ++i)
-            if (fields_[i].name.compare(name, Qt::CaseInsensitive) == 0)
-                return int(i);
-        noField(name);
+        const int i = t_.indexOf(name);
+        if (i < 0)
+            noField(name);
+        return i;
     }
 
     std::shared_ptr<Connection> conn_;
