@@ -83,7 +83,7 @@ void FinishBenchGame()
     Module1::GameFileName.clear();
 }
 
-void TickThroughTradingDays(benchmark::State& state)
+void TickThroughTradingDays(benchmark::State& state, void (*tick)())
 {
     int ticks = 0;
     for (auto _ : state) {
@@ -92,6 +92,6 @@ void TickThroughTradingDays(benchmark::State& state)
             Module1::StartNewTradingDay();
             state.ResumeTiming();
         }
-        Module1::MarketTick();
+        tick();
     }
 }

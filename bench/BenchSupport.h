@@ -1,7 +1,8 @@
 #pragma once
+#include "app/kit/Module1.h"
 #include <QString>
-#include <benchmark/benchmark.h>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
 /// An application folder with a market of n stocks shaped like the real one:
 /// 201 history rows and dayRows intraday rows each.
@@ -26,4 +27,4 @@ void FinishBenchGame();
 
 /// Runs the state's iterations as market ticks in trading days of 42, the
 /// evening's reset between days left out of the timing.
-void TickThroughTradingDays(benchmark::State& state);
+void TickThroughTradingDays(benchmark::State& state, void (*tick)() = Module1::MarketTick);

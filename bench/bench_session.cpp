@@ -1,6 +1,7 @@
 // An hour of play as the program runs it, with every window open: the clock
 // ticks 3600 times (one simulated minute each), the market moves every ten,
-// and a trade follows every move. Prints the resident memory at the end.
+// and a trade follows every move. Prints the resident memory at the start,
+// after the first trading day and at the end.
 #include "BenchSupport.h"
 #include "app/GameShell.h"
 #include "app/frmEditor.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
     desk.ListCurprice->setText(QStringLiteral("1"));
     desk.quantity->setText(QStringLiteral("1"));
     const long before = residentKb();
+    long afterDay = -1;
     int ticks = 0;
     for (int second = 1; second <= 3600; ++second) {
         Module1::AdvanceClock();
@@ -60,9 +62,11 @@ int main(int argc, char** argv)
         }
         if (second % 10 == 0)
             QCoreApplication::processEvents();
+        if (afterDay < 0 && ticks > 0 && t && !Exchange::IsOpen(*t))
+            afterDay = residentKb(); // the first trading day is over
     }
-    std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_mb=%.1f\n", stocks, ticks, before / 1024.0,
-        residentKb() / 1024.0);
+    std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_first_day_mb=%.1f rss_after_hour_mb=%.1f\n",
+        stocks, ticks, before / 1024.0, afterDay / 1024.0, residentKb() / 1024.0);
     FinishBenchGame();
     return 0;
 }
