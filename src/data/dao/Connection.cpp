@@ -66,7 +66,6 @@ void Connection::exec(const char* sql)
 
 void Connection::execOne(const QString& sql)
 {
-    forgetRanges(); // any statement at all may write any table
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* s = nullptr;
     const char* tail = nullptr;
@@ -103,25 +102,41 @@ sqlite3_stmt* Connection::prepare(const QString& sql, bool persistent)
     return s;
 }
 
+int Connection::schemaVersion()
+{
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA schema_version", -1, &s, nullptr) != SQLITE_OK)
+        fail("open");
+    const int rc = sqlite3_step(s);
+    const int version = rc == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
+    sqlite3_finalize(s);
+    if (rc != SQLITE_ROW)
+        fail("open");
+    return version;
+}
+
 void Connection::revalidate()
 {
-    auto pragma = [this](const char* sql) {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK)
-            fail("open");
-        const int rc = sqlite3_step(s);
-        const int version = rc == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
-        sqlite3_finalize(s);
-        if (rc != SQLITE_ROW)
-            fail("open");
-        return version;
-    };
-    const int version = pragma("PRAGMA schema_version");
+    const int version = schemaVersion();
     if (version != schemaVersion_) {
         forgetSchema();
         schemaVersion_ = version;
     }
     checkDataVersion();
+}
+
+void Connection::created(const QString& name, const char* type)
+{
+    // Where our statement made the only change, the rest of what is known still
+    // holds: adding a stock to a large market need not read every name again.
+    const int version = schemaVersion();
+    if (version != schemaVersion_ + 1)
+        return revalidate();
+    schemaVersion_ = version;
+    const QString key = name.toLower();
+    if (objectsRead_)
+        objects_.insert(key, QString::fromLatin1(type));
+    queries_.remove(key);
 }
 
 void Connection::checkDataVersion()

@@ -46,13 +46,16 @@ public:
 
     [[noreturn]] void fail(const char* what) const;
     void exec(const char* sql);
-    /// Runs exactly one statement: text built from names or stored SQL can
-    /// never smuggle in a second one.
+    /// Runs exactly one schema statement: text built from names or stored SQL
+    /// can never smuggle in a second one. Rows it changed, the kept ranges would miss.
     void execOne(const QString& sql);
     sqlite3_stmt* statement(const QString& sql);
     /// A statement of the caller's own, not cached: finalize it when done.
     sqlite3_stmt* prepare(const QString& sql, bool persistent);
     void revalidate();
+    /// After this connection created one schema object: learns of it, or of
+    /// everything again where more changed.
+    void created(const QString& name, const char* type);
     /// Forgets the kept ranges when another connection has committed since the last look.
     void checkDataVersion();
     bool sameFile() const;
@@ -118,6 +121,7 @@ public:
 private:
     QHash<QString, sqlite3_stmt*> stmts_;
     bool followsStale(const TableInfo& t);
+    int schemaVersion();
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, std::optional<QueryInfo>> queries_;
     QHash<QString, QString> objects_; // lower-case name -> type; read in one pass

@@ -58,7 +58,7 @@ void Database::appendTable(const TableDef& def)
     for (const Field& f : def.fields())
         cols << quoted(f.name) + ' ' + declTypeName(f.type);
     conn().execOne("CREATE TABLE " + quoted(def.name()) + "(" + cols.join(", ") + ")");
-    conn().revalidate();
+    conn().created(def.name(), "table");
 }
 
 bool Database::compiles(const QString& sql) const
@@ -101,7 +101,7 @@ void Database::createQueryDef(const QString& name, const QString& sql)
         }
         throw;
     }
-    c.revalidate();
+    c.created(name, "view");
 }
 
 QString Database::querySql(const QString& name) const
