@@ -2,6 +2,7 @@
 #include "app/kit/App.h"
 #include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
+#include <QSet>
 
 namespace Holdings {
 
@@ -23,14 +24,18 @@ std::vector<Holding> Read(dao::Database& game)
 
 double Units(const Holding& h) { return h.units.isNull() ? 0 : h.units.toDouble(); }
 
-QHash<QString, dao::Value> CurrentPrices()
+QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
 {
+    // Only the held symbols are kept: a game holds a few of a market's thousand.
+    QSet<QString> wanted;
+    for (const Holding& h : held)
+        wanted.insert(h.symbol);
     dao::Database market = dao::Database::open(App::MarketFile());
     dao::Recordset rs = market.openSnapshot(MarketSchema::kStocksTable);
     QHash<QString, dao::Value> prices;
-    for (int k = 0, m = rs.recordCount(); k < m; ++k, rs.moveNext()) {
+    for (int k = 0, m = rs.recordCount(); k < m && prices.size() < wanted.size(); ++k, rs.moveNext()) {
         const QString s = Numbers::PlainText(rs.field(QStringLiteral("stocksymbol")));
-        if (!prices.contains(s))
+        if (wanted.contains(s) && !prices.contains(s))
             prices.insert(s, rs.field(QStringLiteral("Stockcurrent Price")));
     }
     return prices;

@@ -18,8 +18,8 @@ std::vector<Holding> Read(dao::Database& game);
 /// The net units as a number; Null counts as 0.
 double Units(const Holding& h);
 
-/// Each listed symbol's current price: the first row of that symbol in table
-/// order, as a walk from the first row would find it.
-QHash<QString, dao::Value> CurrentPrices();
+/// The current price of each held symbol that is listed: the first row of that
+/// symbol in table order, as a walk from the first row would find it.
+QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held);
 
 } // namespace Holdings

@@ -20,7 +20,7 @@ void RefreshPortfolio()
         dao::Database game = dao::Database::open(App::GameFile());
         held = Holdings::Read(game);
         if (std::any_of(held.begin(), held.end(), [](const auto& h) { return Holdings::Units(h) != 0; }))
-            prices = Holdings::CurrentPrices();
+            prices = Holdings::CurrentPrices(held);
     } catch (const std::exception& e) {
         // Said in the window: the market tick refreshes it every ten seconds.
         f->ReportFailure(QStringLiteral("The portfolio cannot be worked out"), e);

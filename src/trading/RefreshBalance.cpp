@@ -37,7 +37,7 @@ void RefreshBalance()
                 if (units == 0)
                     continue;
                 if (!pricesRead) {
-                    prices = Holdings::CurrentPrices();
+                    prices = Holdings::CurrentPrices(held);
                     pricesRead = true;
                 }
                 const auto it = prices.constFind(h.symbol);
