@@ -33,7 +33,8 @@ QString PlainText(double v)
             exp.remove(0, 1);
         s = mant + QLatin1Char('E') + sign + exp;
     }
-    s.replace(QLatin1Char('.'), decimalPoint());
+    if (s.contains(QLatin1Char('.'))) // the locale is looked up only where it shows
+        s.replace(QLatin1Char('.'), decimalPoint());
     return s;
 }
 
@@ -148,7 +149,8 @@ QString FormatFourDecimals(double v)
     QString s = QString::number(r, 'f', 4);
     if (s == QLatin1String("-0.0000"))
         s = QStringLiteral("0.0000");
-    s.replace(QLatin1Char('.'), decimalPoint());
+    if (s.contains(QLatin1Char('.'))) // the locale is looked up only where it shows
+        s.replace(QLatin1Char('.'), decimalPoint());
     return s;
 }
 

@@ -136,7 +136,7 @@ void Connection::created(const QString& name, const char* type)
     const QString key = name.toLower();
     if (objectsRead_)
         objects_.insert(key, QString::fromLatin1(type));
-    queries_.remove(key);
+    queries_.remove(key); // was not found before
 }
 
 void Connection::checkDataVersion()
@@ -392,10 +392,19 @@ void Connection::fieldsChanged(const TableInfo& t, const std::vector<bool>& chan
 
 const Connection::QueryInfo* Connection::query(const QString& name)
 {
-    const QString key = name.toLower();
-    auto it = queries_.find(key);
+    // The name as asked for first: the board asks for a thousand on every refresh.
+    auto it = queries_.find(name);
     if (it != queries_.end())
         return it->has_value() ? &**it : nullptr;
+    const QString key = name.toLower();
+    it = queries_.find(key);
+    if (it != queries_.end()) {
+        if (!it->has_value())
+            return nullptr;
+        // Kept under this spelling too; an absent query only in lower case, where a new one clears it.
+        const std::optional<QueryInfo> found = *it;
+        return &**queries_.insert(name, found);
+    }
 
     std::optional<QueryInfo> info;
     if (objectType(QString::fromLatin1(kQueryTable)) == QLatin1String("table")) {
@@ -430,6 +439,8 @@ const Connection::QueryInfo* Connection::query(const QString& name)
             info->columnTypes.push_back(type);
         }
     }
+    if (key != name && info)
+        queries_.insert(name, info);
     it = queries_.insert(key, std::move(info));
     return it->has_value() ? &**it : nullptr;
 }
