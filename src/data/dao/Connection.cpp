@@ -310,13 +310,15 @@ std::optional<int> compareNumbers(const Value& a, const Value& b)
 }
 } // namespace
 
-bool Connection::followsStale(const TableInfo& t)
+std::map<int, Connection::Range>* Connection::followed(const TableInfo& t)
 {
     // A recordset opened before the schema changed writes where the kept ranges no longer look.
-    if (t.generation == generation_)
-        return false;
-    forgetRanges();
-    return true;
+    if (t.generation != generation_) {
+        forgetRanges();
+        return nullptr;
+    }
+    const auto it = ranges_.find(&t);
+    return it == ranges_.end() ? nullptr : &*it;
 }
 
 const Connection::Range* Connection::range(const TableInfo& t, int field) const
@@ -330,10 +332,8 @@ const Connection::Range* Connection::range(const TableInfo& t, int field) const
 
 void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
 {
-    if (followsStale(t))
-        return;
-    const auto it = ranges_.find(&t);
-    if (it == ranges_.end())
+    const auto it = followed(t);
+    if (!it)
         return;
     for (auto r = it->begin(); r != it->end();) {
         const Value& v = row[size_t(r->first)];
@@ -362,10 +362,8 @@ void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
 
 void Connection::rowDeleted(const TableInfo& t, const std::vector<Value>& row)
 {
-    if (followsStale(t))
-        return;
-    const auto it = ranges_.find(&t);
-    if (it == ranges_.end())
+    const auto it = followed(t);
+    if (!it)
         return;
     for (auto r = it->begin(); r != it->end();) {
         const Value& v = row[size_t(r->first)];
@@ -380,10 +378,8 @@ void Connection::rowDeleted(const TableInfo& t, const std::vector<Value>& row)
 
 void Connection::fieldsChanged(const TableInfo& t, const std::vector<bool>& changed)
 {
-    if (followsStale(t))
-        return;
-    const auto it = ranges_.find(&t);
-    if (it == ranges_.end())
+    const auto it = followed(t);
+    if (!it)
         return;
     for (size_t i = 0; i < changed.size(); ++i)
         if (changed[i])

@@ -120,7 +120,8 @@ public:
 
 private:
     QHash<QString, sqlite3_stmt*> stmts_;
-    bool followsStale(const TableInfo& t);
+    /// The kept ranges a write to the table must follow, if any.
+    std::map<int, Range>* followed(const TableInfo& t);
     int schemaVersion();
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, std::optional<QueryInfo>> queries_;
