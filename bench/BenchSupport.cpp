@@ -18,7 +18,11 @@ BenchMarket::BenchMarket(int n, int dayRows)
     for (int i = 1; i <= n; ++i) {
         const QString s = QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0'));
         const double p = 100 + i % 900;
-        std::vector<dao::Currency> h(201, dao::Currency::fromDouble(p));
+        // Prices spread around p as a real history's are (as the yardstick builds them), so
+        // that dropping the oldest seldom takes the lowest or the highest away.
+        std::vector<dao::Currency> h;
+        for (int k = 0; k < 201; ++k)
+            h.push_back(dao::Currency::fromTicks(qint64(p * 10000) - 5000 + (i * 7919 + k * 104729) % 10001));
         MarketSchema::CreateStockObjects(db, s, h);
         dao::Recordset day = db.openTable(s + QStringLiteral("DAY"));
         for (int k = 0; k < dayRows; ++k) {
