@@ -151,9 +151,10 @@ TEST(CurrencyText, PlainFormDropsTrailingZerosAndOverflowIsRefused)
 }
 
 
-// The board's Min/Max come from ranges the data layer keeps instead of scanning;
-// after every kind of write they must still be what the stored query finds.
-TEST_F(DaoTest, KeptPriceRangesAgreeWithTheStoredQueryAfterEveryWrite)
+// The board's Min/Max and the tick's row counts come from facts the data layer
+// keeps instead of scanning; after every kind of write they must still be what
+// the stored query and the rows themselves say.
+TEST_F(DaoTest, KeptRangesAndCountsAgreeWithTheFileAfterEveryWrite)
 {
     Database db = Database::open(path("stocks.tqs"));
     auto check = [&](const char* step) {
@@ -162,6 +163,7 @@ TEST_F(DaoTest, KeptPriceRangesAgreeWithTheStoredQueryAfterEveryWrite)
         const auto kept = db.minMax("ALDR", "Price");
         EXPECT_EQ(kept.first, q.field("Min Of Price"));
         EXPECT_EQ(kept.second, q.field("Max Of Price"));
+        EXPECT_EQ(db.openTable("ALDR").recordCount(), db.openSnapshot("ALDR").recordCount());
     };
     auto add = [&](const Value& price) {
         Recordset rs = db.openTable("ALDR");

@@ -145,7 +145,7 @@ void Connection::checkDataVersion()
     Stmt s(*this, QStringLiteral("PRAGMA data_version"));
     const int data = s.step() ? int(s.int64(0)) : -1;
     if (data != dataVersion_) {
-        forgetRanges();
+        forgetKept();
         dataVersion_ = data;
     }
 }
@@ -159,7 +159,7 @@ bool Connection::sameFile() const
 void Connection::forgetSchema()
 {
     ++generation_;
-    forgetRanges();
+    forgetKept();
     tables_.clear();
     queries_.clear();
     objects_.clear();
@@ -212,178 +212,6 @@ std::shared_ptr<const Connection::TableInfo> Connection::table(const QString& ta
     tables_.insert(key, shared);
     tables_.insert(table, shared);
     return shared;
-}
-
-Connection::TableInfo::~TableInfo()
-{
-    for (sqlite3_stmt* s : ops_)
-        sqlite3_finalize(s);
-    for (const auto& u : updates_)
-        sqlite3_finalize(u.second);
-}
-
-sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
-{
-    sqlite3_stmt*& s = ops_[which];
-    if (s)
-        return s;
-    const QString& q = quotedName;
-    QString sql;
-    switch (which) {
-    case First:
-        sql = "SELECT rowid FROM " + q + " ORDER BY rowid LIMIT 1";
-        break;
-    case Last:
-        sql = "SELECT rowid FROM " + q + " ORDER BY rowid DESC LIMIT 1";
-        break;
-    case Next:
-        sql = "SELECT rowid FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 1";
-        break;
-    case Prev:
-        sql = "SELECT rowid FROM " + q + " WHERE rowid < ? ORDER BY rowid DESC LIMIT 1";
-        break;
-    case Row:
-        sql = "SELECT " + columns + " FROM " + q + " WHERE rowid = ?";
-        break;
-    case Count:
-        sql = "SELECT count(*) FROM " + q;
-        break;
-    case Insert:
-        sql = "INSERT INTO " + q + "(" + columns + ") VALUES(" + QStringList(qsizetype(fields.size()), "?").join(',') +
-            ")";
-        break;
-    case Remove:
-        // The row comes back, so that the kept ranges learn what left.
-        sql = "DELETE FROM " + q + " WHERE rowid=? RETURNING " + columns;
-        break;
-    case OpCount:
-        break;
-    }
-    s = c.prepare(sql, true);
-    return s;
-}
-
-sqlite3_stmt* Connection::TableInfo::update(Connection& c, uint64_t changed) const
-{
-    for (const auto& u : updates_)
-        if (u.first == changed)
-            return u.second;
-    QStringList sets;
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (changed & (uint64_t(1) << i))
-            sets << quoted(fields[i].name) + "=?";
-    sqlite3_stmt* s = c.prepare("UPDATE " + quotedName + " SET " + sets.join(',') + " WHERE rowid=?", true);
-    updates_.emplace_back(changed, s);
-    return s;
-}
-
-int Connection::TableInfo::indexOf(const QString& name) const
-{
-    // Callers mostly spell a field as it was created: the exact match is the quick one.
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].name == name)
-            return int(i);
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
-}
-
-namespace {
-/// How a compares with b when both are numbers of one kind; none otherwise,
-/// where a kept range cannot be sure and is forgotten.
-std::optional<int> compareNumbers(const Value& a, const Value& b)
-{
-    if (a.kind() != b.kind())
-        return std::nullopt;
-    auto cmp = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
-    switch (a.kind()) {
-    case Value::Kind::Long:
-        return cmp(a.asLong(), b.asLong());
-    case Value::Kind::Double:
-        return cmp(a.asDouble(), b.asDouble());
-    case Value::Kind::Currency:
-        return cmp(a.asCurrency().ticks(), b.asCurrency().ticks());
-    default:
-        return std::nullopt;
-    }
-}
-} // namespace
-
-std::map<int, Connection::Range>* Connection::followed(const TableInfo& t)
-{
-    // A recordset opened before the schema changed writes where the kept ranges no longer look.
-    if (t.generation != generation_) {
-        forgetRanges();
-        return nullptr;
-    }
-    const auto it = ranges_.find(&t);
-    return it == ranges_.end() ? nullptr : &*it;
-}
-
-const Connection::Range* Connection::range(const TableInfo& t, int field) const
-{
-    const auto it = ranges_.constFind(&t);
-    if (it == ranges_.constEnd())
-        return nullptr;
-    const auto r = it->find(field);
-    return r == it->end() ? nullptr : &r->second;
-}
-
-void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
-{
-    const auto it = followed(t);
-    if (!it)
-        return;
-    for (auto r = it->begin(); r != it->end();) {
-        const Value& v = row[size_t(r->first)];
-        Range& range = r->second;
-        if (v.isNull()) { // Min and Max pass over Nulls
-            ++r;
-            continue;
-        }
-        if (range.low.isNull()) { // was empty
-            range = {v, v};
-            ++r;
-            continue;
-        }
-        const auto below = compareNumbers(v, range.low), above = compareNumbers(v, range.high);
-        if (!below || !above) {
-            r = it->erase(r);
-            continue;
-        }
-        if (*below < 0)
-            range.low = v;
-        if (*above > 0)
-            range.high = v;
-        ++r;
-    }
-}
-
-void Connection::rowDeleted(const TableInfo& t, const std::vector<Value>& row)
-{
-    const auto it = followed(t);
-    if (!it)
-        return;
-    for (auto r = it->begin(); r != it->end();) {
-        const Value& v = row[size_t(r->first)];
-        const Range& range = r->second;
-        // Only the row that held the lowest or the highest value moves the range: then it is looked up again.
-        const bool keep = v.isNull() ||
-            (!range.low.isNull() && compareNumbers(v, range.low).value_or(0) > 0 &&
-                compareNumbers(v, range.high).value_or(0) < 0);
-        r = keep ? std::next(r) : it->erase(r);
-    }
-}
-
-void Connection::fieldsChanged(const TableInfo& t, const std::vector<bool>& changed)
-{
-    const auto it = followed(t);
-    if (!it)
-        return;
-    for (size_t i = 0; i < changed.size(); ++i)
-        if (changed[i])
-            it->erase(int(i));
 }
 
 const Connection::QueryInfo* Connection::query(const QString& name)

@@ -47,7 +47,7 @@ public:
     [[noreturn]] void fail(const char* what) const;
     void exec(const char* sql);
     /// Runs exactly one schema statement: text built from names or stored SQL
-    /// can never smuggle in a second one. Rows it changed, the kept ranges would miss.
+    /// can never smuggle in a second one. Rows it changed, the kept facts would miss.
     void execOne(const QString& sql);
     sqlite3_stmt* statement(const QString& sql);
     /// A statement of the caller's own, not cached: finalize it when done.
@@ -56,7 +56,7 @@ public:
     /// After this connection created one schema object: learns of it, or of
     /// everything again where more changed.
     void created(const QString& name, const char* type);
-    /// Forgets the kept ranges when another connection has committed since the last look.
+    /// Forgets the kept facts when another connection has committed since the last look.
     void checkDataVersion();
     bool sameFile() const;
 
@@ -91,20 +91,26 @@ public:
     const QueryInfo* query(const QString& name);
     void forgetSchema();
 
-    /// The lowest and highest value of a field over a table, kept up to date
-    /// through this connection's own writes, so that the price board needs no
-    /// scan; forgotten on anything it cannot follow (a rollback, a schema
-    /// change, another connection's commit).
+    /// What a table is known to hold without asking the file: its row count and
+    /// the lowest and highest value of the fields looked up, kept up to date
+    /// through this connection's own writes, so that the tick and the price
+    /// board count and scan nothing; forgotten on anything they cannot follow
+    /// (a rollback, a schema change, another connection's commit).
     struct Range {
         Value low, high;
     };
-    const Range* range(const TableInfo& t, int field) const;
-    void keepRange(const TableInfo& t, int field, Range r) { ranges_[&t][field] = std::move(r); }
+    struct Kept {
+        std::optional<int64_t> rows;
+        std::map<int, Range> ranges; ///< by field index
+    };
+    /// The table's kept facts; with make, an empty set where there were none.
+    /// None for a table's info read before the schema changed.
+    Kept* kept(const TableInfo& t, bool make);
     void rowInserted(const TableInfo& t, const std::vector<Value>& row);
     void rowDeleted(const TableInfo& t, const std::vector<Value>& row);
     void fieldsChanged(const TableInfo& t, const std::vector<bool>& changed);
-    void forgetRanges(const TableInfo& t) { ranges_.remove(&t); }
-    void forgetRanges() { ranges_.clear(); }
+    void forgetKept(const TableInfo& t) { kept_.remove(&t); }
+    void forgetKept() { kept_.clear(); }
     /// "table" or "view" for a schema object's name (any case), empty when there is none.
     QString objectType(const QString& name);
 
@@ -120,14 +126,12 @@ public:
 
 private:
     QHash<QString, sqlite3_stmt*> stmts_;
-    /// The kept ranges a write to the table must follow, if any.
-    std::map<int, Range>* followed(const TableInfo& t);
     int schemaVersion();
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, std::optional<QueryInfo>> queries_;
     QHash<QString, QString> objects_; // lower-case name -> type; read in one pass
-    // By table, then field index. A table's info lives as long as its entry: both go when the schema changes.
-    QHash<const TableInfo*, std::map<int, Range>> ranges_;
+    // A table's info lives as long as its entry: both go when the schema changes.
+    QHash<const TableInfo*, Kept> kept_;
     bool objectsRead_ = false;
     int schemaVersion_ = -1;
     int dataVersion_ = -1;

@@ -122,15 +122,19 @@ std::pair<Value, Value> Database::minMax(const QString& table, const QString& fi
     // Inside a transaction no other connection's commit can show; outside, one may have come.
     if (!c.inTransaction)
         c.checkDataVersion();
-    if (const Connection::Range* r = c.range(*info, i))
-        return {r->low, r->high};
+    if (const Connection::Kept* k = c.kept(*info, false)) {
+        const auto r = k->ranges.find(i);
+        if (r != k->ranges.end())
+            return {r->second.low, r->second.high};
+    }
     // Not kept between calls: the kept range answers the next one.
     const QString name = quoted(info->fields[size_t(i)].name);
     Stmt s(c, "SELECT MIN(" + name + "), MAX(" + name + ") FROM " + info->quotedName, Stmt::Once{});
     const bool row = s.step();
     const FieldType type = info->fields[size_t(i)].type;
     const Connection::Range r{row ? s.value(0, type) : Value(), row ? s.value(1, type) : Value()};
-    c.keepRange(*info, i, r);
+    if (Connection::Kept* k = c.kept(*info, true))
+        k->ranges[i] = r;
     return {r.low, r.high};
 }
 
@@ -141,7 +145,7 @@ void Database::deleteAll(const QString& table)
     const auto info = c.table(table);
     // Once a day over every stock: not worth a kept statement per table.
     Stmt(c, "DELETE FROM " + info->quotedName, Stmt::Once{}).run();
-    c.forgetRanges(*info);
+    c.forgetKept(*info);
 }
 
 QStringList Database::objectNames() const

@@ -53,8 +53,13 @@ public:
 
     int recordCount() override
     {
+        Connection::Kept* k = conn_->kept(t_, true);
+        if (k && k->rows)
+            return int(*k->rows);
         Stmt s(*conn_, t_.op(*conn_, Op::Count));
         s.step();
+        if (k)
+            k->rows = s.int64(0);
         return int(s.int64(0));
     }
     void moveFirst() override { seek(Op::First, std::nullopt, true); }
