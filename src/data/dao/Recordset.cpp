@@ -56,7 +56,8 @@ public:
         Connection::Kept* k = conn_->kept(t_, true);
         if (k && k->rows)
             return int(*k->rows);
-        Stmt s(*conn_, t_.op(*conn_, Op::Count));
+        // Not kept: once counted, the kept count answers for as long as it is followed.
+        Stmt s(*conn_, "SELECT count(*) FROM " + t_.quotedName, Stmt::Once{});
         s.step();
         if (k)
             k->rows = s.int64(0);

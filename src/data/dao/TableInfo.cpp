@@ -35,9 +35,6 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
     case Row:
         sql = "SELECT " + columns + " FROM " + q + " WHERE rowid = ?";
         break;
-    case Count:
-        sql = "SELECT count(*) FROM " + q;
-        break;
     case Insert:
         sql = "INSERT INTO " + q + "(" + columns + ") VALUES(" + QStringList(qsizetype(fields.size()), "?").join(',') +
             ")";
