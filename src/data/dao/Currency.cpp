@@ -16,18 +16,32 @@ Currency Currency::fromDouble(double v)
 
 QString Currency::toPlainString(QChar decimalPoint) const
 {
+    // Written into one buffer from the right: the price board formats thousands on every tick.
+    char16_t buf[32];
+    char16_t* end = buf + 32;
+    char16_t* p = end;
     const bool negative = ticks_ < 0;
     // Work in unsigned so that the most negative value does not overflow.
     const uint64_t mag = negative ? uint64_t(0) - uint64_t(ticks_) : uint64_t(ticks_);
-    QString s = QString::number(mag / kScale);
     uint64_t frac = mag % kScale;
     if (frac != 0) {
-        QString f = QString::number(frac).rightJustified(4, QLatin1Char('0'));
-        while (f.endsWith(QLatin1Char('0')))
-            f.chop(1);
-        s += decimalPoint + f;
+        int digits = 4;
+        while (frac % 10 == 0) { // no trailing zeros
+            frac /= 10;
+            --digits;
+        }
+        for (int i = 0; i < digits; ++i, frac /= 10)
+            *--p = char16_t(u'0' + frac % 10);
+        *--p = decimalPoint.unicode();
     }
-    return negative ? QLatin1Char('-') + s : s;
+    uint64_t whole = mag / kScale;
+    do {
+        *--p = char16_t(u'0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (negative)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), end - p);
 }
 
 [[noreturn]] static void overflow() { throw Error("Overflow: Currency arithmetic out of range", 0); }
