@@ -3,6 +3,7 @@
 #include "app/kit/Forms.h"
 #include "app/kit/Module1.h"
 #include "market/Form10.h"
+#include "market/Form4.h"
 #include "market/Form9.h"
 #include "market/StockChart.h"
 #include <benchmark/benchmark.h>
@@ -43,6 +44,24 @@ void BM_ChartSeries(benchmark::State& state)
     FinishBenchGame();
 }
 BENCHMARK(BM_ChartSeries)->Unit(benchmark::kMillisecond);
+
+/// The board's column widths over 1000 rows: our own fitting, which sums cached
+/// character advances, against the header view's own sizing to contents.
+void BM_BoardColumnWidths(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(1000);
+    Module1::RefreshPriceInformation();
+    FlexGrid& grid = *Forms::Get<Form4>().MSFlexGrid1;
+    for (auto _ : state) {
+        if (state.range(0))
+            grid.resizeColumnsToContents();
+        else
+            grid.FitColumns();
+    }
+    FinishBenchGame();
+}
+BENCHMARK(BM_BoardColumnWidths)->ArgName("headerView")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 /// A tick as the game runs it: a game of 50 holdings, the three refreshes included.
 void BM_MarketTickWithRefreshes(benchmark::State& state)
