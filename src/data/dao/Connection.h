@@ -106,6 +106,14 @@ public:
     /// The table's kept facts; with make, an empty set where there were none.
     /// None for a table's info read before the schema changed.
     Kept* kept(const TableInfo& t, bool make);
+    /// The kept facts a read may answer from, made where there were none:
+    /// outside a transaction, after looking whether another connection wrote.
+    Kept* keptForRead(const TableInfo& t)
+    {
+        if (!inTransaction)
+            checkDataVersion();
+        return kept(t, true);
+    }
     void rowInserted(const TableInfo& t, const std::vector<Value>& row);
     void rowDeleted(const TableInfo& t, const std::vector<Value>& row);
     void fieldsChanged(const TableInfo& t, const std::vector<bool>& changed);

@@ -119,10 +119,8 @@ std::pair<Value, Value> Database::minMax(const QString& table, const QString& fi
     const int i = info->indexOf(field);
     if (i < 0)
         throw Error("Item not found in this collection: field '" + field.toStdString() + "'", 0);
-    // Inside a transaction no other connection's commit can show; outside, one may have come.
-    if (!c.inTransaction)
-        c.checkDataVersion();
-    if (const Connection::Kept* k = c.kept(*info, false)) {
+    Connection::Kept* k = c.keptForRead(*info);
+    if (k) {
         const auto r = k->ranges.find(i);
         if (r != k->ranges.end())
             return {r->second.low, r->second.high};
@@ -133,7 +131,7 @@ std::pair<Value, Value> Database::minMax(const QString& table, const QString& fi
     const bool row = s.step();
     const FieldType type = info->fields[size_t(i)].type;
     const Connection::Range r{row ? s.value(0, type) : Value(), row ? s.value(1, type) : Value()};
-    if (Connection::Kept* k = c.kept(*info, true))
+    if (k)
         k->ranges[i] = r;
     return {r.low, r.high};
 }

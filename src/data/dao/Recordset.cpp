@@ -53,7 +53,7 @@ public:
 
     int recordCount() override
     {
-        Connection::Kept* k = conn_->kept(t_, true);
+        Connection::Kept* k = conn_->keptForRead(t_);
         if (k && k->rows)
             return int(*k->rows);
         // Not kept: once counted, the kept count answers for as long as it is followed.
