@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <cstdio>
+#include <sqlite3.h>
 
 namespace {
 long residentKb()
@@ -65,8 +66,9 @@ int main(int argc, char** argv)
         if (afterDay < 0 && ticks > 0 && t && !Exchange::IsOpen(*t))
             afterDay = residentKb(); // the first trading day is over
     }
-    std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_first_day_mb=%.1f rss_after_hour_mb=%.1f\n",
-        stocks, ticks, before / 1024.0, afterDay / 1024.0, residentKb() / 1024.0);
+    std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_first_day_mb=%.1f rss_after_hour_mb=%.1f "
+                "sqlite_mb=%.1f\n",
+        stocks, ticks, before / 1024.0, afterDay / 1024.0, residentKb() / 1024.0, sqlite3_memory_used() / 1048576.0);
     FinishBenchGame();
     return 0;
 }

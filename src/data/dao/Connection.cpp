@@ -242,7 +242,7 @@ const Connection::QueryInfo* Connection::query(const QString& name)
         // the type of the column it is taken over, so work that out from the text.
         const QString sql = translateJet(info->sql);
         const SelectParts parts = splitSelect(sql);
-        Stmt s(*this, sql);
+        Stmt s(*this, sql, Stmt::Once{}); // read once for the types, not kept
         for (int i = 0; i < s.columns(); ++i) {
             std::optional<FieldType> type = fieldTypeFromDecl(s.declType(i));
             if (!type && i < parts.items.size() && !parts.fromClause.isEmpty()) {
@@ -256,7 +256,7 @@ const Connection::QueryInfo* Connection::query(const QString& name)
                 } else if (fn == "AVG") {
                     type = FieldType::Double;
                 } else if (m.hasMatch()) {
-                    Stmt inner(*this, "SELECT " + m.captured(2) + " " + parts.fromClause);
+                    Stmt inner(*this, "SELECT " + m.captured(2) + " " + parts.fromClause, Stmt::Once{});
                     type = fieldTypeFromDecl(inner.declType(0));
                 }
             }
