@@ -11,7 +11,7 @@ TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimalsInTheLocalesForm)
 {
     LocaleScope c(QLocale::c());
     const std::pair<double, const char*> cases[] = {{20 * 102.505 / 100, "20.501"}, {500000 - 123.4, "499876.6"},
-        {100, "100"}, {-0.0, "0"}, {0.1 + 0.2, "0.3"}, {123456789012345678.0, "1.23456789012346E+17"}, {1e-7, "1E-7"},
+        {100, "100"}, {-7, "-7"}, {999999999999999.0, "999999999999999"}, {1e15, "1E+15"}, {-0.0, "0"}, {0.1 + 0.2, "0.3"}, {123456789012345678.0, "1.23456789012346E+17"}, {1e-7, "1E-7"},
         {-1.7976931348623157e308, "-1.7976931348623157E+308"}};
     for (const auto& [v, text] : cases)
         EXPECT_EQ(Numbers::PlainText(v), text) << text;

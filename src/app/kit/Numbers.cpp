@@ -19,6 +19,9 @@ QString PlainText(double v)
         return v > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
     if (v == 0)
         return QStringLiteral("0"); // also for -0
+    // A whole number of up to fifteen digits reads the same as an integer: the quick way.
+    if (std::fabs(v) < 1e15 && v == std::trunc(v))
+        return QString::number(qint64(v));
     // Fifteen digits, except at the very top of the range, where rounding to
     // fifteen would write a number past the largest double that reads back as
     // infinity.
@@ -48,8 +51,8 @@ QString PlainText(const dao::Value& v)
         return QString::number(v.asLong());
     case K::Double:
         return PlainText(v.asDouble());
-    case K::Currency:
-        return v.asCurrency().toPlainString(decimalPoint());
+    case K::Currency: // the locale is looked up only where a fraction shows it
+        return v.asCurrency().toPlainString(v.asCurrency().ticks() % dao::Currency::kScale ? decimalPoint() : QLatin1Char('.'));
     case K::Text:
         return v.asText();
     case K::DateTime: {
