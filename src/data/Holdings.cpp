@@ -31,7 +31,8 @@ QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
     for (const Holding& h : held)
         wanted.insert(h.symbol);
     dao::Database market = dao::Database::open(App::MarketFile());
-    dao::Recordset rs = market.openSnapshot(MarketSchema::kStocksTable);
+    dao::Recordset rs = market.openSnapshot(
+        MarketSchema::kStocksTable, {QStringLiteral("stocksymbol"), QStringLiteral("Stockcurrent Price")});
     QHash<QString, dao::Value> prices;
     for (int k = 0, m = rs.recordCount(); k < m && prices.size() < wanted.size(); ++k, rs.moveNext()) {
         const QString s = Numbers::PlainText(rs.field(QStringLiteral("stocksymbol")));

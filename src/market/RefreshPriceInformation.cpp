@@ -19,7 +19,10 @@ void RefreshPriceInformation()
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
         dao::Transaction view = db.beginRead();
-        dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
+        // All but the names, which the board does not show.
+        dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable,
+            {QStringLiteral("stocksymbol"), QStringLiteral("Stockcurrent Price"), QStringLiteral("Min"),
+                QStringLiteral("Max"), QStringLiteral("volume")});
         rs.moveLast();
         const int n = rs.recordCount();
         rs.moveFirst();

@@ -96,8 +96,9 @@ public:
 
     /// Table-type recordset: rows in stored order, updatable, each change stored when it returns.
     Recordset openTable(const QString& table);
-    /// Read-only snapshot of a table or stored query, as of the moment of opening.
-    Recordset openSnapshot(const QString& source);
+    /// Read-only snapshot of a table or stored query, as of the moment of opening;
+    /// of a table, only the given fields where some are given.
+    Recordset openSnapshot(const QString& source, const QStringList& only = {});
 
     Transaction beginTransaction();
     /// A consistent view for a run of reads, under one lock instead of one per

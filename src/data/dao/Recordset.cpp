@@ -294,20 +294,21 @@ Recordset Database::openTable(const QString& table)
     return Recordset(std::make_unique<TableImpl>(conn_ ? conn_ : throw Error("The database is closed", 0), table));
 }
 
-Recordset Database::openSnapshot(const QString& source)
+Recordset Database::openSnapshot(const QString& source, const QStringList& only)
 {
     Connection& c = conn();
     if (const auto* q = c.query(source))
         return Recordset(std::make_unique<SnapshotImpl>(c, "SELECT * FROM " + quoted(source), q->columnTypes));
-    const std::vector<Field>& fs = c.fields(source);
+    const auto info = c.table(source);
     std::vector<std::optional<FieldType>> types;
     QStringList cols;
-    for (const Field& f : fs) {
-        types.push_back(f.type);
-        cols << quoted(f.name);
-    }
+    for (const Field& f : info->fields)
+        if (only.isEmpty() || only.contains(f.name, Qt::CaseInsensitive)) {
+            types.push_back(f.type);
+            cols << quoted(f.name);
+        }
     return Recordset(std::make_unique<SnapshotImpl>(
-        c, "SELECT " + cols.join(',') + " FROM " + quoted(source) + " ORDER BY rowid", types));
+        c, "SELECT " + cols.join(',') + " FROM " + info->quotedName + " ORDER BY rowid", types));
 }
 
 Recordset::Recordset(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) { }
