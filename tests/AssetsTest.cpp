@@ -27,10 +27,8 @@ protected:
     {
         ed->mnuToolsItem(1)->trigger();
         Form7* f = Forms::IfLoaded<Form7>();
-        if (!symbol.isEmpty()) {
-            f->editstock->setCurrentIndex(f->editstock->findText(symbol) - 1);
-            QTest::keyClick(f->editstock, Qt::Key_Down);
-        }
+        if (!symbol.isEmpty())
+            ChooseByKey(f->editstock, symbol);
         return f;
     }
     static void retype(QLineEdit* box, const QString& text)

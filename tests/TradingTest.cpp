@@ -14,15 +14,6 @@ protected:
         desk = Forms::IfLoaded<Form1>();
         ASSERT_NE(desk, nullptr);
     }
-    /// Chooses a list entry with the keyboard, as a player would.
-    void choose(const QString& symbol)
-    {
-        const int i = desk->Combo1->findText(symbol);
-        ASSERT_GE(i, 0) << symbol.toStdString();
-        desk->Combo1->setCurrentIndex(i - 1);
-        QTest::keyClick(desk->Combo1, Qt::Key_Down);
-        ASSERT_EQ(desk->Combo1->currentText(), symbol);
-    }
     void enter() { QTest::mouseClick(desk->Command2, Qt::LeftButton); }
     /// The trade log as stored: symbol, price and result in ten-thousandths, units.
     QStringList log() const { return RawRows(path("Trader.sav"), "SELECT Symbol, Price, Units, Result FROM Traderesult"); }
@@ -48,7 +39,7 @@ TEST_F(TradingTest, TheDeskListsEveryStockAndChoosingOneShowsASnapshotThatTheTra
         EXPECT_EQ(e->text(), e == desk->quantity ? "0.0001" : "") << e->objectName().toStdString();
     }
     desk->quantity->clear();
-    choose("ALDR");
+    ChooseByKey(desk->Combo1, "ALDR");
     EXPECT_EQ(desk->Text1->text(), "ALDR");
     EXPECT_EQ(desk->Text2->text(), "12.34");
     EXPECT_EQ(desk->ListCurprice->text(), "12.34");
@@ -71,7 +62,7 @@ TEST_F(TradingTest, TheDeskListsEveryStockAndChoosingOneShowsASnapshotThatTheTra
     EXPECT_EQ(last(), "You bought 10 of ALDR at a price 12.3457 for the overall sum 123.457");
     EXPECT_EQ(desk->Result->text(), "123.457");
     EXPECT_EQ(log().last(), "ALDR|123457|10|-1234570");
-    choose("ALDR");
+    ChooseByKey(desk->Combo1, "ALDR");
     EXPECT_EQ(desk->ListCurprice->text(), "12.6491"); // read afresh: 12.34 * 1.02505
 }
 

@@ -24,10 +24,7 @@ void GameTest::trade(const QString& symbol, const QString& units, const QString&
     ed->mnuAssetitem(0)->trigger();
     Form1* desk = Forms::IfLoaded<Form1>();
     ASSERT_NE(desk, nullptr);
-    const int i = desk->Combo1->findText(symbol);
-    ASSERT_GE(i, 0) << symbol.toStdString();
-    desk->Combo1->setCurrentIndex(i - 1);
-    QTest::keyClick(desk->Combo1, Qt::Key_Down);
+    ChooseByKey(desk->Combo1, symbol);
     desk->quantity->clear();
     QTest::keyClicks(desk->quantity, units);
     desk->types->setExclusive(false);
@@ -35,6 +32,15 @@ void GameTest::trade(const QString& symbol, const QString& units, const QString&
         b->setChecked(b->text() == type);
     desk->types->setExclusive(true);
     QTest::mouseClick(desk->Command2, Qt::LeftButton);
+}
+
+void ChooseByKey(QComboBox* list, const QString& symbol)
+{
+    const int i = list->findText(symbol);
+    ASSERT_GE(i, 0) << symbol.toStdString();
+    list->setCurrentIndex(i - 1);
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(list->currentText(), symbol);
 }
 
 void GameTest::addStock(const QString& name, const QString& symbol, const QString& price, const QString& min,

@@ -150,6 +150,9 @@ protected:
     frmEditor* ed = nullptr;
 };
 
+/// Picks a list's entry with the arrow key, as a player would.
+void ChooseByKey(QComboBox* list, const QString& symbol);
+
 class FlexGrid;
 /// A grid's cells, a row a string with the columns joined by '|'.
 QStringList GridRows(const FlexGrid& g);
