@@ -53,9 +53,12 @@ void RefreshPriceInformation()
     g.setUpdatesEnabled(false);
     g.SetRows(int(rows.size()) + 1);
     g.SetCol(0);
-    for (int i = 0; i < int(rows.size()); ++i)
-        for (int c = 0; c < 7; ++c)
-            g.SetTextMatrix(i + 1, c, rows[size_t(i)][size_t(c)]);
+    {
+        FlexGrid::Batch batch(g);
+        for (int i = 0; i < int(rows.size()); ++i)
+            for (int c = 0; c < 7; ++c)
+                g.SetTextMatrix(i + 1, c, rows[size_t(i)][size_t(c)]);
+    }
     f->FitGrid();
     g.setUpdatesEnabled(true);
 }

@@ -44,10 +44,15 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text)
 {
     if (r < 0 || c < 0)
         return;
-    if (c >= columnCount())
-        SetCols(c + 1);
-    if (r >= Rows())
-        SetRows(r + 1);
+    if (c >= columnCount() || r >= Rows()) {
+        // The view must hear of new rows and columns as they come, batch or not.
+        model()->blockSignals(false);
+        if (c >= columnCount())
+            SetCols(c + 1);
+        if (r >= Rows())
+            SetRows(r + 1);
+        model()->blockSignals(batching_);
+    }
     QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : item(r - fixed_, c);
     if (!it) {
         if (text.isEmpty())
@@ -61,6 +66,23 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text)
     } else if (it->text() != text) {
         it->setText(text);
     }
+}
+
+FlexGrid::Batch::Batch(FlexGrid& g) : g_(g)
+{
+    g_.batching_ = true;
+    g_.model()->blockSignals(true);
+}
+
+FlexGrid::Batch::~Batch()
+{
+    g_.batching_ = false;
+    QAbstractItemModel* m = g_.model();
+    m->blockSignals(false);
+    if (m->rowCount() > 0 && m->columnCount() > 0)
+        emit m->dataChanged(m->index(0, 0), m->index(m->rowCount() - 1, m->columnCount() - 1));
+    if (g_.fixed_ && m->columnCount() > 0)
+        emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
 }
 
 void FlexGrid::SetColWidth(int c, int twips)

@@ -26,6 +26,19 @@ public:
 
     QString TextMatrix(int r, int c) const;
     void SetTextMatrix(int r, int c, const QString& text);
+
+    /// Cell texts written while a batch lives are told to the view as one
+    /// change when it ends, not one per cell: a tick rewrites thousands.
+    class Batch {
+    public:
+        explicit Batch(FlexGrid& g);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        FlexGrid& g_;
+    };
     /// The width the column is designed with; FitColumns widens it where its text needs more.
     void SetColWidth(int c, int twips);
     /// Widens each column to its longest text, so that no cell is clipped.
@@ -35,6 +48,7 @@ public:
 
 private:
     int fixed_;
+    bool batching_ = false;
     int row_ = 0, col_ = 0;
     std::vector<int> designed_; ///< pixels per column, 0 where none was set
 };
