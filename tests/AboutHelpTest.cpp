@@ -62,7 +62,7 @@ TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTop
         QStringList(QString("The help cannot be shown: the help file %1 cannot be found.").arg(path("zolthelp.hlp"))));
 }
 
-TEST(HelpFile, ADamagedHelpFileSaysWhy)
+TEST(HelpFile, ADamagedHelpFileSaysWhyAndTheShippedOneHasATopicForEveryWindow)
 {
     const std::pair<QByteArray, const char*> cases[] = {
         {QByteArray("\xff\xfe\x00\x01garbage", 11), "is not a text file"},
@@ -80,10 +80,6 @@ TEST(HelpFile, ADamagedHelpFileSaysWhy)
     ASSERT_EQ(ok.error, "");
     EXPECT_EQ(ok.topics.size(), 2u);
     EXPECT_EQ(ok.topics.at(2).title, "Two");
-}
-
-TEST(HelpFile, TheShippedHelpHasATopicForEveryWindowAndExplainsTheDesksMessages)
-{
     QFile f(QStringLiteral(TICORA_HELP_FILE));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const Help::Parsed h = Help::ParseText(f.readAll());

@@ -2,14 +2,8 @@
 
 using namespace dao;
 
-class AssetsTest : public GameTest {
+class AssetsTest : public OpenGameTest {
 protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        startGame("Lister");
-        setClock(at(0, 10, 0));
-    }
     QByteArray marketBytes()
     {
         releaseAll();

@@ -4,14 +4,8 @@
 
 using namespace dao;
 
-class DamagedTest : public GameTest {
+class DamagedTest : public OpenGameTest {
 protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        startGame("Trader");
-        setClock(at(0, 10, 0));
-    }
     int logRows() { return RawRows(path("Trader.sav"), "SELECT count(*) FROM Traderesult").value(0).toInt(); }
     /// Two ticks in a row: the failure is said once.
     void tickTwice(const char* expected)
@@ -71,7 +65,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIs)
     }
 }
 
-TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnce)
+TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnceAndInTheReports)
 {
     sqlite3* other = nullptr; // another program's lock
     ASSERT_EQ(sqlite3_open(QFile::encodeName(path("Trader.sav")).constData(), &other), SQLITE_OK);
@@ -100,6 +94,9 @@ TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnce)
     for (int i = 0; i < 3; ++i)
         Module1::MarketTick();
     EXPECT_TRUE(Forms::IfLoaded<Form3>()->lblNote->text().startsWith("The balance cannot be worked out"));
+    const Form13* portfolio = Forms::IfLoaded<Form13>(); // the last portfolio stays, and says why
+    EXPECT_EQ(portfolio->MSFlexGrid1->TextMatrix(0, 1), "3");
+    EXPECT_TRUE(portfolio->lblNote->text().startsWith("The portfolio cannot be worked out"));
     ed->mnuFileItem(3)->trigger(); // closing a game whose file is gone is no failure
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     EXPECT_TRUE(gameState(false));

@@ -58,9 +58,7 @@ TEST_F(MarketTickTest, AZeroPriceShowsItsThreeMessagesAfterTheTickIsStored)
     ScriptDraws({97});
     int nested = 0;
     bool writable = true;
-    Ui::SetMsgBoxHandler([&](const Ui::MsgBoxRequest& r) {
-        msgs.messages.push_back({r.text, r.caption, r.icon, r.buttons, r.defaultSecond});
-        // While the box waits: no tick starts, and no transaction holds the market.
+    msgs.whileShown = [&] { // no tick starts, and no transaction holds the market
         Module1::MarketTick();
         ++nested;
         try {
@@ -68,8 +66,7 @@ TEST_F(MarketTickTest, AZeroPriceShowsItsThreeMessagesAfterTheTickIsStored)
         } catch (const Error&) {
             writable = false;
         }
-        return Ui::Answer::OK;
-    });
+    };
     Module1::MarketTick();
     EXPECT_EQ(msgs.texts(), QStringList({"0", "102.505", "97", "0", "102.505", "97"}));
     EXPECT_EQ(nested, 6);
@@ -85,12 +82,10 @@ TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)
     const auto before = stocks();
     ScriptDraws({80});
     int nested = 0;
-    Ui::SetMsgBoxHandler([&](const Ui::MsgBoxRequest& r) {
-        msgs.messages.push_back({r.text, r.caption, r.icon, r.buttons, r.defaultSecond});
+    msgs.whileShown = [&] {
         if (nested++ == 0)
             Module1::MarketTick(); // the timer fires while the message waits: no second tick
-        return Ui::Answer::OK;
-    });
+    };
     Module1::MarketTick();
     ASSERT_EQ(msgs.messages.size(), 1u);
     EXPECT_TRUE(msgs.messages[0].text.startsWith("The market could not move"));

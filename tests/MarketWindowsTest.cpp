@@ -14,14 +14,8 @@ void makeHistory(const QString& file, const QString& symbol, int n)
     tx.commit();
 }
 
-class MarketWindowsTest : public GameTest {
+class MarketWindowsTest : public OpenGameTest {
 protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        startGame("Watcher");
-        setClock(at(0, 10, 0));
-    }
     Form4* openBoard()
     {
         ed->mnuAssetitem(1)->trigger();

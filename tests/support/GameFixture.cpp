@@ -9,6 +9,13 @@ void GameTest::SetUp()
     ed = &Forms::Get<frmEditor>();
 }
 
+void OpenGameTest::SetUp()
+{
+    GameTest::SetUp();
+    startGame("Trader");
+    setClock(at(0, 10, 0));
+}
+
 void GameTest::startGame(const QString& name)
 {
     ed->mnuFileItem(0)->trigger();
@@ -136,6 +143,8 @@ MessageRecorder::MessageRecorder()
 {
     previous_ = Ui::SetMsgBoxHandler([this](const Ui::MsgBoxRequest& r) {
         messages.push_back({r.text, r.caption, r.icon, r.buttons, r.defaultSecond});
+        if (whileShown)
+            whileShown();
         if (r.buttons == Ui::Buttons::OK)
             return Ui::Answer::OK;
         EXPECT_FALSE(answers.empty()) << "unexpected question: " << r.text.toStdString();

@@ -65,6 +65,8 @@ public:
     ~MessageRecorder();
     std::vector<RecordedMessage> messages;
     std::deque<Ui::Answer> answers;
+    /// Runs while each box waits, as a timer's event would.
+    std::function<void()> whileShown;
     QStringList texts() const;
 
 private:
@@ -148,6 +150,12 @@ protected:
     void logTrade(const QString& symbol, double price, int units, double result);
 
     frmEditor* ed = nullptr;
+};
+
+/// A game called Trader, its clock at 10:00 of its first day: the exchange open.
+class OpenGameTest : public GameTest {
+protected:
+    void SetUp() override;
 };
 
 /// Picks a list's entry with the arrow key, as a player would.

@@ -89,8 +89,6 @@ public:
 
     /// Every name the file's schema holds: tables, queries, indexes and the rest.
     QStringList objectNames() const;
-    QStringList tableNames() const;
-    QStringList queryNames() const;
     bool hasTable(const QString& name) const;
     std::vector<Field> tableFields(const QString& table) const;
 
@@ -118,12 +116,10 @@ public:
     ~Recordset();
 
     int recordCount() const;
-    bool bof() const;
     bool eof() const;
     void moveFirst();
     void moveLast();
     void moveNext();
-    void movePrevious();
 
     /// The current row's value (or the edit buffer's, between addNew/edit and update).
     Value field(const QString& name) const;

@@ -155,29 +155,6 @@ QStringList Database::objectNames() const
     return out;
 }
 
-QStringList Database::tableNames() const
-{
-    QStringList out;
-    Stmt s(conn(),
-        QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' "
-                       "AND name NOT LIKE 'sqlite_%' AND name <> 'tq_querydefs' ORDER BY rowid"));
-    while (s.step())
-        out << s.text(0);
-    return out;
-}
-
-QStringList Database::queryNames() const
-{
-    QStringList out;
-    Stmt t(conn(), QStringLiteral("SELECT 1 FROM sqlite_schema WHERE name = 'tq_querydefs'"));
-    if (!t.step())
-        return out;
-    Stmt s(conn(), QStringLiteral("SELECT Name FROM tq_querydefs ORDER BY rowid"));
-    while (s.step())
-        out << s.text(0);
-    return out;
-}
-
 bool Database::hasTable(const QString& name) const
 {
     return name.compare(QLatin1String(kQueryTable), Qt::CaseInsensitive) != 0 &&

@@ -17,7 +17,6 @@ public:
     virtual void moveFirst() = 0;
     virtual void moveLast() = 0;
     virtual void moveNext() = 0;
-    virtual void movePrevious() = 0;
     virtual Value field(const QString& name) = 0;
     virtual void setField(const QString&, const Value&) { readOnly(); }
     virtual void addNew() { readOnly(); }
@@ -25,7 +24,7 @@ public:
     virtual void update() { readOnly(); }
     virtual void deleteCurrent() { readOnly(); }
     virtual void settle() { }
-    bool bof = false, eof = false;
+    bool eof = false;
 
 protected:
     [[noreturn]] static void readOnly() { throw Error("Database or object is read-only (snapshot)", 0); }
@@ -63,27 +62,14 @@ public:
             k->rows = s.int64(0);
         return int(s.int64(0));
     }
-    void moveFirst() override { seek(Op::First, std::nullopt, true); }
-    void moveLast() override { seek(Op::Last, std::nullopt, false); }
+    void moveFirst() override { seek(Op::First, std::nullopt); }
+    void moveLast() override { seek(Op::Last, std::nullopt); }
     void moveNext() override
     {
         settle();
         if (eof)
             return; // stays at its end
-        if (bof)
-            return moveFirst(); // from before the first row, the first
-
-        seek(Op::Next, rowid_, true);
-    }
-    void movePrevious() override
-    {
-        settle();
-        if (bof)
-            return;
-        if (eof)
-            return moveLast(); // from past the last row, the last
-
-        seek(Op::Prev, rowid_, false);
+        seek(Op::Next, rowid_);
     }
     Value field(const QString& name) override
     {
@@ -149,7 +135,7 @@ public:
     {
         conn_->checkWritable();
         settle();
-        if (!rowid_ || deleted_ || bof || eof)
+        if (!rowid_ || deleted_ || eof)
             noCurrent();
         Stmt s(*conn_, t_.op(*conn_, Op::Remove));
         s.bind(1, *rowid_);
@@ -174,29 +160,25 @@ private:
         if (pendingFirst_)
             moveFirst();
     }
-    void seek(Op op, std::optional<int64_t> from, bool forward)
+    void seek(Op op, std::optional<int64_t> from)
     {
         pendingFirst_ = false;
         mode_ = Mode::None;
         Stmt s(*conn_, t_.op(*conn_, op));
         if (from)
             s.bind(1, *from);
-        if (s.step()) {
+        eof = !s.step();
+        if (!eof)
             rowid_ = s.int64(0);
-            bof = eof = false;
-        } else if (!from) {
+        else if (!from)
             rowid_.reset(); // empty table
-            bof = eof = true;
-        } else {
-            (forward ? eof : bof) = true;
-        }
         deleted_ = false;
         loaded_ = false;
     }
     void loadRow()
     {
         settle();
-        if (!rowid_ || bof || eof || deleted_)
+        if (!rowid_ || eof || deleted_)
             noCurrent();
         if (loaded_)
             return;
@@ -258,16 +240,11 @@ public:
         if (!eof)
             place(pos_ + 1);
     }
-    void movePrevious() override
-    {
-        if (!bof)
-            place(pos_ - 1);
-    }
     Value field(const QString& name) override
     {
         for (int i = 0; i < names_.size(); ++i)
             if (names_[i].compare(name, Qt::CaseInsensitive) == 0) {
-                if (bof || eof)
+                if (eof)
                     noCurrent();
                 return rows_[pos_][i];
             }
@@ -278,9 +255,8 @@ private:
     void place(int p)
     {
         const int n = int(rows_.size());
-        pos_ = std::clamp(p, -1, n);
-        bof = n == 0 || pos_ < 0;
-        eof = n == 0 || pos_ >= n;
+        pos_ = std::clamp(p, 0, n);
+        eof = pos_ >= n;
     }
     QStringList names_;
     std::vector<std::vector<Value>> rows_;
@@ -324,11 +300,6 @@ Recordset::Impl& Recordset::impl() const
 }
 
 int Recordset::recordCount() const { return impl().recordCount(); }
-bool Recordset::bof() const
-{
-    impl().settle();
-    return impl().bof;
-}
 bool Recordset::eof() const
 {
     impl().settle();
@@ -337,7 +308,6 @@ bool Recordset::eof() const
 void Recordset::moveFirst() { impl().moveFirst(); }
 void Recordset::moveLast() { impl().moveLast(); }
 void Recordset::moveNext() { impl().moveNext(); }
-void Recordset::movePrevious() { impl().movePrevious(); }
 Value Recordset::field(const QString& name) const { return impl().field(name); }
 void Recordset::setField(const QString& name, const Value& v) { impl().setField(name, v); }
 void Recordset::addNew() { impl().addNew(); }

@@ -29,9 +29,6 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
     case Next:
         sql = "SELECT rowid FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 1";
         break;
-    case Prev:
-        sql = "SELECT rowid FROM " + q + " WHERE rowid < ? ORDER BY rowid DESC LIMIT 1";
-        break;
     case Row:
         sql = "SELECT " + columns + " FROM " + q + " WHERE rowid = ?";
         break;
