@@ -6,7 +6,6 @@ protected:
     {
         GameTest::SetUp();
         ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), path("zolthelp.hlp")));
-        ed->formLoad(); // names the help file of this folder
     }
     frmAbout* openAbout()
     {

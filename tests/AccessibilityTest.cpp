@@ -1,16 +1,13 @@
 // How every window presents itself to a screen reader and answers the keyboard.
 #include "support/GameFixture.h"
 
-class AccessibilityTest : public GameTest {
+class AccessibilityTest : public OpenGameTest {
 protected:
     void SetUp() override
     {
-        GameTest::SetUp();
+        OpenGameTest::SetUp();
         ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), path("zolthelp.hlp")));
-        ed->formLoad();
         ed->show();
-        startGame("Listener");
-        setClock(at(0, 10, 0));
         logTrade("ALDR", 10, 5, -50);
     }
     /// Opens a window by its form name as the player would, and makes it the active one.

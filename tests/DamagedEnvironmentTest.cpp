@@ -18,30 +18,32 @@ protected:
     }
 };
 
-TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIs)
+TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameStartsOnIt)
 {
     QByteArray junk(64 * 1024, '\0');
     std::mt19937 gen(7);
     for (char& c : junk)
         c = char(gen());
-    const std::pair<const char*, std::function<void(QFile&)>> cases[] = {
-        {"missing", [](QFile& f) { f.remove(); }},
-        {"empty", [](QFile& f) { f.resize(0); }},
-        {"truncated", [](QFile& f) { f.resize(3 * 4096); }},
-        {"random bytes", [&](QFile& f) { f.open(QIODevice::WriteOnly) && f.write(junk); }},
+    const std::tuple<const char*, std::function<void(QFile&)>, const char*> cases[] = {
+        {"missing", [](QFile& f) { f.remove(); }, "is missing."},
+        {"empty", [](QFile& f) { f.resize(0); }, "holds no table \"Stocks Information\""},
+        {"truncated", [](QFile& f) { f.resize(f.size() / 3); }, "is damaged and cannot be used"},
+        {"random bytes", [&](QFile& f) { f.open(QIODevice::WriteOnly) && f.write(junk); },
+            "is damaged and cannot be used (file is not a database)"},
     };
     int day = 0;
-    for (const auto& [name, damage] : cases) {
+    for (const auto& [name, damage, why] : cases) {
         SCOPED_TRACE(name);
         releaseAll();
         QFile::remove(path("stocks.tqs"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), path("stocks.tqs")));
         QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (Module1::GameFileName.isEmpty())
+            startGame("Trader");
         QFile file(path("stocks.tqs"));
         damage(file);
         file.close();
         const auto before = fileBytes("stocks.tqs");
-        const QStringList files = folderFiles();
         setClock(at(++day, 10, 0));
         tickTwice("The market could not move");
         msgs.messages.clear();
@@ -59,6 +61,17 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIs)
         Module1::AdvanceClock();
         Module1::AdvanceClock();
         EXPECT_EQ(msgs.messages.size(), 1u); // the evening's reset, said once
+        ed->mnuFileItem(3)->trigger();
+        const QStringList files = folderFiles();
+        msgs.messages.clear();
+        startGame("Eve");
+        ASSERT_EQ(msgs.messages.size(), 1u);
+        EXPECT_EQ(msgs.messages[0].caption, "Market error");
+        const QString& text = msgs.messages[0].text;
+        EXPECT_TRUE(text.startsWith("The market file " + path("stocks.tqs") + " ") && text.contains(why) &&
+            text.contains("No game was started.") && text.contains("backup"))
+            << text.toStdString();
+        EXPECT_TRUE(gameState(false) && !Forms::IfLoaded<Form2>());
         releaseAll();
         EXPECT_EQ(fileBytes("stocks.tqs"), before);
         EXPECT_EQ(folderFiles(), files);

@@ -4,13 +4,6 @@ using namespace dao;
 
 class NewGameTest : public GameTest {
 protected:
-    void writeFile(const QString& name, const QByteArray& data)
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
-    QByteArray readFile(const QString& name) { return fileBytes(name).value_or(QByteArray()); }
     /// Refused: no game, no new file, and, unless said otherwise, a fresh Information window asking again.
     void expectRefused(const QString& caption, const QStringList& files, bool asksAgain = true)
     {
@@ -43,20 +36,25 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     EXPECT_EQ(RawRows(file, "SELECT * FROM Result"), QStringList({"NULL"}));
     EXPECT_EQ(RawRows(file, "SELECT count(*) FROM Position UNION ALL SELECT count(*) FROM Traderesult"),
         QStringList({"0", "0"}));
+    startGame("Bob"); // a new game over an open one leaves the first file
+    EXPECT_EQ(Module1::GameFileName, "Bob.sav");
+    EXPECT_TRUE(QFile::exists(path("Ann.sav")));
+    EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
 }
 
 TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwriting)
 {
-    writeFile("Ann.sav", "old game");
+    QFile old(path("Ann.sav"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old game") && old.flush());
     const QStringList files = folderFiles();
     msgs.answers = {Ui::Answer::No};
     startGame("ANN");
     expectRefused("File error", files);
-    const RecordedMessage& q = msgs.messages[0];
+    const Ui::MsgBoxRequest& q = msgs.messages[0];
     EXPECT_EQ(q.text, "File already exist. Overwrite?");
     EXPECT_EQ(q.icon, Ui::Icon::Critical);
     EXPECT_TRUE(q.buttons == Ui::Buttons::YesNo && q.defaultSecond);
-    EXPECT_EQ(readFile("Ann.sav"), "old game");
+    EXPECT_EQ(fileBytes("Ann.sav"), "old game");
     msgs.answers = {Ui::Answer::Yes}; // the old file gives way to the new game
     startGame("aNN");
     EXPECT_EQ(folderFiles().filter(".sav", Qt::CaseInsensitive), QStringList({"aNN.sav"}));
@@ -83,45 +81,6 @@ TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
         EXPECT_TRUE(msgs.messages[0].text.contains("cannot be used")) << msgs.messages[0].text.toStdString();
     }
     EXPECT_EQ(QDir(folder() + "/..").entryList(QDir::Files), parentBefore);
-    msgs.messages.clear();
-    startGame("Ann");
-    startGame("Bob"); // a new game over an open one leaves the first file
-    EXPECT_EQ(Module1::GameFileName, "Bob.sav");
-    EXPECT_TRUE(QFile::exists(path("Ann.sav")));
-    EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
-}
-
-TEST_F(NewGameTest, AnUnusableMarketIsSaidAtNewAndLeftAsItIs)
-{
-    const QByteArray good = readFile("stocks.tqs");
-    const struct {
-        const char* name;
-        QByteArray bytes; ///< empty: no file
-        const char* why;
-    } cases[] = {
-        {"missing", {}, "is missing."},
-        {"truncated", good.left(good.size() / 3), "is damaged and cannot be used"},
-        {"random bytes", QByteArray(8192, 'x'), "is damaged and cannot be used (file is not a database)"},
-        {"empty database", QByteArray(), "holds no table \"Stocks Information\""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        msgs.messages.clear();
-        QFile::remove(path("stocks.tqs"));
-        if (!c.bytes.isEmpty())
-            writeFile("stocks.tqs", c.bytes);
-        else if (QByteArray(c.name) == "empty database")
-            RawRows(path("stocks.tqs"), "CREATE TABLE Other(x)");
-        const QStringList files = folderFiles();
-        const QByteArray bytes = readFile("stocks.tqs");
-        startGame("Eve");
-        expectRefused("Market error", files, false);
-        const QString& text = msgs.messages[0].text;
-        EXPECT_TRUE(text.startsWith("The market file " + path("stocks.tqs") + " ")) << text.toStdString();
-        EXPECT_TRUE(text.contains(c.why) && text.contains("No game was started.") && text.contains("backup"))
-            << text.toStdString();
-        EXPECT_EQ(readFile("stocks.tqs"), bytes);
-    }
 }
 
 TEST_F(NewGameTest, AFailingEngineOrAFolderInTheWayIsReportedAndLeavesNoHalfMadeFile)

@@ -3,19 +3,6 @@
 #include <csignal>
 #include <sys/resource.h>
 
-void GameTest::SetUp()
-{
-    AppFolderTest::SetUp();
-    ed = &Forms::Get<frmEditor>();
-}
-
-void OpenGameTest::SetUp()
-{
-    GameTest::SetUp();
-    startGame("Trader");
-    setClock(at(0, 10, 0));
-}
-
 void GameTest::startGame(const QString& name)
 {
     ed->mnuFileItem(0)->trigger();
@@ -72,11 +59,6 @@ void GameTest::setClock(const QDateTime& t)
     ed->Label1->setText(Market::ClockText(t));
 }
 
-QDateTime GameTest::at(int dayOffset, int h, int m) const
-{
-    return dao::naiveDateTime(ed->baseDate.addDays(dayOffset), QTime(h, m));
-}
-
 bool GameTest::gameState(bool open) const
 {
     const bool states[] = {frmEditor::MenuVisible(ed->mnuAsset), frmEditor::MenuVisible(ed->mnuTools),
@@ -85,11 +67,6 @@ bool GameTest::gameState(bool open) const
         !Module1::GameFileName.isEmpty()};
     return std::all_of(std::begin(states), std::end(states), [open](bool s) { return s == open; }) &&
         (open || (ed->Label1->text().isEmpty() && !ed->Timer2->isRunning()));
-}
-
-QStringList GameTest::folderFiles() const
-{
-    return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 std::vector<GameTest::Stock> GameTest::stocks()
@@ -142,7 +119,7 @@ QStringList GridRows(const FlexGrid& g)
 MessageRecorder::MessageRecorder()
 {
     previous_ = Ui::SetMsgBoxHandler([this](const Ui::MsgBoxRequest& r) {
-        messages.push_back({r.text, r.caption, r.icon, r.buttons, r.defaultSecond});
+        messages.push_back(r);
         if (whileShown)
             whileShown();
         if (r.buttons == Ui::Buttons::OK)
@@ -156,15 +133,6 @@ MessageRecorder::MessageRecorder()
     });
 }
 
-MessageRecorder::~MessageRecorder() { Ui::SetMsgBoxHandler(previous_); }
-
-QStringList MessageRecorder::texts() const
-{
-    QStringList t;
-    for (const auto& m : messages)
-        t << m.text;
-    return t;
-}
 
 void AppFolderTest::SetUp()
 {
@@ -227,7 +195,6 @@ FileSizeLimit::~FileSizeLimit()
     setrlimit(RLIMIT_FSIZE, &l);
 }
 
-void ResetDraws() { Market::SetDrawSource({}); }
 
 QStringList RawRows(const QString& file, const QString& sql)
 {
@@ -276,7 +243,6 @@ void StartChildTest(QProcess& child, const char* test, const QString& folder, bo
         {QStringLiteral("--gtest_filter=") + test, QStringLiteral("--gtest_also_run_disabled_tests")});
 }
 
-void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 namespace dao {
 void PrintTo(const Value& v, std::ostream* os)
@@ -286,9 +252,3 @@ void PrintTo(const Value& v, std::ostream* os)
 }
 } // namespace dao
 
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
-void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << "{" << ('"' + l.join("\", \"") + '"').toStdString() << "}";
-}

@@ -2,13 +2,6 @@
 // Everything the tests drive: the windows, the procedures and the fixtures: a
 // temporary application folder with its own copy of the starter market, a
 // message-box recorder that answers, scripted random draws, a game to play.
-#include "data/dao/Value.h"
-#include <QString>
-#include <QTemporaryDir>
-#include <deque>
-#include <optional>
-#include <ostream>
-#include <vector>
 #include "app/GameShell.h"
 #include "app/PictureBox.h"
 #include "app/frmAbout.h"
@@ -24,7 +17,6 @@
 #include "app/kit/VbTimer.h"
 #include "assets/Form6.h"
 #include "assets/Form7.h"
-#include "assets/Symbols.h"
 #include "data/Form2.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
@@ -44,30 +36,28 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 #include <random>
 #include <sqlite3.h>
 #include <unistd.h>
 
-struct RecordedMessage {
-    QString text;
-    QString caption;
-    Ui::Icon icon;
-    Ui::Buttons buttons;
-    bool defaultSecond;
-};
-
 class MessageRecorder {
 public:
     MessageRecorder();
-    ~MessageRecorder();
-    std::vector<RecordedMessage> messages;
+    ~MessageRecorder() { Ui::SetMsgBoxHandler(previous_); }
+    std::vector<Ui::MsgBoxRequest> messages;
     std::deque<Ui::Answer> answers;
     /// Runs while each box waits, as a timer's event would.
     std::function<void()> whileShown;
-    QStringList texts() const;
+    QStringList texts() const
+    {
+        QStringList t;
+        for (const auto& m : messages)
+            t << m.text;
+        return t;
+    }
 
 private:
     Ui::MsgBoxHandler previous_;
@@ -93,16 +83,13 @@ struct FileSizeLimit {
 };
 
 void ScriptDraws(std::vector<int> draws);
-void ResetDraws();
+inline void ResetDraws() { Market::SetDrawSource({}); }
 
 QStringList RawRows(const QString& file, const QString& sql);
 
-namespace dao {
-class Database;
-}
 void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao::Value units, dao::Value result);
 
-void ProcessDeletions();
+inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 /// Starts one disabled test of this program in a child process, with the
 /// folder as its application folder, as an unprivileged user where asked.
@@ -112,19 +99,25 @@ namespace dao {
 void PrintTo(const Value& v, std::ostream* os);
 }
 
-void PrintTo(const QString& s, std::ostream* os);
-void PrintTo(const QStringList& l, std::ostream* os);
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 /// A main window in its application folder, with helpers to play.
 class GameTest : public AppFolderTest {
 protected:
-    void SetUp() override;
+    void SetUp() override
+    {
+        AppFolderTest::SetUp();
+        ed = &Forms::Get<frmEditor>();
+    }
     /// New from the menu, the name typed, Enter pressed.
     void startGame(const QString& name);
     /// Puts the clock on a time as if it had ticked there.
     void setClock(const QDateTime& t);
-    QDateTime at(int dayOffset, int h, int m) const;
-    QStringList folderFiles() const;
+    QDateTime at(int dayOffset, int h, int m) const { return dao::naiveDateTime(ed->baseDate.addDays(dayOffset), QTime(h, m)); }
+    QStringList folderFiles() const
+    {
+        return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    }
     /// Whether the menus, toolbar and clock are all in their game-open state
     /// (or all in their no-game state); false when they disagree.
     bool gameState(bool open) const;
@@ -155,12 +148,16 @@ protected:
 /// A game called Trader, its clock at 10:00 of its first day: the exchange open.
 class OpenGameTest : public GameTest {
 protected:
-    void SetUp() override;
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        startGame("Trader");
+        setClock(at(0, 10, 0));
+    }
 };
 
 /// Picks a list's entry with the arrow key, as a player would.
 void ChooseByKey(QComboBox* list, const QString& symbol);
 
-class FlexGrid;
 /// A grid's cells, a row a string with the columns joined by '|'.
 QStringList GridRows(const FlexGrid& g);
