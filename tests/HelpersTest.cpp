@@ -1,15 +1,7 @@
 #include "support/GameFixture.h"
 
-/// Runs a test body under a given default locale.
-struct LocaleScope {
-    explicit LocaleScope(const QLocale& l) : old(QLocale()) { QLocale::setDefault(l); }
-    ~LocaleScope() { QLocale::setDefault(old); }
-    QLocale old;
-};
-
 TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimalsInTheLocalesForm)
 {
-    LocaleScope c(QLocale::c());
     const std::pair<double, const char*> cases[] = {{20 * 102.505 / 100, "20.501"}, {500000 - 123.4, "499876.6"},
         {100, "100"}, {-7, "-7"}, {999999999999999.0, "999999999999999"}, {1e15, "1E+15"}, {-0.0, "0"}, {0.1 + 0.2, "0.3"}, {123456789012345678.0, "1.23456789012346E+17"}, {1e-7, "1E-7"},
         {-1.7976931348623157e308, "-1.7976931348623157E+308"}};
@@ -18,12 +10,13 @@ TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimalsInTheLocalesForm)
     const std::pair<double, const char*> four[] = {{12.34, "12.3400"}, {1.23456, "1.2346"}, {-0.00001, "0.0000"}};
     for (const auto& [v, text] : four)
         EXPECT_EQ(Numbers::FormatFourDecimals(v), text);
-    LocaleScope de(QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(Numbers::PlainText(499876.6), "499876,6");
     EXPECT_EQ(Numbers::PlainText(dao::Value(dao::Currency::fromTicks(123400))), "12,34");
     EXPECT_EQ(Numbers::FormatFourDecimals(12.34), "12,3400");
     EXPECT_EQ(Numbers::Val("2,5"), 2); // typed numbers always take a point
     EXPECT_EQ(Numbers::ReadShown("2,5"), 2.5); // shown ones are read back as shown
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(Val, ReadsTheLeadingNumber)

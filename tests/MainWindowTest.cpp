@@ -1,14 +1,6 @@
 #include "support/GameFixture.h"
 
-class MainWindowTest : public AppFolderTest {
-protected:
-    void SetUp() override
-    {
-        AppFolderTest::SetUp();
-        ed = &Forms::Get<frmEditor>();
-    }
-    frmEditor* ed = nullptr;
-};
+using MainWindowTest = GameTest;
 
 TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouchingNoFile)
 {

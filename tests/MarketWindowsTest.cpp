@@ -2,20 +2,19 @@
 
 using namespace dao;
 
-/// A history table of its own: rows 1 to n hold the prices 1 to n.
-void makeHistory(const QString& file, const QString& symbol, int n)
-{
-    std::vector<Currency> prices;
-    for (int i = 1; i <= n; ++i)
-        prices.push_back(Currency::fromDouble(i));
-    Database db = Database::open(file);
-    Transaction tx = db.beginTransaction();
-    MarketSchema::CreateStockObjects(db, symbol, prices);
-    tx.commit();
-}
-
 class MarketWindowsTest : public OpenGameTest {
 protected:
+    /// A history table of its own: rows 1 to n hold the prices 1 to n.
+    void makeHistory(const QString& symbol, int n)
+    {
+        std::vector<Currency> prices;
+        for (int i = 1; i <= n; ++i)
+            prices.push_back(Currency::fromDouble(i));
+        Database db = market();
+        Transaction tx = db.beginTransaction();
+        MarketSchema::CreateStockObjects(db, symbol, prices);
+        tx.commit();
+    }
     Form4* openBoard()
     {
         ed->mnuAssetitem(1)->trigger();
@@ -70,26 +69,23 @@ TEST_F(MarketWindowsTest, TheBoardListsEveryStockAndEveryTickRebuildsItShownOrNo
     EXPECT_EQ(hidden->MSFlexGrid1->Rows(), 1);
 }
 
-TEST(ChartSlots, ReadTheLatestTwoHundredButOneOfTheHistory)
+TEST_F(MarketWindowsTest, ChartSlotsReadTheLatestTwoHundredButOneOfTheHistory)
 {
     const struct {
         int rows, firstFilled, lastFilled; ///< the slots that hold a price, 0 for none
     } cases[] = {{201, 1, 200}, {200, 2, 200}, {10, 2, 11}, {0, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows);
-        QTemporaryDir dir;
-        App::SetFolder(dir.path());
-        Database::create(dir.filePath("stocks.tqs"));
-        makeHistory(dir.filePath("stocks.tqs"), "TST", c.rows);
-        const Market::ChartSlots s = Market::ReadChartSlots("TST");
+        const QString symbol = QString("T%1").arg(c.rows);
+        makeHistory(symbol, c.rows);
+        const Market::ChartSlots s = Market::ReadChartSlots(symbol);
         for (int k = 1; k <= Market::kChartSlots; ++k) {
             const bool filled = c.firstFilled && k >= c.firstFilled && k <= c.lastFilled;
             ASSERT_EQ(s[size_t(k - 1)], filled ? std::optional<double>(1 + k - c.firstFilled) : std::nullopt) << k;
         }
-        const Market::ChartSlots none = Market::ReadChartSlots("NOSUCH");
-        EXPECT_TRUE(std::none_of(none.begin(), none.end(), [](const auto& v) { return v.has_value(); }));
-        releaseAll();
     }
+    const Market::ChartSlots none = Market::ReadChartSlots("NOSUCH");
+    EXPECT_TRUE(std::none_of(none.begin(), none.end(), [](const auto& v) { return v.has_value(); }));
 }
 
 TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInOneReusedWindow)
@@ -119,7 +115,7 @@ TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInO
         EXPECT_EQ(chart->MSChart1->Slots() != shown, redraws);
     }
     // Ten prices: a gap, then a black line; the pointer reads a slot's price.
-    makeHistory(path("stocks.tqs"), "TENR", 10);
+    makeHistory("TENR", 10);
     EXPECT_EQ(chartOf("TENR"), chart);
     chart->resize(600, 400);
     QTest::qWait(0);

@@ -1,7 +1,5 @@
 #include "GameFixture.h"
 #include "market/MarketState.h"
-#include <csignal>
-#include <sys/resource.h>
 
 void GameTest::startGame(const QString& name)
 {
@@ -52,13 +50,6 @@ void GameTest::addStock(const QString& name, const QString& symbol, const QStrin
     EXPECT_EQ(Forms::IfLoaded<Form6>(), nullptr); // closed whatever the outcome
 }
 
-void GameTest::setClock(const QDateTime& t)
-{
-    ed->clockTime = t;
-    Exchange::SetShown(t);
-    ed->Label1->setText(Market::ClockText(t));
-}
-
 bool GameTest::gameState(bool open) const
 {
     const bool states[] = {frmEditor::MenuVisible(ed->mnuAsset), frmEditor::MenuVisible(ed->mnuTools),
@@ -98,12 +89,6 @@ void GameTest::setFields(const QString& symbol, std::initializer_list<std::pair<
         }
 }
 
-void GameTest::logTrade(const QString& symbol, double price, int units, double result)
-{
-    dao::Database game = dao::Database::open(path(Module1::GameFileName));
-    AddTrade(game, symbol, price, units, result);
-}
-
 QStringList GridRows(const FlexGrid& g)
 {
     QStringList out;
@@ -132,7 +117,6 @@ MessageRecorder::MessageRecorder()
         return a;
     });
 }
-
 
 void AppFolderTest::SetUp()
 {
@@ -167,34 +151,6 @@ std::optional<QByteArray> AppFolderTest::fileBytes(const QString& name) const
         return std::nullopt;
     return f.readAll();
 }
-
-void ScriptDraws(std::vector<int> draws)
-{
-    auto state = std::make_shared<std::pair<std::vector<int>, size_t>>(std::move(draws), 0);
-    Market::SetDrawSource([state] {
-        const int r = state->first[state->second % state->first.size()];
-        ++state->second;
-        return r;
-    });
-}
-
-FileSizeLimit::FileSizeLimit(long bytes)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit l{};
-    getrlimit(RLIMIT_FSIZE, &l);
-    old[0] = long(l.rlim_cur);
-    old[1] = long(l.rlim_max);
-    l.rlim_cur = rlim_t(bytes);
-    setrlimit(RLIMIT_FSIZE, &l);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    const rlimit l{rlim_t(old[0]), rlim_t(old[1])};
-    setrlimit(RLIMIT_FSIZE, &l);
-}
-
 
 QStringList RawRows(const QString& file, const QString& sql)
 {
@@ -242,13 +198,4 @@ void StartChildTest(QProcess& child, const char* test, const QString& folder, bo
     child.start(QCoreApplication::applicationFilePath(),
         {QStringLiteral("--gtest_filter=") + test, QStringLiteral("--gtest_also_run_disabled_tests")});
 }
-
-
-namespace dao {
-void PrintTo(const Value& v, std::ostream* os)
-{
-    static const char* kinds[] = {"Null", "Long", "Double", "Currency", "Text", "DateTime"};
-    *os << kinds[int(v.kind())] << "(" << Numbers::PlainText(v).toStdString() << ")";
-}
-} // namespace dao
 

@@ -41,6 +41,8 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sqlite3.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 class MessageRecorder {
@@ -76,13 +78,24 @@ protected:
     MessageRecorder msgs;
 };
 
+/// No file of this process grows past the limit while it lives: a full disk.
 struct FileSizeLimit {
-    explicit FileSizeLimit(long bytes);
-    ~FileSizeLimit();
-    long old[2];
+    explicit FileSizeLimit(long bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit l{rlim_t(bytes), old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &l);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
 };
 
-void ScriptDraws(std::vector<int> draws);
+/// The market's draws come from the list, round and round.
+inline void ScriptDraws(std::vector<int> draws)
+{
+    Market::SetDrawSource([draws = std::move(draws), i = size_t(0)]() mutable { return draws[i++ % draws.size()]; });
+}
 inline void ResetDraws() { Market::SetDrawSource({}); }
 
 QStringList RawRows(const QString& file, const QString& sql);
@@ -96,8 +109,12 @@ inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEv
 void StartChildTest(QProcess& child, const char* test, const QString& folder, bool unprivileged = false);
 
 namespace dao {
-void PrintTo(const Value& v, std::ostream* os);
+inline void PrintTo(const Value& v, std::ostream* os)
+{
+    static const char* kinds[] = {"Null", "Long", "Double", "Currency", "Text", "DateTime"};
+    *os << kinds[int(v.kind())] << "(" << Numbers::PlainText(v).toStdString() << ")";
 }
+} // namespace dao
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -112,7 +129,12 @@ protected:
     /// New from the menu, the name typed, Enter pressed.
     void startGame(const QString& name);
     /// Puts the clock on a time as if it had ticked there.
-    void setClock(const QDateTime& t);
+    void setClock(const QDateTime& t)
+    {
+        ed->clockTime = t;
+        Exchange::SetShown(t);
+        ed->Label1->setText(Market::ClockText(t));
+    }
     QDateTime at(int dayOffset, int h, int m) const { return dao::naiveDateTime(ed->baseDate.addDays(dayOffset), QTime(h, m)); }
     QStringList folderFiles() const
     {
@@ -140,7 +162,11 @@ protected:
     void addStock(const QString& name, const QString& symbol, const QString& price, const QString& min = {},
         const QString& max = {}, const QString& volume = {});
     /// Appends a row to the open game's trade log, as a trade would.
-    void logTrade(const QString& symbol, double price, int units, double result);
+    void logTrade(const QString& symbol, double price, int units, double result)
+    {
+        dao::Database game = dao::Database::open(path(Module1::GameFileName));
+        AddTrade(game, symbol, price, units, result);
+    }
 
     frmEditor* ed = nullptr;
 };

@@ -1,7 +1,4 @@
-#include <QApplication>
-#include <QDir>
-#include <QLocale>
-#include <QTemporaryDir>
+#include <QtWidgets>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
