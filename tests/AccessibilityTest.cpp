@@ -106,18 +106,16 @@ TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 
 TEST_F(AccessibilityTest, ReturnPressesTheFocusedButtonAndInATextBoxTheWindowsEnter)
 {
-    const struct {
-        const char *form, *button, *opens; ///< opens: none when the button closes its window
-    } buttons[] = {{"Form1", "Command1", "frmHelp"}, {"Form3", "Command1", "Form13"}, {"Form6", "Command2", nullptr},
+    // The window, its button, and what the button opens (none: it closes its window).
+    const std::array<const char*, 3> buttons[] = {{"Form1", "Command1", "frmHelp"}, {"Form3", "Command1", "Form13"}, {"Form6", "Command2", nullptr},
         {"Form7", "Command2", nullptr}, {"Form9", "Command2", nullptr}};
-    for (const auto& b : buttons) {
-        SCOPED_TRACE(b.form);
-        key(open(b.form)->findChild<QPushButton*>(b.button), Qt::Key_Return);
-        EXPECT_EQ(Forms::Find(b.opens ? b.opens : b.form) != nullptr, b.opens != nullptr);
+    for (const auto& [form, button, opens] : buttons) {
+        SCOPED_TRACE(form);
+        key(open(form)->findChild<QPushButton*>(button), Qt::Key_Return);
+        EXPECT_EQ(Forms::Find(opens ? opens : form) != nullptr, opens != nullptr);
     }
     auto* desk = static_cast<Form1*>(open("Form1"));
-    desk->Combo1->setCurrentIndex(desk->Combo1->findText("ALDR"));
-    emit desk->Combo1->activated(desk->Combo1->currentIndex());
+    ChooseByKey(desk->Combo1, "ALDR");
     desk->quantity->setText("3");
     desk->optBuybutton->setChecked(true);
     key(desk->quantity, Qt::Key_Return);

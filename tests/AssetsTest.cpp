@@ -9,12 +9,13 @@ protected:
         releaseAll();
         return fileBytes("stocks.tqs").value_or(QByteArray());
     }
-    std::optional<Stock> stock(const QString& symbol)
+    Stock stock(const QString& symbol)
     {
         for (const Stock& s : stocks())
             if (s.symbol == symbol)
                 return s;
-        return std::nullopt;
+        ADD_FAILURE() << "not listed: " << symbol.toStdString();
+        return {};
     }
     /// Opens Edit stock and picks a symbol from its list.
     Form7* edit(const QString& symbol)
@@ -43,7 +44,7 @@ TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueriesAndEveryWindowAndTickSeeI
     for (const char* symbol : {"KEY", "PLAN", "ROW"}) // words of the database language that can name tables
         addStock(QString("The ") + symbol + " company", symbol, "20");
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
-    const Stock alp = *stock("ALP");
+    const Stock alp = stock("ALP");
     EXPECT_EQ(alp.price, Value(Currency::fromDouble(12.5)));
     EXPECT_EQ(alp.min, Value(Currency()));
     EXPECT_EQ(alp.historyRows, 201);
@@ -63,8 +64,8 @@ TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueriesAndEveryWindowAndTickSeeI
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     for (const char* symbol : {"ALP", "KEY", "PLAN", "ROW"}) {
         SCOPED_TRACE(symbol);
-        EXPECT_EQ(stock(symbol)->historyRows, 201);
-        EXPECT_EQ(stock(symbol)->dayRows, 1);
+        EXPECT_EQ(stock(symbol).historyRows, 201);
+        EXPECT_EQ(stock(symbol).dayRows, 1);
         EXPECT_EQ(RawRows(path("stocks.tqs"), QString("SELECT * FROM %1Q").arg(symbol)),
             RawRows(path("stocks.tqs"), QString("SELECT min(Price), max(Price) FROM \"%1\"").arg(symbol)));
     }
@@ -74,9 +75,7 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
 {
     addStock("Gamma", "GAM", "1"); // for the DAY and Q clashes below
     const QByteArray before = marketBytes();
-    const struct {
-        const char *name, *symbol, *price, *said;
-    } cases[] = {
+    const std::array<const char*, 4> cases[] = { // name, symbol, price, what is said
         {"Alpha", "", "12.5", "Fill the necessary information"},
         {"", "ALP", "12.5", "Fill the necessary information"},
         {"Alpha", "ALP", "", "Fill the necessary information"},
@@ -93,16 +92,16 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         {"Odd", "From", "5", "word of the database language"},
         {"Odd", "sqlite_temp_masf", "5", "the database's own"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.symbol);
+    for (const auto& [name, symbol, price, said] : cases) {
+        SCOPED_TRACE(symbol);
         msgs.messages.clear();
-        addStock(c.name, QString::fromUtf8(c.symbol), c.price);
+        addStock(name, QString::fromUtf8(symbol), price);
         ASSERT_EQ(msgs.messages.size(), 1u);
-        EXPECT_TRUE(msgs.messages[0].text.contains(c.said)) << msgs.messages[0].text.toStdString();
+        EXPECT_TRUE(msgs.messages[0].text.contains(said)) << msgs.messages[0].text.toStdString();
         EXPECT_EQ(marketBytes(), before);
     }
     addStock("Alpha", "ALP", "abc"); // letters in the price box pass and store 0
-    EXPECT_EQ(stock("ALP")->price, Value(Currency()));
+    EXPECT_EQ(stock("ALP").price, Value(Currency()));
 }
 
 TEST_F(AssetsTest, AFailureAfterTheRowIsWrittenLeavesTheMarketAsItWas)
@@ -169,7 +168,7 @@ TEST_F(AssetsTest, EditStoresTheChangesInTheirOrder)
             if (text)
                 retype(box, text);
         enter(f);
-        const Stock s = *stock("BRKW");
+        const Stock s = stock("BRKW");
         EXPECT_EQ(QList<double>({s.price.toDouble(), s.min.toDouble(), s.max.toDouble(), s.volume.toDouble()}),
             QList<double>({c.newPrice, c.newMin, c.newMax, c.newVolume}));
         EXPECT_EQ(s.historyRows, 201); // the history is not touched
@@ -188,11 +187,11 @@ TEST_F(AssetsTest, EditAcrossATickWritesOnlyWhatThePlayerChanged)
         ScriptDraws({100, 3});
         Module1::MarketTick();
         Module1::MarketTick();
-        const Stock ticked = *stock("ALDR");
+        const Stock ticked = stock("ALDR");
         const QByteArray before = marketBytes();
         enter(f);
         EXPECT_EQ(msgs.texts(), QStringList({"No changes were made!"}));
-        const Stock after = *stock("ALDR");
+        const Stock after = stock("ALDR");
         EXPECT_EQ(QList<Value>({after.price, after.min, after.max}), QList<Value>({ticked.price, ticked.min, ticked.max}));
         EXPECT_EQ(after.volume.toDouble(), volume ? 777 : ticked.volume.toDouble());
         EXPECT_TRUE(volume || marketBytes() == before);

@@ -11,13 +11,14 @@ protected:
     }
 };
 
-TEST_F(CloseGameTest, CloseExitAndTheTitleBarDeleteTheFileAndUnloadEveryWindowButHelp)
+TEST_F(CloseGameTest, CloseExitAndTheMainOrAboutTitleBarDeleteTheFileAndUnloadEveryWindowButHelp)
 {
     ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), path("zolthelp.hlp")));
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"Close", [this] { ed->mnuFileItem(3)->trigger(); }},
         {"Exit", [this] { ed->mnuFileItem(5)->trigger(); }},
         {"title bar", [this] { ed->show(), ed->close(); }},
+        {"About's title bar", [this] { ed->mnuAboutItem(3)->trigger(), Forms::IfLoaded<frmAbout>()->close(); }},
     };
     for (const auto& [way, close] : ways) {
         SCOPED_TRACE(way);
@@ -39,8 +40,7 @@ TEST_F(CloseGameTest, CloseExitAndTheTitleBarDeleteTheFileAndUnloadEveryWindowBu
 
 TEST_F(CloseGameTest, ANewGameAfterCloseStartsANewDayAndAnUndeletableFileIsReported)
 {
-    for (int i = 0; i < 30; ++i)
-        Module1::AdvanceClock();
+    setClock(at(0, 9, 30));
     ed->mnuFileItem(3)->trigger();
     startGame("Cleo2");
     Module1::AdvanceClock();

@@ -39,15 +39,12 @@ TEST(ExchangeHours, OpenFromNineUpToFour)
 
 TEST(PriceFactor, EveryBracketEdge)
 {
-    const struct {
-        int from, to;
-        double factor;
-    } table[] = {{95, 100, 102.505}, {90, 94, 102.105}, {85, 89, 101.755}, {80, 84, 101.505}, {75, 79, 101.255},
+    const std::tuple<int, int, double> table[] = {{95, 100, 102.505}, {90, 94, 102.105}, {85, 89, 101.755}, {80, 84, 101.505}, {75, 79, 101.255},
         {70, 74, 101.005}, {65, 69, 101.755}, {55, 64, 100.505}, {50, 54, 100.255}, {45, 49, 99.75}, {40, 44, 99.5},
         {35, 39, 99.25}, {30, 34, 99}, {25, 29, 98.75}, {20, 24, 98.5}, {15, 19, 98.25}, {10, 14, 97.9}, {1, 9, 97.5}};
-    for (const auto& c : table)
-        for (int r : {c.from, c.to}) {
-            EXPECT_EQ(Market::PriceFactor(r), c.factor) << "r=" << r;
+    for (const auto& [from, to, factor] : table)
+        for (int r : {from, to}) {
+            EXPECT_EQ(Market::PriceFactor(r), factor) << "r=" << r;
             EXPECT_EQ(Market::VolumeStep(r), r < 50 ? 1000 : 100) << "r=" << r;
         }
     const int r = Market::DrawR();

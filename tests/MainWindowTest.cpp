@@ -4,8 +4,7 @@ using MainWindowTest = GameTest;
 
 TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouchingNoFile)
 {
-    EXPECT_FALSE(frmEditor::MenuVisible(ed->mnuAsset) || ed->mnuFileItem(3)->isEnabled() || ed->Timer1->enabled());
-    EXPECT_TRUE(ed->tradeup->isHidden() && !ed->Timer2->isRunning());
+    EXPECT_TRUE(gameState(false));
     EXPECT_EQ(QDir::currentPath(), QFileInfo(folder()).canonicalFilePath());
     EXPECT_EQ(App::HelpFile(), path("zolthelp.hlp"));
     ed->mnuFileItem(0)->trigger(); // New from the menu and from the button give two captions

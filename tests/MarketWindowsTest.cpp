@@ -15,11 +15,6 @@ protected:
         MarketSchema::CreateStockObjects(db, symbol, prices);
         tx.commit();
     }
-    Form4* openBoard()
-    {
-        ed->mnuAssetitem(1)->trigger();
-        return Forms::IfLoaded<Form4>();
-    }
     Form10* chartOf(const QString& text)
     {
         ed->mnuAssetitem(2)->trigger();
@@ -37,7 +32,8 @@ TEST_F(MarketWindowsTest, TheBoardListsEveryStockAndEveryTickRebuildsItShownOrNo
     RawRows(path("stocks.tqs"), "DROP VIEW BRKWQ");
     RawRows(path("stocks.tqs"), "DELETE FROM tq_querydefs WHERE Name = 'BRKWQ'");
     const auto s = stocks();
-    const FlexGrid& g = *openBoard()->MSFlexGrid1;
+    ed->mnuAssetitem(1)->trigger();
+    const FlexGrid& g = *Forms::IfLoaded<Form4>()->MSFlexGrid1;
     ASSERT_EQ(g.Rows(), int(s.size()) + 1);
     EXPECT_EQ(GridRows(g)[0], "Symbol|Price|Min/Day|Max/Day|Volume|Min/History|Max/History");
     const Stock& c = s[2];
@@ -71,17 +67,15 @@ TEST_F(MarketWindowsTest, TheBoardListsEveryStockAndEveryTickRebuildsItShownOrNo
 
 TEST_F(MarketWindowsTest, ChartSlotsReadTheLatestTwoHundredButOneOfTheHistory)
 {
-    const struct {
-        int rows, firstFilled, lastFilled; ///< the slots that hold a price, 0 for none
-    } cases[] = {{201, 1, 200}, {200, 2, 200}, {10, 2, 11}, {0, 0, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.rows);
-        const QString symbol = QString("T%1").arg(c.rows);
-        makeHistory(symbol, c.rows);
-        const Market::ChartSlots s = Market::ReadChartSlots(symbol);
+    // Rows of history, and the first and last slot that hold a price (0: none).
+    const std::tuple<int, int, int> cases[] = {{201, 1, 200}, {200, 2, 200}, {10, 2, 11}, {0, 0, 0}};
+    for (const auto& [rows, first, last] : cases) {
+        SCOPED_TRACE(rows);
+        makeHistory(QString("T%1").arg(rows), rows);
+        const Market::ChartSlots s = Market::ReadChartSlots(QString("T%1").arg(rows));
         for (int k = 1; k <= Market::kChartSlots; ++k) {
-            const bool filled = c.firstFilled && k >= c.firstFilled && k <= c.lastFilled;
-            ASSERT_EQ(s[size_t(k - 1)], filled ? std::optional<double>(1 + k - c.firstFilled) : std::nullopt) << k;
+            const bool filled = first && k >= first && k <= last;
+            ASSERT_EQ(s[size_t(k - 1)], filled ? std::optional<double>(1 + k - first) : std::nullopt) << k;
         }
     }
     const Market::ChartSlots none = Market::ReadChartSlots("NOSUCH");

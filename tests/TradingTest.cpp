@@ -79,11 +79,8 @@ TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
     trade("ALDR", "1", "Buy");
     EXPECT_EQ(last(), "Varnel Stock Exchange is closed at the moment.");
     Exchange::SetShown(std::nullopt); // a clock that shows no time lets the trades below through
-    const struct {
-        const char* symbol;
-        double price; ///< 0: as it is
-        const char *units, *type, *said;
-    } steps[] = {
+    // The stock, its price set first (0: as it is), the units and type typed, what is said.
+    const std::tuple<const char*, double, const char*, const char*, const char*> steps[] = {
         {"ALDR", 0, "abc", "", "You must enter a valid units amount."}, // the units before the type
         {"ALDR", 0, "0", "Buy", "You must enter a valid units amount."},
         {"ALDR", 0, "-5", "Buy", "You must enter a valid units amount."},
@@ -106,16 +103,14 @@ TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
         {"ALDR", 0, "1 0", "Sell", "You don't have this number of stock"}, // units read as 10
         {"ALDR", 0, "1abc", "Sell", "You sold 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
     };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(s.said);
-        if (s.price)
-            setPrice(s.symbol, s.price);
-        trade(s.symbol, s.units, s.type);
-        EXPECT_EQ(last(), s.said);
+    for (const auto& [symbol, price, units, type, said] : steps) {
+        SCOPED_TRACE(said);
+        if (price)
+            setPrice(symbol, price);
+        trade(symbol, units, type);
+        EXPECT_EQ(last(), said);
         EXPECT_EQ(msgs.messages.back().caption, last().startsWith("You must") ? "UnitsSheet Error" : "Varnel Ticora");
-        if (s.price == 60000) { // a refused trade still shows its sum
-            EXPECT_EQ(desk->Result->text(), "600000");
-        }
+        EXPECT_TRUE(price != 60000 || desk->Result->text() == "600000"); // a refused trade still shows its sum
     }
     EXPECT_EQ(log(), QStringList({"BRKW|500000000|10|-5000000000", "BRKW|500000000|-10|5000000000",
                          "ALDR|123400|2|-246800", "ALDR|123400|-1|123400"}));
