@@ -2,14 +2,15 @@
 
 namespace MarketSchema {
 
-std::pair<dao::Value, dao::Value> PriceRange(dao::Database& db, const QString& query, const QString& priceTable)
+std::pair<dao::Value, dao::Value> PriceRange(
+    dao::Database& db, const QString& query, const QString& priceTable, dao::Recordset* prices)
 {
     // Compared in place: the board asks this of every stock on every tick.
     static const QString prefix = RangeQuerySql(QString());
     const QString sql = db.querySql(query);
     if (sql.size() == prefix.size() + priceTable.size() && sql.startsWith(prefix) &&
         QStringView(sql).sliced(prefix.size()) == priceTable)
-        return db.minMax(priceTable, QStringLiteral("Price"));
+        return prices ? prices->minMax(QStringLiteral("Price")) : db.minMax(priceTable, QStringLiteral("Price"));
     dao::Recordset range = db.openSnapshot(query);
     return {range.field(QStringLiteral("Min Of Price")), range.field(QStringLiteral("Max Of Price"))};
 }

@@ -17,16 +17,18 @@ inline QString RangeQuerySql(const QString& priceTable)
 
 /// The lowest and highest price in a price table, as its stored range query
 /// gives them. Where the query is the one the market made, the data layer's
-/// kept range answers, so that neither the tick nor the board scans prices.
-std::pair<dao::Value, dao::Value> PriceRange(dao::Database& db, const QString& query, const QString& priceTable);
+/// kept range answers, so that neither the tick nor the board scans prices;
+/// through the price table's recordset where one is open.
+std::pair<dao::Value, dao::Value> PriceRange(
+    dao::Database& db, const QString& query, const QString& priceTable, dao::Recordset* prices = nullptr);
 /// Of a stock's history (query S + "Q") and of its trading day (S + "QDAY").
 inline std::pair<dao::Value, dao::Value> HistoryRange(dao::Database& db, const QString& symbol)
 {
     return PriceRange(db, symbol + QStringLiteral("Q"), symbol);
 }
-inline std::pair<dao::Value, dao::Value> DayRange(dao::Database& db, const QString& symbol)
+inline std::pair<dao::Value, dao::Value> DayRange(dao::Database& db, const QString& symbol, dao::Recordset& day)
 {
-    return PriceRange(db, symbol + QStringLiteral("QDAY"), symbol + QStringLiteral("DAY"));
+    return PriceRange(db, symbol + QStringLiteral("QDAY"), symbol + QStringLiteral("DAY"), &day);
 }
 
 /// Creates the stock table in a new database.

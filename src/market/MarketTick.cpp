@@ -73,13 +73,13 @@ bool MovePrices()
             const double factor = PriceFactor(r);
             const QString symbol = textOf(rs.field(kSymbol));
             const double price = rs.field(QStringLiteral("Stockcurrent Price")).toDouble();
-            const double volume = rs.field(QStringLiteral("volume")).toDouble();
+            const double volume = rs.field(QStringLiteral("Volume")).toDouble();
             const double newVolume = volume + double(r) * VolumeStep(r);
             const double newPrice = price * factor / 100;
             if (newPrice == 0)
                 zeros.push_back({factor, r});
             rs.edit();
-            rs.setField(QStringLiteral("Stockcurrent price"), newPrice);
+            rs.setField(QStringLiteral("Stockcurrent Price"), newPrice);
             rs.setField(QStringLiteral("Volume"), newVolume);
             rs.update();
 
@@ -97,9 +97,8 @@ bool MovePrices()
             day.addNew();
             day.setField(kPrice, newPrice);
             day.update();
+            const auto [low, high] = MarketSchema::DayRange(db, symbol, day);
             day.close();
-
-            const auto [low, high] = MarketSchema::DayRange(db, symbol);
             rs.edit();
             rs.setField(QStringLiteral("Min"), low);
             rs.setField(QStringLiteral("Max"), high);

@@ -64,6 +64,13 @@ public:
         QString sql;
         std::vector<std::optional<FieldType>> columnTypes;
     };
+    struct Range {
+        Value low, high;
+    };
+    struct Kept {
+        std::optional<int64_t> rows;
+        std::map<int, Range> ranges; ///< by field index
+    };
     /// A table's fields and the statements a table-type recordset runs on it,
     /// each prepared on first use and kept until the schema changes: a stock's
     /// tables are written on every tick.
@@ -82,6 +89,10 @@ public:
         std::vector<Field> fields;
         QString quotedName, columns;
         int generation = 0; ///< the connection's schema generation it was read in
+        /// Its kept facts, which hold while keptEpoch is the connection's.
+        mutable Kept kept;
+        mutable int keptEpoch = -1;
+
     private:
         mutable std::array<sqlite3_stmt*, OpCount> ops_{};
         mutable std::vector<std::pair<uint64_t, sqlite3_stmt*>> updates_;
@@ -96,13 +107,6 @@ public:
     /// through this connection's own writes, so that the tick and the price
     /// board count and scan nothing; forgotten on anything they cannot follow
     /// (a rollback, a schema change, another connection's commit).
-    struct Range {
-        Value low, high;
-    };
-    struct Kept {
-        std::optional<int64_t> rows;
-        std::map<int, Range> ranges; ///< by field index
-    };
     /// The table's kept facts; with make, an empty set where there were none.
     /// None for a table's info read before the schema changed.
     Kept* kept(const TableInfo& t, bool make);
@@ -117,8 +121,8 @@ public:
     void rowInserted(const TableInfo& t, const std::vector<Value>& row);
     void rowDeleted(const TableInfo& t, const std::vector<Value>& row);
     void fieldsChanged(const TableInfo& t, const std::vector<bool>& changed);
-    void forgetKept(const TableInfo& t) { kept_.remove(&t); }
-    void forgetKept() { kept_.clear(); }
+    void forgetKept(const TableInfo& t) { t.keptEpoch = -1; }
+    void forgetKept() { ++keptEpoch_; }
     /// "table" or "view" for a schema object's name (any case), empty when there is none.
     QString objectType(const QString& name);
 
@@ -138,8 +142,7 @@ private:
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, std::optional<QueryInfo>> queries_;
     QHash<QString, QString> objects_; // lower-case name -> type; read in one pass
-    // A table's info lives as long as its entry: both go when the schema changes.
-    QHash<const TableInfo*, Kept> kept_;
+    int keptEpoch_ = 0; ///< moves on when every table's kept facts are forgotten
     bool objectsRead_ = false;
     int schemaVersion_ = -1;
     int dataVersion_ = -1;

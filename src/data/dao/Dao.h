@@ -130,6 +130,9 @@ public:
     void update();
     void deleteCurrent();
     void close();
+    /// Of a table: the lowest and highest value of a field over its rows, as
+    /// Database::minMax, without looking the table up again.
+    std::pair<Value, Value> minMax(const QString& field);
 
     class Impl;
 

@@ -114,26 +114,7 @@ QString Database::querySql(const QString& name) const
 
 std::pair<Value, Value> Database::minMax(const QString& table, const QString& field)
 {
-    Connection& c = conn();
-    const auto info = c.table(table);
-    const int i = info->indexOf(field);
-    if (i < 0)
-        throw Error("Item not found in this collection: field '" + field.toStdString() + "'", 0);
-    Connection::Kept* k = c.keptForRead(*info);
-    if (k) {
-        const auto r = k->ranges.find(i);
-        if (r != k->ranges.end())
-            return {r->second.low, r->second.high};
-    }
-    // Not kept between calls: the kept range answers the next one.
-    const QString name = quoted(info->fields[size_t(i)].name);
-    Stmt s(c, "SELECT MIN(" + name + "), MAX(" + name + ") FROM " + info->quotedName, Stmt::Once{});
-    const bool row = s.step();
-    const FieldType type = info->fields[size_t(i)].type;
-    const Connection::Range r{row ? s.value(0, type) : Value(), row ? s.value(1, type) : Value()};
-    if (k)
-        k->ranges[i] = r;
-    return {r.low, r.high};
+    return openTable(table).minMax(field);
 }
 
 void Database::deleteAll(const QString& table)

@@ -24,6 +24,7 @@ public:
     virtual void update() { readOnly(); }
     virtual void deleteCurrent() { readOnly(); }
     virtual void settle() { }
+    virtual std::pair<Value, Value> minMax(const QString&) { throw Error("Operation is not supported for this type of object", 0); }
     bool eof = false;
 
 protected:
@@ -61,6 +62,25 @@ public:
         if (k)
             k->rows = s.int64(0);
         return int(s.int64(0));
+    }
+    std::pair<Value, Value> minMax(const QString& field) override
+    {
+        const int i = index(field);
+        Connection::Kept* k = conn_->keptForRead(t_);
+        if (k) {
+            const auto r = k->ranges.find(i);
+            if (r != k->ranges.end())
+                return {r->second.low, r->second.high};
+        }
+        // Not kept between calls: the kept range answers the next one.
+        const QString name = quoted(fields_[size_t(i)].name);
+        Stmt s(*conn_, "SELECT MIN(" + name + "), MAX(" + name + ") FROM " + t_.quotedName, Stmt::Once{});
+        const bool row = s.step();
+        const Connection::Range r{
+            row ? s.value(0, fields_[size_t(i)].type) : Value(), row ? s.value(1, fields_[size_t(i)].type) : Value()};
+        if (k)
+            k->ranges[i] = r;
+        return {r.low, r.high};
     }
     void moveFirst() override { seek(Op::First, std::nullopt); }
     void moveLast() override { seek(Op::Last, std::nullopt); }
@@ -137,16 +157,16 @@ public:
         settle();
         if (!rowid_ || deleted_ || eof)
             noCurrent();
+        // The kept ranges learn what left: the row is read first where any are
+        // kept (a RETURNING clause would build a temporary table on every delete).
+        const Connection::Kept* k = conn_->kept(t_, false);
+        if (k && !k->ranges.empty())
+            loadRow();
         Stmt s(*conn_, t_.op(*conn_, Op::Remove));
         s.bind(1, *rowid_);
-        if (s.step()) {
-            std::vector<Value> gone;
-            gone.reserve(fields_.size());
-            for (size_t i = 0; i < fields_.size(); ++i)
-                gone.push_back(s.value(int(i), fields_[i].type));
-            s.run();
-            conn_->rowDeleted(t_, gone);
-        }
+        s.run();
+        if (sqlite3_changes(conn_->db) > 0)
+            conn_->rowDeleted(t_, loaded_ ? row_ : std::vector<Value>(fields_.size()));
         deleted_ = true;
         mode_ = Mode::None;
     }
@@ -307,6 +327,7 @@ bool Recordset::eof() const
 }
 void Recordset::moveFirst() { impl().moveFirst(); }
 void Recordset::moveLast() { impl().moveLast(); }
+std::pair<Value, Value> Recordset::minMax(const QString& field) { return impl().minMax(field); }
 void Recordset::moveNext() { impl().moveNext(); }
 Value Recordset::field(const QString& name) const { return impl().field(name); }
 void Recordset::setField(const QString& name, const Value& v) { impl().setField(name, v); }

@@ -37,8 +37,7 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
             ")";
         break;
     case Remove:
-        // The row comes back, so that the kept ranges learn what left.
-        sql = "DELETE FROM " + q + " WHERE rowid=? RETURNING " + columns;
+        sql = "DELETE FROM " + q + " WHERE rowid=?";
         break;
     case OpCount:
         break;
@@ -101,10 +100,13 @@ Connection::Kept* Connection::kept(const TableInfo& t, bool make)
         forgetKept();
         return nullptr;
     }
-    auto it = kept_.find(&t);
-    if (it == kept_.end())
-        return make ? &*kept_.insert(&t, Kept{}) : nullptr;
-    return &*it;
+    if (t.keptEpoch != keptEpoch_) {
+        if (!make)
+            return nullptr;
+        t.kept = Kept{};
+        t.keptEpoch = keptEpoch_;
+    }
+    return &t.kept;
 }
 
 void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
