@@ -2,9 +2,9 @@
 # The market tick against its yardstick: the cheapest SQLite program that does
 # one tick's writes over 1000 stocks in one transaction with cached statements
 # (../shared/bench-baseline, mode one-txn-cached), and BM_MarketTick/1000, run
-# alternately three times each in one go, since absolute times drift on shared
-# machines. Each run gives its median tick, as the yardstick does; prints the
-# median of the three runs of each and their ratio.
+# alternately in one go (five times each, or TICORA_RATIO_RUNS), since absolute
+# times drift on shared machines. Each run gives its median tick, as the
+# yardstick does; prints the median of the runs of each and their ratio.
 set -e
 cd "$(dirname "$0")/.."
 base="${TICORA_BENCH_BASELINE:-../shared/bench-baseline}"
@@ -16,14 +16,15 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target bench_market -j"$(nproc)" >/dev/null
 : >"$out/yardstick.txt"
 : >"$out/tick.txt"
-for run in 1 2 3; do
+runs="${TICORA_RATIO_RUNS:-5}"
+for run in $(seq "$runs"); do
   d=$(mktemp -d)
   "$out/tickbase" "$d" 1000 --ticks 20 | sed -n 's/^mode=one-txn-cached .*median_ms=\([0-9.]*\).*/\1/p' >>"$out/yardstick.txt"
   rm -rf "$d"
   build/bench/bench_market --benchmark_filter='^BM_MarketTick/1000/' --benchmark_format=csv 2>/dev/null |
     awk -F, '/^"BM_MarketTick\/1000/ { print $NF }' >>"$out/tick.txt"
 done
-median() { sort -n "$1" | sed -n 2p; }
+median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
 t=$(median "$out/tick.txt")
 echo "yardstick one-txn-cached, 1000 stocks: $(tr '\n' ' ' <"$out/yardstick.txt")ms -> median $y ms"

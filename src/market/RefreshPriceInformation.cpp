@@ -22,7 +22,7 @@ void RefreshPriceInformation()
         // All but the names, which the board does not show.
         dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable,
             {QStringLiteral("stocksymbol"), QStringLiteral("Stockcurrent Price"), QStringLiteral("Min"),
-                QStringLiteral("Max"), QStringLiteral("volume")});
+                QStringLiteral("Max"), QStringLiteral("Volume")});
         rs.moveLast();
         const int n = rs.recordCount();
         rs.moveFirst();
@@ -30,7 +30,7 @@ void RefreshPriceInformation()
         for (int i = 0; i < n; ++i, rs.moveNext()) {
             auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
             std::array<QString, 7> row{text("stocksymbol"), text("Stockcurrent Price"), text("Min"), text("Max"),
-                text("volume"), QString(), QString()};
+                text("Volume"), QString(), QString()};
             // One stock without its history query does not hide the rest of the board.
             try {
                 const auto [low, high] = MarketSchema::HistoryRange(db, row[0]);

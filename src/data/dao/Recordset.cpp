@@ -188,12 +188,16 @@ private:
         if (from)
             s.bind(1, *from);
         eof = !s.step();
-        if (!eof)
-            rowid_ = s.int64(0);
-        else if (!from)
-            rowid_.reset(); // empty table
         deleted_ = false;
-        loaded_ = false;
+        loaded_ = !eof;
+        if (!eof) {
+            rowid_ = s.int64(0);
+            row_.resize(fields_.size());
+            for (size_t i = 0; i < fields_.size(); ++i)
+                row_[i] = s.value(int(i) + 1, fields_[i].type);
+        } else if (!from) {
+            rowid_.reset(); // empty table
+        }
     }
     void loadRow()
     {
@@ -262,13 +266,16 @@ public:
     }
     Value field(const QString& name) override
     {
-        for (int i = 0; i < names_.size(); ++i)
-            if (names_[i].compare(name, Qt::CaseInsensitive) == 0) {
-                if (eof)
-                    noCurrent();
-                return rows_[pos_][i];
-            }
-        noField(name);
+        // The name as the column is spelt first: the board reads five a row.
+        qsizetype i = names_.indexOf(name);
+        for (qsizetype k = 0; i < 0 && k < names_.size(); ++k)
+            if (names_[k].compare(name, Qt::CaseInsensitive) == 0)
+                i = k;
+        if (i < 0)
+            noField(name);
+        if (eof)
+            noCurrent();
+        return rows_[pos_][size_t(i)];
     }
 
 private:
