@@ -64,6 +64,11 @@ public:
         QString sql;
         std::vector<std::optional<FieldType>> columnTypes;
     };
+    /// What a table is known to hold without asking the file: its row count and
+    /// the lowest and highest value of the fields looked up, kept up to date
+    /// through this connection's own writes, so that the tick and the price
+    /// board count and scan nothing; forgotten on anything they cannot follow
+    /// (a rollback, a schema change, another connection's commit).
     struct Range {
         Value low, high;
     };
@@ -102,11 +107,6 @@ public:
     const QueryInfo* query(const QString& name);
     void forgetSchema();
 
-    /// What a table is known to hold without asking the file: its row count and
-    /// the lowest and highest value of the fields looked up, kept up to date
-    /// through this connection's own writes, so that the tick and the price
-    /// board count and scan nothing; forgotten on anything they cannot follow
-    /// (a rollback, a schema change, another connection's commit).
     /// The table's kept facts; with make, an empty set where there were none.
     /// None for a table's info read before the schema changed.
     Kept* kept(const TableInfo& t, bool make);

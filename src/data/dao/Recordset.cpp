@@ -24,7 +24,10 @@ public:
     virtual void update() { readOnly(); }
     virtual void deleteCurrent() { readOnly(); }
     virtual void settle() { }
-    virtual std::pair<Value, Value> minMax(const QString&) { throw Error("Operation is not supported for this type of object", 0); }
+    virtual std::pair<Value, Value> minMax(const QString&)
+    {
+        throw Error("Operation is not supported for this type of object", 0);
+    }
     bool eof = false;
 
 protected:

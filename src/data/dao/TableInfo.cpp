@@ -22,13 +22,10 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
     switch (which) {
     // A move reads the row it lands on: a walk over a table needs no second look-up per row.
     case First:
-        sql = "SELECT rowid," + columns + " FROM " + q + " ORDER BY rowid LIMIT 1";
-        break;
     case Last:
-        sql = "SELECT rowid," + columns + " FROM " + q + " ORDER BY rowid DESC LIMIT 1";
-        break;
     case Next:
-        sql = "SELECT rowid," + columns + " FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 1";
+        sql = "SELECT rowid," + columns + " FROM " + q + (which == Next ? " WHERE rowid > ?" : "") +
+            (which == Last ? " ORDER BY rowid DESC LIMIT 1" : " ORDER BY rowid LIMIT 1");
         break;
     case Row:
         sql = "SELECT " + columns + " FROM " + q + " WHERE rowid = ?";
