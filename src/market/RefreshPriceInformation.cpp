@@ -19,18 +19,17 @@ void RefreshPriceInformation()
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
         dao::Transaction view = db.beginRead();
-        // All but the names, which the board does not show.
-        dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable,
-            {QStringLiteral("stocksymbol"), QStringLiteral("Stockcurrent Price"), QStringLiteral("Min"),
-                QStringLiteral("Max"), QStringLiteral("Volume")});
+        // All but the names, which the board does not show; the names made once, not per cell.
+        static const QStringList shown{QStringLiteral("stocksymbol"), QStringLiteral("Stockcurrent Price"),
+            QStringLiteral("Min"), QStringLiteral("Max"), QStringLiteral("Volume")};
+        dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable, shown);
         rs.moveLast();
         const int n = rs.recordCount();
         rs.moveFirst();
         rows.reserve(size_t(n));
         for (int i = 0; i < n; ++i, rs.moveNext()) {
-            auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
-            std::array<QString, 7> row{text("stocksymbol"), text("Stockcurrent Price"), text("Min"), text("Max"),
-                text("Volume"), QString(), QString()};
+            auto text = [&](int field) { return Numbers::PlainText(rs.field(shown[field])); };
+            std::array<QString, 7> row{text(0), text(1), text(2), text(3), text(4), QString(), QString()};
             // One stock without its history query does not hide the rest of the board.
             try {
                 const auto [low, high] = MarketSchema::HistoryRange(db, row[0]);
