@@ -121,6 +121,8 @@ public:
     void rowInserted(const TableInfo& t, const std::vector<Value>& row);
     void rowDeleted(const TableInfo& t, const std::vector<Value>& row);
     void fieldsChanged(const TableInfo& t, const std::vector<bool>& changed);
+    /// The lowest and highest value of a field, kept once looked up.
+    std::pair<Value, Value> minMax(const TableInfo& t, int field);
     void forgetKept(const TableInfo& t) { t.keptEpoch = -1; }
     void forgetKept() { ++keptEpoch_; }
     /// "table" or "view" for a schema object's name (any case), empty when there is none.

@@ -114,7 +114,12 @@ QString Database::querySql(const QString& name) const
 
 std::pair<Value, Value> Database::minMax(const QString& table, const QString& field)
 {
-    return openTable(table).minMax(field);
+    Connection& c = conn();
+    const auto info = c.table(table);
+    const int i = info->indexOf(field);
+    if (i < 0)
+        throw Error("Item not found in this collection: field '" + field.toStdString() + "'", 0);
+    return c.minMax(*info, i);
 }
 
 void Database::deleteAll(const QString& table)

@@ -66,25 +66,7 @@ public:
             k->rows = s.int64(0);
         return int(s.int64(0));
     }
-    std::pair<Value, Value> minMax(const QString& field) override
-    {
-        const int i = index(field);
-        Connection::Kept* k = conn_->keptForRead(t_);
-        if (k) {
-            const auto r = k->ranges.find(i);
-            if (r != k->ranges.end())
-                return {r->second.low, r->second.high};
-        }
-        // Not kept between calls: the kept range answers the next one.
-        const QString name = quoted(fields_[size_t(i)].name);
-        Stmt s(*conn_, "SELECT MIN(" + name + "), MAX(" + name + ") FROM " + t_.quotedName, Stmt::Once{});
-        const bool row = s.step();
-        const Connection::Range r{
-            row ? s.value(0, fields_[size_t(i)].type) : Value(), row ? s.value(1, fields_[size_t(i)].type) : Value()};
-        if (k)
-            k->ranges[i] = r;
-        return {r.low, r.high};
-    }
+    std::pair<Value, Value> minMax(const QString& field) override { return conn_->minMax(t_, index(field)); }
     void moveFirst() override { seek(Op::First, std::nullopt); }
     void moveLast() override { seek(Op::Last, std::nullopt); }
     void moveNext() override

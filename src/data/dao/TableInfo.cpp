@@ -107,6 +107,24 @@ Connection::Kept* Connection::kept(const TableInfo& t, bool make)
     return &t.kept;
 }
 
+std::pair<Value, Value> Connection::minMax(const TableInfo& t, int field)
+{
+    Kept* k = keptForRead(t);
+    if (k) {
+        const auto r = k->ranges.find(field);
+        if (r != k->ranges.end())
+            return {r->second.low, r->second.high};
+    }
+    // Not kept between calls: the kept range answers the next one.
+    const Field& f = t.fields[size_t(field)];
+    Stmt s(*this, "SELECT MIN(" + quoted(f.name) + "), MAX(" + quoted(f.name) + ") FROM " + t.quotedName, Stmt::Once{});
+    const bool row = s.step();
+    const Range r{row ? s.value(0, f.type) : Value(), row ? s.value(1, f.type) : Value()};
+    if (k)
+        k->ranges[field] = r;
+    return {r.low, r.high};
+}
+
 void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
 {
     Kept* k = kept(t, false);
