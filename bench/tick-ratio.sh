@@ -4,7 +4,9 @@
 # (../shared/bench-baseline, mode one-txn-cached), and BM_MarketTick/1000, run
 # alternately in one go (five times each, or TICORA_RATIO_RUNS), since absolute
 # times drift on shared machines. Each run gives its median tick, as the
-# yardstick does; prints the median of the runs of each and their ratio.
+# yardstick does; prints the median of the runs of each and their ratio, and
+# the tick with its three refreshes (BM_MarketTickWithRefreshes/1000) against
+# what it is allowed: 1.1 times the yardstick plus 5 ms.
 set -e
 cd "$(dirname "$0")/.."
 base="${TICORA_BENCH_BASELINE:-../shared/bench-baseline}"
@@ -13,9 +15,10 @@ out=build/tick-ratio
 mkdir -p "$out"
 g++ -std=c++20 -O2 -o "$out/tickbase" "$base/tickbase.cpp" -lsqlite3
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target bench_market -j"$(nproc)" >/dev/null
+cmake --build build --target bench_market bench_reports -j"$(nproc)" >/dev/null
 : >"$out/yardstick.txt"
 : >"$out/tick.txt"
+: >"$out/refreshes.txt"
 runs="${TICORA_RATIO_RUNS:-5}"
 for run in $(seq "$runs"); do
   d=$(mktemp -d)
@@ -23,10 +26,15 @@ for run in $(seq "$runs"); do
   rm -rf "$d"
   build/bench/bench_market --benchmark_filter='^BM_MarketTick/1000/' --benchmark_format=csv 2>/dev/null |
     awk -F, '/^"BM_MarketTick\/1000/ { print $NF }' >>"$out/tick.txt"
+  build/bench/bench_reports --benchmark_filter='^BM_MarketTickWithRefreshes/1000/' --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"BM_MarketTickWithRefreshes/ { print $NF }' >>"$out/refreshes.txt"
 done
 median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
 t=$(median "$out/tick.txt")
 echo "yardstick one-txn-cached, 1000 stocks: $(tr '\n' ' ' <"$out/yardstick.txt")ms -> median $y ms"
 echo "BM_MarketTick/1000:                    $(tr '\n' ' ' <"$out/tick.txt")ms -> median $t ms"
+w=$(median "$out/refreshes.txt")
 awk -v t="$t" -v y="$y" 'BEGIN { printf "ratio: %.2f\n", t / y }'
+echo "BM_MarketTickWithRefreshes/1000:       $(tr '\n' ' ' <"$out/refreshes.txt")ms -> median $w ms"
+awk -v w="$w" -v y="$y" 'BEGIN { printf "with refreshes: %.1f ms, allowed 1.1 x %.1f + 5 = %.1f ms\n", w, y, 1.1 * y + 5 }'
