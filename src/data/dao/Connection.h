@@ -80,7 +80,7 @@ public:
     /// each prepared on first use and kept until the schema changes: a stock's
     /// tables are written on every tick.
     struct TableInfo {
-        enum Op { First, Last, Next, Row, Insert, Remove, OpCount };
+        enum Op { First, Last, Next, Insert, Remove, OpCount };
         TableInfo() = default;
         TableInfo(const TableInfo&) = delete;
         TableInfo& operator=(const TableInfo&) = delete;

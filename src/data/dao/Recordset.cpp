@@ -41,8 +41,8 @@ protected:
 
 namespace {
 
-/// A table's rows, read and written through the row id: the current row is
-/// fetched when first read after a move, so walking a long table stays cheap.
+/// A table's rows, read and written through the row id: each move reads the
+/// row it lands on in the same statement, so walking a long table stays cheap.
 class TableImpl final : public Recordset::Impl {
 public:
     TableImpl(std::shared_ptr<Connection> c, const QString& table)
@@ -81,7 +81,7 @@ public:
         const int i = index(name);
         if (mode_ != Mode::None)
             return buffer_[i];
-        loadRow();
+        requireCurrent();
         return row_[i];
     }
     void setField(const QString& name, const Value& v) override
@@ -100,8 +100,7 @@ public:
     }
     void edit() override
     {
-        settle();
-        loadRow();
+        requireCurrent();
         mode_ = Mode::Edit;
         buffer_ = row_;
         changed_.assign(fields_.size(), false);
@@ -142,16 +141,13 @@ public:
         settle();
         if (!rowid_ || deleted_ || eof)
             noCurrent();
-        // The kept ranges learn what left: the row is read first where any are
-        // kept (a RETURNING clause would build a temporary table on every delete).
-        const Connection::Kept* k = conn_->kept(t_, false);
-        if (k && !k->ranges.empty())
-            loadRow();
         Stmt s(*conn_, t_.op(*conn_, Op::Remove));
         s.bind(1, *rowid_);
         s.run();
+        // The kept ranges learn what left from the row read by the move (a
+        // RETURNING clause would build a temporary table on every delete).
         if (sqlite3_changes(conn_->db) > 0)
-            conn_->rowDeleted(t_, loaded_ ? row_ : std::vector<Value>(fields_.size()));
+            conn_->rowDeleted(t_, row_);
         deleted_ = true;
         mode_ = Mode::None;
     }
@@ -174,7 +170,6 @@ private:
             s.bind(1, *from);
         eof = !s.step();
         deleted_ = false;
-        loaded_ = !eof;
         if (!eof) {
             rowid_ = s.int64(0);
             row_.resize(fields_.size());
@@ -184,21 +179,12 @@ private:
             rowid_.reset(); // empty table
         }
     }
-    void loadRow()
+    /// Settles on the row the recordset stands on, which its move has read.
+    void requireCurrent()
     {
         settle();
         if (!rowid_ || eof || deleted_)
             noCurrent();
-        if (loaded_)
-            return;
-        Stmt s(*conn_, t_.op(*conn_, Op::Row));
-        s.bind(1, *rowid_);
-        if (!s.step())
-            noCurrent(); // deleted by someone else
-        row_.resize(fields_.size());
-        for (size_t i = 0; i < fields_.size(); ++i)
-            row_[i] = s.value(int(i), fields_[i].type);
-        loaded_ = true;
     }
     int index(const QString& name) const
     {
@@ -213,7 +199,7 @@ private:
     const Connection::TableInfo& t_;
     const std::vector<Field>& fields_;
     std::optional<int64_t> rowid_;
-    bool pendingFirst_ = false, loaded_ = false, deleted_ = false;
+    bool pendingFirst_ = false, deleted_ = false;
     std::vector<Value> row_, buffer_;
     std::vector<bool> changed_;
     Mode mode_ = Mode::None;

@@ -27,9 +27,6 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
         sql = "SELECT rowid," + columns + " FROM " + q + (which == Next ? " WHERE rowid > ?" : "") +
             (which == Last ? " ORDER BY rowid DESC LIMIT 1" : " ORDER BY rowid LIMIT 1");
         break;
-    case Row:
-        sql = "SELECT " + columns + " FROM " + q + " WHERE rowid = ?";
-        break;
     case Insert:
         sql = "INSERT INTO " + q + "(" + columns + ") VALUES(" + QStringList(qsizetype(fields.size()), "?").join(',') +
             ")";
