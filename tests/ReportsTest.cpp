@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include <QSignalSpy>
 
 using namespace dao;
 
@@ -67,9 +68,24 @@ TEST_F(ReportsTest, TransactionsListEveryTradeWithoutSignsAndFollowTradesWhileSh
     Module1::RefreshTransactions();
     FlexGrid* g = f->MSFlexGrid1; // read-only, and wide enough for its text
     EXPECT_EQ(g->editTriggers(), QAbstractItemView::NoEditTriggers);
-    for (int c = 0; c < g->Cols(); ++c)
-        EXPECT_GE(g->columnWidth(c), g->fontMetrics().horizontalAdvance(g->TextMatrix(4, c))) << c;
+    auto fitsRow4 = [&] {
+        for (int c = 0; c < g->Cols(); ++c)
+            EXPECT_GE(g->columnWidth(c), g->fontMetrics().horizontalAdvance(g->TextMatrix(4, c))) << c;
+    };
+    fitsRow4();
     EXPECT_GE(f->width(), g->NeededWidth());
+    // A cell written from outside, and a larger font, are measured again.
+    QSignalSpy told(g->model(), &QAbstractItemModel::dataChanged);
+    QTableWidgetItem* cinx = g->findItems("CINX", Qt::MatchExactly).value(0);
+    ASSERT_NE(cinx, nullptr);
+    cinx->setText("CINX, renamed at length");
+    EXPECT_EQ(told.count(), 1);
+    EXPECT_EQ(g->TextMatrix(4, 0), "CINX, renamed at length");
+    QFont larger = g->font();
+    larger.setPointSize(larger.pointSize() * 2);
+    g->setFont(larger);
+    g->FitColumns();
+    fitsRow4();
 }
 
 TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)

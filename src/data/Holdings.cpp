@@ -2,7 +2,6 @@
 #include "app/kit/App.h"
 #include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
-#include <QSet>
 
 namespace Holdings {
 
@@ -26,18 +25,18 @@ double Units(const Holding& h) { return h.units.isNull() ? 0 : h.units.toDouble(
 
 QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
 {
-    // Only the held symbols are kept: a game holds a few of a market's thousand.
-    QSet<QString> wanted;
+    // Only the held symbols' rows are read: a game holds a few of a market's thousand.
+    QStringList wanted;
     for (const Holding& h : held)
-        wanted.insert(h.symbol);
+        wanted << h.symbol;
     dao::Database market = dao::Database::open(App::MarketFile());
-    dao::Recordset rs = market.openSnapshot(
-        MarketSchema::kStocksTable, {QStringLiteral("stocksymbol"), QStringLiteral("Stockcurrent Price")});
+    const QString symbol = QStringLiteral("stocksymbol"), price = QStringLiteral("Stockcurrent Price");
+    dao::Recordset rs = market.openSnapshotWhere(MarketSchema::kStocksTable, {symbol, price}, symbol, wanted);
     QHash<QString, dao::Value> prices;
-    for (int k = 0, m = rs.recordCount(); k < m && prices.size() < wanted.size(); ++k, rs.moveNext()) {
-        const QString s = Numbers::PlainText(rs.field(QStringLiteral("stocksymbol")));
-        if (wanted.contains(s) && !prices.contains(s))
-            prices.insert(s, rs.field(QStringLiteral("Stockcurrent Price")));
+    for (int k = 0, m = rs.recordCount(); k < m; ++k, rs.moveNext()) {
+        const QString s = Numbers::PlainText(rs.field(symbol));
+        if (!prices.contains(s))
+            prices.insert(s, rs.field(price));
     }
     return prices;
 }

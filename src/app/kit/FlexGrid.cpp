@@ -5,6 +5,40 @@
 #include <algorithm>
 #include <array>
 
+/// A data cell that holds its text as a string, with its width as last
+/// measured: a tick compares and rewrites thousands of cells, and fitting the
+/// columns then measures only those whose text changed.
+class FlexGrid::Cell final : public QTableWidgetItem {
+public:
+    static constexpr int Type = QTableWidgetItem::UserType + 1;
+    explicit Cell(const QString& text) : QTableWidgetItem(Type), shown(text)
+    {
+        setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    QVariant data(int role) const override
+    {
+        return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(shown) : QTableWidgetItem::data(role);
+    }
+    void setData(int role, const QVariant& value) override
+    {
+        if (role != Qt::DisplayRole && role != Qt::EditRole)
+            return QTableWidgetItem::setData(role, value);
+        Set(value.toString());
+        if (auto* g = qobject_cast<FlexGrid*>(tableWidget()))
+            g->Changed(this);
+    }
+    QTableWidgetItem* clone() const override { return new Cell(shown); }
+    void Set(const QString& text)
+    {
+        shown = text;
+        measuredIn = -1;
+    }
+
+    QString shown;
+    int width = 0;
+    int measuredIn = -1; ///< the grid's measuring epoch the width belongs to
+};
+
 FlexGrid::FlexGrid(QWidget* parent, const char* name, int rows, int cols, int fixedRows)
     : QTableWidget(parent), fixed_(fixedRows > 0 ? 1 : 0)
 {
@@ -57,15 +91,30 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text)
     if (!it) {
         if (text.isEmpty())
             return; // an absent cell already reads as empty
-        it = new QTableWidgetItem(text);
-        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        if (r < fixed_)
+        if (r < fixed_) {
+            it = new QTableWidgetItem(text);
+            it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             setHorizontalHeaderItem(c, it);
-        else
-            setItem(r - fixed_, c, it);
+        } else {
+            setItem(r - fixed_, c, new Cell(text));
+        }
+    } else if (it->type() == Cell::Type) {
+        Cell* cell = static_cast<Cell*>(it);
+        if (cell->shown != text) {
+            cell->Set(text);
+            Changed(cell);
+        }
     } else if (it->text() != text) {
         it->setText(text);
     }
+}
+
+void FlexGrid::Changed(Cell* cell)
+{
+    if (batching_)
+        return;
+    const QModelIndex i = indexFromItem(cell);
+    emit model()->dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
 }
 
 FlexGrid::Batch::Batch(FlexGrid& g) : g_(g)
@@ -124,7 +173,21 @@ private:
 
 void FlexGrid::FitColumns()
 {
-    WidthMeter cells(font());
+    WidthMeter meter(font());
+    if (font() != measuredFont_) {
+        measuredFont_ = font();
+        ++measuredEpoch_;
+    }
+    auto measure = [&](QTableWidgetItem& it) {
+        if (it.type() != Cell::Type)
+            return meter.width(it.text());
+        Cell& cell = static_cast<Cell&>(it);
+        if (cell.measuredIn != measuredEpoch_) {
+            cell.width = meter.width(cell.shown);
+            cell.measuredIn = measuredEpoch_;
+        }
+        return cell.width;
+    };
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
     const QFontMetrics header(horizontalHeader()->font());
     const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
@@ -133,8 +196,8 @@ void FlexGrid::FitColumns()
         if (const QTableWidgetItem* h = fixed_ ? horizontalHeaderItem(c) : nullptr)
             w = std::max(w, header.horizontalAdvance(h->text()) + pad + 4);
         for (int r = 0; r < rowCount(); ++r)
-            if (const QTableWidgetItem* it = item(r, c))
-                w = std::max(w, cells.width(it->text()) + pad);
+            if (QTableWidgetItem* it = item(r, c))
+                w = std::max(w, measure(*it) + pad);
         if (columnWidth(c) != w)
             setColumnWidth(c, w);
     }

@@ -47,8 +47,13 @@ public:
     int NeededWidth() const;
 
 private:
+    class Cell;
+    /// Tells the view of one cell's new text, unless a batch will tell it of all.
+    void Changed(Cell* cell);
     int fixed_;
     bool batching_ = false;
     int row_ = 0, col_ = 0;
     std::vector<int> designed_; ///< pixels per column, 0 where none was set
+    QFont measuredFont_;        ///< the font the cells' kept widths were measured in
+    int measuredEpoch_ = 0;     ///< changes with that font, so that every kept width lapses
 };

@@ -7,8 +7,17 @@ namespace Numbers {
 
 static QChar decimalPoint()
 {
-    const QString dp = QLocale().decimalPoint();
-    return dp.isEmpty() ? QLatin1Char('.') : dp.front();
+    // Asked for every number shown; the locale builds its answer as a string
+    // each time, so it is kept until the default locale changes.
+    thread_local QLocale locale;
+    thread_local QChar dp;
+    const QLocale now;
+    if (dp.isNull() || now != locale) {
+        locale = now;
+        const QString s = now.decimalPoint();
+        dp = s.isEmpty() ? QLatin1Char('.') : s.front();
+    }
+    return dp;
 }
 
 QString PlainText(double v)

@@ -20,6 +20,9 @@ inline constexpr const char* kCreateQueryTable =
 // SQL text
 /// A name as a quoted SQL identifier.
 QString quoted(const QString& name);
+[[noreturn]] void noSuchField(const QString& name);
+/// Texts as a JSON array, for SQLite's json_each.
+QString jsonArray(const QStringList& texts);
 QString declTypeName(FieldType t);
 std::optional<FieldType> fieldTypeFromDecl(const char* decl);
 /// Jet SQL that SQLite does not take as it stands: DISTINCTROW (the same as a
@@ -90,6 +93,8 @@ public:
         sqlite3_stmt* update(Connection& c, uint64_t changed) const;
         /// The field's index, or -1.
         int indexOf(const QString& name) const;
+        /// The field's index; throws when the table has no such field.
+        int field(const QString& name) const;
 
         std::vector<Field> fields;
         QString quotedName, columns;

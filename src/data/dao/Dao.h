@@ -97,6 +97,11 @@ public:
     /// Read-only snapshot of a table or stored query, as of the moment of opening;
     /// of a table, only the given fields where some are given.
     Recordset openSnapshot(const QString& source, const QStringList& only = {});
+    /// Read-only snapshot of a table's rows whose key field is one of keys
+    /// (compared as stored text, a Null as empty text), in stored order; with
+    /// no key field, every row.
+    Recordset openSnapshotWhere(
+        const QString& table, const QStringList& only, const QString& keyField, const QStringList& keys);
 
     Transaction beginTransaction();
     /// A consistent view for a run of reads, under one lock instead of one per

@@ -116,10 +116,7 @@ std::pair<Value, Value> Database::minMax(const QString& table, const QString& fi
 {
     Connection& c = conn();
     const auto info = c.table(table);
-    const int i = info->indexOf(field);
-    if (i < 0)
-        throw Error("Item not found in this collection: field '" + field.toStdString() + "'", 0);
-    return c.minMax(*info, i);
+    return c.minMax(*info, info->field(field));
 }
 
 void Database::deleteAll(const QString& table)

@@ -33,10 +33,6 @@ public:
 protected:
     [[noreturn]] static void readOnly() { throw Error("Database or object is read-only (snapshot)", 0); }
     [[noreturn]] static void noCurrent() { throw Error("No current record", 0); }
-    [[noreturn]] static void noField(const QString& n)
-    {
-        throw Error("Item not found in this collection: field '" + n.toStdString() + "'", 0);
-    }
 };
 
 namespace {
@@ -186,13 +182,7 @@ private:
         if (!rowid_ || eof || deleted_)
             noCurrent();
     }
-    int index(const QString& name) const
-    {
-        const int i = t_.indexOf(name);
-        if (i < 0)
-            noField(name);
-        return i;
-    }
+    int index(const QString& name) const { return t_.field(name); }
 
     std::shared_ptr<Connection> conn_;
     std::shared_ptr<const Connection::TableInfo> info_; // held: the cache may be cleared while this is open
@@ -208,9 +198,8 @@ private:
 /// Rows copied out at opening; nothing later changes them.
 class SnapshotImpl final : public Recordset::Impl {
 public:
-    SnapshotImpl(Connection& c, const QString& sql, const std::vector<std::optional<FieldType>>& types)
+    SnapshotImpl(Stmt& s, const std::vector<std::optional<FieldType>>& types)
     {
-        Stmt s(c, sql);
         for (int i = 0; i < s.columns(); ++i)
             names_ << s.columnName(i);
         std::vector<std::optional<FieldType>> t = types;
@@ -243,7 +232,7 @@ public:
             if (names_[k].compare(name, Qt::CaseInsensitive) == 0)
                 i = k;
         if (i < 0)
-            noField(name);
+            noSuchField(name);
         if (eof)
             noCurrent();
         return rows_[pos_][size_t(i)];
@@ -271,9 +260,18 @@ Recordset Database::openTable(const QString& table)
 Recordset Database::openSnapshot(const QString& source, const QStringList& only)
 {
     Connection& c = conn();
-    if (const auto* q = c.query(source))
-        return Recordset(std::make_unique<SnapshotImpl>(c, "SELECT * FROM " + quoted(source), q->columnTypes));
-    const auto info = c.table(source);
+    if (const auto* q = c.query(source)) {
+        Stmt s(c, "SELECT * FROM " + quoted(source));
+        return Recordset(std::make_unique<SnapshotImpl>(s, q->columnTypes));
+    }
+    return openSnapshotWhere(source, only, {}, {});
+}
+
+Recordset Database::openSnapshotWhere(
+    const QString& table, const QStringList& only, const QString& keyField, const QStringList& keys)
+{
+    Connection& c = conn();
+    const auto info = c.table(table);
     std::vector<std::optional<FieldType>> types;
     QStringList cols;
     for (const Field& f : info->fields)
@@ -281,8 +279,18 @@ Recordset Database::openSnapshot(const QString& source, const QStringList& only)
             types.push_back(f.type);
             cols << quoted(f.name);
         }
-    return Recordset(std::make_unique<SnapshotImpl>(
-        c, "SELECT " + cols.join(',') + " FROM " + info->quotedName + " ORDER BY rowid", types));
+    QString sql = "SELECT " + cols.join(',') + " FROM " + info->quotedName;
+    if (keyField.isEmpty()) {
+        Stmt s(c, sql + " ORDER BY rowid");
+        return Recordset(std::make_unique<SnapshotImpl>(s, types));
+    }
+    // The keys go in as one JSON array, so that any number of them, with any
+    // characters, make one statement; only the wanted rows are copied out.
+    Stmt s(c,
+        sql + " WHERE ifnull(" + quoted(info->fields[size_t(info->field(keyField))].name) +
+            ",'') IN (SELECT value FROM json_each(?1)) ORDER BY rowid");
+    s.bind(1, jsonArray(keys));
+    return Recordset(std::make_unique<SnapshotImpl>(s, types));
 }
 
 Recordset::Recordset(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) { }

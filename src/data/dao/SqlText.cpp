@@ -10,6 +10,26 @@ QString quoted(const QString& name)
     return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
+QString jsonArray(const QStringList& texts)
+{
+    QString out = QStringLiteral("[");
+    for (const QString& t : texts) {
+        if (out.size() > 1)
+            out += QLatin1Char(',');
+        out += QLatin1Char('"');
+        for (QChar c : t) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+                out += QLatin1Char('\\');
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+        out += QLatin1Char('"');
+    }
+    return out + QLatin1Char(']');
+}
+
 QString declTypeName(FieldType t)
 {
     switch (t) {

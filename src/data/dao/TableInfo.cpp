@@ -67,6 +67,19 @@ int Connection::TableInfo::indexOf(const QString& name) const
     return -1;
 }
 
+int Connection::TableInfo::field(const QString& name) const
+{
+    const int i = indexOf(name);
+    if (i < 0)
+        noSuchField(name);
+    return i;
+}
+
+void noSuchField(const QString& name)
+{
+    throw Error("Item not found in this collection: field '" + name.toStdString() + "'", 0);
+}
+
 namespace {
 /// How a compares with b when both are numbers of one kind; none otherwise,
 /// where a kept range cannot be sure and is forgotten.
