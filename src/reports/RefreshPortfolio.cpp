@@ -3,6 +3,7 @@
 #include "app/kit/Module1.h"
 #include "app/kit/Numbers.h"
 #include "data/Holdings.h"
+#include <array>
 
 namespace Module1 {
 
@@ -28,38 +29,34 @@ void RefreshPortfolio()
     }
     f->SetNote({});
 
-    FlexGrid& g = *f->MSFlexGrid1;
-    for (int r = 0; r < g.Rows(); ++r)
-        for (int c = 0; c < g.Cols(); ++c)
-            g.SetTextMatrix(r, c, QString());
-    if (!held.empty()) {
-        // One row per group, skipped ones included; the listed ones are packed from the top.
-        g.SetRows(int(held.size()));
-        g.SetCol(0);
-        int row = 0;
-        for (const Holdings::Holding& h : held) {
-            LastValue = h.units;
-            const double units = Holdings::Units(h);
-            if (units != 0) {
-                g.SetRow(row);
-                g.SetTextMatrix(row, 0, h.symbol);
-                g.SetTextMatrix(row, 1, Numbers::PlainText(h.units));
-                // A symbol no longer listed stays in the list, without a price.
-                const auto it = prices.constFind(h.symbol);
-                const bool priced = it != prices.constEnd() && !it->isNull();
-                g.SetTextMatrix(row, 2, priced ? Numbers::PlainText(*it) : QString());
-                g.SetTextMatrix(row, 3, priced ? Numbers::PlainText(it->toDouble() * units) : QString());
-                ++row;
-            }
-            LastValue = dao::Null{};
+    std::vector<std::array<QString, 4>> listed;
+    for (const Holdings::Holding& h : held) {
+        LastValue = h.units;
+        const double units = Holdings::Units(h);
+        if (units != 0) {
+            // A symbol no longer listed stays in the list, without a price.
+            const auto it = prices.constFind(h.symbol);
+            const bool priced = it != prices.constEnd() && !it->isNull();
+            listed.push_back({h.symbol, Numbers::PlainText(h.units), priced ? Numbers::PlainText(*it) : QString(),
+                priced ? Numbers::PlainText(it->toDouble() * units) : QString()});
         }
+        LastValue = dao::Null{};
     }
-    if (g.TextMatrix(0, 1).isEmpty()) {
-        g.SetRow(0);
-        g.SetCol(0);
-        g.SetText(QStringLiteral("No shares"));
-        g.SetRows(1);
+    // One row per group, skipped ones included, the listed ones packed from the
+    // top; each cell written once, so that an unchanged one is left alone.
+    const int rows = listed.empty() ? 1 : int(held.size());
+    if (listed.empty())
+        listed.push_back({QStringLiteral("No shares")});
+    FlexGrid& g = *f->MSFlexGrid1;
+    g.SetRows(rows);
+    {
+        FlexGrid::Batch batch(g);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < g.Cols(); ++c)
+                g.SetTextMatrix(r, c, r < int(listed.size()) && c < 4 ? listed[size_t(r)][size_t(c)] : QString());
     }
+    g.SetRow(int(listed.size()) - 1);
+    g.SetCol(0);
     f->FitGrid();
     if (f->isVisible())
         f->update();

@@ -46,7 +46,7 @@ void RefreshBalance()
                     continue;
                 }
                 // Each term is the value of its plain text, as the window writes numbers.
-                *stocks += dao::parseNumber(Numbers::PlainText(it->toDouble() * units)).value_or(0);
+                *stocks += Numbers::ShownValue(it->toDouble() * units);
             }
         }
         f.Text3->setText(stocks ? Numbers::PlainText(*stocks) : QString());

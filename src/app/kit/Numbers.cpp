@@ -20,6 +20,11 @@ static QChar decimalPoint()
     return dp;
 }
 
+// Fifteen digits, except at the very top of the range, where rounding to
+// fifteen would write a number past the largest double that reads back as
+// infinity.
+static int shownDigits(double v) { return std::fabs(v) > 1.797693134862e308 ? 17 : 15; }
+
 QString PlainText(double v)
 {
     if (std::isnan(v))
@@ -31,10 +36,7 @@ QString PlainText(double v)
     // A whole number of up to fifteen digits reads the same as an integer: the quick way.
     if (std::fabs(v) < 1e15 && v == std::trunc(v))
         return QString::number(qint64(v));
-    // Fifteen digits, except at the very top of the range, where rounding to
-    // fifteen would write a number past the largest double that reads back as
-    // infinity.
-    QString s = QString::number(v, 'g', std::fabs(v) > 1.797693134862e308 ? 17 : 15);
+    QString s = QString::number(v, 'g', shownDigits(v));
     // Exponents as "1E+20", the conventional form of the plain number text.
     const int e = int(s.indexOf(QLatin1Char('e')));
     if (e >= 0) {
@@ -48,6 +50,18 @@ QString PlainText(double v)
     if (s.contains(QLatin1Char('.'))) // the locale is looked up only where it shows
         s.replace(QLatin1Char('.'), decimalPoint());
     return s;
+}
+
+double ShownValue(double v)
+{
+    // Without the locale: a Balance sums fifty of these on every tick.
+    if (!std::isfinite(v))
+        return 0;
+    char buf[40];
+    const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, shownDigits(v));
+    double shown = 0;
+    std::from_chars(buf, written.ptr, shown);
+    return shown;
 }
 
 QString PlainText(const dao::Value& v)

@@ -10,6 +10,9 @@ namespace Numbers {
 QString PlainText(double v);
 /// The same for any field value; Null and empty give empty text.
 QString PlainText(const dao::Value& v);
+/// The number v's plain text reads back as: v to the digits it is shown
+/// with; 0 for what is not a finite number.
+double ShownValue(double v);
 
 /// Leading-number reading of typed text: blanks, tabs and line feeds ignored
 /// wherever they stand, '.' as separator, optional sign and exponent, "&H"/"&O"
