@@ -13,8 +13,9 @@ void RefreshPriceInformation()
     Form4* f = Forms::ToRefresh<Form4>();
     if (!f)
         return;
-    // Read first, so that a failure leaves the last board on screen.
-    std::vector<std::array<QString, 7>> rows;
+    // Read first, so that a failure leaves the last board on screen; made text
+    // only when written, where a cell that shows its value already needs none.
+    std::vector<std::array<dao::Value, 7>> rows;
     QStringList noHistory;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
@@ -28,15 +29,14 @@ void RefreshPriceInformation()
         rs.moveFirst();
         rows.reserve(size_t(n));
         for (int i = 0; i < n; ++i, rs.moveNext()) {
-            auto text = [&](int field) { return Numbers::PlainText(rs.field(shown[field])); };
-            std::array<QString, 7> row{text(0), text(1), text(2), text(3), text(4), QString(), QString()};
+            auto value = [&](int field) { return rs.field(shown[field]); };
+            std::array<dao::Value, 7> row{value(0), value(1), value(2), value(3), value(4)};
+            const QString symbol = Numbers::PlainText(row[0]);
             // One stock without its history query does not hide the rest of the board.
             try {
-                const auto [low, high] = MarketSchema::HistoryRange(db, row[0]);
-                row[5] = Numbers::PlainText(low);
-                row[6] = Numbers::PlainText(high);
+                std::tie(row[5], row[6]) = MarketSchema::HistoryRange(db, symbol);
             } catch (const dao::Error&) {
-                noHistory << row[0];
+                noHistory << symbol;
             }
             rows.push_back(std::move(row));
         }
@@ -54,9 +54,10 @@ void RefreshPriceInformation()
     g.SetCol(0);
     {
         FlexGrid::Batch batch(g);
+        Numbers::TextRoom room;
         for (int i = 0; i < int(rows.size()); ++i)
             for (int c = 0; c < 7; ++c)
-                g.SetTextMatrix(i + 1, c, rows[size_t(i)][size_t(c)]);
+                g.SetTextMatrix(i + 1, c, Numbers::PlainText(rows[size_t(i)][size_t(c)], room));
     }
     f->FitGrid();
     g.setUpdatesEnabled(true);

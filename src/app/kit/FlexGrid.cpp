@@ -74,7 +74,7 @@ QString FlexGrid::TextMatrix(int r, int c) const
     return it ? it->text() : QString();
 }
 
-void FlexGrid::SetTextMatrix(int r, int c, const QString& text)
+void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
 {
     if (r < 0 || c < 0)
         return;
@@ -87,25 +87,26 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text)
             SetRows(r + 1);
         model()->blockSignals(batching_);
     }
+    auto string = [&] { return whole ? *whole : text.toString(); };
     QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : item(r - fixed_, c);
     if (!it) {
         if (text.isEmpty())
             return; // an absent cell already reads as empty
         if (r < fixed_) {
-            it = new QTableWidgetItem(text);
+            it = new QTableWidgetItem(string());
             it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             setHorizontalHeaderItem(c, it);
         } else {
-            setItem(r - fixed_, c, new Cell(text));
+            setItem(r - fixed_, c, new Cell(string()));
         }
     } else if (it->type() == Cell::Type) {
         Cell* cell = static_cast<Cell*>(it);
         if (cell->shown != text) {
-            cell->Set(text);
+            cell->Set(string());
             Changed(cell);
         }
     } else if (it->text() != text) {
-        it->setText(text);
+        it->setText(string());
     }
 }
 

@@ -25,7 +25,9 @@ public:
     void SetText(const QString& text) { SetTextMatrix(row_, col_, text); }
 
     QString TextMatrix(int r, int c) const;
-    void SetTextMatrix(int r, int c, const QString& text);
+    void SetTextMatrix(int r, int c, const QString& text) { Write(r, c, text, &text); }
+    /// A string is made of text only where the cell changes.
+    void SetTextMatrix(int r, int c, QStringView text) { Write(r, c, text, nullptr); }
 
     /// Cell texts written while a batch lives are told to the view as one
     /// change when it ends, not one per cell: a tick rewrites thousands.
@@ -48,6 +50,8 @@ public:
 
 private:
     class Cell;
+    /// whole is the text as a string where the caller has one, to be shared.
+    void Write(int r, int c, QStringView text, const QString* whole);
     /// Tells the view of one cell's new text, unless a batch will tell it of all.
     void Changed(Cell* cell);
     int fixed_;

@@ -89,6 +89,20 @@ QString PlainText(const dao::Value& v)
     return {};
 }
 
+QStringView PlainText(const dao::Value& v, TextRoom& room)
+{
+    switch (v.kind()) {
+    case dao::Value::Kind::Currency:
+        return v.asCurrency().toPlainChars(
+            room.chars, v.asCurrency().ticks() % dao::Currency::kScale ? decimalPoint() : QLatin1Char('.'));
+    case dao::Value::Kind::Text:
+        return v.asText();
+    default:
+        room.text = PlainText(v);
+        return room.text;
+    }
+}
+
 double Val(const QString& text)
 {
     QString s;

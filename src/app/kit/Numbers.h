@@ -10,6 +10,15 @@ namespace Numbers {
 QString PlainText(double v);
 /// The same for any field value; Null and empty give empty text.
 QString PlainText(const dao::Value& v);
+/// Room for a value's plain text.
+struct TextRoom {
+    dao::Currency::PlainChars chars;
+    QString text;
+};
+/// The same, written into room where it can be: a grid that already shows a
+/// money value compares it without a string being made. Valid while v and
+/// room are.
+QStringView PlainText(const dao::Value& v, TextRoom& room);
 /// The number v's plain text reads back as: v to the digits it is shown
 /// with; 0 for what is not a finite number.
 double ShownValue(double v);

@@ -16,9 +16,14 @@ Currency Currency::fromDouble(double v)
 
 QString Currency::toPlainString(QChar decimalPoint) const
 {
-    // Written into one buffer from the right: the price board formats thousands on every tick.
-    char16_t buf[32];
-    char16_t* end = buf + 32;
+    PlainChars room;
+    return toPlainChars(room, decimalPoint).toString();
+}
+
+QStringView Currency::toPlainChars(PlainChars& room, QChar decimalPoint) const
+{
+    // Written from the right: the price board formats thousands on every tick.
+    char16_t* end = room.data() + room.size();
     char16_t* p = end;
     const bool negative = ticks_ < 0;
     // Work in unsigned so that the most negative value does not overflow.
@@ -41,7 +46,7 @@ QString Currency::toPlainString(QChar decimalPoint) const
     } while (whole != 0);
     if (negative)
         *--p = u'-';
-    return QString(reinterpret_cast<const QChar*>(p), end - p);
+    return QStringView(p, end - p);
 }
 
 [[noreturn]] static void overflow() { throw Error("Overflow: Currency arithmetic out of range", 0); }

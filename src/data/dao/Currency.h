@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace dao {
@@ -24,6 +25,10 @@ public:
     double toDouble() const { return static_cast<double>(ticks_) / kScale; }
     /// Plain form: no grouping, trailing zeros dropped, '.' as separator.
     QString toPlainString(QChar decimalPoint = QLatin1Char('.')) const;
+    /// Room for the plain form of any Currency.
+    using PlainChars = std::array<char16_t, 32>;
+    /// The plain form written into room, without making a string.
+    QStringView toPlainChars(PlainChars& room, QChar decimalPoint = QLatin1Char('.')) const;
 
     friend constexpr bool operator==(Currency a, Currency b) { return a.ticks_ == b.ticks_; }
     friend constexpr auto operator<=>(Currency a, Currency b) { return a.ticks_ <=> b.ticks_; }
