@@ -86,6 +86,13 @@ TEST_F(ReportsTest, TransactionsListEveryTradeWithoutSignsAndFollowTradesWhileSh
     g->setFont(larger);
     g->FitColumns();
     fitsRow4();
+    g->insertRow(0); // rows and items moved from outside are written where they now stand
+    g->SetTextMatrix(5, 0, "moved");
+    EXPECT_EQ(cinx->text(), "moved");
+    std::unique_ptr<QTableWidgetItem> taken(g->takeItem(cinx->row(), 0));
+    g->SetTextMatrix(5, 0, "new");
+    EXPECT_EQ(taken->text(), "moved");
+    EXPECT_EQ(g->TextMatrix(5, 0), "new");
 }
 
 TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)

@@ -28,6 +28,11 @@ public:
             g->Changed(this);
     }
     QTableWidgetItem* clone() const override { return new Cell(shown); }
+    ~Cell() override
+    {
+        if (auto* g = qobject_cast<FlexGrid*>(tableWidget()))
+            g->items_.clear();
+    }
     void Set(const QString& text)
     {
         shown = text;
@@ -58,12 +63,30 @@ FlexGrid::FlexGrid(QWidget* parent, const char* name, int rows, int cols, int fi
     horizontalHeader()->setHighlightSections(false);
     SetCols(cols);
     SetRows(rows);
+    QAbstractItemModel* m = model();
+    auto forget = [this] { items_.clear(); };
+    connect(m, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(m, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(m, &QAbstractItemModel::columnsInserted, this, forget);
+    connect(m, &QAbstractItemModel::columnsRemoved, this, forget);
+    connect(m, &QAbstractItemModel::modelReset, this, forget);
+    connect(m, &QAbstractItemModel::layoutChanged, this, forget);
+    // An item set, taken or deleted from outside says so as a data change.
+    connect(m, &QAbstractItemModel::dataChanged, this, [this] {
+        if (!placing_)
+            items_.clear();
+    });
 }
 
-void FlexGrid::SetRows(int n) { setRowCount(std::max(0, n - fixed_)); }
+void FlexGrid::SetRows(int n)
+{
+    items_.clear(); // a batch keeps the model from saying so
+    setRowCount(std::max(0, n - fixed_));
+}
 
 void FlexGrid::SetCols(int n)
 {
+    items_.clear();
     setColumnCount(std::max(0, n));
     designed_.resize(size_t(columnCount()), 0);
 }
@@ -88,7 +111,7 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
         model()->blockSignals(batching_);
     }
     auto string = [&] { return whole ? *whole : text.toString(); };
-    QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : item(r - fixed_, c);
+    QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : ItemAt(r - fixed_, c);
     if (!it) {
         if (text.isEmpty())
             return; // an absent cell already reads as empty
@@ -97,7 +120,12 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
             it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             setHorizontalHeaderItem(c, it);
         } else {
-            setItem(r - fixed_, c, new Cell(string()));
+            Cell* cell = new Cell(string());
+            placing_ = true;
+            setItem(r - fixed_, c, cell);
+            placing_ = false;
+            if (const size_t i = size_t(r - fixed_) * size_t(columnCount()) + size_t(c); i < items_.size())
+                items_[i] = cell;
         }
     } else if (it->type() == Cell::Type) {
         Cell* cell = static_cast<Cell*>(it);
@@ -110,12 +138,26 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
     }
 }
 
+QTableWidgetItem* FlexGrid::ItemAt(int row, int col)
+{
+    const size_t rows = size_t(rowCount()), cols = size_t(columnCount());
+    if (items_.size() != rows * cols) {
+        items_.resize(rows * cols);
+        for (size_t r = 0; r < rows; ++r)
+            for (size_t c = 0; c < cols; ++c)
+                items_[r * cols + c] = item(int(r), int(c));
+    }
+    return items_[size_t(row) * cols + size_t(col)];
+}
+
 void FlexGrid::Changed(Cell* cell)
 {
     if (batching_)
         return;
     const QModelIndex i = indexFromItem(cell);
+    placing_ = true;
     emit model()->dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
+    placing_ = false;
 }
 
 FlexGrid::Batch::Batch(FlexGrid& g) : g_(g)
@@ -129,8 +171,10 @@ FlexGrid::Batch::~Batch()
     g_.batching_ = false;
     QAbstractItemModel* m = g_.model();
     m->blockSignals(false);
+    g_.placing_ = true;
     if (m->rowCount() > 0 && m->columnCount() > 0)
         emit m->dataChanged(m->index(0, 0), m->index(m->rowCount() - 1, m->columnCount() - 1));
+    g_.placing_ = false;
     if (g_.fixed_ && m->columnCount() > 0)
         emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
 }
@@ -197,7 +241,7 @@ void FlexGrid::FitColumns()
         if (const QTableWidgetItem* h = fixed_ ? horizontalHeaderItem(c) : nullptr)
             w = std::max(w, header.horizontalAdvance(h->text()) + pad + 4);
         for (int r = 0; r < rowCount(); ++r)
-            if (QTableWidgetItem* it = item(r, c))
+            if (QTableWidgetItem* it = ItemAt(r, c))
                 w = std::max(w, measure(*it) + pad);
         if (columnWidth(c) != w)
             setColumnWidth(c, w);

@@ -54,10 +54,17 @@ private:
     void Write(int r, int c, QStringView text, const QString* whole);
     /// Tells the view of one cell's new text, unless a batch will tell it of all.
     void Changed(Cell* cell);
+    /// The item at a table row (the fixed row not counted), through a kept index:
+    /// the table's own look-up costs more than the rest of writing a cell.
+    QTableWidgetItem* ItemAt(int row, int col);
     int fixed_;
     bool batching_ = false;
     int row_ = 0, col_ = 0;
     std::vector<int> designed_; ///< pixels per column, 0 where none was set
     QFont measuredFont_;        ///< the font the cells' kept widths were measured in
     int measuredEpoch_ = 0;     ///< changes with that font, so that every kept width lapses
+    /// The items row by row; emptied whenever an item, a row or a column moves
+    /// by any way but the grid's own writes, and built again when next asked.
+    std::vector<QTableWidgetItem*> items_;
+    bool placing_ = false; ///< while the grid's own writes make the model signal
 };
