@@ -80,13 +80,16 @@ FlexGrid::FlexGrid(QWidget* parent, const char* name, int rows, int cols, int fi
 
 void FlexGrid::SetRows(int n)
 {
+    if (std::max(0, n - fixed_) == rowCount())
+        return;
     items_.clear(); // a batch keeps the model from saying so
     setRowCount(std::max(0, n - fixed_));
 }
 
 void FlexGrid::SetCols(int n)
 {
-    items_.clear();
+    if (std::max(0, n) != columnCount())
+        items_.clear();
     setColumnCount(std::max(0, n));
     designed_.resize(size_t(columnCount()), 0);
 }
