@@ -104,7 +104,8 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
 {
     if (r < 0 || c < 0)
         return;
-    if (c >= columnCount() || r >= Rows()) {
+    int cols = columnCount();
+    if (c >= cols || r >= Rows()) {
         // The view must hear of new rows and columns as they come, batch or not.
         model()->blockSignals(false);
         if (c >= columnCount())
@@ -112,9 +113,11 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
         if (r >= Rows())
             SetRows(r + 1);
         model()->blockSignals(batching_);
+        cols = columnCount();
     }
     auto string = [&] { return whole ? *whole : text.toString(); };
-    QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : ItemAt(r - fixed_, c);
+    const size_t at = size_t(r - fixed_) * size_t(cols) + size_t(c);
+    QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : Items()[at];
     if (!it) {
         if (text.isEmpty())
             return; // an absent cell already reads as empty
@@ -127,8 +130,8 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
             placing_ = true;
             setItem(r - fixed_, c, cell);
             placing_ = false;
-            if (const size_t i = size_t(r - fixed_) * size_t(columnCount()) + size_t(c); i < items_.size())
-                items_[i] = cell;
+            if (at < items_.size())
+                items_[at] = cell;
         }
     } else if (it->type() == Cell::Type) {
         Cell* cell = static_cast<Cell*>(it);
@@ -141,7 +144,7 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
     }
 }
 
-QTableWidgetItem* FlexGrid::ItemAt(int row, int col)
+const std::vector<QTableWidgetItem*>& FlexGrid::Items()
 {
     const size_t rows = size_t(rowCount()), cols = size_t(columnCount());
     if (items_.size() != rows * cols) {
@@ -150,7 +153,7 @@ QTableWidgetItem* FlexGrid::ItemAt(int row, int col)
             for (size_t c = 0; c < cols; ++c)
                 items_[r * cols + c] = item(int(r), int(c));
     }
-    return items_[size_t(row) * cols + size_t(col)];
+    return items_;
 }
 
 void FlexGrid::Changed(Cell* cell)
@@ -239,12 +242,14 @@ void FlexGrid::FitColumns()
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
     const QFontMetrics header(horizontalHeader()->font());
     const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
-    for (int c = 0; c < columnCount(); ++c) {
+    const std::vector<QTableWidgetItem*>& items = Items();
+    const int cols = columnCount();
+    for (int c = 0; c < cols; ++c) {
         int w = std::max(designed_[size_t(c)], 24);
         if (const QTableWidgetItem* h = fixed_ ? horizontalHeaderItem(c) : nullptr)
             w = std::max(w, header.horizontalAdvance(h->text()) + pad + 4);
-        for (int r = 0; r < rowCount(); ++r)
-            if (QTableWidgetItem* it = ItemAt(r, c))
+        for (size_t at = size_t(c); at < items.size(); at += size_t(cols))
+            if (QTableWidgetItem* it = items[at])
                 w = std::max(w, measure(*it) + pad);
         if (columnWidth(c) != w)
             setColumnWidth(c, w);

@@ -54,9 +54,9 @@ private:
     void Write(int r, int c, QStringView text, const QString* whole);
     /// Tells the view of one cell's new text, unless a batch will tell it of all.
     void Changed(Cell* cell);
-    /// The item at a table row (the fixed row not counted), through a kept index:
+    /// The items row by row (the fixed row not counted), through a kept index:
     /// the table's own look-up costs more than the rest of writing a cell.
-    QTableWidgetItem* ItemAt(int row, int col);
+    const std::vector<QTableWidgetItem*>& Items();
     int fixed_;
     bool batching_ = false;
     int row_ = 0, col_ = 0;

@@ -89,12 +89,13 @@ QString PlainText(const dao::Value& v)
     return {};
 }
 
+TextRoom::TextRoom() : point(decimalPoint()) { }
+
 QStringView PlainText(const dao::Value& v, TextRoom& room)
 {
     switch (v.kind()) {
     case dao::Value::Kind::Currency:
-        return v.asCurrency().toPlainChars(
-            room.chars, v.asCurrency().ticks() % dao::Currency::kScale ? decimalPoint() : QLatin1Char('.'));
+        return v.asCurrency().toPlainChars(room.chars, room.point);
     case dao::Value::Kind::Text:
         return v.asText();
     default:

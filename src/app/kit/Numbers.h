@@ -10,10 +10,12 @@ namespace Numbers {
 QString PlainText(double v);
 /// The same for any field value; Null and empty give empty text.
 QString PlainText(const dao::Value& v);
-/// Room for a value's plain text.
+/// Room for a value's plain text, and the locale's decimal point as of its making.
 struct TextRoom {
+    TextRoom();
     dao::Currency::PlainChars chars;
     QString text;
+    QChar point;
 };
 /// The same, written into room where it can be: a grid that already shows a
 /// money value compares it without a string being made. Valid while v and
