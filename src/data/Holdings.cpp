@@ -2,15 +2,39 @@
 #include "app/kit/App.h"
 #include "app/kit/Numbers.h"
 #include "data/MarketSchema.h"
+#include <optional>
 
 namespace Holdings {
 
+namespace {
+struct Shared {
+    int readings = 0;
+    std::optional<std::vector<Holding>> held;
+    QStringList pricedSymbols;
+    std::optional<QHash<QString, dao::Value>> prices;
+};
+Shared& shared()
+{
+    static Shared s;
+    return s;
+}
+} // namespace
+
+SharedReading::SharedReading() { ++shared().readings; }
+
+SharedReading::~SharedReading()
+{
+    if (--shared().readings == 0)
+        shared() = Shared{};
+}
+
 std::vector<Holding> Read(dao::Database& game)
 {
+    Shared& memo = shared();
+    if (memo.readings && memo.held)
+        return *memo.held;
     dao::Recordset pos = game.openSnapshot(QStringLiteral("Position"));
     std::vector<Holding> out;
-    if (pos.recordCount() == 0)
-        return out;
     pos.moveLast();
     const int n = pos.recordCount();
     pos.moveFirst();
@@ -18,6 +42,8 @@ std::vector<Holding> Read(dao::Database& game)
     for (int i = 0; i < n; ++i, pos.moveNext())
         out.push_back(
             {Numbers::PlainText(pos.field(QStringLiteral("Symbol"))), pos.field(QStringLiteral("Sum Of units"))});
+    if (memo.readings)
+        memo.held = out;
     return out;
 }
 
@@ -29,6 +55,9 @@ QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
     QStringList wanted;
     for (const Holding& h : held)
         wanted << h.symbol;
+    Shared& memo = shared();
+    if (memo.readings && memo.prices && memo.pricedSymbols == wanted)
+        return *memo.prices;
     dao::Database market = dao::Database::open(App::MarketFile());
     const QString symbol = QStringLiteral("stocksymbol"), price = QStringLiteral("Stockcurrent Price");
     dao::Recordset rs = market.openSnapshotWhere(MarketSchema::kStocksTable, {symbol, price}, symbol, wanted);
@@ -37,6 +66,10 @@ QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
         const QString s = Numbers::PlainText(rs.field(symbol));
         if (!prices.contains(s))
             prices.insert(s, rs.field(price));
+    }
+    if (memo.readings) {
+        memo.pricedSymbols = wanted;
+        memo.prices = prices;
     }
     return prices;
 }

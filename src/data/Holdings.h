@@ -12,6 +12,17 @@ struct Holding {
     dao::Value units; ///< "Sum Of units": Null for a group whose units are all Null
 };
 
+/// While one lives, what the game holds and the market's prices for it are
+/// read once and handed to every caller: a tick refreshes Portfolio and
+/// Balance from one reading, and nothing is written between the two.
+class SharedReading {
+public:
+    SharedReading();
+    ~SharedReading();
+    SharedReading(const SharedReading&) = delete;
+    SharedReading& operator=(const SharedReading&) = delete;
+};
+
 /// The rows of the game's "Position" query, in the order it returns them.
 std::vector<Holding> Read(dao::Database& game);
 

@@ -4,6 +4,7 @@
 #include "app/kit/Module1.h"
 #include "app/kit/MsgBox.h"
 #include "app/kit/Numbers.h"
+#include "data/Holdings.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include <vector>
@@ -143,6 +144,7 @@ void MarketTick()
     } done{state.tickRunning};
     if (!Market::MovePrices())
         return;
+    Holdings::SharedReading oneReading; // Portfolio and Balance value the same holdings
     RefreshPortfolio();
     RefreshPriceInformation();
     RefreshBalance();
