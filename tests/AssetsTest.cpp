@@ -102,6 +102,8 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
     }
     addStock("Alpha", "ALP", "abc"); // letters in the price box pass and store 0
     EXPECT_EQ(stock("ALP").price, Value(Currency()));
+    addStock("Beta", "BET", "1,000.5", "", "", "2,000"); // as the player writes numbers
+    EXPECT_EQ(QList<double>({stock("BET").price.toDouble(), stock("BET").volume.toDouble()}), QList<double>({1000.5, 2000}));
 }
 
 TEST_F(AssetsTest, AFailureAfterTheRowIsWrittenLeavesTheMarketAsItWas)
@@ -156,6 +158,7 @@ TEST_F(AssetsTest, EditStoresTheChangesInTheirOrder)
         {"price below Min, new Min typed", "5", "4", nullptr, nullptr, 5, 4, 12, 100, false},
         {"price below Min", "5", nullptr, nullptr, nullptr, 5, 5, 12, 100, false},
         {"letters store 0", nullptr, "x", nullptr, nullptr, 10, 0, 12, 100, true},
+        {"as the player writes numbers", nullptr, nullptr, nullptr, "1,000", 10, 8, 12, 1000, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,8 +20,20 @@ TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimalsInTheLocalesForm)
     EXPECT_EQ(Numbers::ShownValue(20 * 102.505 / 100), readBack(20 * 102.505 / 100));
     EXPECT_EQ(Numbers::PlainText(dao::Value(dao::Currency::fromTicks(123400))), "12,34");
     EXPECT_EQ(Numbers::FormatFourDecimals(12.34), "12,3400");
-    EXPECT_EQ(Numbers::Val("2,5"), 2); // typed numbers always take a point
-    EXPECT_EQ(Numbers::ReadShown("2,5"), 2.5); // shown ones are read back as shown
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(ReadTyped, ANumberInThePlayersOwnFormatElseTheLeadingNumber)
+{
+    const std::tuple<const char*, double, double> cases[] = {// typed, on an English and a German desktop
+        {"12.5", 12.5, 12.5}, {"12,5", 12, 12.5}, {"1,000", 1000, 1}, {"1.000", 1, 1000}, {"10abc", 10, 10},
+        {" 1 0 ", 10, 10}, {"1.000.000", 1, 1e6}, {"abc", 0, 0}, {"nan", 0, 0}, {"&HFF", 255, 255}};
+    for (const auto& [text, english, german] : cases) {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        EXPECT_EQ(Numbers::ReadTyped(text), english) << text;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        EXPECT_EQ(Numbers::ReadTyped(text), german) << text;
+    }
     QLocale::setDefault(QLocale::c());
 }
 

@@ -101,6 +101,7 @@ TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
         {"ALDR", 0, "2", "Buy", "You bought 2 of ALDR at a price 12.3400 for the overall sum 24.68"},
         {"BRKW", 0, "1", "Sell", "You don't have this number of stock"}, // its row stays, with 0 units
         {"ALDR", 0, "1 0", "Sell", "You don't have this number of stock"}, // units read as 10
+        {"ALDR", 0, "1,000", "Sell", "You don't have this number of stock"}, // a thousand, as the player writes it
         {"ALDR", 0, "1abc", "Sell", "You sold 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
     };
     for (const auto& [symbol, price, units, type, said] : steps) {

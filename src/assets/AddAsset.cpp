@@ -20,10 +20,10 @@ void AddAsset()
     Form6& f = Forms::Get<Form6>();
     const QString name = f.Text1->text();
     const QString symbol = f.Text2->text();
-    const double price = Numbers::Val(f.Text3->text());
-    const double low = Numbers::Val(f.Text4->text());
-    const double high = Numbers::Val(f.Text5->text());
-    const double volume = Numbers::Val(f.Text6->text());
+    const double price = Numbers::ReadTyped(f.Text3->text());
+    const double low = Numbers::ReadTyped(f.Text4->text());
+    const double high = Numbers::ReadTyped(f.Text5->text());
+    const double volume = Numbers::ReadTyped(f.Text6->text());
     if (symbol.isEmpty() || name.isEmpty() || f.Text3->text().isEmpty()) {
         Ui::MsgBox(QStringLiteral("Fill the necessary information"));
         return;

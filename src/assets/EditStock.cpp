@@ -42,9 +42,8 @@ void ShowEditStock()
 
 namespace {
 
-/// A box's value as the field stores it. Boxes show numbers with the locale's
-/// separator and are read back with it; an empty box over a Null field leaves
-/// it Null.
+/// A box's value as the field stores it, read as the player types numbers; an
+/// empty box over a Null field leaves it Null.
 struct Entry {
     QString field;
     dao::FieldType type;
@@ -57,7 +56,7 @@ struct Entry {
     {
         if (box->text().isEmpty() && stored.isNull())
             return stored;
-        return dao::convertForField(Numbers::ReadShown(box->text()), type);
+        return dao::convertForField(Numbers::ReadTyped(box->text()), type);
     }
 };
 

@@ -96,7 +96,7 @@ void ExecuteTrade()
     TradeSymbol = f.Text1->text();
     const std::optional<double> price = dao::parseNumber(f.ListCurprice->text());
     TradePrice = price ? Numbers::FormatFourDecimals(*price) : f.ListCurprice->text();
-    TradeUnits = Numbers::Val(f.quantity->text());
+    TradeUnits = Numbers::ReadTyped(f.quantity->text());
 
     // 3. Units: positive, and whole, since the log stores whole units and the
     // cash must agree with them.

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     const double v = Numbers::Val(text);
-    (void)Numbers::ReadShown(text);
+    (void)Numbers::ReadTyped(text);
     (void)Numbers::FormatFourDecimals(v);
 
     if (size >= sizeof(double)) {

@@ -104,13 +104,19 @@ QStringView PlainText(const dao::Value& v, TextRoom& room)
     }
 }
 
-double Val(const QString& text)
+static QString withoutBlanks(const QString& text)
 {
     QString s;
     s.reserve(text.size());
     for (QChar c : text)
         if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
             s += c;
+    return s;
+}
+
+double Val(const QString& text)
+{
+    const QString s = withoutBlanks(text);
     if (s.size() >= 2 && s[0] == QLatin1Char('&')) {
         const QChar p = s[1].toUpper();
         const int base = p == QLatin1Char('H') ? 16 : p == QLatin1Char('O') ? 8 : 0;
@@ -172,13 +178,12 @@ double Val(const QString& text)
     return v;
 }
 
-double ReadShown(const QString& text)
+double ReadTyped(const QString& text)
 {
-    QString t = text;
-    const QChar dp = decimalPoint();
-    if (dp != QLatin1Char('.'))
-        t.replace(dp, QLatin1Char('.'));
-    return Val(t);
+    bool ok = false;
+    const double v = QLocale().toDouble(withoutBlanks(text), &ok);
+    // "inf" or "nan" are words, not numbers a player types: they read as 0.
+    return ok && std::isfinite(v) ? v : Val(text);
 }
 
 QString FormatFourDecimals(double v)

@@ -30,9 +30,11 @@ double ShownValue(double v);
 /// prefixes; 0 when there is no number ("10abc" -> 10, "1 0" -> 10, "abc" -> 0).
 double Val(const QString& text);
 
-/// Reads back a number this program wrote into a box: the locale's decimal
-/// separator is taken as well as a point, then the leading-number rule applies.
-double ReadShown(const QString& text);
+/// A number the player typed: a text that is as a whole, blanks aside, a number
+/// in the player's own number format is read in that format ("1.000" is a
+/// thousand on a German desktop, "12,5" twelve and a half); any other text by
+/// the leading-number rule of Val ("10abc" -> 10, "2.5" -> 2.5).
+double ReadTyped(const QString& text);
 
 /// The "0.0000" pattern: rounded to four decimals, exactly four written.
 QString FormatFourDecimals(double v);
