@@ -70,6 +70,50 @@ protected:
     }
 };
 
+/// WCAG's contrast ratio of two colours, from 1 to 21.
+double Contrast(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+/// Each visible text of a window that reads at less than 4.5 : 1 on the colour
+/// it is drawn on: a box's or button's own, or the nearest filled one behind it.
+QStringList Unreadable(QWidget* window)
+{
+    QStringList out;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || w->window() != window)
+            continue;
+        const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QPalette& p = w->palette();
+        QColor text, ground;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w)) {
+            text = p.color(g, QPalette::Text);
+            ground = p.color(g, QPalette::Base);
+        } else if (qobject_cast<QPushButton*>(w) || qobject_cast<QHeaderView*>(w)) {
+            text = p.color(g, QPalette::ButtonText);
+            ground = p.color(g, QPalette::Button);
+        } else if (qobject_cast<QLabel*>(w) || qobject_cast<QRadioButton*>(w) || qobject_cast<QGroupBox*>(w)) {
+            text = p.color(g, QPalette::WindowText);
+            QWidget* behind = w;
+            while (!behind->autoFillBackground() && !behind->isWindow())
+                behind = behind->parentWidget();
+            ground = behind->palette().color(g, behind->backgroundRole());
+        } else {
+            continue;
+        }
+        if (Contrast(text, ground) < 4.5)
+            out << QStringLiteral("%1 %2: %3 on %4")
+                       .arg(w->metaObject()->className(), w->objectName(), text.name(), ground.name());
+    }
+    return out;
+}
+
 const char* const kWindows[] = {
     "Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11", "Form13", "frmAbout", "frmHelp"};
 
@@ -83,6 +127,34 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
     for (QWidget* w : Forms::Loaded()) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(faults(w), QStringList());
+    }
+}
+
+TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
+{
+    const QPalette light = QApplication::palette();
+    const QColor nearWhite(0xee, 0xee, 0xee), grey(0x35, 0x35, 0x35), darker(0x2d, 0x2d, 0x2d);
+    const QPalette dark(nearWhite, grey, grey.lighter(), darker, grey, nearWhite, Qt::white, darker, grey);
+    for (const QPalette& theme : {dark, light}) {
+        SCOPED_TRACE(theme.color(QPalette::Window).name().toStdString());
+        for (QWidget* w : Forms::Loaded()) // every window made anew in the theme, as on the player's desktop
+            Forms::Unload(w);
+        ProcessDeletions();
+        QApplication::setPalette(theme);
+        ed = &Forms::Get<frmEditor>();
+        ed->show();
+        Module1::AdvanceClock(); // the clock shows a time
+        for (const char* name : kWindows)
+            open(name);
+        open("Form2");
+        const auto box = Ui::MessageBox({"The disk is full.", Ui::Buttons::YesNo, Ui::Icon::Critical, "Error"});
+        box->show();
+        QList<QWidget*> windows = Forms::Loaded();
+        windows << box.get();
+        for (QWidget* w : windows) {
+            SCOPED_TRACE(w->objectName().toStdString());
+            EXPECT_EQ(Unreadable(w), QStringList());
+        }
     }
 }
 

@@ -18,10 +18,6 @@ Form2::Form2()
     Label2 = Twips::Create<QLabel>(this, "Label2", 240, 1080, 2415, 255, QStringLiteral("Starting Account Balance"));
     fsumma = Twips::Create<QLabel>(this, "fsumma", 240, 1440, 1815, 375);
     Twips::SetBackground(fsumma, Twips::kSilver);
-    // Greyed as a disabled label, yet readable on silver.
-    QPalette p = fsumma->palette();
-    p.setColor(QPalette::Disabled, QPalette::WindowText, Twips::Colour(0x00606060));
-    fsumma->setPalette(p);
     fsumma->setEnabled(false);
     Label2->setBuddy(fsumma);
     fsumma->setAccessibleDescription(Label2->text()); // its name stays the amount it shows

@@ -23,6 +23,7 @@ void MakeDisplayBox(QLineEdit* box)
     box->setFocusPolicy(Qt::StrongFocus);
     QPalette p = box->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
+    p.setColor(QPalette::Text, p.color(QPalette::WindowText));
     box->setPalette(p);
 }
 

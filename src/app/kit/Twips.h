@@ -28,7 +28,9 @@ W* Create(QWidget* parent, const char* name, int left, int top, int width, int h
     Place(w, left, top, width, height);
     return w;
 }
-/// Fills the widget's background with a colour.
+/// Fills the widget's background with a light colour, and gives it and the
+/// controls on it the text and box colours of a light desktop: a dark desktop
+/// theme's near-white text would not read on silver.
 void SetBackground(QWidget* w, QColor c);
 /// A fixed-size window client area of the given twips, with a silver background.
 void SetSilverClientArea(QWidget* window, int width, int height);
