@@ -39,16 +39,33 @@ TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
     }
 }
 
-TEST_F(AppFolderTest, ASecondInstanceShowsTheMessageAndLeavesNoWindow)
+TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFolder)
 {
-    QLockFile other(path(".varnel-ticora.lock")); // another instance's
-    ASSERT_TRUE(other.tryLock(0));
+    const auto [own, standIn] = App::InstanceLockFiles();
+    for (const QString& held : {own, standIn}) { // the stand-in: a copy that could not write the folder
+        SCOPED_TRACE(held.toStdString());
+        QLockFile other(held);
+        ASSERT_TRUE(other.tryLock(0));
+        Forms::Get<frmEditor>();
+        ProcessDeletions();
+        EXPECT_EQ(msgs.texts(), QStringList(QString::fromUtf8("Проект уже запущен!")));
+        EXPECT_TRUE(App::EndRequested() && Forms::Loaded().isEmpty() && other.isLocked());
+        msgs.messages.clear();
+        App::ResetEndRequest();
+    }
+    {
+        FileSizeLimit full(1); // no room for a lock anywhere: the program starts all the same
+        Forms::Get<frmEditor>();
+    }
+    EXPECT_FALSE(QFile::exists(own));
+    Forms::Unload(Forms::Find("frmEditor"));
+    App::SetFolder(path("stocks.tqs") + "/inside"); // a folder that cannot be written
     Forms::Get<frmEditor>();
-    ProcessDeletions();
-    EXPECT_EQ(msgs.texts(), QStringList(QString::fromUtf8("Проект уже запущен!")));
-    EXPECT_TRUE(App::EndRequested());
-    EXPECT_TRUE(Forms::Loaded().isEmpty());
-    EXPECT_TRUE(other.isLocked());
+    QLockFile second(App::InstanceLockFiles().second); // where the lock went, as a second copy finds it
+    EXPECT_FALSE(second.tryLock(0));
+    EXPECT_EQ(second.error(), QLockFile::LockFailedError);
+    EXPECT_FALSE(App::EndRequested());
+    EXPECT_TRUE(msgs.messages.empty());
 }
 
 TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)

@@ -93,20 +93,48 @@ QString HelpFile() { return helpFile(); }
 
 void SetHelpFile(const QString& path) { helpFile() = path; }
 
+std::pair<QString, QString> InstanceLockFiles()
+{
+    const QByteArray h = QCryptographicHash::hash(Folder().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return {FilePath(QStringLiteral(".varnel-ticora.lock")),
+        QDir::tempPath() + QStringLiteral("/varnel-ticora-") + QString::fromLatin1(h) + QStringLiteral(".lock")};
+}
+
+namespace {
+enum class Taken { Yes, ByAnother, Unwritable };
+Taken take(const QString& path, std::unique_ptr<QLockFile>& out)
+{
+    out = std::make_unique<QLockFile>(path);
+    out->setStaleLockTime(0); // stale only when its owner has died, never by age
+    if (out->tryLock(0))
+        return Taken::Yes;
+    const bool held = out->error() == QLockFile::LockFailedError;
+    out.reset();
+    return held ? Taken::ByAnother : Taken::Unwritable;
+}
+} // namespace
+
 bool AcquireInstanceLock()
 {
     if (lock())
         return true;
-    QString path = FilePath(QStringLiteral(".varnel-ticora.lock"));
-    if (!QFileInfo(Folder()).isWritable()) {
-        // A read-only installation still gets one lock per application folder.
-        const QByteArray h = QCryptographicHash::hash(Folder().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-        path = QDir::tempPath() + QStringLiteral("/varnel-ticora-") + QString::fromLatin1(h) + QStringLiteral(".lock");
-    }
-    auto l = std::make_unique<QLockFile>(path);
-    l->setStaleLockTime(0); // stale only when its owner has died, never by age
-    if (!l->tryLock(0))
+    const auto [own, spare] = InstanceLockFiles();
+    std::unique_ptr<QLockFile> l;
+    switch (take(own, l)) {
+    case Taken::ByAnother:
         return false;
+    case Taken::Yes: {
+        // A copy that could not write the folder holds the stand-in.
+        std::unique_ptr<QLockFile> probe;
+        if (take(spare, probe) == Taken::ByAnother)
+            return false;
+        break;
+    }
+    case Taken::Unwritable:
+        if (take(spare, l) == Taken::ByAnother)
+            return false;
+        break;
+    }
     lock() = std::move(l);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: its folder, title, help file and the one-instance rule.
 #include <QString>
+#include <utility>
 
 namespace App {
 
@@ -30,9 +31,16 @@ Placement PlaceApplicationFolder(const QString& programFolder, const QString& us
 QString HelpFile();
 void SetHelpFile(const QString& path);
 
-/// Takes the one-instance lock of this application folder; false when another
-/// running instance holds it. The lock dies with the process.
+/// Takes the one-instance lock of this application folder; false only when
+/// another running instance holds it. A lock the folder has no room or no
+/// permission for is taken in the temporary folder instead, and where even
+/// that cannot be written the program starts without one: a full disk is met
+/// where it stops something, not taken for another copy. The lock dies with
+/// the process.
 bool AcquireInstanceLock();
+/// The lock's file in the application folder, and the one in the temporary
+/// folder that stands in for it.
+std::pair<QString, QString> InstanceLockFiles();
 void ReleaseInstanceLock();
 
 /// Ends the program once control returns to the event loop.
