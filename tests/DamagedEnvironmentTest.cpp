@@ -8,7 +8,7 @@ class DamagedTest : public OpenGameTest {
 protected:
     int logRows() { return RawRows(path("Trader.sav"), "SELECT count(*) FROM Traderesult").value(0).toInt(); }
     /// Two ticks in a row: the failure is said once.
-    void tickTwice(const char* expected)
+    void tickTwice(const QString& expected)
     {
         msgs.messages.clear();
         Module1::MarketTick();
@@ -120,8 +120,8 @@ TEST_F(DamagedTest, ADiskThatFillsDuringATickLeavesTheMarketWhole)
     const auto before = stocks();
     releaseAll();
     {
-        FileSizeLimit limit(8192); // the tick's journal runs out of room
-        tickTwice("The market could not move");
+        FullDisk full(8192); // the tick's journal runs out of room
+        tickTwice("The market could not move: the disk that holds " + folder() + " is full");
     }
     releaseAll();
     EXPECT_EQ(RawRows(path("stocks.tqs"), "PRAGMA integrity_check"), QStringList({"ok"}));
@@ -143,22 +143,26 @@ TEST_F(DamagedTest, DISABLED_ReadOnlyMarketAndFolder)
     QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
     releaseAll();
     const auto before = fileBytes("stocks.tqs");
-    tickTwice("The market could not move");
+    const QString readOnly = " the file " + path("stocks.tqs") +
+        " is read-only (attempt to write a readonly database). Give the file write permission.";
+    tickTwice("The market could not move:" + readOnly);
     msgs.messages.clear();
     ed->mnuAssetitem(0)->trigger(); // reading still works
     EXPECT_NE(Forms::IfLoaded<Form1>(), nullptr);
     addStock("Alpha", "ALP", "1");
-    EXPECT_EQ(msgs.texts().size(), 1);
-    EXPECT_TRUE(msgs.texts().value(0).contains("could not be added"));
+    EXPECT_EQ(msgs.texts(), QStringList("The stock ALP could not be added; the market is as it was:" + readOnly));
     releaseAll();
     EXPECT_EQ(fileBytes("stocks.tqs"), before);
     ed->mnuFileItem(3)->trigger();
     QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    App::ReleaseInstanceLock();
     const QStringList files = folderFiles();
     QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(App::AcquireInstanceLock()); // a folder that cannot be written is no other copy
     msgs.messages.clear();
     startGame("Second");
-    EXPECT_TRUE(msgs.texts().value(0).contains("could not be created")) << msgs.texts().value(0).toStdString();
+    EXPECT_EQ(msgs.texts().value(0), "The game file could not be created: the folder " + folder() +
+            " cannot be written (Permission denied). Start the program from a folder you can write.");
     EXPECT_EQ(folderFiles(), files);
     QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

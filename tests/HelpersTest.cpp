@@ -86,6 +86,28 @@ TEST(VbTimer, IntervalZeroNeverFiresAndRepeatedSettingsKeepTheCountdown)
     EXPECT_FALSE(t.isRunning());
 }
 
+TEST(Failure, SaysWhyInAPlayersWordsWithTheEnginesAfterThemAndWhatToDo)
+{
+    const QString file = QDir::tempPath() + "/Ann.sav", folder = QDir::tempPath();
+    const std::pair<dao::Error, QString> cases[] = {
+        {dao::Error("database or disk is full", SQLITE_FULL, file),
+            "the disk that holds " + folder + " is full (database or disk is full). Free some space on it."},
+        {dao::Error("disk I/O error", SQLITE_IOERR_WRITE, file, EFBIG), // a file-size limit, as tests make a full disk
+            "the disk that holds " + folder + " is full (disk I/O error). Free some space on it."},
+        {dao::Error("database is locked", SQLITE_BUSY, file),
+            "the file " + file + " is in use by another program (database is locked). Close the other program."},
+        {dao::Error("file is not a database", SQLITE_NOTADB, file),
+            "the file " + file + " is damaged (file is not a database). Restore it from a backup copy."},
+        {dao::Error("no such table: GONE", SQLITE_ERROR, file), "no such table: GONE (" + file + ")"},
+        {dao::Error("Could not find file '" + file.toStdString() + "'", SQLITE_CANTOPEN, file),
+            "Could not find file '" + file + "'"},
+        {dao::Error("Type mismatch", 0), "Type mismatch"},
+    };
+    for (const auto& [error, why] : cases)
+        EXPECT_EQ(Ui::Failure("It failed", error), "It failed: " + why);
+    EXPECT_EQ(Ui::Failure("It failed", std::runtime_error("bad")), "It failed: bad");
+}
+
 TEST(MessageBox, LongWordsWrapInsteadOfBeingCut)
 {
     const QString text = "The name \"" + QString(200, 'W') + "\" cannot be used: its file /home/player/" +

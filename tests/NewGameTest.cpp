@@ -85,11 +85,13 @@ TEST_F(NewGameTest, AFailingEngineOrAFolderInTheWayIsReportedAndLeavesNoHalfMade
 {
     const QStringList files = folderFiles();
     {
-        FileSizeLimit limit(8192); // the engine fails part-way through the creation
+        FullDisk full(8192); // the engine fails part-way through the creation
         startGame("Carl");
     }
     expectRefused("File error", files, false);
-    EXPECT_TRUE(msgs.messages[0].text.startsWith("The game file could not be created: "));
+    EXPECT_TRUE(msgs.messages[0].text.startsWith("The game file could not be created: the disk that holds " +
+        folder() + " is full"))
+        << msgs.messages[0].text.toStdString();
     ASSERT_TRUE(QDir(folder()).mkdir("Dan.sav"));
     msgs.messages.clear();
     startGame("Dan");

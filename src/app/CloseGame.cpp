@@ -23,8 +23,8 @@ void CloseGame()
     // A file already gone is no failure: the game ends all the same.
     if (file.exists() && !file.remove()) {
         // The game ends all the same; the user learns the file is still there.
-        Ui::MsgBox(
-            QStringLiteral("The game file \"%1\" could not be deleted: %2").arg(GameFileName, file.errorString()),
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file \"%1\" could not be deleted").arg(GameFileName),
+                       dao::FileError(file.errorString(), path)),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
     }
     ed.Timer1->setEnabled(false);

@@ -58,8 +58,7 @@ void AddAsset()
         MarketSchema::CreateStockObjects(db, symbol, history);
         tx.commit();
     } catch (const std::exception& e) {
-        Ui::MsgBox(QStringLiteral("The stock %1 could not be added; the market is as it was: %2")
-                       .arg(symbol, QString::fromUtf8(e.what())),
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The stock %1 could not be added; the market is as it was").arg(symbol), e),
             Ui::Buttons::OK, Ui::Icon::Critical, kCaption);
     }
 }

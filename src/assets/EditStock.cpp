@@ -127,8 +127,7 @@ void SaveEditedStock()
         rs.close();
         tx.commit();
     } catch (const std::exception& e) {
-        Ui::MsgBox(QStringLiteral("The stock could not be changed; the market is as it was: %1")
-                       .arg(QString::fromUtf8(e.what())),
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The stock could not be changed; the market is as it was"), e),
             Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("Edit stock"));
         return;
     }

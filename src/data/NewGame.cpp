@@ -150,7 +150,8 @@ void CreateNewGame()
         QFile f(old);
         if (!f.remove()) {
             GameFileName = previous;
-            Ui::MsgBox(QStringLiteral("The file \"%1\" could not be replaced: %2").arg(existing, f.errorString()),
+            Ui::MsgBox(Ui::Failure(QStringLiteral("The file \"%1\" could not be replaced").arg(existing),
+                           dao::FileError(f.errorString(), old)),
                 Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
             return;
         }
@@ -162,8 +163,8 @@ void CreateNewGame()
     } catch (const std::exception& e) {
         // A game that was open stays open.
         GameFileName = previous;
-        Ui::MsgBox(QStringLiteral("The game file could not be created: %1").arg(QString::fromUtf8(e.what())),
-            Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file could not be created"), e), Ui::Buttons::OK,
+            Ui::Icon::Critical, QStringLiteral("File error"));
         return;
     }
 

@@ -55,8 +55,7 @@ void AdvanceClock()
             QDate& told = Market::CurrentState().dayResetFailureTold;
             if (told != next.date()) {
                 told = next.date();
-                Ui::MsgBox(
-                    QStringLiteral("The new trading day could not be prepared: %1").arg(QString::fromUtf8(e.what())),
+                Ui::MsgBox(Ui::Failure(QStringLiteral("The new trading day could not be prepared"), e),
                     Ui::Buttons::OK, Ui::Icon::Exclamation);
             }
         }

@@ -110,7 +110,7 @@ bool MovePrices()
         tx.commit();
     } catch (const std::exception& e) {
         // Said once, not every ten seconds while the cause lasts.
-        const QString text = QStringLiteral("The market could not move: %1").arg(QString::fromUtf8(e.what()));
+        const QString text = Ui::Failure(QStringLiteral("The market could not move"), e);
         if (text != state.lastTickFailure) {
             state.lastTickFailure = text;
             Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Exclamation);

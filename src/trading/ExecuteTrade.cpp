@@ -18,8 +18,8 @@ void say(const QString& text) { Ui::MsgBox(text); }
 
 void reportFailure(const std::exception& e)
 {
-    Ui::MsgBox(QStringLiteral("The trade could not be recorded in the game file: %1").arg(QString::fromUtf8(e.what())),
-        Ui::Buttons::OK, Ui::Icon::Critical);
+    Ui::MsgBox(Ui::Failure(QStringLiteral("The trade could not be recorded in the game file"), e), Ui::Buttons::OK,
+        Ui::Icon::Critical);
 }
 
 void appendTrade(dao::Database& game, double units, double result)

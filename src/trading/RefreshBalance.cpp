@@ -1,6 +1,7 @@
 #include "Form3.h"
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
+#include "app/kit/MsgBox.h"
 #include "app/kit/Numbers.h"
 #include "data/Holdings.h"
 #include "data/dao/Dao.h"
@@ -56,7 +57,7 @@ void RefreshBalance()
                 : QStringLiteral("Not listed in the market, valued at 0: %1").arg(missing.join(", ")));
     } catch (const std::exception& e) {
         // Said in the window: a message box each second would lock the player out.
-        f.lblNote->setText(QStringLiteral("The balance cannot be worked out: %1").arg(QString::fromUtf8(e.what())));
+        f.lblNote->setText(Ui::Failure(QStringLiteral("The balance cannot be worked out"), e));
     }
 }
 

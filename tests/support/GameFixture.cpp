@@ -101,6 +101,64 @@ QStringList GridRows(const FlexGrid& g)
     return out;
 }
 
+namespace {
+sqlite3_vfs* realVfs = nullptr;
+sqlite3_vfs fullVfs;
+// The system's kinds of file (a database, a journal) each with its writes counted.
+struct Kind {
+    const sqlite3_io_methods* real = nullptr;
+    sqlite3_io_methods counted{};
+};
+std::array<Kind, 4> kinds;
+long roomLeft = -1; // none counted
+
+int writeWithinRoom(sqlite3_file* f, const void* data, int amount, sqlite3_int64 offset)
+{
+    const auto kind = std::find_if(kinds.begin(), kinds.end(), [f](const Kind& k) { return &k.counted == f->pMethods; });
+    sqlite3_int64 size = 0;
+    if (roomLeft >= 0 && kind->real->xFileSize(f, &size) == SQLITE_OK && offset + amount > size) {
+        if (offset + amount - size > roomLeft)
+            return SQLITE_FULL;
+        roomLeft -= long(offset + amount - size);
+    }
+    return kind->real->xWrite(f, data, amount, offset);
+}
+
+int openCounted(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* f, int flags, int* outFlags)
+{
+    const int rc = realVfs->xOpen(realVfs, name, f, flags, outFlags);
+    if (rc != SQLITE_OK || !f->pMethods)
+        return rc;
+    for (Kind& k : kinds)
+        if (k.real == f->pMethods || !k.real) {
+            if (!k.real) {
+                k.real = f->pMethods;
+                k.counted = *f->pMethods;
+                k.counted.xWrite = writeWithinRoom;
+            }
+            f->pMethods = &k.counted;
+            break;
+        }
+    return rc;
+}
+} // namespace
+
+FullDisk::FullDisk(long room)
+{
+    if (!realVfs) { // the system's files, with their writes counted
+        realVfs = sqlite3_vfs_find(nullptr);
+        fullVfs = *realVfs;
+        fullVfs.zName = "counted";
+        fullVfs.pNext = nullptr;
+        fullVfs.xOpen = openCounted;
+        sqlite3_vfs_register(&fullVfs, 1);
+    }
+    dao::releaseAll(); // every file opened anew on the full disk
+    roomLeft = room;
+}
+
+FullDisk::~FullDisk() { roomLeft = -1; }
+
 MessageRecorder::MessageRecorder()
 {
     previous_ = Ui::SetMsgBoxHandler([this](const Ui::MsgBoxRequest& r) {

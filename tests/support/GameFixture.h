@@ -91,6 +91,14 @@ struct FileSizeLimit {
     rlimit old{};
 };
 
+/// A full disk for the databases while it lives: a write of SQLite's that would
+/// grow a file by more than the room left fails as on a full disk.
+class FullDisk {
+public:
+    explicit FullDisk(long room);
+    ~FullDisk();
+};
+
 /// The market's draws come from the list, round and round.
 inline void ScriptDraws(std::vector<int> draws)
 {

@@ -1,5 +1,8 @@
 #include "MsgBox.h"
 #include "App.h"
+#include "data/dao/DaoError.h"
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -74,13 +77,53 @@ Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& ca
     return handler() ? handler()(r) : showReal(r);
 }
 
+QString Failure(const QString& what, const std::exception& e)
+{
+    const QString words = QString::fromUtf8(e.what());
+    const auto* error = dynamic_cast<const dao::Error*>(&e);
+    const QString file = error ? QDir::toNativeSeparators(error->file()) : QString();
+    const QString folder = QDir::toNativeSeparators(QFileInfo(file).absolutePath());
+    QString why, todo;
+    using C = dao::Error::Cause;
+    switch (error ? error->cause() : C::Other) {
+    case C::Full:
+        why = QStringLiteral("the disk that holds %1 is full").arg(folder);
+        todo = QStringLiteral("Free some space on it.");
+        break;
+    case C::ReadOnlyFile:
+        why = QStringLiteral("the file %1 is read-only").arg(file);
+        todo = QStringLiteral("Give the file write permission.");
+        break;
+    case C::UnwritableFolder:
+        why = QStringLiteral("the folder %1 cannot be written").arg(folder);
+        todo = QStringLiteral("Start the program from a folder you can write.");
+        break;
+    case C::Unreadable:
+        why = QStringLiteral("the file %1 cannot be read").arg(file);
+        todo = QStringLiteral("Give the file read permission.");
+        break;
+    case C::Busy:
+        why = QStringLiteral("the file %1 is in use by another program").arg(file);
+        todo = QStringLiteral("Close the other program.");
+        break;
+    case C::Damaged:
+        why = QStringLiteral("the file %1 is damaged").arg(file);
+        todo = QStringLiteral("Restore it from a backup copy.");
+        break;
+    case C::Other:
+        return file.isEmpty() || words.contains(file) ? QStringLiteral("%1: %2").arg(what, words)
+                                                      : QStringLiteral("%1: %2 (%3)").arg(what, words, file);
+    }
+    return QStringLiteral("%1: %2 (%3). %4").arg(what, why, words, todo);
+}
+
 bool Attempt(const QString& what, const std::function<void()>& action)
 {
     try {
         action();
         return true;
     } catch (const std::exception& e) {
-        MsgBox(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(e.what())), Buttons::OK, Icon::Exclamation);
+        MsgBox(Failure(what, e), Buttons::OK, Icon::Exclamation);
         return false;
     }
 }

@@ -28,8 +28,15 @@ Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Ic
 /// The box that shows a message: long words wrap instead of being cut.
 std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r);
 
+/// A failure told so that a player can act on it: what failed, why in a
+/// player's words with the engine's own after them in brackets, and what to
+/// do ("The trade could not be recorded: the disk that holds /home/ann/ticora
+/// is full (database or disk is full). Free some space on it."); where the
+/// cause is unknown, what failed and the engine's words.
+QString Failure(const QString& what, const std::exception& e);
+
 /// Runs something the user asked for; a failure is told in a message box
-/// ("what: why") instead of ending the program. True when it succeeded.
+/// (Failure) instead of ending the program. True when it succeeded.
 bool Attempt(const QString& what, const std::function<void()>& action);
 
 using MsgBoxHandler = std::function<Answer(const MsgBoxRequest&)>;

@@ -1,4 +1,5 @@
 #include "ReportForm.h"
+#include "MsgBox.h"
 #include "Twips.h"
 #include <QLabel>
 #include <QVBoxLayout>
@@ -38,7 +39,7 @@ void ReportForm::SetNote(const QString& text)
 
 void ReportForm::ReportFailure(const QString& what, const std::exception& e)
 {
-    SetNote(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(e.what())));
+    SetNote(Ui::Failure(what, e));
 }
 
 void ReportForm::FitGrid()

@@ -15,10 +15,11 @@ Connection::Connection(const QString& p, bool create) : path(p)
     const QByteArray file = QFile::encodeName(p);
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
-        const std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
+        const Error e(db ? sqlite3_errmsg(db) : "out of memory", db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM, p,
+            db ? sqlite3_system_errno(db) : 0);
         sqlite3_close(db);
         db = nullptr;
-        throw Error("Cannot open database " + p.toStdString() + ": " + msg, SQLITE_CANTOPEN);
+        throw e;
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 250);
@@ -48,10 +49,9 @@ Connection::~Connection()
         sqlite3_close_v2(db); // closes once the last statement held elsewhere is finalized
 }
 
-void Connection::fail(const char* what) const
+void Connection::fail() const
 {
-    const int code = sqlite3_extended_errcode(db);
-    throw Error(std::string(sqlite3_errmsg(db)) + " (" + what + ", " + path.toStdString() + ")", code);
+    throw Error(sqlite3_errmsg(db), sqlite3_extended_errcode(db), path, sqlite3_system_errno(db));
 }
 
 void Connection::exec(const char* sql)
@@ -60,7 +60,7 @@ void Connection::exec(const char* sql)
     if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
         const std::string msg = err ? err : sqlite3_errmsg(db);
         sqlite3_free(err);
-        throw Error(msg, sqlite3_extended_errcode(db));
+        throw Error(msg, sqlite3_extended_errcode(db), path, sqlite3_system_errno(db));
     }
 }
 
@@ -70,7 +70,7 @@ void Connection::execOne(const QString& sql)
     sqlite3_stmt* s = nullptr;
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &s, &tail) != SQLITE_OK)
-        fail("statement");
+        fail();
     const bool more = tail && QByteArray(tail).replace(';', ' ').trimmed().size() > 0;
     if (!s || more) {
         sqlite3_finalize(s);
@@ -79,7 +79,7 @@ void Connection::execOne(const QString& sql)
     const int rc = sqlite3_step(s);
     sqlite3_finalize(s);
     if (rc != SQLITE_DONE && rc != SQLITE_ROW)
-        fail("statement");
+        fail();
 }
 
 sqlite3_stmt* Connection::statement(const QString& sql)
@@ -98,7 +98,7 @@ sqlite3_stmt* Connection::prepare(const QString& sql, bool persistent)
     sqlite3_stmt* s = nullptr;
     if (sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()), persistent ? SQLITE_PREPARE_PERSISTENT : 0, &s,
             nullptr) != SQLITE_OK)
-        fail("prepare");
+        fail();
     return s;
 }
 
@@ -106,12 +106,12 @@ int Connection::schemaVersion()
 {
     sqlite3_stmt* s = nullptr;
     if (sqlite3_prepare_v2(db, "PRAGMA schema_version", -1, &s, nullptr) != SQLITE_OK)
-        fail("open");
+        fail();
     const int rc = sqlite3_step(s);
     const int version = rc == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
     sqlite3_finalize(s);
     if (rc != SQLITE_ROW)
-        fail("open");
+        fail();
     return version;
 }
 
@@ -309,7 +309,7 @@ std::shared_ptr<Connection> acquire(const QString& path)
         return c;
     }
     if (!QFileInfo(key).isFile())
-        throw Error("Could not find file '" + path.toStdString() + "'", SQLITE_CANTOPEN);
+        throw Error("Could not find file '" + path.toStdString() + "'", SQLITE_CANTOPEN, key);
     return std::make_shared<Connection>(key, false);
 }
 

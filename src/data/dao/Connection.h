@@ -47,7 +47,8 @@ public:
     explicit Connection(const QString& path, bool create);
     ~Connection();
 
-    [[noreturn]] void fail(const char* what) const;
+    /// Throws the engine's last error on this file.
+    [[noreturn]] void fail() const;
     void exec(const char* sql);
     /// Runs exactly one schema statement: text built from names or stored SQL
     /// can never smuggle in a second one. Rows it changed, the kept facts would miss.
@@ -206,7 +207,7 @@ public:
         }
         }
         if (rc != SQLITE_OK)
-            c_.fail("bind");
+            c_.fail();
     }
     /// true while a row is available.
     bool step()
@@ -216,7 +217,7 @@ public:
             return true;
         if (rc == SQLITE_DONE)
             return false;
-        c_.fail("step");
+        c_.fail();
     }
     void run()
     {

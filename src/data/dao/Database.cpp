@@ -21,8 +21,7 @@ Database Database::create(const QString& path)
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (file.exists())
             throw Error("Database '" + path.toStdString() + "' already exists", SQLITE_CANTOPEN);
-        throw Error("Cannot create database '" + path.toStdString() + "': " + file.errorString().toStdString(),
-            SQLITE_CANTOPEN);
+        throw FileError(file.errorString(), path);
     }
     file.close();
     try {
@@ -88,7 +87,7 @@ void Database::createQueryDef(const QString& name, const QString& sql)
         const int rc = sqlite3_prepare_v2(c.db, select.constData(), -1, &probe, nullptr);
         sqlite3_finalize(probe);
         if (rc != SQLITE_OK)
-            c.fail("query definition");
+            c.fail();
         Stmt s(c, QStringLiteral("INSERT INTO tq_querydefs(Name, SQL) VALUES(?, ?)"));
         s.bind(1, name);
         s.bind(2, sql);
