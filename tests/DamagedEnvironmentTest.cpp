@@ -24,15 +24,19 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
     std::mt19937 gen(7);
     for (char& c : junk)
         c = char(gen());
-    const std::tuple<const char*, std::function<void(QFile&)>, const char*> cases[] = {
-        {"missing", [](QFile& f) { f.remove(); }, "is missing."},
-        {"empty", [](QFile& f) { f.resize(0); }, "holds no table \"Stocks Information\""},
-        {"truncated", [](QFile& f) { f.resize(f.size() / 3); }, "is damaged and cannot be used"},
+    const char* const restore = "Restore it from a backup copy. In an installed copy of Varnel Ticora you can instead "
+                                "remove it: the starter market is put back the next time the program starts.";
+    const std::tuple<const char*, std::function<void(QFile&)>, const char*, const char*> cases[] = {
+        {"missing", [](QFile& f) { f.remove(); }, "is missing.",
+            "Copy it back from a backup. In an installed copy of Varnel Ticora, starting the program again puts the "
+            "starter market back."},
+        {"empty", [](QFile& f) { f.resize(0); }, "holds no table \"Stocks Information\"", restore},
+        {"truncated", [](QFile& f) { f.resize(f.size() / 3); }, "is damaged and cannot be used", restore},
         {"random bytes", [&](QFile& f) { f.open(QIODevice::WriteOnly) && f.write(junk); },
-            "is damaged and cannot be used (file is not a database)"},
+            "is damaged and cannot be used (file is not a database)", restore},
     };
     int day = 0;
-    for (const auto& [name, damage, why] : cases) {
+    for (const auto& [name, damage, why, todo] : cases) {
         SCOPED_TRACE(name);
         releaseAll();
         QFile::remove(path("stocks.tqs"));
@@ -69,7 +73,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         EXPECT_EQ(msgs.messages[0].caption, "Market error");
         const QString& text = msgs.messages[0].text;
         EXPECT_TRUE(text.startsWith("The market file " + path("stocks.tqs") + " ") && text.contains(why) &&
-            text.contains("No game was started.") && text.contains("backup"))
+            text.endsWith(QString(" No game was started.\n\n") + todo))
             << text.toStdString();
         EXPECT_TRUE(gameState(false) && !Forms::IfLoaded<Form2>());
         releaseAll();

@@ -46,29 +46,32 @@ QString marketProblem()
     const dao::FileCheck c = dao::checkFile(path, {MarketSchema::kStocksTable});
     const QString file = QDir::toNativeSeparators(path);
     const QString why = QString::fromStdString(c.detail);
-    const QString restore = QStringLiteral(
-        "Restore it from a backup copy. In an installed copy of %1 you can instead remove it: the starter market "
-        "is put back the next time the program starts.")
-                                .arg(App::kTitle);
-    QString what;
+    QString what, todo;
     switch (c.verdict) {
     case dao::FileCheck::Verdict::Sound:
         return {};
     case dao::FileCheck::Verdict::Missing:
         what = QStringLiteral("The market file %1 is missing.").arg(file);
+        todo = QStringLiteral("Copy it back from a backup. In an installed copy of %1, starting the program again "
+                              "puts the starter market back.")
+                   .arg(App::kTitle);
         break;
     case dao::FileCheck::Verdict::Unreadable:
         what = QStringLiteral("The market file %1 cannot be read (%2).").arg(file, why);
+        todo = QStringLiteral("Give the file read and write permission, then choose New again.");
         break;
     case dao::FileCheck::Verdict::Busy:
-        return QStringLiteral("The market file %1 is in use by another program (%2). No game was started.\n\n"
-                              "Close the other program and choose New again.")
-            .arg(file, why);
+        what = QStringLiteral("The market file %1 is in use by another program (%2).").arg(file, why);
+        todo = QStringLiteral("Close the other program, then choose New again.");
+        break;
     case dao::FileCheck::Verdict::Damaged:
         what = QStringLiteral("The market file %1 is damaged and cannot be used (%2).").arg(file, why);
+        todo = QStringLiteral("Restore it from a backup copy. In an installed copy of %1 you can instead remove it: "
+                              "the starter market is put back the next time the program starts.")
+                   .arg(App::kTitle);
         break;
     }
-    return what + QStringLiteral(" No game was started.\n\n") + restore;
+    return what + QStringLiteral(" No game was started.\n\n") + todo;
 }
 
 void writeGameFile(const QString& path)
