@@ -108,17 +108,21 @@ TEST(Failure, SaysWhyInAPlayersWordsWithTheEnginesAfterThemAndWhatToDo)
     EXPECT_EQ(Ui::Failure("It failed", std::runtime_error("bad")), "It failed: bad");
 }
 
-TEST(MessageBox, LongWordsWrapInsteadOfBeingCut)
+TEST(MessageBox, LongWordsWrapInsteadOfBeingCutAndTheTextStaysExactlyAsWritten)
 {
     const QString text = "The name \"" + QString(200, 'W') + "\" cannot be used: its file /home/player/" +
         QString(40, 'd') + "/stocks.tqs is long too.";
     const auto box = Ui::MessageBox({text, Ui::Buttons::OK, Ui::Icon::Exclamation, "Add Asset"});
     box->show();
-    const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
-    ASSERT_NE(label, nullptr);
-    const QRect needed =
-        QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text());
-    EXPECT_LE(needed.width(), label->width());
-    EXPECT_LE(needed.height(), label->height());
-    EXPECT_EQ(QString(label->text()).remove(QChar(0x200B)), text);
+    auto* shown = box->findChild<QTextEdit*>("txtMessage");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->toPlainText(), text);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), text);
+    const QSizeF needed = shown->document()->size();
+    EXPECT_LE(needed.width(), shown->viewport()->width());
+    EXPECT_LE(needed.height(), shown->viewport()->height());
+    QApplication::setActiveWindow(box.get());
+    QApplication::clipboard()->clear();
+    QTest::keySequence(box->buttons().value(0), QKeySequence::Copy); // the focus on OK
+    EXPECT_EQ(QApplication::clipboard()->text(), text);
 }

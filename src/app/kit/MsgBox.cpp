@@ -1,34 +1,20 @@
 #include "MsgBox.h"
 #include "App.h"
+#include "MessageText.h"
 #include "data/dao/DaoError.h"
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QShortcut>
 #include <cstdio>
 
 namespace Ui {
 
 namespace {
-
-/// The text with places to break inside words too long for a line (a long
-/// symbol, name or path), so that the box wraps them instead of cutting them.
-QString breakable(const QString& text)
-{
-    constexpr int kLongest = 30;
-    const QChar zeroWidthSpace(0x200B);
-    QString out;
-    int run = 0;
-    for (QChar c : text) {
-        out += c;
-        run = c.isSpace() ? 0 : run + 1;
-        if (run >= kLongest || (run > 1 && (c == QLatin1Char('/') || c == QLatin1Char('\\')))) {
-            out += zeroWidthSpace;
-            run = 0;
-        }
-    }
-    return out;
-}
 
 Answer showReal(const MsgBoxRequest& r)
 {
@@ -54,7 +40,7 @@ std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r)
     auto box = std::make_unique<QMessageBox>();
     box->setWindowTitle(r.caption);
     box->setTextFormat(Qt::PlainText);
-    box->setText(breakable(r.text));
+    box->setText(r.text);
     static const std::pair<Icon, QMessageBox::Icon> kIcons[] = {{Icon::None, QMessageBox::NoIcon},
         {Icon::Critical, QMessageBox::Critical}, {Icon::Question, QMessageBox::Question},
         {Icon::Exclamation, QMessageBox::Warning}, {Icon::Information, QMessageBox::Information}};
@@ -67,6 +53,20 @@ std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r)
         box->setEscapeButton(QMessageBox::No);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
+    }
+    // The box's own label cuts a word longer than a line: the text is shown by one that wraps it.
+    // Last, as setting the icon lays the box out anew.
+    QLabel* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* grid = qobject_cast<QGridLayout*>(box->layout());
+    if (label && grid) {
+        int row = 0, column = 0, rows = 1, columns = 1;
+        grid->getItemPosition(grid->indexOf(label), &row, &column, &rows, &columns);
+        label->hide();
+        auto* text = new MessageText(r.text, box.get());
+        grid->addWidget(text, row, column, rows, columns);
+        // Ctrl+C copies the whole text wherever the focus is, as on other desktops.
+        auto* copy = new QShortcut(QKeySequence::Copy, box.get());
+        QObject::connect(copy, &QShortcut::activated, text, [t = r.text] { QGuiApplication::clipboard()->setText(t); });
     }
     return box;
 }

@@ -1,0 +1,82 @@
+#include "MessageText.h"
+#include <QAccessibleWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTextDocument>
+#include <cmath>
+
+namespace {
+/// Read as the static text it is, not as a box to type into.
+class MessageTextAccessible : public QAccessibleWidget {
+public:
+    explicit MessageTextAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) { }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<QTextEdit*>(widget())->toPlainText() : QString();
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString&, QObject* o)
+{
+    auto* t = qobject_cast<MessageText*>(o);
+    return t ? new MessageTextAccessible(t) : nullptr;
+}
+} // namespace
+
+MessageText::MessageText(const QString& text, QWidget* parent) : QTextEdit(parent), text_(text)
+{
+    static const bool factory = (QAccessible::installFactory(accessibleFor), true);
+    (void)factory;
+    setObjectName(QStringLiteral("txtMessage"));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::ClickFocus);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDocumentMargin(0);
+    setPlainText(text);
+    // Drawn as a label on the box's own background.
+    QPalette p = palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    p.setColor(QPalette::Text, p.color(QPalette::WindowText));
+    setPalette(p);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+int MessageText::heightForWidth(int width) const
+{
+    QTextDocument d;
+    d.setDefaultFont(font());
+    d.setDocumentMargin(0);
+    d.setDefaultTextOption(document()->defaultTextOption());
+    d.setPlainText(text_);
+    d.setTextWidth(width);
+    return int(std::ceil(d.size().height()));
+}
+
+QSize MessageText::sizeHint() const
+{
+    // One line where it fits, else as wide as a message box is comfortably read.
+    const QScreen* s = screen();
+    const int widest = std::min(500, s ? s->availableGeometry().width() / 2 : 500);
+    int natural = 0;
+    for (const QString& line : text_.split(QLatin1Char('\n')))
+        natural = std::max(natural, fontMetrics().horizontalAdvance(line) + 2);
+    const int width = std::min(natural, widest);
+    return {width, heightForWidth(width)};
+}
+
+void MessageText::keyPressEvent(QKeyEvent* e)
+{
+    if (e->matches(QKeySequence::Copy) && !textCursor().hasSelection()) {
+        QGuiApplication::clipboard()->setText(text_);
+        return;
+    }
+    QTextEdit::keyPressEvent(e);
+}
