@@ -72,3 +72,30 @@ TEST_F(ClockTest, StartNewTradingDayIsOneUnitOverAllStocksAndItsFailureIsSaidOnc
     EXPECT_EQ(shown(), QTime(16, 2)); // and the clock goes on
 }
 
+
+TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTickRunsOnTheDayBefore)
+{
+    ScriptDraws({30});
+    setClock(at(0, 10, 0));
+    Module1::MarketTick(); // today's volume and intraday price
+    const auto before = stocks();
+    {
+        FullDisk full(0);
+        setClock(at(0, 15, 59));
+        for (int minute = 0; minute < 63; ++minute) // the evening, the night jump, 09:01 and 09:02
+            Module1::AdvanceClock();
+        EXPECT_EQ(shown(), QTime(9, 2));
+        Module1::MarketTick(); // the next day's tick waits for its day
+    }
+    ASSERT_EQ(msgs.texts().size(), 1);
+    EXPECT_TRUE(msgs.texts()[0].startsWith("The new trading day could not be prepared: the disk that holds "));
+    const auto waiting = stocks();
+    for (size_t i = 0; i < waiting.size(); ++i)
+        EXPECT_TRUE(waiting[i].volume == before[i].volume && waiting[i].dayRows == 1 &&
+            waiting[i].price == before[i].price);
+    Module1::AdvanceClock(); // room again: the next minute prepares the day
+    Module1::MarketTick();
+    for (const auto& s : stocks()) // the day's figures are the new day's alone
+        EXPECT_TRUE(s.volume.toDouble() == 30 * 1000 && s.dayRows == 1 && s.min == s.price && s.max == s.price);
+    EXPECT_EQ(msgs.texts().size(), 1);
+}

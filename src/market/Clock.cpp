@@ -29,6 +29,24 @@ QString WeekdayName(const QDateTime& dt) { return QLocale().dayName(dt.date().da
 
 } // namespace Market
 
+namespace {
+/// Empties the day's figures; a failure is told once and the day stays to prepare.
+void prepareNewDay()
+{
+    Market::State& state = Market::CurrentState();
+    try {
+        Module1::StartNewTradingDay();
+        state.newDayPending = false;
+    } catch (const std::exception& e) {
+        if (state.newDayPending)
+            return;
+        state.newDayPending = true; // before the message: the clock runs on while it waits
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The new trading day could not be prepared"), e), Ui::Buttons::OK,
+            Ui::Icon::Exclamation);
+    }
+}
+} // namespace
+
 namespace Module1 {
 
 void AdvanceClock()
@@ -46,19 +64,12 @@ void AdvanceClock()
     if (Exchange::IsOpen(t)) {
         ed.Timer2->setInterval(10000);
         ed.Timer2->setEnabled(true);
+        // A day the evening could not prepare is prepared before the market moves on it.
+        if (Market::CurrentState().newDayPending)
+            prepareNewDay();
     } else {
         ed.Timer2->setEnabled(false);
-        try {
-            StartNewTradingDay();
-        } catch (const std::exception& e) {
-            // Reported once per evening, not at every tick of the clock.
-            QDate& told = Market::CurrentState().dayResetFailureTold;
-            if (told != next.date()) {
-                told = next.date();
-                Ui::MsgBox(Ui::Failure(QStringLiteral("The new trading day could not be prepared"), e),
-                    Ui::Buttons::OK, Ui::Icon::Exclamation);
-            }
-        }
+        prepareNewDay();
     }
     if (t >= QTime(17, 0) && t < QTime(23, 59)) {
         ed.Label1->hide();

@@ -1,8 +1,8 @@
 #pragma once
 // What the market remembers from one run of the clock or the tick to the next:
-// whether a tick is running, and the failures already told, so that each is
-// told once. Kept in one place, so that a test can put it back as it starts.
-#include <QDate>
+// whether a tick is running, a new day still to prepare, and the failures
+// already told, so that each is told once. Kept in one place, so that a test
+// can put it back as it starts.
 #include <QString>
 
 namespace Market {
@@ -10,7 +10,9 @@ namespace Market {
 struct State {
     bool tickRunning = false;
     QString lastTickFailure;
-    QDate dayResetFailureTold;
+    /// The evening's preparation of the next day failed (and was told): it is
+    /// tried again every clock minute, and no tick runs until it succeeds.
+    bool newDayPending = false;
 };
 
 State& CurrentState();

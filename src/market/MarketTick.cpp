@@ -135,7 +135,8 @@ void MarketTick()
 {
     // A tick, or the messages it shows, never overlaps another tick.
     Market::State& state = Market::CurrentState();
-    if (state.tickRunning)
+    // Nor on the day before's figures: the clock prepares the day first.
+    if (state.tickRunning || state.newDayPending)
         return;
     state.tickRunning = true;
     struct Done {
