@@ -44,6 +44,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (Module1::GameFileName.isEmpty())
             startGame("Trader");
+        Module1::AdvanceClock(); // prepares the day the case before left unprepared
         QFile file(path("stocks.tqs"));
         damage(file);
         file.close();
