@@ -35,24 +35,15 @@ void ShowTradingStock()
 
 void SendKeyN()
 {
-    // Only to a widget of this program: the one with the focus once the desk is
-    // gone, or else the one that last had it in the window used before the desk.
-    QWidget* target = QApplication::focusWidget();
-    if (!target || !target->isVisible()) {
-        target = nullptr;
-        for (QWidget* w : Forms::RecentlyFocusedWindows())
-            if (w->isVisible()) {
-                w->activateWindow();
-                target = w->focusWidget() ? w->focusWidget() : w;
-                break;
-            }
-    }
-    if (!target)
+    // The keystroke goes to the main window itself, where nothing handles it:
+    // sent to the control with the focus, it typed an N into the player's text.
+    QWidget* main = Forms::Find(QStringLiteral("frmEditor"));
+    if (!main)
         return;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ShiftModifier, QStringLiteral("N"));
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_N, Qt::ShiftModifier, QStringLiteral("N"));
-    QApplication::sendEvent(target, &press);
-    QApplication::sendEvent(target, &release);
+    QApplication::sendEvent(main, &press);
+    QApplication::sendEvent(main, &release);
 }
 
 } // namespace Module1

@@ -166,38 +166,6 @@ QStringList LoadedNames()
 }
 
 namespace {
-std::vector<QPointer<QWidget>>& recent()
-{
-    static std::vector<QPointer<QWidget>> r;
-    return r;
-}
-void trackFocus()
-{
-    static bool tracking = false;
-    if (tracking || !qApp)
-        return;
-    tracking = true;
-    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
-        if (!now)
-            return;
-        QWidget* w = now->window();
-        auto& r = recent();
-        std::erase_if(r, [w](const QPointer<QWidget>& p) { return p.isNull() || p.data() == w; });
-        r.insert(r.begin(), w);
-    });
-}
-} // namespace
-
-QList<QWidget*> RecentlyFocusedWindows()
-{
-    QList<QWidget*> out;
-    for (const auto& p : recent())
-        if (p)
-            out << p.data();
-    return out;
-}
-
-namespace {
 /// Announces each of the program's windows as a window with its caption; a
 /// plain widget that is a window would be announced as a bare client area.
 QAccessibleInterface* windowInterface(const QString&, QObject* o)
@@ -211,7 +179,6 @@ void Register(QWidget* w)
 {
     static const bool factory = (QAccessible::installFactory(windowInterface), true);
     (void)factory;
-    trackFocus();
     registry().emplace_back(w);
 }
 

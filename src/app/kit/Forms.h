@@ -50,9 +50,6 @@ void Register(QWidget* w);
 /// others stay above it.
 QWidget* Owner();
 
-/// This program's windows that last had the keyboard focus, most recent first.
-QList<QWidget*> RecentlyFocusedWindows();
-
 /// The one instance of form T, created (hidden) with its load step if needed.
 template <class T> T& Get()
 {
