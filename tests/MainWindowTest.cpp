@@ -71,7 +71,7 @@ TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFol
 TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)
 {
     QTemporaryDir root;
-    const QString bin = root.filePath("bin"), shared = root.filePath("share/varnel-ticora"),
+    const QString bin = root.filePath("games"), shared = root.filePath("share/games/varnel-ticora"),
                   user = root.filePath("home/data/varnel-ticora");
     QDir().mkpath(bin);
     EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(bin).absolutePath());

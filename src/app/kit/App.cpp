@@ -72,7 +72,7 @@ Placement PlaceApplicationFolder(const QString& programFolder, const QString& us
     const QDir program(programFolder);
     if (program.exists(QStringLiteral("stocks.tqs")))
         return {program.absolutePath(), {}};
-    const QDir shipped(program.absoluteFilePath(QStringLiteral("../share/varnel-ticora")));
+    const QDir shipped(program.absoluteFilePath(QStringLiteral("../share/games/varnel-ticora")));
     if (!shipped.exists(QStringLiteral("stocks.tqs")))
         return {program.absolutePath(), {}}; // as it is: the game says what is missing
     if (!QDir().mkpath(userDataFolder))

@@ -20,7 +20,7 @@ QString GameFile();
 
 /// Where the program keeps its files when installed: beside the program when
 /// stocks.tqs is there (a portable folder), else, for a system installation
-/// that ships its starter files in share/varnel-ticora, the user's own data
+/// that ships its starter files in share/games/varnel-ticora, the user's own data
 /// folder, seeded from them. Returns the folder, or an error text.
 struct Placement {
     QString folder;
