@@ -78,6 +78,9 @@ TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)
     QDir().mkpath(shared);
     ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), shared + "/stocks.tqs"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), shared + "/zolthelp.hlp"));
+    EXPECT_TRUE(App::PlaceApplicationFolder(bin, shared + "/stocks.tqs/data").error.endsWith(
+        "cannot be made. Free some space on its disk, or give the folder write permission, then start the program "
+        "again."));
     EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(user).absolutePath());
     EXPECT_TRUE(QFile::exists(user + "/zolthelp.hlp"));
     EXPECT_TRUE(QFileInfo(user + "/stocks.tqs").isWritable());

@@ -49,20 +49,23 @@ QString MarketFile() { return FilePath(QStringLiteral("stocks.tqs")); }
 QString GameFile() { return FilePath(Module1::GameFileName); }
 
 namespace {
-/// Copies a file where none is, whole or not at all.
+const QString kPlacementAdvice = QStringLiteral(
+    "Free some space on its disk, or give the folder write permission, then start the program again.");
+
+/// Copies a file where none is, whole or not at all; says why not, in a player's words.
 QString seed(const QString& from, const QString& to)
 {
     if (QFileInfo::exists(to))
         return {};
     const QString part = to + QStringLiteral(".seeding");
     QFile::remove(part);
-    if (!QFile::copy(from, part))
-        return QStringLiteral("%1 cannot be copied to %2").arg(from, to);
-    QFile::setPermissions(part, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!QFile::rename(part, to)) {
+    QFile source(from);
+    if (!source.copy(part) || !QFile::rename(part, to)) {
         QFile::remove(part);
-        return QStringLiteral("%1 cannot be written").arg(to);
+        return QStringLiteral("The starter market cannot be copied to %1 (%2). %3")
+            .arg(QDir::toNativeSeparators(to), source.errorString(), kPlacementAdvice);
     }
+    QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return {};
 }
 } // namespace
@@ -76,7 +79,8 @@ Placement PlaceApplicationFolder(const QString& programFolder, const QString& us
     if (!shipped.exists(QStringLiteral("stocks.tqs")))
         return {program.absolutePath(), {}}; // as it is: the game says what is missing
     if (!QDir().mkpath(userDataFolder))
-        return {{}, QStringLiteral("The folder %1 cannot be made").arg(userDataFolder)};
+        return {{}, QStringLiteral("The folder %1, where %2 keeps the market and the games, cannot be made. %3")
+                        .arg(QDir::toNativeSeparators(userDataFolder), kTitle, kPlacementAdvice)};
     const QDir user(userDataFolder);
     // The market is the player's once copied; the help follows the installed version.
     const QString error =
