@@ -19,6 +19,8 @@ protected:
             Module1::ShowStockChart();
         else if (name == "frmHelp")
             GameShell::ShowHelp(0);
+        else if (name == "frmAbout")
+            ed->mnuAboutItem(3)->trigger();
         else
             GameShell::ShowWindow(qPrintable(name), name == "Form6" || name == "Form7" || name == "frmAbout");
         QWidget* w = Forms::Find(name);
@@ -65,6 +67,14 @@ protected:
                 if (!name.contains(shown) && !a->text(QAccessible::Value).contains(shown))
                     out << id + " hides its text '" + shown + "' behind '" + name + "'";
             }
+            int from = -1, to = -1; // a screen reader builds the text it speaks from these runs
+            if (auto* e = qobject_cast<QLineEdit*>(c); e && a->textInterface())
+                if (a->textInterface()->attributes(0, &from, &to), from != 0 || to != e->text().size())
+                    out << id + QStringLiteral(" tells its text in runs [%1, %2)").arg(from).arg(to);
+            if (auto* t = qobject_cast<QTableView*>(c) ? a->tableInterface() : nullptr)
+                for (int col = 0; col < t->columnCount(); ++col)
+                    if (bool number = false; t->columnDescription(col).toInt(&number), number)
+                        out << id + " names a column by its number";
         }
         return out;
     }
@@ -87,26 +97,19 @@ QStringList Unreadable(QWidget* window)
 {
     QStringList out;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window) || w->window() != window)
+        const bool box = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w);
+        const bool button = qobject_cast<QPushButton*>(w) || qobject_cast<QHeaderView*>(w);
+        const bool onWindow = qobject_cast<QLabel*>(w) || qobject_cast<QRadioButton*>(w) || qobject_cast<QGroupBox*>(w);
+        if (!w->isVisibleTo(window) || w->window() != window || !(box || button || onWindow))
             continue;
+        QWidget* behind = w;
+        while (onWindow && !behind->autoFillBackground() && !behind->isWindow())
+            behind = behind->parentWidget();
         const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
-        const QPalette& p = w->palette();
-        QColor text, ground;
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w)) {
-            text = p.color(g, QPalette::Text);
-            ground = p.color(g, QPalette::Base);
-        } else if (qobject_cast<QPushButton*>(w) || qobject_cast<QHeaderView*>(w)) {
-            text = p.color(g, QPalette::ButtonText);
-            ground = p.color(g, QPalette::Button);
-        } else if (qobject_cast<QLabel*>(w) || qobject_cast<QRadioButton*>(w) || qobject_cast<QGroupBox*>(w)) {
-            text = p.color(g, QPalette::WindowText);
-            QWidget* behind = w;
-            while (!behind->autoFillBackground() && !behind->isWindow())
-                behind = behind->parentWidget();
-            ground = behind->palette().color(g, behind->backgroundRole());
-        } else {
-            continue;
-        }
+        const QColor text =
+            w->palette().color(g, box ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText);
+        const QColor ground =
+            behind->palette().color(g, box ? QPalette::Base : button ? QPalette::Button : behind->backgroundRole());
         if (Contrast(text, ground) < 4.5)
             out << QStringLiteral("%1 %2: %3 on %4")
                        .arg(w->metaObject()->className(), w->objectName(), text.name(), ground.name());
@@ -128,6 +131,40 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(faults(w), QStringList());
     }
+    // What each kind of window presents besides: the windows that ask something
+    // as dialogs, and what a sighted player reads, within reach of Tab.
+    const std::tuple<const char*, QAccessible::Role, QStringList> kinds[] = {
+        {"frmEditor", QAccessible::Window, {}}, // the clock in a status bar, below
+        {"Form2", QAccessible::Dialog, {"playername", "fsumma"}}, {"Form6", QAccessible::Dialog, {"Text1"}},
+        {"Form7", QAccessible::Dialog, {"editstock"}}, {"frmAbout", QAccessible::Dialog, {"lblAbout", "cmdAbout"}},
+        {"Form11", QAccessible::Window, {"Label1", "MSFlexGrid1"}}, {"Form3", QAccessible::Window, {"cashbalance"}},
+        {"frmHelp", QAccessible::Window, {"lstTopics", "txtTopic"}}, {"Form10", QAccessible::Window, {"MSChart1"}}};
+    for (const auto& [form, role, reachable] : kinds) {
+        SCOPED_TRACE(form);
+        QWidget* w = Forms::Find(form);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->role(), role);
+        for (const QString& name : reachable) {
+            QWidget* c = w->findChild<QWidget*>(name);
+            EXPECT_TRUE(c && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus)) << name.toStdString();
+        }
+    }
+    EXPECT_TRUE(static_cast<frmHelp*>(Forms::Find("frmHelp"))->txtTopic->textInteractionFlags() &
+        Qt::TextSelectableByKeyboard); // read line by line with the arrow keys
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(ed->Picture1);
+    EXPECT_EQ(status->role(), QAccessible::StatusBar);
+    QStringList said;
+    for (int i = 0; i < status->childCount(); ++i)
+        said << status->child(i)->text(QAccessible::Name);
+    EXPECT_TRUE(said.contains(ed->Label1->text()) && said.contains(ed->Label2->text())) << said.join('|').toStdString();
+    auto* columns =
+        QAccessible::queryAccessibleInterface(Forms::Find("Form11")->findChild<FlexGrid*>())->tableInterface();
+    QStringList names;
+    for (int c = 0; c < columns->columnCount(); ++c)
+        names << columns->columnDescription(c);
+    EXPECT_EQ(names, QStringList({"Symbol", "Price", "Units", "Amount", "Type"}));
+    auto* position =
+        QAccessible::queryAccessibleInterface(Forms::Find("Form5")->findChild<FlexGrid*>())->tableInterface();
+    EXPECT_EQ(position->cellAt(5, 1)->text(QAccessible::Name), "blank"); // an empty cell
 }
 
 TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
@@ -161,8 +198,8 @@ TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
 TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 {
     const auto before = stocks().size();
-    for (const QString name : {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp",
-             "frmAbout"}) {
+    for (const QString name :
+        {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp", "frmAbout"}) {
         SCOPED_TRACE(name.toStdString());
         QWidget* w = open(name);
         ASSERT_NE(w, nullptr);
@@ -179,8 +216,8 @@ TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 TEST_F(AccessibilityTest, ReturnPressesTheFocusedButtonAndInATextBoxTheWindowsEnter)
 {
     // The window, its button, and what the button opens (none: it closes its window).
-    const std::array<const char*, 3> buttons[] = {{"Form1", "Command1", "frmHelp"}, {"Form3", "Command1", "Form13"}, {"Form6", "Command2", nullptr},
-        {"Form7", "Command2", nullptr}, {"Form9", "Command2", nullptr}};
+    const std::array<const char*, 3> buttons[] = {{"Form1", "Command1", "frmHelp"}, {"Form3", "Command1", "Form13"},
+        {"Form6", "Command2", nullptr}, {"Form7", "Command2", nullptr}, {"Form9", "Command2", nullptr}};
     for (const auto& [form, button, opens] : buttons) {
         SCOPED_TRACE(form);
         key(open(form)->findChild<QPushButton*>(button), Qt::Key_Return);
@@ -192,6 +229,11 @@ TEST_F(AccessibilityTest, ReturnPressesTheFocusedButtonAndInATextBoxTheWindowsEn
     desk->optBuybutton->setChecked(true);
     key(desk->quantity, Qt::Key_Return);
     EXPECT_TRUE(msgs.texts().value(0).startsWith("You bought 3 of ALDR")) << msgs.texts().value(0).toStdString();
+    auto* pick = static_cast<Form9*>(open("Form9"));
+    ChooseByKey(pick->chartstock, "ALDR");
+    key(pick->chartstock->lineEdit(), Qt::Key_Return); // a list's text is a text box too
+    ASSERT_NE(Forms::Find("Form10"), nullptr);
+    EXPECT_EQ(Forms::Find("Form10")->windowTitle(), "ALDR");
     auto* add = static_cast<Form6*>(open("Form6"));
     add->Text1->setText("Keyed");
     add->Text2->setText("KEYD");
@@ -220,4 +262,3 @@ TEST_F(AccessibilityTest, ATypedSymbolPicksNothingInAnyListAndItsFieldIsNamed)
     static_cast<Form9*>(Forms::Find("Form9"))->Command1->click(); // charts the text as typed
     EXPECT_EQ(Forms::Find("Form10")->windowTitle(), "aldr");
 }
-

@@ -120,14 +120,66 @@ TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInO
     EXPECT_EQ(lines[0]->at(0), QPointF(2, 1)); // slot 1 is a gap, not a zero
     EXPECT_EQ(lines[0]->pen().color(), QColor(0, 0, 0));
     auto under = [&](double slot) {
-        const QPointF p = c->mapFromScene(c->chart()->mapToScene(c->chart()->mapToPosition(QPointF(slot, 4), lines[0])));
+        const QPointF p =
+            c->mapFromScene(c->chart()->mapToScene(c->chart()->mapToPosition(QPointF(slot, 4), lines[0])));
         return p.toPoint();
     };
-    EXPECT_EQ(c->ToolTipAt(under(5)), "Tick 5: 4");
+    EXPECT_EQ(c->ToolTipAt(under(5)), "Price 4 of 10: 4");
     EXPECT_EQ(c->ToolTipAt(under(100)), "Tick 100: no price");
     EXPECT_EQ(c->ToolTipAt(QPoint(1, 1)), "");
     EXPECT_EQ(chartOf("Select stock"), chart); // nothing picked: an empty chart under that caption
     EXPECT_EQ(chart->windowTitle(), "Select stock");
     EXPECT_TRUE(chart->MSChart1->Lines().empty());
     EXPECT_TRUE(msgs.messages.empty());
+}
+
+TEST(ChartReading, ASummaryThenEachPriceByItsPlaceMovedByTheKeysOfAChart)
+{
+    Market::ChartSlots s{};
+    s[1] = 20, s[2] = 25, s[3] = 18, s[4] = 22; // slots 2 to 5; slot 1 is a gap
+    EXPECT_EQ(
+        Market::ChartSummary("ALDR", s), "ALDR: 4 prices, first 20, last 22, lowest 18, highest 25, change +10.00 %");
+    EXPECT_EQ(Market::SlotText(s, 3), "Price 2 of 4: 25");
+    EXPECT_EQ(Market::SlotText(s, 1), "Tick 1: no price");
+    EXPECT_EQ(Market::ChartSummary("NEW", {}), "NEW: no prices");
+    Market::ChartSlots zero{};
+    zero[0] = 0, zero[199] = 12.5; // a listed stock's history of zeros: no change in per cent
+    EXPECT_EQ(Market::ChartSummary("ZED", zero), "ZED: 2 prices, first 0, last 12.5, lowest 0, highest 12.5");
+    using P = std::optional<int>;
+    const std::tuple<P, int, P> moves[] = {// among 25 prices: from, key, to
+        {std::nullopt, Qt::Key_Right, 0}, {std::nullopt, Qt::Key_PageDown, 0}, {std::nullopt, Qt::Key_Left, 24},
+        {std::nullopt, Qt::Key_PageUp, 24}, {5, Qt::Key_Right, 6}, {5, Qt::Key_Left, 4}, {0, Qt::Key_Left, 0},
+        {24, Qt::Key_Right, 24}, {5, Qt::Key_PageDown, 15}, {20, Qt::Key_PageDown, 24}, {5, Qt::Key_PageUp, 0},
+        {12, Qt::Key_Home, 0}, {12, Qt::Key_End, 24}, {12, Qt::Key_A, std::nullopt}};
+    for (const auto& [from, key, to] : moves)
+        EXPECT_EQ(Market::MovePlace(from, 25, key), to) << from.value_or(-1) << " " << key;
+    EXPECT_EQ(Market::MovePlace(std::nullopt, 0, Qt::Key_Home), std::nullopt);
+}
+
+TEST_F(MarketWindowsTest, TheChartIsReachedByTabAndReadByKeysAndARedrawKeepsItsPlaceSilently)
+{
+    makeHistory("TENR", 10);
+    Form10* chart = chartOf("TENR");
+    StockChart* c = chart->MSChart1;
+    EXPECT_TRUE(c->focusPolicy() & Qt::TabFocus);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+    EXPECT_EQ(a->role(), QAccessible::Chart);
+    QApplication::setActiveWindow(chart);
+    c->setFocus();
+    EXPECT_EQ(a->text(QAccessible::Name), "TENR: 10 prices, first 1, last 10, lowest 1, highest 10, change +900.00 %");
+    const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Right, "Price 1 of 10: 1"},
+        {Qt::Key_End, "Price 10 of 10: 10"}, {Qt::Key_PageUp, "Price 1 of 10: 1"},
+        {Qt::Key_PageDown, "Price 10 of 10: 10"}, {Qt::Key_Left, "Price 9 of 10: 9"}};
+    for (const auto& [key, said] : keys) {
+        QTest::keyClick(c, key);
+        ASSERT_NE(a->focusChild(), nullptr);
+        EXPECT_EQ(a->focusChild()->text(QAccessible::Name), said);
+    }
+    EXPECT_EQ(c->CursorSlot(), 10); // slot 1 is a gap: the ninth price is in slot 10
+    RawRows(path("stocks.tqs"), "INSERT INTO TENR(Price) VALUES (110000)"); // a new price, 11
+    setClock(at(0, 10, 0));
+    chart->Timer1_Timer(); // redrawn: the cursor stays ninth
+    EXPECT_EQ(c->CursorSlot(), 10);
+    EXPECT_EQ(a->focusChild()->text(QAccessible::Name), "Price 9 of 11: 9");
+    EXPECT_TRUE(a->text(QAccessible::Name).startsWith("TENR: 11 prices, first 1, last 11"));
 }

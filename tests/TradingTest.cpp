@@ -14,7 +14,10 @@ protected:
     }
     void enter() { QTest::mouseClick(desk->Command2, Qt::LeftButton); }
     /// The trade log as stored: symbol, price and result in ten-thousandths, units.
-    QStringList log() const { return RawRows(path("Trader.sav"), "SELECT Symbol, Price, Units, Result FROM Traderesult"); }
+    QStringList log() const
+    {
+        return RawRows(path("Trader.sav"), "SELECT Symbol, Price, Units, Result FROM Traderesult");
+    }
     QString last() const { return msgs.messages.empty() ? QString() : msgs.messages.back().text; }
 
     Form1* desk = nullptr;
@@ -113,8 +116,9 @@ TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
         EXPECT_EQ(msgs.messages.back().caption, last().startsWith("You must") ? "UnitsSheet Error" : "Varnel Ticora");
         EXPECT_TRUE(price != 60000 || desk->Result->text() == "600000"); // a refused trade still shows its sum
     }
-    EXPECT_EQ(log(), QStringList({"BRKW|500000000|10|-5000000000", "BRKW|500000000|-10|5000000000",
-                         "ALDR|123400|2|-246800", "ALDR|123400|-1|123400"}));
+    EXPECT_EQ(log(),
+        QStringList({"BRKW|500000000|10|-5000000000", "BRKW|500000000|-10|5000000000", "ALDR|123400|2|-246800",
+            "ALDR|123400|-1|123400"}));
     EXPECT_EQ(Database::open(path("Trader.sav")).openSnapshot("Result").field("Sum Of Result"), money(-12.34));
 }
 
@@ -151,6 +155,9 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     setPrice("ALDR", 13);
     b->Timer1_Timer(); // within the hours: refreshed
     EXPECT_EQ(b->Text3->text(), Numbers::PlainText(130 + brkw));
+    b->Text3->setSelection(0, 3);
+    b->Timer1_Timer(); // figures that stay are not written again, to be read out anew
+    EXPECT_EQ(b->Text3->selectionLength(), 3);
     setPrice("ALDR", 14);
     setClock(at(0, 16, 30));
     b->Timer1_Timer(); // outside: left alone
@@ -164,4 +171,3 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     QTest::mouseClick(b->Command1, Qt::LeftButton); // View Portfolio
     EXPECT_TRUE(Forms::Find("Form13")->isVisible());
 }
-

@@ -1,4 +1,5 @@
 #include "frmAbout.h"
+#include "app/kit/Accessibility.h"
 #include "app/kit/App.h"
 #include "app/kit/Module1.h"
 #include "app/kit/Twips.h"
@@ -11,6 +12,7 @@
 frmAbout::frmAbout()
 {
     setWindowTitle(QStringLiteral("About"));
+    Accessibility::SetRole(this, QAccessible::Dialog); // it asks something: its text is read as it opens
     setProperty("helpContextID", 15); // its help topic
     Twips::SetSilverClientArea(this, 3945, 3525);
     fraAbout = Twips::Create<QGroupBox>(this, "fraAbout", 120, 120, 3375, 2415);
@@ -18,6 +20,7 @@ frmAbout::frmAbout()
     lblAbout->setWordWrap(true);
     lblAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAbout->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    lblAbout->setFocusPolicy(Qt::StrongFocus); // Tab reaches the text, to be read again
     cmdAbout = Twips::Create<QPushButton>(this, "cmdAbout", 1080, 2760, 1452, 612, QStringLiteral("OK"));
     cmdAbout->setDefault(true);
     SetKeyButtons(cmdAbout, cmdAbout);

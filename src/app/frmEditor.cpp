@@ -1,6 +1,7 @@
 #include "frmEditor.h"
 #include "GameShell.h"
 #include "PictureBox.h"
+#include "app/kit/Accessibility.h"
 #include "app/kit/App.h"
 #include "app/kit/Controls.h"
 #include "app/kit/Forms.h"
@@ -87,6 +88,7 @@ void frmEditor::createMenus()
 void frmEditor::createToolbar()
 {
     Picture2 = new PictureBox(this, QStringLiteral("Picture2"), 855);
+    Accessibility::SetRole(Picture2, QAccessible::ToolBar);
     new LineItem(Picture2, QStringLiteral("Line14"), Twips::Colour(0x00808080), 0, 0, 12000, 0);
     new LineItem(Picture2, QStringLiteral("Line11"), palette().color(QPalette::Base), 0, 14, kClientWidth, 14);
     new LineItem(Picture2, QStringLiteral("Line10"), Twips::Colour(0x00808080), 0, 840, kClientWidth, 840);
@@ -101,8 +103,7 @@ void frmEditor::createToolbar()
     };
     const Button buttons[] = {
         {&Newup, "Newup", "newdn", "newupn", "New game", 0, "new", &frmEditor::Newup_Click},
-        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, "trade",
-            &frmEditor::tradeup_Click},
+        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, "trade", &frmEditor::tradeup_Click},
         {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, "chart",
             &frmEditor::chartup_Click},
         {&balup, "balup", "baldn", "balupn", "Balance", 3720, "balance", &frmEditor::balup_Click},
@@ -134,6 +135,7 @@ void frmEditor::createToolbar()
 void frmEditor::createStatusBar()
 {
     Picture1 = new PictureBox(this, QStringLiteral("Picture1"), 435);
+    Accessibility::SetRole(Picture1, QAccessible::StatusBar); // where a screen reader looks for the clock
     const QColor grey = Twips::Colour(0x00808080), white = Twips::Colour(0x00FFFFFF);
     new LineItem(Picture1, QStringLiteral("Line5"), Twips::Colour(0x00E0E0E0), 0, 0, 12000, 0);
     new LineItem(Picture1, QStringLiteral("Line7"), grey, 120, 120, 120, 360);

@@ -22,6 +22,8 @@ frmHelp::frmHelp()
     txtTopic = new QTextBrowser(this);
     txtTopic->setObjectName(QStringLiteral("txtTopic"));
     txtTopic->setAccessibleName(QStringLiteral("Help text"));
+    // A caret, so that the arrow keys read the topic line by line.
+    txtTopic->setTextInteractionFlags(txtTopic->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     txtTopic->setToolTip(QStringLiteral("Help text"));
     // The topics are laid out in columns of fixed-width text, 80 characters wide.
     txtTopic->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

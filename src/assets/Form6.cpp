@@ -1,4 +1,5 @@
 #include "Form6.h"
+#include "app/kit/Accessibility.h"
 #include "app/kit/Controls.h"
 #include "app/kit/Module1.h"
 #include "app/kit/MsgBox.h"
@@ -11,6 +12,7 @@
 Form6::Form6()
 {
     setWindowTitle(QStringLiteral("Add Asset"));
+    Accessibility::SetRole(this, QAccessible::Dialog); // it asks something: its text is read as it opens
     setProperty("helpContextID", 10); // its help topic
     Twips::SetSilverClientArea(this, 3300, 3915);
     Controls::PlaceTitledBoxes(this,

@@ -1,4 +1,5 @@
 #include "Form7.h"
+#include "app/kit/Accessibility.h"
 #include "app/kit/Controls.h"
 #include "app/kit/Module1.h"
 #include "app/kit/MsgBox.h"
@@ -11,6 +12,7 @@
 Form7::Form7()
 {
     setWindowTitle(QStringLiteral("Edit stock"));
+    Accessibility::SetRole(this, QAccessible::Dialog); // it asks something: its text is read as it opens
     setProperty("helpContextID", 11); // its help topic
     Twips::SetSilverClientArea(this, 3135, 2910);
     editstock = Twips::Create<QComboBox>(this, "editstock", 120, 360, 1215, 315);

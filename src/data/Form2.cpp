@@ -1,5 +1,6 @@
 #include "Form2.h"
 #include "app/frmEditor.h"
+#include "app/kit/Accessibility.h"
 #include "app/kit/Exchange.h"
 #include "app/kit/Module1.h"
 #include "app/kit/Twips.h"
@@ -10,6 +11,7 @@
 Form2::Form2()
 {
     setWindowTitle(QStringLiteral("Information"));
+    Accessibility::SetRole(this, QAccessible::Dialog); // it asks something: its text is read as it opens
     setProperty("helpContextID", 14); // its help topic
     setFixedSize(Twips::ToPixels(2865), Twips::ToPixels(2895));
     Label1 = Twips::Create<QLabel>(this, "Label1", 240, 240, 2415, 255, QStringLiteral("Enter your name"));
@@ -18,7 +20,13 @@ Form2::Form2()
     Label2 = Twips::Create<QLabel>(this, "Label2", 240, 1080, 2415, 255, QStringLiteral("Starting Account Balance"));
     fsumma = Twips::Create<QLabel>(this, "fsumma", 240, 1440, 1815, 375);
     Twips::SetBackground(fsumma, Twips::kSilver);
-    fsumma->setEnabled(false);
+    // Drawn greyed as a disabled label, yet enabled, so that Tab reaches it and a
+    // screen reader reads the amount instead of passing it over as unavailable.
+    QPalette greyed = fsumma->palette();
+    greyed.setColor(QPalette::WindowText, greyed.color(QPalette::Disabled, QPalette::WindowText));
+    fsumma->setPalette(greyed);
+    fsumma->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    fsumma->setFocusPolicy(Qt::StrongFocus);
     Label2->setBuddy(fsumma);
     fsumma->setAccessibleDescription(Label2->text()); // its name stays the amount it shows
     Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 2160, 975, 495, QStringLiteral("Enter"));

@@ -2,9 +2,12 @@
 #include "app/kit/App.h"
 #include "app/kit/Numbers.h"
 #include "data/dao/Dao.h"
+#include <QAccessibleWidget>
 #include <QChart>
+#include <QKeyEvent>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
@@ -43,6 +46,8 @@ ChartSlots ReadChartSlots(const QString& symbol)
 
 StockChart::StockChart(QWidget* parent) : QChartView(parent)
 {
+    Market::InstallChartAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
     setObjectName(QStringLiteral("MSChart1"));
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
@@ -60,7 +65,6 @@ StockChart::StockChart(QWidget* parent) : QChartView(parent)
     axisY->setTitleText(QStringLiteral("Price"));
     c->addAxis(axisX, Qt::AlignBottom);
     c->addAxis(axisY, Qt::AlignLeft);
-    setAccessibleName(QStringLiteral("Price chart"));
     SetSlots({});
 }
 
@@ -73,6 +77,11 @@ QPen StockChart::LinePen() const
 void StockChart::SetSlots(const Market::ChartSlots& values)
 {
     slots_ = values;
+    // The cursor keeps its place through a redraw, and says nothing of it.
+    const int count = int(Market::PricedSlots(slots_).size());
+    if (place_ && *place_ >= count)
+        place_ = count ? std::optional<int>(count - 1) : std::nullopt;
+    viewport()->update();
     // Runs of filled values, each drawn as a line of its own: the gaps stay gaps.
     std::vector<QList<QPointF>> runs;
     double lo = 0, hi = 0;
@@ -148,9 +157,73 @@ QString StockChart::ToolTipAt(const QPoint& pos) const
     const auto k = SlotAt(pos);
     if (!k)
         return {};
-    const auto& v = slots_[size_t(*k - 1)];
-    return v ? QStringLiteral("Tick %1: %2").arg(*k).arg(Numbers::PlainText(*v))
-             : QStringLiteral("Tick %1: no price").arg(*k);
+    return Market::SlotText(slots_, *k);
+}
+
+std::optional<int> StockChart::CursorSlot() const
+{
+    const std::vector<int> priced = Market::PricedSlots(slots_);
+    return place_ && *place_ < int(priced.size()) ? std::optional<int>(priced[size_t(*place_)]) : std::nullopt;
+}
+
+int StockChart::PriceCount() const { return int(Market::PricedSlots(slots_).size()); }
+
+QString StockChart::Summary() const { return Market::ChartSummary(window()->windowTitle(), slots_); }
+
+QString StockChart::PlaceText(int place) const
+{
+    const std::vector<int> priced = Market::PricedSlots(slots_);
+    return place >= 0 && place < int(priced.size()) ? Market::SlotText(slots_, priced[size_t(place)]) : QString();
+}
+
+QRect StockChart::PlaceRect(int place) const
+{
+    const std::vector<int> priced = Market::PricedSlots(slots_);
+    if (place < 0 || place >= int(priced.size()) || pool_.empty())
+        return {};
+    const int slot = priced[size_t(place)];
+    const QPointF at =
+        chart()->mapToScene(chart()->mapToPosition(QPointF(slot, *slots_[size_t(slot - 1)]), pool_.front()));
+    return QRect(viewport()->mapToGlobal(mapFromScene(at)) - QPoint(4, 4), QSize(9, 9));
+}
+
+void StockChart::keyPressEvent(QKeyEvent* e)
+{
+    const auto moved = Market::MovePlace(place_, PriceCount(), e->key());
+    if (!moved || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QChartView::keyPressEvent(e);
+        return;
+    }
+    place_ = moved;
+    viewport()->update();
+    // The price the cursor moved to takes the focus within the chart: a screen reader reads it.
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(*place_);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void StockChart::drawForeground(QPainter* p, const QRectF& rect)
+{
+    QChartView::drawForeground(p, rect);
+    const auto slot = CursorSlot();
+    if (!slot || pool_.empty())
+        return;
+    // A line through the price, and the pointer's text for it at the top of the plot.
+    const QPointF at =
+        chart()->mapToScene(chart()->mapToPosition(QPointF(*slot, *slots_[size_t(*slot - 1)]), pool_.front()));
+    const QRectF area = chart()->mapRectToScene(chart()->plotArea());
+    const QString text = Market::SlotText(slots_, *slot);
+    p->save();
+    p->setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p->drawLine(QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom()));
+    p->setPen(QPen(Qt::black, 1));
+    p->setBrush(Qt::white);
+    p->drawEllipse(at, 4, 4);
+    QRectF box(QPointF(0, 0), QSizeF(fontMetrics().horizontalAdvance(text) + 10, fontMetrics().height() + 6));
+    box.moveTopLeft(QPointF(std::min(at.x() + 6, area.right() - box.width()), area.top() + 2));
+    p->drawRect(box);
+    p->drawText(box, Qt::AlignCenter, text);
+    p->restore();
 }
 
 void StockChart::mouseMoveEvent(QMouseEvent* e)

@@ -9,6 +9,8 @@ Form11::Form11()
     : ReportForm(QStringLiteral("Transactions"),
           MakeGrid(10, 5, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 5400, 4200, 9)
 {
+    MSFlexGrid1->SetColumnNames({QStringLiteral("Symbol"), QStringLiteral("Price"), QStringLiteral("Units"),
+        QStringLiteral("Amount"), QStringLiteral("Type")});
     auto* top = new QHBoxLayout;
     Label2 = new QLabel(QStringLiteral("Transactions"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -18,6 +20,10 @@ Form11::Form11()
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setToolTip(QStringLiteral("Number of transactions"));
+    // Reached by Tab and read under its title, as the count a sighted player sees.
+    Label1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Label2->setBuddy(Label1);
+    Label1->setFocusPolicy(Qt::StrongFocus);
     top->addWidget(Label2);
     top->addWidget(Label1, 1);
     box->insertLayout(0, top);

@@ -6,6 +6,8 @@ Form13::Form13()
     : ReportForm(QStringLiteral("Portfolio"), MakeGrid(2, 4, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)),
           4800, 3000, 8)
 {
+    MSFlexGrid1->SetColumnNames(
+        {QStringLiteral("Symbol"), QStringLiteral("Units"), QStringLiteral("Price"), QStringLiteral("Value")});
 }
 
 void Form13::formLoad()

@@ -6,6 +6,7 @@ Form5::Form5()
     : ReportForm(QStringLiteral("Position"),
           MakeGrid(18, 2, Twips::DesignFont(QStringLiteral("Times New Roman"), 8.25, true)), 3600, 6300, 6)
 {
+    MSFlexGrid1->SetColumnNames({QStringLiteral("Symbol"), QStringLiteral("Units")});
 }
 
 void Form5::formLoad() { Module1::RefreshPosition(); }

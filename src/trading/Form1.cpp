@@ -46,6 +46,8 @@ Form1::Form1()
     Twips::SetSilverClientArea(this, 5235, 4020);
 
     Combo1 = Twips::Create<QComboBox>(this, "Combo1", 120, 600, 1815, 315);
+    // Titled like the chart's list: on this desktop a list is named by its title, not its name.
+    lblStock = label(this, "lblStock", "Stock", 120, 360, 1815, 255, Combo1);
     Combo1->setAccessibleName(QStringLiteral("Stock"));
     Combo1->setToolTip(QStringLiteral("Choose a stock"));
     Controls::MakeSymbolList(Combo1, Combo1->accessibleName());

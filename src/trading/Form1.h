@@ -18,6 +18,7 @@ public:
     void formLoad() override;
 
     QComboBox* Combo1;
+    QLabel* lblStock; ///< the list's title
     QLineEdit* stockname;
     QLabel *Label1, *Label3, *Label5, *Label4, *Label2;
     QLineEdit *Text1, *Text2, *Text3, *Text4;

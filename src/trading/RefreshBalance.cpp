@@ -1,5 +1,6 @@
 #include "Form3.h"
 #include "app/kit/App.h"
+#include "app/kit/Controls.h"
 #include "app/kit/Module1.h"
 #include "app/kit/MsgBox.h"
 #include "app/kit/Numbers.h"
@@ -21,7 +22,7 @@ void RefreshBalance()
         const dao::Value sum = game.openSnapshot(QStringLiteral("result")).field(QStringLiteral("Sum Of Result"));
         const dao::Currency starting = StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency();
         const double cash = (sum.isNull() ? starting : sum.toCurrency() + starting).toDouble();
-        f.cashbalance->setText(Numbers::PlainText(cash));
+        Controls::SetText(f.cashbalance, Numbers::PlainText(cash));
         f.showplayername->setText(Numbers::PlainText(PlayerName));
 
         const std::vector<Holdings::Holding> held = Holdings::Read(game);
@@ -50,8 +51,8 @@ void RefreshBalance()
                 *stocks += Numbers::ShownValue(it->toDouble() * units);
             }
         }
-        f.Text3->setText(stocks ? Numbers::PlainText(*stocks) : QString());
-        f.Text4->setText(Numbers::PlainText(cash + stocks.value_or(0)));
+        Controls::SetText(f.Text3, stocks ? Numbers::PlainText(*stocks) : QString());
+        Controls::SetText(f.Text4, Numbers::PlainText(cash + stocks.value_or(0)));
         f.lblNote->setText(missing.isEmpty()
                 ? QString()
                 : QStringLiteral("Not listed in the market, valued at 0: %1").arg(missing.join(", ")));

@@ -27,6 +27,12 @@ void MakeDisplayBox(QLineEdit* box)
     box->setPalette(p);
 }
 
+void SetText(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
 void MakeSymbolList(QComboBox* list, const QString& name)
 {
     list->setEditable(true);
@@ -34,9 +40,11 @@ void MakeSymbolList(QComboBox* list, const QString& name)
     // The completer would pick an entry that matches in any letter case.
     list->setCompleter(nullptr);
     QLineEdit* edit = list->lineEdit();
-    // Leaving the field would select the entry equal to the typed text and
-    // report it as chosen; typing picks nothing here.
+    // Leaving the field or pressing Return would select the entry equal to the
+    // typed text and report it as chosen; typing picks nothing here. Return
+    // goes on to the window, to press its Enter as in any other text box.
     QObject::disconnect(edit, &QLineEdit::editingFinished, list, nullptr);
+    QObject::disconnect(edit, &QLineEdit::returnPressed, list, nullptr);
     edit->setAccessibleName(name);
     if (list->toolTip().isEmpty())
         list->setToolTip(name);

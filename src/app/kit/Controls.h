@@ -25,8 +25,13 @@ namespace Controls {
 /// screen-reader name, and looks like a box that cannot be typed into.
 void MakeDisplayBox(QLineEdit* box);
 
+/// Writes a box only when its text changes: a box written again with the same
+/// text is read out again by a screen reader, every second where a timer writes it.
+void SetText(QLineEdit* box, const QString& text);
+
 /// A list of symbols the player may also type into. A typed text selects no
 /// entry and changes no letter case: only choosing an entry counts as a pick.
+/// Return in its text presses the window's Enter.
 /// The text field inside takes the list's name for screen readers.
 void MakeSymbolList(QComboBox* list, const QString& name);
 

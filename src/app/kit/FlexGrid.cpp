@@ -17,7 +17,12 @@ public:
     }
     QVariant data(int role) const override
     {
-        return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(shown) : QTableWidgetItem::data(role);
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return shown;
+        // What a screen reader says of an empty cell, which it would otherwise pass over in silence.
+        if (role == Qt::AccessibleTextRole)
+            return shown.isEmpty() ? QVariant(QStringLiteral("blank")) : QVariant();
+        return QTableWidgetItem::data(role);
     }
     void setData(int role, const QVariant& value) override
     {
@@ -63,6 +68,10 @@ FlexGrid::FlexGrid(QWidget* parent, const char* name, int rows, int cols, int fi
     horizontalHeader()->setHighlightSections(false);
     SetCols(cols);
     SetRows(rows);
+    // Every cell of the designed grid is there, empty, so that it can be read as blank.
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            setItem(r, c, new Cell(QString()));
     QAbstractItemModel* m = model();
     auto forget = [this] { items_.clear(); };
     connect(m, &QAbstractItemModel::rowsInserted, this, forget);
@@ -119,8 +128,8 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
     const size_t at = size_t(r - fixed_) * size_t(cols) + size_t(c);
     QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : Items()[at];
     if (!it) {
-        if (text.isEmpty())
-            return; // an absent cell already reads as empty
+        if (text.isEmpty() && r < fixed_)
+            return; // an absent heading already reads as empty
         if (r < fixed_) {
             it = new QTableWidgetItem(string());
             it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -262,4 +271,11 @@ int FlexGrid::NeededWidth() const
     for (int c = 0; c < columnCount(); ++c)
         w += columnWidth(c);
     return w;
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* e)
+{
+    if (!currentIndex().isValid() && rowCount() > 0 && columnCount() > 0)
+        setCurrentCell(0, 0);
+    QTableWidget::focusInEvent(e);
 }

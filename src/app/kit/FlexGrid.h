@@ -41,12 +41,20 @@ public:
     private:
         FlexGrid& g_;
     };
+    /// Names the columns of a grid without a fixed row for assistive
+    /// technology, which otherwise calls them by their numbers; the header stays hidden.
+    void SetColumnNames(const QStringList& names) { setHorizontalHeaderLabels(names); }
     /// The width the column is designed with; FitColumns widens it where its text needs more.
     void SetColWidth(int c, int twips);
     /// Widens each column to its longest text, so that no cell is clipped.
     void FitColumns();
     /// The width that shows every column without a horizontal scroll bar.
     int NeededWidth() const;
+
+protected:
+    /// Taking the focus with no cell current makes the first one current, so
+    /// that a screen reader has a cell to read, with its column's name.
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     class Cell;
@@ -61,8 +69,8 @@ private:
     bool batching_ = false;
     int row_ = 0, col_ = 0;
     std::vector<int> designed_; ///< pixels per column, 0 where none was set
-    QFont measuredFont_;        ///< the font the cells' kept widths were measured in
-    int measuredEpoch_ = 0;     ///< changes with that font, so that every kept width lapses
+    QFont measuredFont_; ///< the font the cells' kept widths were measured in
+    int measuredEpoch_ = 0; ///< changes with that font, so that every kept width lapses
     /// The items row by row; emptied whenever an item, a row or a column moves
     /// by any way but the grid's own writes, and built again when next asked.
     std::vector<QTableWidgetItem*> items_;

@@ -1,9 +1,10 @@
 #include "Forms.h"
+#include "Accessibility.h"
 #include "Twips.h"
 #include <QAbstractButton>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,6 +31,9 @@ void prune()
 
 Form::Form(QWidget* parent, Qt::WindowFlags f) : QWidget(parent ? parent : Forms::Owner(), f)
 {
+    // Announced as a window with its caption; a plain widget that is a window
+    // would be announced as a bare client area.
+    Accessibility::SetRole(this, QAccessible::Window);
     // A shortcut, so that the box or list with the focus cannot swallow it.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &Form::escape);
@@ -54,7 +58,8 @@ void Form::keyPressEvent(QKeyEvent* e)
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         QWidget* focus = focusWidget();
         QAbstractButton* press = qobject_cast<QPushButton*>(focus);
-        if (!press && qobject_cast<QLineEdit*>(focus))
+        auto* list = qobject_cast<QComboBox*>(focus);
+        if (!press && (qobject_cast<QLineEdit*>(focus) || (list && list->isEditable())))
             press = enter_;
         if (press && press->isEnabled()) {
             press->click();
@@ -165,20 +170,9 @@ QStringList LoadedNames()
     return out;
 }
 
-namespace {
-/// Announces each of the program's windows as a window with its caption; a
-/// plain widget that is a window would be announced as a bare client area.
-QAccessibleInterface* windowInterface(const QString&, QObject* o)
-{
-    auto* form = qobject_cast<Form*>(o);
-    return form && form->isWindow() ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
-}
-} // namespace
-
 void Register(QWidget* w)
 {
-    static const bool factory = (QAccessible::installFactory(windowInterface), true);
-    (void)factory;
+    Accessibility::Install();
     registry().emplace_back(w);
 }
 

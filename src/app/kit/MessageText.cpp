@@ -1,5 +1,5 @@
 #include "MessageText.h"
-#include <QAccessibleWidget>
+#include "Accessibility.h"
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,29 +7,13 @@
 #include <QTextDocument>
 #include <cmath>
 
-namespace {
-/// Read as the static text it is, not as a box to type into.
-class MessageTextAccessible : public QAccessibleWidget {
-public:
-    explicit MessageTextAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) { }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? static_cast<QTextEdit*>(widget())->toPlainText() : QString();
-    }
-};
-
-QAccessibleInterface* accessibleFor(const QString&, QObject* o)
-{
-    auto* t = qobject_cast<MessageText*>(o);
-    return t ? new MessageTextAccessible(t) : nullptr;
-}
-} // namespace
-
 MessageText::MessageText(const QString& text, QWidget* parent) : QTextEdit(parent), text_(text)
 {
-    static const bool factory = (QAccessible::installFactory(accessibleFor), true);
-    (void)factory;
     setObjectName(QStringLiteral("txtMessage"));
+    // Read as the static text it is, whole, not as a box to type into.
+    Accessibility::Install();
+    Accessibility::SetRole(this, QAccessible::StaticText);
+    setAccessibleName(text);
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::ClickFocus);

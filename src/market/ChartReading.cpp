@@ -1,0 +1,84 @@
+#include "ChartReading.h"
+#include "app/kit/Numbers.h"
+#include <QLocale>
+#include <Qt>
+#include <algorithm>
+
+namespace Market {
+
+std::vector<int> PricedSlots(const ChartSlots& values)
+{
+    std::vector<int> out;
+    for (int k = 1; k <= kChartSlots; ++k)
+        if (values[size_t(k - 1)])
+            out.push_back(k);
+    return out;
+}
+
+QString ChartSummary(const QString& symbol, const ChartSlots& values)
+{
+    std::vector<double> prices;
+    for (const auto& v : values)
+        if (v)
+            prices.push_back(*v);
+    if (prices.empty())
+        return QStringLiteral("%1: no prices").arg(symbol);
+    const auto [low, high] = std::minmax_element(prices.begin(), prices.end());
+    const double first = prices.front(), last = prices.back();
+    QString s =
+        QStringLiteral("%1: %2 %3, first %4, last %5, lowest %6, highest %7")
+            .arg(symbol)
+            .arg(prices.size())
+            .arg(prices.size() == 1 ? QStringLiteral("price") : QStringLiteral("prices"), Numbers::PlainText(first),
+                Numbers::PlainText(last), Numbers::PlainText(*low), Numbers::PlainText(*high));
+    if (first != 0) {
+        const double change = (last - first) / first * 100;
+        s += QStringLiteral(", change %1%2 %")
+                 .arg(change > 0 ? QStringLiteral("+") : QString(), QLocale().toString(change, 'f', 2));
+    }
+    return s;
+}
+
+QString SlotText(const ChartSlots& values, int slot)
+{
+    const std::vector<int> priced = PricedSlots(values);
+    const auto at = std::find(priced.begin(), priced.end(), slot);
+    if (at == priced.end())
+        return QStringLiteral("Tick %1: no price").arg(slot);
+    return QStringLiteral("Price %1 of %2: %3")
+        .arg(at - priced.begin() + 1)
+        .arg(priced.size())
+        .arg(Numbers::PlainText(*values[size_t(slot - 1)]));
+}
+
+std::optional<int> MovePlace(std::optional<int> place, int count, int key)
+{
+    int step = 0;
+    switch (key) {
+    case Qt::Key_Home:
+        return count ? std::optional<int>(0) : std::nullopt;
+    case Qt::Key_End:
+        return count ? std::optional<int>(count - 1) : std::nullopt;
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_PageUp:
+        step = -10;
+        break;
+    case Qt::Key_PageDown:
+        step = 10;
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (count == 0)
+        return std::nullopt;
+    if (!place) // the first key starts at the end it moves away from
+        return step > 0 ? 0 : count - 1;
+    return std::clamp(*place + step, 0, count - 1);
+}
+
+} // namespace Market
