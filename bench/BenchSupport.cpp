@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
-#include "app/kit/App.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
+#include "data/kit/App.h"
+#include "data/kit/Forms.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include <QApplication>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/kit/Module1.h"
+#include "data/kit/Module1.h"
 #include <QString>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

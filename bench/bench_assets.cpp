@@ -1,7 +1,7 @@
 // Listing a new stock on a large market.
 #include "BenchSupport.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Module1.h"
+#include "data/kit/Forms.h"
+#include "data/kit/Module1.h"
 #include "assets/Form6.h"
 #include "assets/Form7.h"
 #include "assets/Symbols.h"

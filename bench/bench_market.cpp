@@ -3,7 +3,7 @@
 // ../shared/bench-baseline does it; with the reports it refreshes, it is
 // BM_MarketTickWithRefreshes in bench_reports.
 #include "BenchSupport.h"
-#include "app/kit/Module1.h"
+#include "data/kit/Module1.h"
 #include "data/dao/Dao.h"
 #include "market/MarketState.h"
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // The refreshes a market tick runs, the chart's series, and a tick with them all.
 #include "BenchSupport.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Module1.h"
+#include "data/kit/Forms.h"
+#include "data/kit/Module1.h"
 #include "market/Form10.h"
 #include "market/Form4.h"
 #include "market/Form9.h"

@@ -1,6 +1,6 @@
 // A trade and a balance refresh, against logs and markets of realistic size.
 #include "BenchSupport.h"
-#include "app/kit/Module1.h"
+#include "data/kit/Module1.h"
 #include "trading/Form1.h"
 #include <QButtonGroup>
 #include <QLineEdit>

@@ -13,10 +13,10 @@ protected:
 TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
 {
     EXPECT_FALSE(Exchange::ShownTimeOfDay());
-    ed->clockTime = at(5, 13, 0); // a previous game's time is forgotten
+    Market::CurrentState().clockTime = at(5, 13, 0); // a previous game's time is forgotten
     Module1::AdvanceClock();
     EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(0, 9, 1)));
-    EXPECT_EQ(ed->Label2->text(), QLocale().dayName(ed->baseDate.dayOfWeek()));
+    EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Market::CurrentState().baseDate.dayOfWeek()));
     EXPECT_EQ(ed->Timer2->interval(), 10000);
     ScriptDraws({60});
     Module1::MarketTick(); // some volume and an intraday price to clear in the evening
@@ -25,7 +25,7 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
         {QTime(16, 0), false}, {QTime(16, 1), false}};
     for (const auto& [t, market] : steps) {
         SCOPED_TRACE(t.toString().toStdString());
-        setClock(dao::naiveDateTime(ed->baseDate, t).addSecs(-60));
+        setClock(dao::naiveDateTime(Market::CurrentState().baseDate, t).addSecs(-60));
         Module1::AdvanceClock();
         EXPECT_EQ(shown(), t);
         EXPECT_EQ(ed->Timer2->isRunning(), market);
@@ -37,7 +37,7 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
     setClock(at(0, 16, 59));
     Module1::AdvanceClock(); // 17:00 is shown, then the clock jumps to 09:00 of the next day
     EXPECT_EQ(shown(), QTime(17, 0));
-    EXPECT_EQ(ed->clockTime, at(1, 9, 0));
+    EXPECT_EQ(Market::CurrentState().clockTime, at(1, 9, 0));
     Module1::AdvanceClock();
     EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(1, 9, 1)));
     EXPECT_TRUE(ed->Timer2->isRunning());

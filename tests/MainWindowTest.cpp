@@ -25,6 +25,21 @@ TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouch
     EXPECT_TRUE(msgs.messages.empty());
 }
 
+TEST_F(MainWindowTest, ShowingTheGameSwitchesEveryMenuButtonAndTimerOfAGame)
+{
+    for (bool open : {true, false, true}) {
+        MainWindow::ShowGame(open);
+        const bool shown[] = {frmEditor::MenuVisible(ed->mnuAsset), frmEditor::MenuVisible(ed->mnuTools),
+            frmEditor::MenuVisible(ed->mnuAnalyze), ed->mnuFileItem(3)->isEnabled(), ed->Timer1->enabled(),
+            ed->tradeup->isVisibleTo(ed), ed->chartup->isVisibleTo(ed), ed->balup->isVisibleTo(ed)};
+        EXPECT_EQ(std::count(std::begin(shown), std::end(shown), open), 8) << open;
+    }
+    setClock(at(0, 10, 0)); // within the hours the market runs; closed, it stops with the clock
+    EXPECT_TRUE(ed->Timer2->isRunning());
+    MainWindow::ShowGame(false);
+    EXPECT_FALSE(ed->Timer1->enabled() || ed->Timer2->isRunning());
+}
+
 TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
 {
     ed->show();

@@ -81,7 +81,7 @@ TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
     setClock(at(0, 16, 0));
     trade("ALDR", "1", "Buy");
     EXPECT_EQ(last(), "Varnel Stock Exchange is closed at the moment.");
-    Exchange::SetShown(std::nullopt); // a clock that shows no time lets the trades below through
+    MainWindow::ShowClock(std::nullopt); // a clock that shows no time lets the trades below through
     // The stock, its price set first (0: as it is), the units and type typed, what is said.
     const std::tuple<const char*, double, const char*, const char*, const char*> steps[] = {
         {"ALDR", 0, "abc", "", "You must enter a valid units amount."}, // the units before the type
@@ -161,7 +161,7 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     setPrice("ALDR", 14);
     setClock(at(0, 16, 30));
     b->Timer1_Timer(); // outside: left alone
-    Exchange::SetShown(std::nullopt);
+    MainWindow::ShowClock(std::nullopt);
     b->Timer1_Timer(); // no time shown counts as outside
     EXPECT_EQ(b->Text3->text(), Numbers::PlainText(130 + brkw));
     RawRows(path("stocks.tqs"), "UPDATE \"Stocks Information\" SET stocksymbol = 'aldr' WHERE stocksymbol = 'ALDR'");

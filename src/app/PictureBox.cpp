@@ -1,5 +1,5 @@
 #include "PictureBox.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Twips.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "frmAbout.h"
-#include "app/kit/Accessibility.h"
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Accessibility.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Twips.h"
 #include "frmEditor.h"
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -1,16 +1,20 @@
 #include "frmEditor.h"
 #include "GameShell.h"
 #include "PictureBox.h"
-#include "app/kit/Accessibility.h"
-#include "app/kit/App.h"
-#include "app/kit/Controls.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Twips.h"
-#include "app/kit/VbTimer.h"
+#include "data/kit/Accessibility.h"
+#include "data/kit/App.h"
+#include "data/kit/Controls.h"
+#include "data/kit/Exchange.h"
+#include "data/kit/Forms.h"
+#include "data/kit/MainWindow.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Twips.h"
+#include "data/kit/VbTimer.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "market/Clock.h"
+#include "market/MarketState.h"
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -30,6 +34,7 @@ frmEditor::frmEditor()
     createToolbar();
     createStatusBar();
     createTimers();
+    ShowGame(false); // no game yet
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -41,7 +46,12 @@ frmEditor::frmEditor()
     layout->addWidget(Picture1);
     setCentralWidget(client);
     resize(Twips::ToPixels(kClientWidth), Twips::ToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    // The layers below show the game and the clock through these, without including this window.
+    MainWindow::SetView({[this](bool open) { ShowGame(open); },
+        [this](const std::optional<QDateTime>& t) { ShowClock(t); }});
 }
+
+frmEditor::~frmEditor() { MainWindow::SetView({}); }
 
 void frmEditor::createMenus()
 {
@@ -78,11 +88,6 @@ void frmEditor::createMenus()
     mnuAbout->setProperty("helpContextID", 1);
     aboutItems_[0]->setProperty("helpContextID", 1);
 
-    // The no-game state.
-    fileItems_[3]->setEnabled(false);
-    SetMenuState(mnuAsset, false);
-    SetMenuState(mnuAnalyze, false);
-    SetMenuState(mnuTools, false);
 }
 
 void frmEditor::createToolbar()
@@ -127,9 +132,6 @@ void frmEditor::createToolbar()
         connect(up, &ImageButton::clicked, this, b.click);
         *b.target = up;
     }
-    tradeup->hide();
-    chartup->hide();
-    balup->hide();
 }
 
 void frmEditor::createStatusBar()
@@ -191,17 +193,39 @@ void frmEditor::formLoad()
         const QSize frame = frameGeometry().size().expandedTo(size());
         move(g.x() + g.width() / 2 - frame.width() / 2, g.y() + g.height() / 2 - frame.height() / 2);
     }
-    baseDate = QDate::currentDate();
+    Market::CurrentState().baseDate = QDate::currentDate();
     Timer1->setInterval(1000);
 }
 
 bool frmEditor::MenuVisible(QMenu* m) { return m->menuAction()->isVisible(); }
 
-void frmEditor::SetMenuState(QMenu* m, bool on)
+void frmEditor::ShowGame(bool open)
 {
-    m->menuAction()->setVisible(on);
-    m->menuAction()->setEnabled(on);
-    m->setEnabled(on);
+    for (QMenu* m : {mnuAsset, mnuTools, mnuAnalyze}) {
+        m->menuAction()->setVisible(open);
+        m->menuAction()->setEnabled(open);
+        m->setEnabled(open);
+    }
+    fileItems_[3]->setEnabled(open); // Close
+    for (ImageButton* b : {tradeup, chartup, balup})
+        b->setVisible(open);
+    Timer1->setEnabled(open);
+    if (!open)
+        Timer2->setEnabled(false);
+}
+
+void frmEditor::ShowClock(const std::optional<QDateTime>& t)
+{
+    Label1->setText(t ? Market::ClockText(*t) : QString());
+    Label2->setText(t ? Market::WeekdayName(*t) : QString());
+    if (!t)
+        return;
+    if (Exchange::IsOpen(t->time())) {
+        Timer2->setInterval(10000); // the same period again leaves the countdown alone
+        Timer2->setEnabled(true);
+    } else {
+        Timer2->setEnabled(false);
+    }
 }
 
 void frmEditor::Picture1_Resize()

@@ -39,13 +39,9 @@ public:
 
     /// Whether a menu shows on the menu bar.
     static bool MenuVisible(QMenu* m);
-    static void SetMenuState(QMenu* m, bool visibleAndEnabled);
-
-    // The simulated clock: the base date taken at start-up and the clock time,
-    // empty until the first tick of a game; what Label1(0) shows (Exchange::ShownTimeOfDay)
-    // differs from the clock time for one tick after the night jump.
-    QDate baseDate;
-    std::optional<QDateTime> clockTime;
+    /// The game's state and the clock as MainWindow::ShowGame and ShowClock show them.
+    void ShowGame(bool open);
+    void ShowClock(const std::optional<QDateTime>& t);
 
     // Event handlers.
     void Picture1_Resize();
@@ -61,6 +57,8 @@ public:
     void balup_Click();
     void Timer1_Timer();
     void Timer2_Timer();
+
+    ~frmEditor() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

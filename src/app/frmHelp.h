@@ -1,6 +1,6 @@
 #pragma once
 #include "HelpFile.h"
-#include "app/kit/Forms.h"
+#include "data/kit/Forms.h"
 
 class QListWidget;
 class QTextBrowser;

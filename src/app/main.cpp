@@ -1,6 +1,6 @@
-#include "app/kit/App.h"
-#include "app/kit/Forms.h"
-#include "app/kit/MsgBox.h"
+#include "data/kit/App.h"
+#include "data/kit/Forms.h"
+#include "data/kit/MsgBox.h"
 #include "frmEditor.h"
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,9 +1,9 @@
 #include "Form7.h"
-#include "app/kit/Accessibility.h"
-#include "app/kit/Controls.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Accessibility.h"
+#include "data/kit/Controls.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Twips.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

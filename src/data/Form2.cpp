@@ -1,9 +1,8 @@
 #include "Form2.h"
-#include "app/frmEditor.h"
-#include "app/kit/Accessibility.h"
-#include "app/kit/Exchange.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Accessibility.h"
+#include "data/kit/MainWindow.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Twips.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,10 +38,7 @@ Form2::Form2()
 
 void Form2::Command1_Click()
 {
-    frmEditor& ed = Forms::Get<frmEditor>();
-    ed.Label1->setText(QString());
-    Exchange::SetShown(std::nullopt);
-    ed.Label2->setText(QString());
+    MainWindow::ShowClock(std::nullopt); // the new game's clock starts its day afresh
     Module1::StorePlayerName();
     Forms::Unload(this);
     Module1::CreateNewGame();

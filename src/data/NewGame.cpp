@@ -1,13 +1,11 @@
 #include "Form2.h"
 #include "GameName.h"
 #include "MarketSchema.h"
-#include "app/PictureBox.h"
-#include "app/frmEditor.h"
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Numbers.h"
-#include "app/kit/VbTimer.h"
+#include "data/kit/App.h"
+#include "data/kit/MainWindow.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Numbers.h"
 #include "data/dao/Dao.h"
 #include <QDate>
 #include <QDir>
@@ -171,15 +169,7 @@ void CreateNewGame()
         return;
     }
 
-    frmEditor& ed = Forms::Get<frmEditor>();
-    frmEditor::SetMenuState(ed.mnuAsset, true);
-    frmEditor::SetMenuState(ed.mnuTools, true);
-    ed.Timer1->setEnabled(true);
-    frmEditor::SetMenuState(ed.mnuAnalyze, true);
-    ed.mnuFileItem(3)->setEnabled(true);
-    ed.tradeup->show();
-    ed.chartup->show();
-    ed.balup->show();
+    MainWindow::ShowGame(true);
 }
 
 } // namespace Module1

@@ -1,7 +1,7 @@
 #include "StockList.h"
 #include "MarketSchema.h"
-#include "app/kit/App.h"
-#include "app/kit/Numbers.h"
+#include "data/kit/App.h"
+#include "data/kit/Numbers.h"
 #include <QComboBox>
 
 namespace StockList {

@@ -1,5 +1,5 @@
 #include "ChartReading.h"
-#include "app/kit/Numbers.h"
+#include "data/kit/Numbers.h"
 #include <QLocale>
 #include <Qt>
 #include <algorithm>

@@ -1,13 +1,10 @@
 #include "Clock.h"
 #include "MarketState.h"
-#include "app/frmEditor.h"
-#include "app/kit/Exchange.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/VbTimer.h"
+#include "data/kit/Exchange.h"
+#include "data/kit/MainWindow.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
 #include "data/dao/DaoError.h"
-#include <QLabel>
 #include <QLocale>
 #include <QTimeZone>
 
@@ -51,33 +48,19 @@ namespace Module1 {
 
 void AdvanceClock()
 {
-    frmEditor& ed = Forms::Get<frmEditor>();
-    if (ed.Label1->text().isEmpty())
-        ed.clockTime.reset();
-    const QDateTime next =
-        ed.clockTime ? ed.clockTime->addSecs(60) : QDateTime(ed.baseDate, QTime(9, 1), QTimeZone::utc());
-    ed.Label1->setText(Market::ClockText(next));
-    ed.Label2->setText(Market::WeekdayName(next));
-    ed.clockTime = next;
-    Exchange::SetShown(next);
+    Market::State& clock = Market::CurrentState();
+    if (!Exchange::ShownTimeOfDay()) // a game closed since: a new one starts the day afresh
+        clock.clockTime.reset();
+    const QDateTime next = clock.clockTime ? clock.clockTime->addSecs(60)
+                                           : QDateTime(clock.baseDate, QTime(9, 1), QTimeZone::utc());
+    clock.clockTime = next;
+    MainWindow::ShowClock(next); // the market timer runs within the exchange hours only
     const QTime t = next.time();
-    if (Exchange::IsOpen(t)) {
-        ed.Timer2->setInterval(10000);
-        ed.Timer2->setEnabled(true);
-        // A day the evening could not prepare is prepared before the market moves on it.
-        if (Market::CurrentState().newDayPending)
-            prepareNewDay();
-    } else {
-        ed.Timer2->setEnabled(false);
+    // A day the evening could not prepare is prepared before the market moves on it.
+    if (!Exchange::IsOpen(t) || clock.newDayPending)
         prepareNewDay();
-    }
-    if (t >= QTime(17, 0) && t < QTime(23, 59)) {
-        ed.Label1->hide();
-        ed.Label2->hide();
-        ed.clockTime = ed.clockTime->addSecs(16 * 3600);
-        ed.Label1->show();
-        ed.Label2->show();
-    }
+    if (t >= QTime(17, 0) && t < QTime(23, 59))
+        clock.clockTime = next.addSecs(16 * 3600); // the labels show 17:00 until the next tick
 }
 
 } // namespace Module1

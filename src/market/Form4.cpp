@@ -1,6 +1,6 @@
 #include "Form4.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Twips.h"
 
 namespace {
 struct Column {

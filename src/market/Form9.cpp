@@ -1,8 +1,8 @@
 #include "Form9.h"
-#include "app/kit/Controls.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Controls.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Twips.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

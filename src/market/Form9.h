@@ -1,5 +1,5 @@
 #pragma once
-#include "app/kit/Forms.h"
+#include "data/kit/Forms.h"
 
 class QComboBox;
 class QLabel;

@@ -1,7 +1,7 @@
 #include "Form4.h"
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Numbers.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Numbers.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include <array>

@@ -1,6 +1,6 @@
 #include "StockChart.h"
-#include "app/kit/App.h"
-#include "app/kit/Numbers.h"
+#include "data/kit/App.h"
+#include "data/kit/Numbers.h"
 #include "data/dao/Dao.h"
 #include <QAccessibleWidget>
 #include <QChart>

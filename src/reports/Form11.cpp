@@ -1,6 +1,6 @@
 #include "Form11.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Twips.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>

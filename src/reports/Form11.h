@@ -1,5 +1,5 @@
 #pragma once
-#include "app/kit/ReportForm.h"
+#include "data/kit/ReportForm.h"
 
 class QLabel;
 

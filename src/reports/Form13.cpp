@@ -1,6 +1,6 @@
 #include "Form13.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Twips.h"
 
 Form13::Form13()
     : ReportForm(QStringLiteral("Portfolio"), MakeGrid(2, 4, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)),

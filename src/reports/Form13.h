@@ -1,5 +1,5 @@
 #pragma once
-#include "app/kit/ReportForm.h"
+#include "data/kit/ReportForm.h"
 
 /// Portfolio: the holdings at current prices, kept current shown or not.
 class Form13 : public ReportForm {

@@ -1,6 +1,6 @@
 #include "Form5.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Twips.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Twips.h"
 
 Form5::Form5()
     : ReportForm(QStringLiteral("Position"),

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/kit/ReportForm.h"
+#include "data/kit/ReportForm.h"
 
 /// Position: the net units per symbol, filled once when the window opens.
 class Form5 : public ReportForm {

@@ -1,8 +1,8 @@
 #include "Form5.h"
-#include "app/kit/App.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Numbers.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Numbers.h"
 #include "data/Holdings.h"
 
 namespace Module1 {

@@ -1,9 +1,9 @@
 #include "Form1.h"
-#include "app/kit/App.h"
-#include "app/kit/Exchange.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Numbers.h"
+#include "data/kit/App.h"
+#include "data/kit/Exchange.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Numbers.h"
 #include "data/dao/Dao.h"
 #include <QButtonGroup>
 #include <QLineEdit>

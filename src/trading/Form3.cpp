@@ -1,9 +1,9 @@
 #include "Form3.h"
-#include "app/kit/Controls.h"
-#include "app/kit/Exchange.h"
-#include "app/kit/Module1.h"
-#include "app/kit/Twips.h"
-#include "app/kit/VbTimer.h"
+#include "data/kit/Controls.h"
+#include "data/kit/Exchange.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Twips.h"
+#include "data/kit/VbTimer.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "market/MarketState.h"
 
 void GameTest::startGame(const QString& name)
 {
@@ -52,12 +51,8 @@ void GameTest::addStock(const QString& name, const QString& symbol, const QStrin
 
 bool GameTest::gameState(bool open) const
 {
-    const bool states[] = {frmEditor::MenuVisible(ed->mnuAsset), frmEditor::MenuVisible(ed->mnuTools),
-        frmEditor::MenuVisible(ed->mnuAnalyze), ed->mnuFileItem(3)->isEnabled(), ed->Timer1->enabled(),
-        !ed->tradeup->isHidden(), !ed->chartup->isHidden(), !ed->balup->isHidden(),
-        !Module1::GameFileName.isEmpty()};
-    return std::all_of(std::begin(states), std::end(states), [open](bool s) { return s == open; }) &&
-        (open || (ed->Label1->text().isEmpty() && !ed->Timer2->isRunning()));
+    return ed->mnuFileItem(3)->isEnabled() == open && frmEditor::MenuVisible(ed->mnuAnalyze) == open &&
+        Module1::GameFileName.isEmpty() != open && (open || (ed->Label1->text().isEmpty() && !ed->Timer2->isRunning()));
 }
 
 std::vector<GameTest::Stock> GameTest::stocks()

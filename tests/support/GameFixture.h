@@ -7,14 +7,15 @@
 #include "app/frmAbout.h"
 #include "app/frmEditor.h"
 #include "app/frmHelp.h"
-#include "app/kit/App.h"
-#include "app/kit/Exchange.h"
-#include "app/kit/FlexGrid.h"
-#include "app/kit/Forms.h"
-#include "app/kit/Module1.h"
-#include "app/kit/MsgBox.h"
-#include "app/kit/Numbers.h"
-#include "app/kit/VbTimer.h"
+#include "data/kit/App.h"
+#include "data/kit/Exchange.h"
+#include "data/kit/FlexGrid.h"
+#include "data/kit/Forms.h"
+#include "data/kit/MainWindow.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Numbers.h"
+#include "data/kit/VbTimer.h"
 #include "assets/Form6.h"
 #include "assets/Form7.h"
 #include "data/Form2.h"
@@ -24,6 +25,7 @@
 #include "market/Form10.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
+#include "market/MarketState.h"
 #include "market/PriceFactor.h"
 #include "market/StarterMarket.h"
 #include "market/StockChart.h"
@@ -139,17 +141,20 @@ protected:
     /// Puts the clock on a time as if it had ticked there.
     void setClock(const QDateTime& t)
     {
-        ed->clockTime = t;
-        Exchange::SetShown(t);
-        ed->Label1->setText(Market::ClockText(t));
+        Market::CurrentState().clockTime = t;
+        MainWindow::ShowClock(t);
     }
-    QDateTime at(int dayOffset, int h, int m) const { return dao::naiveDateTime(ed->baseDate.addDays(dayOffset), QTime(h, m)); }
+    static QDateTime at(int dayOffset, int h, int m)
+    {
+        return dao::naiveDateTime(Market::CurrentState().baseDate.addDays(dayOffset), QTime(h, m));
+    }
     QStringList folderFiles() const
     {
         return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     }
-    /// Whether the menus, toolbar and clock are all in their game-open state
-    /// (or all in their no-game state); false when they disagree.
+    /// Whether the main window shows the game open (or closed), by the two
+    /// indicators the program reads, and the game file's name; closed, with the
+    /// clock and the market stopped.
     bool gameState(bool open) const;
 
     dao::Database market() { return dao::Database::open(path("stocks.tqs")); }

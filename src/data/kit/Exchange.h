@@ -10,7 +10,8 @@ namespace Exchange {
 bool IsOpen(const QTime& t);
 /// The time of day the clock shows; none while it shows nothing (no game runs).
 std::optional<QTime> ShownTimeOfDay();
-/// What the clock shows now; none when its label is cleared.
+/// What the clock shows now; none when its label is cleared. Set by
+/// MainWindow::ShowClock, with the labels.
 void SetShown(std::optional<QDateTime> t);
 
 } // namespace Exchange
