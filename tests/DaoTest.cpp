@@ -133,7 +133,7 @@ TEST(CurrencyText, PlainFormDropsTrailingZerosAndOverflowIsRefused)
 // The board's Min/Max and the tick's row counts come from facts the data layer
 // keeps instead of scanning; after every kind of write they must still be what
 // the stored query and the rows themselves say, and the rows walk in stored order.
-TEST_F(DaoTest, KeptRangesAndCountsAgreeWithTheFileAfterEveryWrite)
+TEST_F(DaoTest, TheStatisticsOfRangesAndCountsAgreeWithTheFileAfterEveryWrite)
 {
     Database db = Database::open(path("stocks.tqs"));
     auto check = [&](const char* step) {
@@ -199,4 +199,23 @@ TEST_F(DaoTest, KeptRangesAndCountsAgreeWithTheFileAfterEveryWrite)
     db.deleteAll("ALDR");
     EXPECT_TRUE(db.minMax("ALDR", "Price").first.isNull());
     check("emptied");
+}
+
+TEST_F(DaoTest, TheFileCheckReadsTheTablesOfAFileWithAJournalLeftByACrash)
+{
+    // A journal as a crash mid-transaction leaves it: saved while the changes were on their way.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path("m.tqs")).constData(), &db), SQLITE_OK);
+    sqlite3_exec(db, "PRAGMA cache_size = 1; CREATE TABLE Other(x); INSERT INTO Other SELECT randomblob(900) FROM "
+                     "(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 50) SELECT i FROM n);"
+                     "BEGIN; UPDATE Other SET x = randomblob(900);", nullptr, nullptr, nullptr);
+    ASSERT_TRUE(QFile::copy(path("m.tqs-journal"), path("saved")));
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_TRUE(QFile::rename(path("saved"), path("m.tqs-journal")));
+    const FileCheck without = checkFile(path("m.tqs"), {"Stocks Information"});
+    EXPECT_EQ(without.verdict, FileCheck::Verdict::Damaged);
+    EXPECT_EQ(without.detail, "it holds no table \"Stocks Information\"");
+    EXPECT_EQ(checkFile(path("m.tqs"), {"Other"}).verdict, FileCheck::Verdict::Sound);
+    EXPECT_TRUE(QFile::exists(path("m.tqs-journal"))); // only read: the rollback is a writer's
 }

@@ -14,25 +14,20 @@ Connection::Connection(const QString& p, bool create) : path(p)
 {
     const QByteArray file = QFile::encodeName(p);
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
-        const Error e(db ? sqlite3_errmsg(db) : "out of memory", db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM, p,
-            db ? sqlite3_system_errno(db) : 0);
-        sqlite3_close(db);
-        db = nullptr;
-        throw e;
+    sqlite3* opened = nullptr;
+    const int rc = sqlite3_open_v2(file.constData(), &opened, flags, nullptr);
+    handle_.reset(opened); // closed with the connection, or as a failed construction unwinds
+    if (rc != SQLITE_OK) {
+        if (!opened)
+            throw Error("out of memory", SQLITE_NOMEM, p);
+        fail();
     }
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, 250);
-    try {
-        // Touches the file, so that a damaged or foreign file fails here.
-        revalidate();
-        // Every commit on disk before it returns: a stored trade survives a crash.
-        exec("PRAGMA synchronous = FULL");
-    } catch (...) {
-        sqlite3_close(db);
-        db = nullptr;
-        throw;
-    }
+    sqlite3_extended_result_codes(db(), 1);
+    sqlite3_busy_timeout(db(), 250);
+    // Touches the file, so that a damaged or foreign file fails here.
+    revalidate();
+    // Every commit on disk before it returns: a stored trade survives a crash.
+    exec("PRAGMA synchronous = FULL");
     struct stat st { };
     if (::stat(file.constData(), &st) == 0) {
         dev_ = st.st_dev;
@@ -40,79 +35,63 @@ Connection::Connection(const QString& p, bool create) : path(p)
     }
 }
 
-Connection::~Connection()
-{
-    tables_.clear(); // finalizes the tables' statements no recordset holds
-    for (sqlite3_stmt* s : std::as_const(stmts_))
-        sqlite3_finalize(s);
-    if (db)
-        sqlite3_close_v2(db); // closes once the last statement held elsewhere is finalized
-}
-
 void Connection::fail() const
 {
-    throw Error(sqlite3_errmsg(db), sqlite3_extended_errcode(db), path, sqlite3_system_errno(db));
+    throw Error(sqlite3_errmsg(db()), sqlite3_extended_errcode(db()), path, sqlite3_system_errno(db()));
 }
 
 void Connection::exec(const char* sql)
 {
     char* err = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
-        const std::string msg = err ? err : sqlite3_errmsg(db);
+    if (sqlite3_exec(db(), sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        const std::string msg = err ? err : sqlite3_errmsg(db());
         sqlite3_free(err);
-        throw Error(msg, sqlite3_extended_errcode(db), path, sqlite3_system_errno(db));
+        throw Error(msg, sqlite3_extended_errcode(db()), path, sqlite3_system_errno(db()));
     }
 }
 
 void Connection::execOne(const QString& sql)
 {
     const QByteArray utf8 = sql.toUtf8();
-    sqlite3_stmt* s = nullptr;
+    sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &s, &tail) != SQLITE_OK)
+    const int prepared = sqlite3_prepare_v2(db(), utf8.constData(), int(utf8.size()), &raw, &tail);
+    const Statement s(raw);
+    if (prepared != SQLITE_OK)
         fail();
-    const bool more = tail && QByteArray(tail).replace(';', ' ').trimmed().size() > 0;
-    if (!s || more) {
-        sqlite3_finalize(s);
+    if (!s || (tail && QByteArray(tail).replace(';', ' ').trimmed().size() > 0))
         throw Error("Only one statement may be given: " + sql.toStdString(), SQLITE_MISUSE);
-    }
-    const int rc = sqlite3_step(s);
-    sqlite3_finalize(s);
+    const int rc = sqlite3_step(s.get());
     if (rc != SQLITE_DONE && rc != SQLITE_ROW)
         fail();
 }
 
 sqlite3_stmt* Connection::statement(const QString& sql)
 {
-    auto it = stmts_.constFind(sql);
-    if (it != stmts_.constEnd())
-        return *it;
-    sqlite3_stmt* s = prepare(sql, true);
-    stmts_.insert(sql, s);
-    return s;
+    Statement& s = statements_[sql];
+    if (!s)
+        s = prepare(sql, true);
+    return s.get();
 }
 
-sqlite3_stmt* Connection::prepare(const QString& sql, bool persistent)
+Statement Connection::prepare(const QString& sql, bool persistent)
 {
     const QByteArray utf8 = sql.toUtf8();
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()), persistent ? SQLITE_PREPARE_PERSISTENT : 0, &s,
-            nullptr) != SQLITE_OK)
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v3(
+        db(), utf8.constData(), int(utf8.size()), persistent ? SQLITE_PREPARE_PERSISTENT : 0, &raw, nullptr);
+    Statement s(raw);
+    if (rc != SQLITE_OK)
         fail();
     return s;
 }
 
 int Connection::schemaVersion()
 {
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA schema_version", -1, &s, nullptr) != SQLITE_OK)
+    const Statement s = prepare(QStringLiteral("PRAGMA schema_version"), false);
+    if (sqlite3_step(s.get()) != SQLITE_ROW)
         fail();
-    const int rc = sqlite3_step(s);
-    const int version = rc == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
-    sqlite3_finalize(s);
-    if (rc != SQLITE_ROW)
-        fail();
-    return version;
+    return sqlite3_column_int(s.get(), 0);
 }
 
 void Connection::revalidate()
@@ -141,11 +120,11 @@ void Connection::created(const QString& name, const char* type)
 
 void Connection::checkDataVersion()
 {
-    // Changes only when another connection has committed: what it wrote, the ranges do not know.
+    // Changes only when another connection has committed: what it wrote, the statistics do not know.
     Stmt s(*this, QStringLiteral("PRAGMA data_version"));
     const int data = s.step() ? int(s.int64(0)) : -1;
     if (data != dataVersion_) {
-        forgetKept();
+        forgetStats();
         dataVersion_ = data;
     }
 }
@@ -159,7 +138,7 @@ bool Connection::sameFile() const
 void Connection::forgetSchema()
 {
     ++generation_;
-    forgetKept();
+    forgetStats();
     tables_.clear();
     queries_.clear();
     objects_.clear();
@@ -242,7 +221,7 @@ const Connection::QueryInfo* Connection::query(const QString& name)
         // the type of the column it is taken over, so work that out from the text.
         const QString sql = translateJet(info->sql);
         const SelectParts parts = splitSelect(sql);
-        Stmt s(*this, sql, Stmt::Once{}); // read once for the types, not kept
+        Stmt s(*this, sql, Stmt::NotKept{}); // read once for the types, not kept
         for (int i = 0; i < s.columns(); ++i) {
             std::optional<FieldType> type = fieldTypeFromDecl(s.declType(i));
             if (!type && i < parts.items.size() && !parts.fromClause.isEmpty()) {
@@ -256,7 +235,7 @@ const Connection::QueryInfo* Connection::query(const QString& name)
                 } else if (fn == "AVG") {
                     type = FieldType::Double;
                 } else if (m.hasMatch()) {
-                    Stmt inner(*this, "SELECT " + m.captured(2) + " " + parts.fromClause, Stmt::Once{});
+                    Stmt inner(*this, "SELECT " + m.captured(2) + " " + parts.fromClause, Stmt::NotKept{});
                     type = fieldTypeFromDecl(inner.declType(0));
                 }
             }
@@ -315,7 +294,7 @@ std::shared_ptr<Connection> acquire(const QString& path)
 
 void giveBack(std::shared_ptr<Connection> c)
 {
-    if (!c || c->inTransaction || sqlite3_get_autocommit(c->db) == 0 || c->path == QLatin1String(kScratch))
+    if (!c || c->inTransaction || sqlite3_get_autocommit(c->db()) == 0 || c->path == QLatin1String(kScratch))
         return; // never reuse a scratch one, or one in an unknown transaction state
     auto& idle = pool().idle;
     idle.push_front(std::move(c));
@@ -330,73 +309,5 @@ void releaseFile(const QString& path)
 }
 
 void releaseAll() { pool().idle.clear(); }
-
-FileCheck checkFile(const QString& path, const QStringList& tables)
-{
-    using V = FileCheck::Verdict;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {V::Missing, {}};
-    if (!info.isFile())
-        return {V::Damaged, "it is a folder, not a file"};
-    if (!info.isReadable())
-        return {V::Unreadable, "permission denied"};
-    sqlite3* db = nullptr;
-    const QByteArray file = QFile::encodeName(path);
-    int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
-    FileCheck out;
-    bool pagesRead = false;
-    auto verdictOf = [&](int code) {
-        switch (code & 0xFF) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return V::Busy;
-        case SQLITE_CANTOPEN:
-        case SQLITE_PERM:
-        case SQLITE_AUTH:
-            return V::Unreadable;
-        case SQLITE_READONLY:
-            // A journal left by a crash, which a writing connection rolls back.
-            return V::Sound;
-        default:
-            return V::Damaged;
-        }
-    };
-    auto failed = [&](int code) {
-        out = {verdictOf(code), db ? sqlite3_errmsg(db) : "out of memory"};
-        if (out.verdict == V::Sound)
-            out.detail.clear();
-    };
-    if (rc != SQLITE_OK) {
-        failed(rc);
-    } else {
-        sqlite3_extended_result_codes(db, 1);
-        sqlite3_busy_timeout(db, 250);
-        sqlite3_stmt* s = nullptr;
-        rc = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &s, nullptr);
-        if (rc == SQLITE_OK)
-            rc = sqlite3_step(s);
-        if (rc == SQLITE_ROW) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-            const std::string result = text ? text : "";
-            pagesRead = result == "ok";
-            if (!pagesRead)
-                out = {V::Damaged, result};
-        } else {
-            failed(rc);
-        }
-        sqlite3_finalize(s);
-        for (const QString& t : tables) {
-            if (!pagesRead || out.verdict != V::Sound)
-                break;
-            const QByteArray sql = ("SELECT 1 FROM " + quoted(t) + " LIMIT 0").toUtf8();
-            if (sqlite3_prepare_v2(db, sql.constData(), -1, &s, nullptr) != SQLITE_OK)
-                out = {V::Damaged, "it holds no table \"" + t.toStdString() + "\""};
-            sqlite3_finalize(s);
-        }
-    }
-    sqlite3_close(db);
-    return out;
-}
 
 } // namespace dao

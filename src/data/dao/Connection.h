@@ -9,6 +9,7 @@
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unordered_map>
 
 namespace dao {
 
@@ -36,31 +37,46 @@ struct SelectParts {
 };
 SelectParts splitSelect(const QString& sql);
 
+/// Owners of the engine's handles: a statement is finalized and a database
+/// closed when its owner lets it go (a database once its last statement is).
+struct Finalize {
+    void operator()(sqlite3_stmt* s) const noexcept { sqlite3_finalize(s); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
+struct CloseDatabase {
+    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
+};
+
 // ---------------------------------------------------------------------------
 // Connection: one sqlite3 handle with its prepared statements and the schema
-// facts it has looked up. Kept in a small cache between openings, so that the
-// market tick does not pay for parsing the schema and preparing its statements
-// on every run; a changed file (other inode) or schema is detected on reuse.
+// it has looked up. Kept in a small cache between openings, so that the market
+// tick does not pay for parsing the schema and preparing its statements on
+// every run; a changed file (other inode) or schema is detected on reuse.
 
 class Connection {
 public:
     explicit Connection(const QString& path, bool create);
-    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    Connection(Connection&&) noexcept = default;
+    Connection& operator=(Connection&&) noexcept = default;
 
+    sqlite3* db() const { return handle_.get(); }
     /// Throws the engine's last error on this file.
     [[noreturn]] void fail() const;
     void exec(const char* sql);
     /// Runs exactly one schema statement: text built from names or stored SQL
-    /// can never smuggle in a second one. Rows it changed, the kept facts would miss.
+    /// can never smuggle in a second one. Rows it changed, the statistics would miss.
     void execOne(const QString& sql);
+    /// A statement this connection keeps, prepared on first use.
     sqlite3_stmt* statement(const QString& sql);
-    /// A statement of the caller's own, not cached: finalize it when done.
-    sqlite3_stmt* prepare(const QString& sql, bool persistent);
+    /// A statement of the caller's own.
+    Statement prepare(const QString& sql, bool persistent);
     void revalidate();
     /// After this connection created one schema object: learns of it, or of
     /// everything again where more changed.
     void created(const QString& name, const char* type);
-    /// Forgets the kept facts when another connection has committed since the last look.
+    /// Forgets the statistics when another connection has committed since the last look.
     void checkDataVersion();
     bool sameFile() const;
 
@@ -68,15 +84,15 @@ public:
         QString sql;
         std::vector<std::optional<FieldType>> columnTypes;
     };
-    /// What a table is known to hold without asking the file: its row count and
-    /// the lowest and highest value of the fields looked up, kept up to date
-    /// through this connection's own writes, so that the tick and the price
-    /// board count and scan nothing; forgotten on anything they cannot follow
-    /// (a rollback, a schema change, another connection's commit).
+    /// A table's statistics: what is known of it without asking the file, its
+    /// row count and the lowest and highest value of the fields looked up, so
+    /// that the tick and the price board count and scan nothing. Followed
+    /// through this connection's own writes; forgotten on anything they cannot
+    /// follow (a rollback, a schema change, another connection's commit).
     struct Range {
         Value low, high;
     };
-    struct Kept {
+    struct TableStats {
         std::optional<int64_t> rows;
         std::map<int, Range> ranges; ///< by field index
     };
@@ -85,10 +101,6 @@ public:
     /// tables are written on every tick.
     struct TableInfo {
         enum Op { First, Last, Next, Insert, Remove, OpCount };
-        TableInfo() = default;
-        TableInfo(const TableInfo&) = delete;
-        TableInfo& operator=(const TableInfo&) = delete;
-        ~TableInfo();
         sqlite3_stmt* op(Connection& c, Op which) const;
         /// The UPDATE of the fields whose bits are set in changed.
         sqlite3_stmt* update(Connection& c, uint64_t changed) const;
@@ -100,41 +112,40 @@ public:
         std::vector<Field> fields;
         QString quotedName, columns;
         int generation = 0; ///< the connection's schema generation it was read in
-        /// Its kept facts, which hold while keptEpoch is the connection's.
-        mutable Kept kept;
-        mutable int keptEpoch = -1;
+        /// Its statistics, which hold while statsEpoch is the connection's.
+        mutable TableStats stats;
+        mutable int statsEpoch = -1;
 
     private:
-        mutable std::array<sqlite3_stmt*, OpCount> ops_{};
-        mutable std::vector<std::pair<uint64_t, sqlite3_stmt*>> updates_;
+        mutable std::array<Statement, OpCount> ops_;
+        mutable std::vector<std::pair<uint64_t, Statement>> updates_;
     };
     std::shared_ptr<const TableInfo> table(const QString& name);
     const std::vector<Field>& fields(const QString& t) { return table(t)->fields; }
     const QueryInfo* query(const QString& name);
     void forgetSchema();
 
-    /// The table's kept facts; with make, an empty set where there were none.
+    /// The table's statistics; with make, empty ones where there were none.
     /// None for a table's info read before the schema changed.
-    Kept* kept(const TableInfo& t, bool make);
-    /// The kept facts a read may answer from, made where there were none:
+    TableStats* stats(const TableInfo& t, bool make);
+    /// The statistics a read may answer from, made where there were none:
     /// outside a transaction, after looking whether another connection wrote.
-    Kept* keptForRead(const TableInfo& t)
+    TableStats* statsForRead(const TableInfo& t)
     {
         if (!inTransaction)
             checkDataVersion();
-        return kept(t, true);
+        return stats(t, true);
     }
     void rowInserted(const TableInfo& t, const std::vector<Value>& row);
     void rowDeleted(const TableInfo& t, const std::vector<Value>& row);
     void fieldsChanged(const TableInfo& t, const std::vector<bool>& changed);
-    /// The lowest and highest value of a field, kept once looked up.
+    /// The lowest and highest value of a field, from the statistics once looked up.
     std::pair<Value, Value> minMax(const TableInfo& t, int field);
-    void forgetKept(const TableInfo& t) { t.keptEpoch = -1; }
-    void forgetKept() { ++keptEpoch_; }
+    void forgetStats(const TableInfo& t) { t.statsEpoch = -1; }
+    void forgetStats() { ++statsEpoch_; }
     /// "table" or "view" for a schema object's name (any case), empty when there is none.
     QString objectType(const QString& name);
 
-    sqlite3* db = nullptr;
     QString path;
     bool inTransaction = false;
     bool readOnly = false; ///< in a read transaction: a write would be undone at its end
@@ -145,12 +156,14 @@ public:
     }
 
 private:
-    QHash<QString, sqlite3_stmt*> stmts_;
     int schemaVersion();
+    // First, so that it closes last, after every statement below is finalized.
+    std::unique_ptr<sqlite3, CloseDatabase> handle_;
+    std::unordered_map<QString, Statement> statements_;
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, std::optional<QueryInfo>> queries_;
     QHash<QString, QString> objects_; // lower-case name -> type; read in one pass
-    int keptEpoch_ = 0; ///< moves on when every table's kept facts are forgotten
+    int statsEpoch_ = 0; ///< moves on when every table's statistics are forgotten
     bool objectsRead_ = false;
     int schemaVersion_ = -1;
     int dataVersion_ = -1;
@@ -159,20 +172,18 @@ private:
     ino_t ino_ = 0;
 };
 
-/// A prepared statement borrowed from a connection's cache; reset when done.
+/// A prepared statement at work: one the connection keeps, reset when done,
+/// or, with NotKept, one of its own for what runs too seldom to keep.
 class Stmt {
 public:
     Stmt(Connection& c, const QString& sql) : c_(c), s_(c.statement(sql)) { }
     Stmt(Connection& c, sqlite3_stmt* s) : c_(c), s_(s) { }
-    struct Once { };
-    /// A statement of its own, finalized when done: for what runs too seldom to keep.
-    Stmt(Connection& c, const QString& sql, Once) : c_(c), s_(c.prepare(sql, false)), once_(true) { }
+    struct NotKept { };
+    Stmt(Connection& c, const QString& sql, NotKept) : c_(c), own_(c.prepare(sql, false)), s_(own_.get()) { }
     ~Stmt()
     {
-        if (once_) {
-            sqlite3_finalize(s_);
-            return;
-        }
+        if (own_)
+            return; // finalized with own_
         sqlite3_reset(s_);
         sqlite3_clear_bindings(s_);
     }
@@ -270,8 +281,8 @@ public:
 
 private:
     Connection& c_;
+    Statement own_;
     sqlite3_stmt* s_;
-    bool once_ = false;
 };
 
 // The connection cache.

@@ -63,10 +63,10 @@ void Database::appendTable(const TableDef& def)
 bool Database::compiles(const QString& sql) const
 {
     const QByteArray text = translateJet(sql).toUtf8();
-    sqlite3_stmt* s = nullptr;
+    sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
-    const int rc = sqlite3_prepare_v2(conn().db, text.constData(), int(text.size()), &s, &tail);
-    sqlite3_finalize(s);
+    const int rc = sqlite3_prepare_v2(conn().db(), text.constData(), int(text.size()), &raw, &tail);
+    const Statement s(raw);
     return rc == SQLITE_OK && s && QByteArray(tail).trimmed().isEmpty();
 }
 
@@ -76,18 +76,13 @@ void Database::createQueryDef(const QString& name, const QString& sql)
     if (name.trimmed().isEmpty())
         throw Error("Invalid query name", 0);
     c.exec(kCreateQueryTable);
-    const bool outer = sqlite3_get_autocommit(c.db) != 0;
+    const bool outer = sqlite3_get_autocommit(c.db()) != 0;
     if (outer)
         c.exec("SAVEPOINT createquerydef");
     try {
         c.execOne("CREATE VIEW " + quoted(name) + " AS " + translateJet(sql));
         // SQLite accepts a view over missing tables; a query that cannot run is refused now.
-        sqlite3_stmt* probe = nullptr;
-        const QByteArray select = ("SELECT * FROM " + quoted(name)).toUtf8();
-        const int rc = sqlite3_prepare_v2(c.db, select.constData(), -1, &probe, nullptr);
-        sqlite3_finalize(probe);
-        if (rc != SQLITE_OK)
-            c.fail();
+        c.prepare("SELECT * FROM " + quoted(name), false);
         Stmt s(c, QStringLiteral("INSERT INTO tq_querydefs(Name, SQL) VALUES(?, ?)"));
         s.bind(1, name);
         s.bind(2, sql);
@@ -96,7 +91,7 @@ void Database::createQueryDef(const QString& name, const QString& sql)
             c.exec("RELEASE createquerydef");
     } catch (...) {
         if (outer) {
-            sqlite3_exec(c.db, "ROLLBACK TO createquerydef; RELEASE createquerydef", nullptr, nullptr, nullptr);
+            sqlite3_exec(c.db(), "ROLLBACK TO createquerydef; RELEASE createquerydef", nullptr, nullptr, nullptr);
         }
         throw;
     }
@@ -123,9 +118,9 @@ void Database::deleteAll(const QString& table)
     Connection& c = conn();
     c.checkWritable();
     const auto info = c.table(table);
-    // Once a day over every stock: not worth a kept statement per table.
-    Stmt(c, "DELETE FROM " + info->quotedName, Stmt::Once{}).run();
-    c.forgetKept(*info);
+    // Once a day over every stock: not worth keeping a statement per table.
+    Stmt(c, "DELETE FROM " + info->quotedName, Stmt::NotKept{}).run();
+    c.forgetStats(*info);
 }
 
 QStringList Database::objectNames() const
@@ -164,7 +159,7 @@ Transaction::Transaction(std::shared_ptr<Connection> c, Kind kind) : conn_(std::
     try {
         conn_->checkDataVersion();
     } catch (...) {
-        sqlite3_exec(conn_->db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(conn_->db(), "ROLLBACK", nullptr, nullptr, nullptr);
         conn_->inTransaction = false;
         throw;
     }
@@ -176,7 +171,7 @@ Transaction::Transaction(Transaction&& o) noexcept : conn_(std::move(o.conn_)), 
 Transaction::~Transaction()
 {
     if (conn_ && conn_->inTransaction) {
-        sqlite3_exec(conn_->db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(conn_->db(), "ROLLBACK", nullptr, nullptr, nullptr);
         conn_->inTransaction = false;
         conn_->readOnly = false;
         // Only undone writes can have changed the schema the caches describe.

@@ -23,7 +23,7 @@ public:
     virtual void edit() { readOnly(); }
     virtual void update() { readOnly(); }
     virtual void deleteCurrent() { readOnly(); }
-    virtual void settle() { }
+    virtual void readFirstRowIfPending() { }
     virtual std::pair<Value, Value> minMax(const QString&)
     {
         throw Error("Operation is not supported for this type of object", 0);
@@ -52,11 +52,11 @@ public:
 
     int recordCount() override
     {
-        Connection::Kept* k = conn_->keptForRead(t_);
+        Connection::TableStats* k = conn_->statsForRead(t_);
         if (k && k->rows)
             return int(*k->rows);
-        // Not kept: once counted, the kept count answers for as long as it is followed.
-        Stmt s(*conn_, "SELECT count(*) FROM " + t_.quotedName, Stmt::Once{});
+        // Counted once: the statistics answer for as long as they are followed.
+        Stmt s(*conn_, "SELECT count(*) FROM " + t_.quotedName, Stmt::NotKept{});
         s.step();
         if (k)
             k->rows = s.int64(0);
@@ -67,7 +67,7 @@ public:
     void moveLast() override { seek(Op::Last, std::nullopt); }
     void moveNext() override
     {
-        settle();
+        readFirstRowIfPending();
         if (eof)
             return; // stays at its end
         seek(Op::Next, rowid_);
@@ -134,15 +134,15 @@ public:
     void deleteCurrent() override
     {
         conn_->checkWritable();
-        settle();
+        readFirstRowIfPending();
         if (!rowid_ || deleted_ || eof)
             noCurrent();
         Stmt s(*conn_, t_.op(*conn_, Op::Remove));
         s.bind(1, *rowid_);
         s.run();
-        // The kept ranges learn what left from the row read by the move (a
+        // The statistics learn what left from the row read by the move (a
         // RETURNING clause would build a temporary table on every delete).
-        if (sqlite3_changes(conn_->db) > 0)
+        if (sqlite3_changes(conn_->db()) > 0)
             conn_->rowDeleted(t_, row_);
         deleted_ = true;
         mode_ = Mode::None;
@@ -152,7 +152,7 @@ private:
     enum class Mode { None, AddNew, Edit };
     using Op = Connection::TableInfo::Op;
 
-    void settle() override
+    void readFirstRowIfPending() override
     {
         if (pendingFirst_)
             moveFirst();
@@ -175,10 +175,10 @@ private:
             rowid_.reset(); // empty table
         }
     }
-    /// Settles on the row the recordset stands on, which its move has read.
+    /// Requires a row the recordset stands on, which its move has read.
     void requireCurrent()
     {
-        settle();
+        readFirstRowIfPending();
         if (!rowid_ || eof || deleted_)
             noCurrent();
     }
@@ -308,7 +308,7 @@ Recordset::Impl& Recordset::impl() const
 int Recordset::recordCount() const { return impl().recordCount(); }
 bool Recordset::eof() const
 {
-    impl().settle();
+    impl().readFirstRowIfPending();
     return impl().eof;
 }
 void Recordset::moveFirst() { impl().moveFirst(); }

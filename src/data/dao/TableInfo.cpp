@@ -4,19 +4,11 @@
 
 namespace dao {
 
-Connection::TableInfo::~TableInfo()
-{
-    for (sqlite3_stmt* s : ops_)
-        sqlite3_finalize(s);
-    for (const auto& u : updates_)
-        sqlite3_finalize(u.second);
-}
-
 sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
 {
-    sqlite3_stmt*& s = ops_[which];
+    Statement& s = ops_[which];
     if (s)
-        return s;
+        return s.get();
     const QString& q = quotedName;
     QString sql;
     switch (which) {
@@ -38,21 +30,21 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
         break;
     }
     s = c.prepare(sql, true);
-    return s;
+    return s.get();
 }
 
 sqlite3_stmt* Connection::TableInfo::update(Connection& c, uint64_t changed) const
 {
-    for (const auto& u : updates_)
-        if (u.first == changed)
-            return u.second;
+    for (const auto& [fields, s] : updates_)
+        if (fields == changed)
+            return s.get();
     QStringList sets;
     for (size_t i = 0; i < fields.size(); ++i)
         if (changed & (uint64_t(1) << i))
             sets << quoted(fields[i].name) + "=?";
-    sqlite3_stmt* s = c.prepare("UPDATE " + quotedName + " SET " + sets.join(',') + " WHERE rowid=?", true);
-    updates_.emplace_back(changed, s);
-    return s;
+    updates_.emplace_back(
+        changed, c.prepare("UPDATE " + quotedName + " SET " + sets.join(',') + " WHERE rowid=?", true));
+    return updates_.back().second.get();
 }
 
 int Connection::TableInfo::indexOf(const QString& name) const
@@ -82,7 +74,7 @@ void noSuchField(const QString& name)
 
 namespace {
 /// How a compares with b when both are numbers of one kind; none otherwise,
-/// where a kept range cannot be sure and is forgotten.
+/// where a range in the statistics cannot be sure and is forgotten.
 std::optional<int> compareNumbers(const Value& a, const Value& b)
 {
     if (a.kind() != b.kind())
@@ -101,33 +93,34 @@ std::optional<int> compareNumbers(const Value& a, const Value& b)
 }
 } // namespace
 
-Connection::Kept* Connection::kept(const TableInfo& t, bool make)
+Connection::TableStats* Connection::stats(const TableInfo& t, bool make)
 {
-    // A recordset opened before the schema changed writes where the kept facts no longer look.
+    // A recordset opened before the schema changed writes where the statistics no longer look.
     if (t.generation != generation_) {
-        forgetKept();
+        forgetStats();
         return nullptr;
     }
-    if (t.keptEpoch != keptEpoch_) {
+    if (t.statsEpoch != statsEpoch_) {
         if (!make)
             return nullptr;
-        t.kept = Kept{};
-        t.keptEpoch = keptEpoch_;
+        t.stats = TableStats{};
+        t.statsEpoch = statsEpoch_;
     }
-    return &t.kept;
+    return &t.stats;
 }
 
 std::pair<Value, Value> Connection::minMax(const TableInfo& t, int field)
 {
-    Kept* k = keptForRead(t);
+    TableStats* k = statsForRead(t);
     if (k) {
         const auto r = k->ranges.find(field);
         if (r != k->ranges.end())
             return {r->second.low, r->second.high};
     }
-    // Not kept between calls: the kept range answers the next one.
+    // Scanned once: the statistics answer the next call.
     const Field& f = t.fields[size_t(field)];
-    Stmt s(*this, "SELECT MIN(" + quoted(f.name) + "), MAX(" + quoted(f.name) + ") FROM " + t.quotedName, Stmt::Once{});
+    Stmt s(
+        *this, "SELECT MIN(" + quoted(f.name) + "), MAX(" + quoted(f.name) + ") FROM " + t.quotedName, Stmt::NotKept{});
     const bool row = s.step();
     const Range r{row ? s.value(0, f.type) : Value(), row ? s.value(1, f.type) : Value()};
     if (k)
@@ -137,7 +130,7 @@ std::pair<Value, Value> Connection::minMax(const TableInfo& t, int field)
 
 void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
 {
-    Kept* k = kept(t, false);
+    TableStats* k = stats(t, false);
     if (!k)
         return;
     if (k->rows)
@@ -169,7 +162,7 @@ void Connection::rowInserted(const TableInfo& t, const std::vector<Value>& row)
 
 void Connection::rowDeleted(const TableInfo& t, const std::vector<Value>& row)
 {
-    Kept* k = kept(t, false);
+    TableStats* k = stats(t, false);
     if (!k)
         return;
     if (k->rows)
@@ -187,7 +180,7 @@ void Connection::rowDeleted(const TableInfo& t, const std::vector<Value>& row)
 
 void Connection::fieldsChanged(const TableInfo& t, const std::vector<bool>& changed)
 {
-    Kept* k = kept(t, false);
+    TableStats* k = stats(t, false);
     if (!k)
         return;
     for (size_t i = 0; i < changed.size(); ++i)
