@@ -33,10 +33,8 @@ struct RowTable {
     explicit RowTable(int rows)
     {
         dao::Database db = dao::Database::create(path);
-        dao::TableDef t(QStringLiteral("Rows"));
-        t.appendField(t.createField(QStringLiteral("Name"), dao::FieldType::Text));
-        t.appendField(t.createField(QStringLiteral("Price"), dao::FieldType::Currency));
-        db.appendTable(t);
+        db.appendTable(dao::TableDef(QStringLiteral("Rows"),
+            {{QStringLiteral("Name"), dao::FieldType::Text}, {QStringLiteral("Price"), dao::FieldType::Currency}}));
         dao::Transaction tx = db.beginTransaction();
         dao::Recordset rs = db.openTable(QStringLiteral("Rows"));
         for (int i = 0; i < rows; ++i) {

@@ -30,7 +30,10 @@ TEST_F(CloseGameTest, CloseExitAndTheMainOrAboutTitleBarDeleteTheFileAndUnloadEv
         ProcessDeletions();
         EXPECT_FALSE(QFile::exists(path("Cleo.sav")));
         EXPECT_TRUE(gameState(false));
-        EXPECT_EQ(Forms::LoadedNames(), QStringList({"frmEditor", "frmHelp"}));
+        QStringList left;
+        for (QWidget* w : Forms::Loaded())
+            left << w->objectName();
+        EXPECT_EQ(left, QStringList({"frmEditor", "frmHelp"}));
         EXPECT_EQ(App::EndRequested(), QByteArray(way) != "Close");
         App::ResetEndRequest();
     }
@@ -53,4 +56,3 @@ TEST_F(CloseGameTest, ANewGameAfterCloseStartsANewDayAndAnUndeletableFileIsRepor
     EXPECT_TRUE(msgs.texts().value(0).contains("could not be deleted")) << msgs.texts().value(0).toStdString();
     EXPECT_TRUE(gameState(false));
 }
-

@@ -1,12 +1,12 @@
 #include "Form6.h"
 #include "Symbols.h"
+#include "data/MarketSchema.h"
+#include "data/StockList.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
-#include "data/MarketSchema.h"
-#include "data/StockList.h"
-#include "data/dao/Dao.h"
 #include <QLineEdit>
 
 namespace {
@@ -45,12 +45,13 @@ void AddAsset()
         dao::Transaction tx = db.beginTransaction();
         dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
         rs.addNew();
-        rs.setField(QStringLiteral("Stockname"), name);
-        rs.setField(QStringLiteral("Stocksymbol"), symbol);
-        rs.setField(QStringLiteral("Stockcurrent price"), price);
-        rs.setField(QStringLiteral("Min"), low);
-        rs.setField(QStringLiteral("Max"), high);
-        rs.setField(QStringLiteral("Volume"), volume);
+        using namespace MarketSchema;
+        rs.setField(kNameField, name);
+        rs.setField(kSymbolField, symbol);
+        rs.setField(kPriceField, price);
+        rs.setField(kMinField, low);
+        rs.setField(kMaxField, high);
+        rs.setField(kVolumeField, volume);
         rs.update();
         rs.close();
         std::vector<dao::Currency> history(200, dao::Currency());
@@ -58,7 +59,8 @@ void AddAsset()
         MarketSchema::CreateStockObjects(db, symbol, history);
         tx.commit();
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The stock %1 could not be added; the market is as it was").arg(symbol), e),
+        Ui::MsgBox(
+            Ui::Failure(QStringLiteral("The stock %1 could not be added; the market is as it was").arg(symbol), e),
             Ui::Buttons::OK, Ui::Icon::Critical, kCaption);
     }
 }

@@ -1,11 +1,11 @@
 #include "Form7.h"
+#include "data/MarketSchema.h"
+#include "data/StockList.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
-#include "data/MarketSchema.h"
-#include "data/StockList.h"
-#include "data/dao/Dao.h"
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -26,16 +26,16 @@ void ShowEditStock()
         // A stored Null shows as an empty box. What a box was given is kept, so
         // that Enter stores only what the player changed, not figures a tick
         // has moved since.
-        auto show = [&](QLineEdit* box, const char* field) {
-            const QString text = Numbers::PlainText(rs.field(QString::fromLatin1(field)));
+        auto show = [&](QLineEdit* box, const QString& field) {
+            const QString text = Numbers::PlainText(rs.field(field));
             box->setText(text);
             box->setProperty(kShown, text);
         };
-        show(f.Text1, "stockname");
-        show(f.Text2, "Stockcurrent Price");
-        show(f.Text3, "Min");
-        show(f.Text4, "volume");
-        show(f.Text5, "Max");
+        show(f.Text1, MarketSchema::kNameField);
+        show(f.Text2, MarketSchema::kPriceField);
+        show(f.Text3, MarketSchema::kMinField);
+        show(f.Text4, MarketSchema::kVolumeField);
+        show(f.Text5, MarketSchema::kMaxField);
         return true;
     });
 }
@@ -60,14 +60,6 @@ struct Entry {
     }
 };
 
-dao::FieldType typeOf(const std::vector<dao::Field>& fields, const QString& name)
-{
-    for (const dao::Field& f : fields)
-        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
-            return f.type;
-    throw dao::Error("Item not found in this collection: field '" + name.toStdString() + "'", 0);
-}
-
 bool numericallyEqual(const dao::Value& a, const dao::Value& b)
 {
     if (a.isNull() || b.isNull())
@@ -84,13 +76,12 @@ void SaveEditedStock()
     bool unchanged = false;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
-        const std::vector<dao::Field> fields = db.tableFields(MarketSchema::kStocksTable);
-        auto entry = [&](const char* field, const QLineEdit* box) {
-            const QString name = QString::fromLatin1(field);
-            return Entry{name, typeOf(fields, name), box};
+        using namespace MarketSchema;
+        auto entry = [&](const QString& field, const QLineEdit* box) {
+            return Entry{field, db.fieldType(kStocksTable, field), box};
         };
-        const Entry price = entry("Stockcurrent Price", f.Text2), low = entry("Min", f.Text3),
-                    volume = entry("Volume", f.Text4), high = entry("Max", f.Text5);
+        const Entry price = entry(kPriceField, f.Text2), low = entry(kMinField, f.Text3),
+                    volume = entry(kVolumeField, f.Text4), high = entry(kMaxField, f.Text5);
 
         // The corrections of one Enter are stored together.
         dao::Transaction tx = db.beginTransaction();
@@ -116,7 +107,7 @@ void SaveEditedStock()
             if (numericallyEqual(stored, typed)) {
                 unchanged = true;
             } else {
-                store(QStringLiteral("Stockcurrent price"), typed);
+                store(price.field, typed);
                 const dao::Value max = rs.field(high.field), min = rs.field(low.field);
                 if (!typed.isNull() && !max.isNull() && typed.toDouble() > max.toDouble())
                     store(high.field, typed);

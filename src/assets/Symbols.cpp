@@ -8,22 +8,23 @@ namespace Assets {
 namespace {
 constexpr int kMaxSymbolLength = 60;
 
-/// Whether the stock's range queries can name its tables bare, as they are
-/// stored: tried on a scratch database in memory. Most words of the database
-/// language (KEY, PLAN, ROW) can; a few (SELECT, FROM) cannot.
-bool namesTablesInQueries(const QString& symbol)
+/// Why the stock's range queries cannot name its tables bare, as they are
+/// stored, or empty when they can: tried on a scratch database in memory.
+/// Most words of the database language (KEY, PLAN, ROW) can; a few (SELECT,
+/// FROM) cannot.
+QString queryProblem(const QString& symbol)
 {
     const QString tables[] = {symbol, symbol + QStringLiteral("DAY")};
     try {
         dao::Database scratch = dao::Database::scratch();
         for (const QString& table : tables)
-            scratch.appendTable(dao::TableDef(table, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
+            scratch.appendTable(dao::TableDef(table, {{MarketSchema::kHistoryPriceField, dao::FieldType::Currency}}));
         for (const QString& table : tables)
             if (!scratch.compiles(MarketSchema::RangeQuerySql(table)))
-                return false;
-        return true;
-    } catch (const dao::Error&) {
-        return false; // a name the engine will not create at all
+                return QStringLiteral("it is a word of the database language");
+        return {};
+    } catch (const dao::Error& e) {
+        return QStringLiteral("the database could not try it (%1)").arg(QString::fromUtf8(e.what()));
     }
 }
 } // namespace
@@ -43,8 +44,8 @@ QString SymbolFormProblem(const QString& symbol)
         return QStringLiteral("The symbol \"%1\" cannot be used: names starting with \"sqlite_\" are the "
                               "database's own.")
             .arg(symbol);
-    if (!namesTablesInQueries(symbol))
-        return QStringLiteral("The symbol \"%1\" cannot be used: it is a word of the database language.").arg(symbol);
+    if (const QString why = queryProblem(symbol); !why.isEmpty())
+        return QStringLiteral("The symbol \"%1\" cannot be used: %2.").arg(symbol, why);
     return {};
 }
 

@@ -1,7 +1,8 @@
 #include "data/Holdings.h"
-#include "data/kit/App.h"
-#include "data/kit/Numbers.h"
 #include "data/MarketSchema.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Numbers.h"
 #include <optional>
 
 namespace Holdings {
@@ -26,6 +27,16 @@ SharedReading::~SharedReading()
 {
     if (--shared().readings == 0)
         shared() = Shared{};
+}
+
+dao::Currency Cash(dao::Database& game, dao::Value* sumOfResult)
+{
+    const dao::Value sum = game.openSnapshot(QStringLiteral("result")).field(QStringLiteral("Sum Of Result"));
+    if (sumOfResult)
+        *sumOfResult = sum;
+    const dao::Currency starting =
+        Module1::StartingBalance.isNull() ? dao::Currency() : Module1::StartingBalance.toCurrency();
+    return sum.isNull() ? starting : sum.toCurrency() + starting;
 }
 
 std::vector<Holding> Read(dao::Database& game)
@@ -59,7 +70,7 @@ QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
     if (memo.readings && memo.prices && memo.pricedSymbols == wanted)
         return *memo.prices;
     dao::Database market = dao::Database::open(App::MarketFile());
-    const QString symbol = QStringLiteral("stocksymbol"), price = QStringLiteral("Stockcurrent Price");
+    const QString &symbol = MarketSchema::kSymbolField, &price = MarketSchema::kPriceField;
     dao::Recordset rs = market.openSnapshotWhere(MarketSchema::kStocksTable, {symbol, price}, symbol, wanted);
     QHash<QString, dao::Value> prices;
     for (int k = 0, m = rs.recordCount(); k < m; ++k, rs.moveNext()) {

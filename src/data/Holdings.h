@@ -23,6 +23,11 @@ public:
     SharedReading& operator=(const SharedReading&) = delete;
 };
 
+/// The cash, one rule for every window: the starting balance (0 where there
+/// is none) plus the net result of the trades in the log (nothing while the
+/// log is empty). The log's "Sum Of Result" as read goes to sumOfResult.
+dao::Currency Cash(dao::Database& game, dao::Value* sumOfResult = nullptr);
+
 /// The rows of the game's "Position" query, in the order it returns them.
 std::vector<Holding> Read(dao::Database& game);
 

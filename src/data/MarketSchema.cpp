@@ -10,7 +10,7 @@ std::pair<dao::Value, dao::Value> PriceRange(
     const QString sql = db.querySql(query);
     if (sql.size() == prefix.size() + priceTable.size() && sql.startsWith(prefix) &&
         QStringView(sql).sliced(prefix.size()) == priceTable)
-        return prices ? prices->minMax(QStringLiteral("Price")) : db.minMax(priceTable, QStringLiteral("Price"));
+        return prices ? prices->minMax(kHistoryPriceField) : db.minMax(priceTable, kHistoryPriceField);
     dao::Recordset range = db.openSnapshot(query);
     return {range.field(QStringLiteral("Min Of Price")), range.field(QStringLiteral("Max Of Price"))};
 }
@@ -19,9 +19,8 @@ void CreateStocksTable(dao::Database& db)
 {
     using dao::FieldType;
     db.appendTable(dao::TableDef(kStocksTable,
-        {{QStringLiteral("stocksymbol"), FieldType::Text}, {QStringLiteral("stockname"), FieldType::Text},
-            {QStringLiteral("Stockcurrent Price"), FieldType::Currency}, {QStringLiteral("Min"), FieldType::Currency},
-            {QStringLiteral("Max"), FieldType::Currency}, {QStringLiteral("Volume"), FieldType::Double}}));
+        {{kSymbolField, FieldType::Text}, {kNameField, FieldType::Text}, {kPriceField, FieldType::Currency},
+            {kMinField, FieldType::Currency}, {kMaxField, FieldType::Currency}, {kVolumeField, FieldType::Double}}));
 }
 
 void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vector<dao::Currency>& history)
@@ -29,11 +28,11 @@ void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vec
     if (!dao::isPlainIdentifier(symbol))
         throw dao::Error("A stock symbol must be letters and digits: '" + symbol.toStdString() + "'", 0);
     for (const QString& table : {symbol, symbol + QStringLiteral("DAY")})
-        db.appendTable(dao::TableDef(table, {{QStringLiteral("Price"), dao::FieldType::Currency}}));
+        db.appendTable(dao::TableDef(table, {{kHistoryPriceField, dao::FieldType::Currency}}));
     dao::Recordset rs = db.openTable(symbol);
     for (const dao::Currency& p : history) {
         rs.addNew();
-        rs.setField(QStringLiteral("Price"), p);
+        rs.setField(kHistoryPriceField, p);
         rs.update();
     }
     rs.close();

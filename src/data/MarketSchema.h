@@ -7,6 +7,15 @@
 namespace MarketSchema {
 
 inline const QString kStocksTable = QStringLiteral("Stocks Information");
+// Its fields; names match in any letter case.
+inline const QString kSymbolField = QStringLiteral("stocksymbol");
+inline const QString kNameField = QStringLiteral("stockname");
+inline const QString kPriceField = QStringLiteral("Stockcurrent Price");
+inline const QString kMinField = QStringLiteral("Min"); ///< the day's lowest price
+inline const QString kMaxField = QStringLiteral("Max"); ///< the day's highest price
+inline const QString kVolumeField = QStringLiteral("Volume");
+/// The one field of a stock's history and day tables.
+inline const QString kHistoryPriceField = QStringLiteral("Price");
 
 /// The stored range query over a price table, with exactly this text: the
 /// table's name stands bare, unbracketed.

@@ -1,12 +1,12 @@
 #include "Form2.h"
 #include "GameName.h"
 #include "MarketSchema.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/MainWindow.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
-#include "data/dao/Dao.h"
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -97,6 +97,31 @@ void writeGameFile(const QString& path)
     }
 }
 
+/// A file of the game's name already there, in any letter case, is replaced
+/// where the player says so; false when it stays (the player is asked again,
+/// or told why it cannot be removed).
+bool replaceExistingFile(const QString& fileName)
+{
+    const QString existing = existingFileIgnoringCase(fileName);
+    if (existing.isEmpty())
+        return true;
+    const Ui::Answer a = Ui::MsgBox(QStringLiteral("File already exist. Overwrite?"), Ui::Buttons::YesNo,
+        Ui::Icon::Critical, QStringLiteral("File error"), true);
+    if (a != Ui::Answer::Yes) {
+        askAgain();
+        return false;
+    }
+    const QString old = App::FilePath(existing);
+    dao::releaseFile(old);
+    QFile f(old);
+    if (f.remove())
+        return true;
+    Ui::MsgBox(Ui::Failure(QStringLiteral("The file \"%1\" could not be replaced").arg(existing),
+                   dao::FileError(f.errorString(), old)),
+        Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+    return false;
+}
+
 } // namespace
 
 void OpenNewGameWindow()
@@ -120,55 +145,29 @@ void StorePlayerName() { PlayerName = Forms::Get<Form2>().playername->text(); }
 
 void CreateNewGame()
 {
-    const QString previous = GameFileName;
     const QString name = PlayerName.isNull() ? QString() : PlayerName.asText();
-    GameFileName = name + QStringLiteral(".sav");
-
+    const QString fileName = name + QStringLiteral(".sav");
     if (const QString why = GameName::UnusableReason(name); !why.isEmpty()) {
-        GameFileName = previous;
         Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
         askAgain();
         return;
     }
-
     if (const QString why = marketProblem(); !why.isEmpty()) {
-        GameFileName = previous;
         Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("Market error"));
         return;
     }
-
-    if (const QString existing = existingFileIgnoringCase(GameFileName); !existing.isEmpty()) {
-        const Ui::Answer a = Ui::MsgBox(QStringLiteral("File already exist. Overwrite?"), Ui::Buttons::YesNo,
-            Ui::Icon::Critical, QStringLiteral("File error"), true);
-        if (a != Ui::Answer::Yes) {
-            GameFileName = previous;
-            askAgain();
-            return;
-        }
-        const QString old = App::FilePath(existing);
-        dao::releaseFile(old);
-        QFile f(old);
-        if (!f.remove()) {
-            GameFileName = previous;
-            Ui::MsgBox(Ui::Failure(QStringLiteral("The file \"%1\" could not be replaced").arg(existing),
-                           dao::FileError(f.errorString(), old)),
-                Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
-            return;
-        }
-    }
-
-    const QString path = App::GameFile();
+    if (!replaceExistingFile(fileName))
+        return;
     try {
-        writeGameFile(path);
+        writeGameFile(App::FilePath(fileName));
     } catch (const std::exception& e) {
-        // A game that was open stays open.
-        GameFileName = previous;
         Ui::MsgBox(Ui::Failure(QStringLiteral("The game file could not be created"), e), Ui::Buttons::OK,
             Ui::Icon::Critical, QStringLiteral("File error"));
         return;
     }
-
+    // The open game's only once its file is made: until then a game that was open stays open.
+    GameFileName = fileName;
     MainWindow::ShowGame(true);
 }
 

@@ -11,7 +11,7 @@ void Fill(QComboBox* list, const QString& prompt)
     dao::Database db = dao::Database::open(App::MarketFile());
     dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
     for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-        list->addItem(Numbers::PlainText(rs.field(QStringLiteral("stocksymbol"))));
+        list->addItem(Numbers::PlainText(rs.field(MarketSchema::kSymbolField)));
     // Adding the first entry would have chosen it.
     list->setCurrentIndex(-1);
     list->setEditText(prompt);
@@ -20,7 +20,7 @@ void Fill(QComboBox* list, const QString& prompt)
 bool Walk(dao::Recordset& stocks, const QString& symbol, const std::function<bool()>& found)
 {
     const dao::Value wanted(symbol);
-    const QString field = QStringLiteral("stocksymbol");
+    const QString& field = MarketSchema::kSymbolField;
     bool any = false;
     for (int i = 0, n = stocks.recordCount(); i < n; ++i, stocks.moveNext())
         if (stocks.field(field) == wanted) {

@@ -1,18 +1,15 @@
 #include "MarketState.h"
 #include "PriceFactor.h"
+#include "data/Holdings.h"
+#include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
-#include "data/Holdings.h"
-#include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
 #include <vector>
 
 namespace {
-const QString kSymbol = QStringLiteral("stocksymbol");
-const QString kPrice = QStringLiteral("Price");
-
 QString textOf(const dao::Value& v) { return v.isNull() ? QString() : Numbers::PlainText(v); }
 
 /// "Stocks Information" on its first row, with its row count n.
@@ -36,12 +33,12 @@ void StartNewTradingDay()
     int n = 0;
     dao::Recordset rs = openStocks(db, n);
     for (int i = 0; i < n; ++i) {
-        const QString symbol = textOf(rs.field(kSymbol));
+        const QString symbol = textOf(rs.field(MarketSchema::kSymbolField));
         // Later evening runs find the volume at 0 already; they need not write it again.
-        const dao::Value volume = rs.field(QStringLiteral("Volume"));
+        const dao::Value volume = rs.field(MarketSchema::kVolumeField);
         if (volume.isNull() || volume.toDouble() != 0) {
             rs.edit();
-            rs.setField(QStringLiteral("Volume"), 0);
+            rs.setField(MarketSchema::kVolumeField, 0);
             rs.update();
         }
         db.deleteAll(symbol + QStringLiteral("DAY"));
@@ -55,12 +52,57 @@ void StartNewTradingDay()
 
 namespace Market {
 
+namespace {
+
+/// A price the tick brought to 0, with what made it: its three messages say so.
+struct ZeroPrice {
+    double factor;
+    int r;
+};
+
+/// Moves the stock the recordset stands on: its price and volume by a draw,
+/// the new price added to its history (the oldest of 200 dropped) and to the
+/// day's prices, and the day's range from those.
+void moveStock(dao::Database& db, dao::Recordset& rs, std::vector<ZeroPrice>& zeros)
+{
+    using namespace MarketSchema;
+    const int r = DrawR();
+    const double factor = PriceFactor(r);
+    const QString symbol = textOf(rs.field(kSymbolField));
+    const double newPrice = rs.field(kPriceField).toDouble() * factor / 100;
+    if (newPrice == 0)
+        zeros.push_back({factor, r});
+    rs.edit();
+    rs.setField(kPriceField, newPrice);
+    rs.setField(kVolumeField, rs.field(kVolumeField).toDouble() + double(r) * VolumeStep(r));
+    rs.update();
+
+    dao::Recordset history = db.openTable(symbol);
+    if (history.recordCount() > 199) {
+        history.moveFirst();
+        history.deleteCurrent();
+    }
+    history.addNew();
+    history.setField(kHistoryPriceField, newPrice);
+    history.update();
+    history.close();
+
+    dao::Recordset day = db.openTable(symbol + QStringLiteral("DAY"));
+    day.addNew();
+    day.setField(kHistoryPriceField, newPrice);
+    day.update();
+    const auto [low, high] = DayRange(db, symbol, day);
+    day.close();
+    rs.edit();
+    rs.setField(kMinField, low);
+    rs.setField(kMaxField, high);
+    rs.update();
+}
+
+} // namespace
+
 bool MovePrices()
 {
-    struct ZeroPrice {
-        double factor;
-        int r;
-    };
     std::vector<ZeroPrice> zeros;
     State& state = CurrentState();
     try {
@@ -69,43 +111,8 @@ bool MovePrices()
         dao::Transaction tx = db.beginTransaction();
         int n = 0;
         dao::Recordset rs = openStocks(db, n);
-        for (int i = 0; i < n; ++i) {
-            const int r = DrawR();
-            const double factor = PriceFactor(r);
-            const QString symbol = textOf(rs.field(kSymbol));
-            const double price = rs.field(QStringLiteral("Stockcurrent Price")).toDouble();
-            const double volume = rs.field(QStringLiteral("Volume")).toDouble();
-            const double newVolume = volume + double(r) * VolumeStep(r);
-            const double newPrice = price * factor / 100;
-            if (newPrice == 0)
-                zeros.push_back({factor, r});
-            rs.edit();
-            rs.setField(QStringLiteral("Stockcurrent Price"), newPrice);
-            rs.setField(QStringLiteral("Volume"), newVolume);
-            rs.update();
-
-            dao::Recordset history = db.openTable(symbol);
-            if (history.recordCount() > 199) {
-                history.moveFirst();
-                history.deleteCurrent();
-            }
-            history.addNew();
-            history.setField(kPrice, newPrice);
-            history.update();
-            history.close();
-
-            dao::Recordset day = db.openTable(symbol + QStringLiteral("DAY"));
-            day.addNew();
-            day.setField(kPrice, newPrice);
-            day.update();
-            const auto [low, high] = MarketSchema::DayRange(db, symbol, day);
-            day.close();
-            rs.edit();
-            rs.setField(QStringLiteral("Min"), low);
-            rs.setField(QStringLiteral("Max"), high);
-            rs.update();
-            rs.moveNext();
-        }
+        for (int i = 0; i < n; ++i, rs.moveNext())
+            moveStock(db, rs, zeros);
         rs.close();
         tx.commit();
     } catch (const std::exception& e) {

@@ -1,9 +1,9 @@
 #include "Form4.h"
+#include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Numbers.h"
-#include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
 #include <array>
 
 namespace Module1 {
@@ -21,8 +21,8 @@ void RefreshPriceInformation()
         dao::Database db = dao::Database::open(App::MarketFile());
         dao::Transaction view = db.beginRead();
         // All but the names, which the board does not show; the names made once, not per cell.
-        static const QStringList shown{QStringLiteral("stocksymbol"), QStringLiteral("Stockcurrent Price"),
-            QStringLiteral("Min"), QStringLiteral("Max"), QStringLiteral("Volume")};
+        using namespace MarketSchema;
+        static const QStringList shown{kSymbolField, kPriceField, kMinField, kMaxField, kVolumeField};
         dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable, shown);
         rs.moveLast();
         const int n = rs.recordCount();

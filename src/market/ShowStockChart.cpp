@@ -1,12 +1,12 @@
 #include "Form10.h"
 #include "Form9.h"
 #include "StockChart.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Numbers.h"
 #include "data/MarketSchema.h"
 #include "data/StockList.h"
 #include "data/dao/Dao.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Numbers.h"
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -20,7 +20,7 @@ void ShowChartStockName()
     dao::Database db = dao::Database::open(App::MarketFile());
     dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
     StockList::Walk(rs, f.chartstock->currentText(), [&] {
-        f.Text1->setText(Numbers::PlainText(rs.field(QStringLiteral("stockname"))));
+        f.Text1->setText(Numbers::PlainText(rs.field(MarketSchema::kNameField)));
         return false;
     });
 }

@@ -41,12 +41,13 @@ void Build(const QString& path, unsigned seed)
         // The last trading day's range: its final 42 ticks.
         const auto day = history.end() - 42;
         stocks.addNew();
-        stocks.setField(QStringLiteral("stocksymbol"), symbol);
-        stocks.setField(QStringLiteral("stockname"), QString::fromLatin1(c.name));
-        stocks.setField(QStringLiteral("Stockcurrent Price"), history.back());
-        stocks.setField(QStringLiteral("Min"), *std::min_element(day, history.end()));
-        stocks.setField(QStringLiteral("Max"), *std::max_element(day, history.end()));
-        stocks.setField(QStringLiteral("Volume"), 0.0);
+        using namespace MarketSchema;
+        stocks.setField(kSymbolField, symbol);
+        stocks.setField(kNameField, QString::fromLatin1(c.name));
+        stocks.setField(kPriceField, history.back());
+        stocks.setField(kMinField, *std::min_element(day, history.end()));
+        stocks.setField(kMaxField, *std::max_element(day, history.end()));
+        stocks.setField(kVolumeField, 0.0);
         stocks.update();
     }
     stocks.close();

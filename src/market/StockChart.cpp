@@ -1,7 +1,8 @@
 #include "StockChart.h"
+#include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Numbers.h"
-#include "data/dao/Dao.h"
 #include <QAccessibleWidget>
 #include <QChart>
 #include <QKeyEvent>
@@ -31,7 +32,7 @@ ChartSlots ReadChartSlots(const QString& symbol)
                 continue;
             if (k > kChartSlots)
                 break;
-            const dao::Value v = rs.field(QStringLiteral("Price"));
+            const dao::Value v = rs.field(MarketSchema::kHistoryPriceField);
             if (!v.isNull())
                 values[size_t(k - 1)] = v.toDouble();
         }

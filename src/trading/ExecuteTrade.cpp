@@ -1,10 +1,11 @@
 #include "Form1.h"
+#include "data/Holdings.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Exchange.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
-#include "data/dao/Dao.h"
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -80,86 +81,91 @@ void sell(dao::Database& game, double units, double sum)
     showInTransactions();
 }
 
+/// A purchase: refused when it costs more than the cash, compared as the log
+/// will hold it, to the ten-thousandth. False when refused.
+bool buy(dao::Database& game, double units, double sum)
+{
+    if (dao::Currency::fromDouble(sum) > CashAvailable.asCurrency()) {
+        say(QStringLiteral("Sum of this thansaction %1 and is more than your cash %2")
+                .arg(Numbers::PlainText(sum), Numbers::PlainText(CashAvailable)));
+        return false;
+    }
+    appendTrade(game, units, -sum);
+    say(confirmation("bought"));
+    showInTransactions();
+    return true;
+}
+
+/// Reads the trade as the desk shows it into the trade's values; the price, as
+/// a number, where it is one.
+std::optional<double> readTrade(Form1& f)
+{
+    TradeSymbol = f.Text1->text();
+    const std::optional<double> price = dao::parseNumber(f.ListCurprice->text());
+    TradePrice = price ? Numbers::FormatFourDecimals(*price) : f.ListCurprice->text();
+    TradeUnits = Numbers::ReadTyped(f.quantity->text());
+    return price;
+}
+
+/// Positive and whole: the log stores whole units, and the cash must agree with them.
+bool validUnits(double units) { return units > 0 && units == std::floor(units) && units <= 2147483647.0; }
+
+/// The cash from the log, then the trade of the chosen type, in the order of
+/// the buttons; false for a purchase refused for want of cash.
+bool carryOut(Form1& f, QAbstractButton* type, double units, double sum)
+{
+    dao::Database game = dao::Database::open(App::GameFile());
+    CashAvailable = Holdings::Cash(game, &LastValue);
+    if (type == f.optBuybutton)
+        return buy(game, units, sum);
+    if (type == f.optSellButton)
+        sell(game, units, sum);
+    else if (type == f.Covshort)
+        say(QStringLiteral("Otkupili short"));
+    else if (type == f.Selshort)
+        say(QStringLiteral("prodali short"));
+    return true;
+}
+
 } // namespace
 
 void ExecuteTrade()
 {
     Form1& f = Forms::Get<Form1>();
-
-    // 1. Exchange hours; a clock that shows no time lets the trade through.
+    // A clock that shows no time lets the trade through.
     if (const auto t = Exchange::ShownTimeOfDay(); t && !Exchange::IsOpen(*t)) {
         say(QStringLiteral("Varnel Stock Exchange is closed at the moment."));
         return;
     }
-
-    // 2. The trade as the desk shows it.
-    TradeSymbol = f.Text1->text();
-    const std::optional<double> price = dao::parseNumber(f.ListCurprice->text());
-    TradePrice = price ? Numbers::FormatFourDecimals(*price) : f.ListCurprice->text();
-    TradeUnits = Numbers::ReadTyped(f.quantity->text());
-
-    // 3. Units: positive, and whole, since the log stores whole units and the
-    // cash must agree with them.
+    const std::optional<double> price = readTrade(f);
     const double units = TradeUnits.asDouble();
-    if (!(units > 0) || units != std::floor(units) || units > 2147483647.0) {
+    if (!validUnits(units)) {
         Ui::MsgBox(QStringLiteral("You must enter a valid units amount."), Ui::Buttons::OK, Ui::Icon::Exclamation,
             QStringLiteral("UnitsSheet Error"));
         return;
     }
-
-    // 4. Transaction type.
-    QRadioButton* type = qobject_cast<QRadioButton*>(f.types->checkedButton());
+    QAbstractButton* type = f.types->checkedButton();
     if (!type) {
         say(QStringLiteral("Choose transaction type"));
         return;
     }
-
-    // No stock chosen: nothing to price the trade with.
-    if (TradeSymbol.asText().isEmpty() || !price) {
+    if (TradeSymbol.asText().isEmpty() || !price) { // no stock chosen: nothing to price the trade with
         say(QStringLiteral("Choose a stock from the list first."));
         return;
     }
-
-    // 5. Sum, at the four-decimal price that is stored and confirmed, so that
-    // the box, the log and the message agree.
+    // At the four-decimal price that is stored and confirmed, so that the box,
+    // the log and the message agree.
     TradeSum = *dao::parseNumber(TradePrice.asText()) * units;
     const double sum = TradeSum.asDouble();
     f.Result->setText(Numbers::PlainText(sum));
-
     try {
-        // 6. Cash, from the log.
-        dao::Database game = dao::Database::open(App::GameFile());
-        {
-            dao::Recordset r = game.openSnapshot(QStringLiteral("result"));
-            LastValue = r.field(QStringLiteral("Sum Of Result"));
-        }
-        const dao::Currency starting = StartingBalance.toCurrency();
-        CashAvailable = LastValue.isNull() ? dao::Value(starting) : dao::Value(LastValue.toCurrency() + starting);
-
-        // 7. Dispatch, in the order of the buttons.
-        if (type == f.optBuybutton) {
-            // Compared as the log will hold it, to the ten-thousandth.
-            if (dao::Currency::fromDouble(sum) > CashAvailable.asCurrency()) {
-                say(QStringLiteral("Sum of this thansaction %1 and is more than your cash %2")
-                        .arg(Numbers::PlainText(sum), Numbers::PlainText(CashAvailable)));
-                return;
-            }
-            appendTrade(game, units, -sum);
-            say(confirmation("bought"));
-            showInTransactions();
-        } else if (type == f.optSellButton) {
-            sell(game, units, sum);
-        } else if (type == f.Covshort) {
-            say(QStringLiteral("Otkupili short"));
-        } else if (type == f.Selshort) {
-            say(QStringLiteral("prodali short"));
-        }
+        if (!carryOut(f, type, units, sum))
+            return;
     } catch (const std::exception& e) {
         reportFailure(e);
         return;
     }
-    // The game file is closed by now.
-    RefreshPortfolio();
+    RefreshPortfolio(); // the game file is closed by now
 }
 
 } // namespace Module1

@@ -1,11 +1,11 @@
 #include "Form3.h"
+#include "data/Holdings.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Controls.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
-#include "data/Holdings.h"
-#include "data/dao/Dao.h"
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,9 +19,7 @@ void RefreshBalance()
         return;
     try {
         dao::Database game = dao::Database::open(App::GameFile());
-        const dao::Value sum = game.openSnapshot(QStringLiteral("result")).field(QStringLiteral("Sum Of Result"));
-        const dao::Currency starting = StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency();
-        const double cash = (sum.isNull() ? starting : sum.toCurrency() + starting).toDouble();
+        const double cash = Holdings::Cash(game).toDouble();
         Controls::SetText(f.cashbalance, Numbers::PlainText(cash));
         f.showplayername->setText(Numbers::PlainText(PlayerName));
 

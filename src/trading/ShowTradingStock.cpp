@@ -1,10 +1,10 @@
 #include "Form1.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Numbers.h"
 #include "data/MarketSchema.h"
 #include "data/StockList.h"
 #include "data/dao/Dao.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Numbers.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -22,13 +22,14 @@ void ShowTradingStock()
     dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
     // Every row is walked: a later twin shows over an earlier one.
     StockList::Walk(rs, f.Combo1->currentText(), [&] {
-        auto text = [&](const char* field) { return Numbers::PlainText(rs.field(QString::fromLatin1(field))); };
-        f.Text1->setText(text("stocksymbol"));
-        f.Text2->setText(text("Stockcurrent Price"));
-        f.Text3->setText(text("Min"));
-        f.ListCurprice->setText(text("Stockcurrent Price"));
-        f.Text4->setText(text("Max"));
-        f.stockname->setText(text("stockname"));
+        using namespace MarketSchema;
+        auto text = [&](const QString& field) { return Numbers::PlainText(rs.field(field)); };
+        f.Text1->setText(text(kSymbolField));
+        f.Text2->setText(text(kPriceField));
+        f.Text3->setText(text(kMinField));
+        f.ListCurprice->setText(text(kPriceField));
+        f.Text4->setText(text(kMaxField));
+        f.stockname->setText(text(kNameField));
         return true;
     });
 }

@@ -18,14 +18,10 @@ struct Field {
     FieldType type;
 };
 
-/// A table under construction: fields are appended in order, then the table is
-/// appended to a database.
+/// A table to append to a database: its name and its fields, in order.
 class TableDef {
 public:
-    explicit TableDef(QString name) : name_(std::move(name)) { }
     TableDef(QString name, std::initializer_list<Field> fields) : name_(std::move(name)), fields_(fields) { }
-    Field createField(const QString& name, FieldType type) const { return {name, type}; }
-    void appendField(const Field& f) { fields_.push_back(f); }
     const QString& name() const { return name_; }
     const std::vector<Field>& fields() const { return fields_; }
 
@@ -90,7 +86,8 @@ public:
     /// Every name the file's schema holds: tables, queries, indexes and the rest.
     QStringList objectNames() const;
     bool hasTable(const QString& name) const;
-    std::vector<Field> tableFields(const QString& table) const;
+    /// The type of a table's field; throws when the table has no such field.
+    FieldType fieldType(const QString& table, const QString& field) const;
 
     /// Table-type recordset: rows in stored order, updatable, each change stored when it returns.
     Recordset openTable(const QString& table);

@@ -138,7 +138,11 @@ bool Database::hasTable(const QString& name) const
         conn().objectType(name) == QLatin1String("table");
 }
 
-std::vector<Field> Database::tableFields(const QString& table) const { return conn().fields(table); }
+FieldType Database::fieldType(const QString& table, const QString& field) const
+{
+    const auto info = conn().table(table);
+    return info->fields[size_t(info->field(field))].type;
+}
 
 Transaction Database::beginTransaction()
 {

@@ -162,14 +162,6 @@ void ShowLoaded(const QString& name)
     }
 }
 
-QStringList LoadedNames()
-{
-    QStringList out;
-    for (QWidget* w : Loaded())
-        out << w->objectName();
-    return out;
-}
-
 void Register(QWidget* w)
 {
     Accessibility::Install();

@@ -39,7 +39,6 @@ namespace Forms {
 QWidget* Find(const QString& name);
 /// The loaded windows, oldest first.
 QList<QWidget*> Loaded();
-QStringList LoadedNames();
 /// Shows a loaded window by its form name, raised and active.
 void ShowLoaded(const QString& name);
 /// Hides and destroys the window; a later reference creates a fresh one.

@@ -2,6 +2,7 @@
 #include <QLocale>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace Numbers {
 
@@ -75,7 +76,8 @@ QString PlainText(const dao::Value& v)
     case K::Double:
         return PlainText(v.asDouble());
     case K::Currency: // the locale is looked up only where a fraction shows it
-        return v.asCurrency().toPlainString(v.asCurrency().ticks() % dao::Currency::kScale ? decimalPoint() : QLatin1Char('.'));
+        return v.asCurrency().toPlainString(
+            v.asCurrency().ticks() % dao::Currency::kScale ? decimalPoint() : QLatin1Char('.'));
     case K::Text:
         return v.asText();
     case K::DateTime: {
@@ -114,64 +116,63 @@ static QString withoutBlanks(const QString& text)
     return s;
 }
 
+/// "&H" (hexadecimal) or "&O" (octal) and the digits of that base that follow; none for other text.
+static std::optional<double> radixNumber(const QString& s)
+{
+    const QChar p = s.size() >= 2 && s[0] == QLatin1Char('&') ? s[1].toUpper() : QChar();
+    const int base = p == QLatin1Char('H') ? 16 : p == QLatin1Char('O') ? 8 : 0;
+    if (!base)
+        return std::nullopt;
+    qint64 n = 0;
+    for (int i = 2; i < s.size(); ++i) {
+        const QChar c = s[i].toUpper();
+        const int d = c.isDigit()                                          ? c.digitValue()
+            : base == 16 && c >= QLatin1Char('A') && c <= QLatin1Char('F') ? c.unicode() - 'A' + 10
+                                                                           : -1;
+        if (d < 0 || d >= base || n > (qint64(1) << 40))
+            break;
+        n = n * base + d;
+    }
+    return double(n);
+}
+
+/// Appends the ASCII digits from s[i] on to num; whether there were any.
+static bool takeDigits(const QString& s, int& i, QString& num)
+{
+    const int from = i;
+    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128)
+        num += s[i++];
+    return i > from;
+}
+
 double Val(const QString& text)
 {
     const QString s = withoutBlanks(text);
-    if (s.size() >= 2 && s[0] == QLatin1Char('&')) {
-        const QChar p = s[1].toUpper();
-        const int base = p == QLatin1Char('H') ? 16 : p == QLatin1Char('O') ? 8 : 0;
-        if (base) {
-            qint64 n = 0;
-            int i = 2;
-            for (; i < s.size(); ++i) {
-                const int d = s[i].isDigit() ? s[i].digitValue()
-                    : (base == 16 && s[i].toUpper() >= QLatin1Char('A') && s[i].toUpper() <= QLatin1Char('F'))
-                    ? s[i].toUpper().unicode() - 'A' + 10
-                    : -1;
-                if (d < 0 || d >= base || n > (qint64(1) << 40))
-                    break;
-                n = n * base + d;
-            }
-            return double(n);
-        }
-    }
+    if (const auto radix = radixNumber(s))
+        return *radix;
     // Longest leading run of [sign] digits [. digits] [e|d [sign] digits].
     int i = 0;
-    const int n = int(s.size());
     QString num;
-    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
         num += s[i++];
-    bool digits = false;
-    while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+    bool digits = takeDigits(s, i, num);
+    if (i < s.size() && s[i] == QLatin1Char('.')) {
         num += s[i++];
-        digits = true;
-    }
-    if (i < n && s[i] == QLatin1Char('.')) {
-        num += s[i++];
-        while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
-            num += s[i++];
-            digits = true;
-        }
+        digits = takeDigits(s, i, num) || digits;
     }
     if (!digits)
         return 0;
-    if (i < n && (s[i].toLower() == QLatin1Char('e') || s[i].toLower() == QLatin1Char('d'))) {
+    if (i < s.size() && (s[i].toLower() == QLatin1Char('e') || s[i].toLower() == QLatin1Char('d'))) {
         int j = i + 1;
         QString exp = QStringLiteral("e");
-        if (j < n && (s[j] == QLatin1Char('+') || s[j] == QLatin1Char('-')))
+        if (j < s.size() && (s[j] == QLatin1Char('+') || s[j] == QLatin1Char('-')))
             exp += s[j++];
-        bool expDigits = false;
-        while (j < n && s[j].isDigit() && s[j].unicode() < 128) {
-            exp += s[j++];
-            expDigits = true;
-        }
-        if (expDigits)
+        if (takeDigits(s, j, exp))
             num += exp;
     }
     const QByteArray a = num.toLatin1();
-    const char* b = a.constData() + (a.startsWith('+') ? 1 : 0);
     double v = 0;
-    const auto [end, ec] = std::from_chars(b, a.constData() + a.size(), v);
+    const auto [end, ec] = std::from_chars(a.constData() + (a.startsWith('+') ? 1 : 0), a.constData() + a.size(), v);
     (void)end;
     if (ec == std::errc::result_out_of_range)
         return num.contains(QLatin1String("e-")) ? 0.0 : (num.startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL);

@@ -4,7 +4,7 @@ VbTimer::VbTimer(QObject* parent, bool enabled, int interval) : QObject(parent),
 {
     timer_.setTimerType(Qt::PreciseTimer); // ticks stay ten seconds apart, not within 5%
     connect(&timer_, &QTimer::timeout, this, &VbTimer::timeout);
-    apply(true);
+    apply();
 }
 
 void VbTimer::setEnabled(bool on)
@@ -12,7 +12,7 @@ void VbTimer::setEnabled(bool on)
     if (on == enabled_)
         return; // re-enabling must not restart the countdown, or ticks drift
     enabled_ = on;
-    apply(true);
+    apply();
 }
 
 void VbTimer::setInterval(int ms)
@@ -22,15 +22,13 @@ void VbTimer::setInterval(int ms)
     if (ms == interval_)
         return;
     interval_ = ms;
-    apply(true);
+    apply();
 }
 
-void VbTimer::apply(bool restart)
+void VbTimer::apply()
 {
-    if (enabled_ && interval_ > 0) {
-        if (restart || !timer_.isActive())
-            timer_.start(interval_);
-    } else {
+    if (enabled_ && interval_ > 0)
+        timer_.start(interval_);
+    else
         timer_.stop();
-    }
 }

@@ -22,7 +22,8 @@ signals:
     void timeout();
 
 private:
-    void apply(bool restart);
+    /// Starts the countdown afresh, or stops it; only for a change of state or period.
+    void apply();
     QTimer timer_;
     bool enabled_;
     int interval_;
