@@ -171,3 +171,15 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     QTest::mouseClick(b->Command1, Qt::LeftButton); // View Portfolio
     EXPECT_TRUE(Forms::Find("Form13")->isVisible());
 }
+
+TEST_F(TradingTest, StocksShowNothingBeforeTheFirstTradeAnd0OnceAllIsSoldBack)
+{
+    ed->mnuAnalyzeItem(0)->trigger();
+    const Form3* b = Forms::IfLoaded<Form3>();
+    auto amounts = [&] { return QStringList({b->cashbalance->text(), b->Text3->text(), b->Text4->text()}); };
+    EXPECT_EQ(amounts(), QStringList({"500000", "", "500000"}));
+    trade("ALDR", "10", "Buy");
+    trade("ALDR", "10", "Sell");
+    Module1::RefreshBalance();
+    EXPECT_EQ(amounts(), QStringList({"500000", "0", "500000"}));
+}

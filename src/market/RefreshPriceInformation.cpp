@@ -10,9 +10,11 @@ namespace Module1 {
 
 void RefreshPriceInformation()
 {
-    Form4* f = Forms::ToRefresh<Form4>();
-    if (!f)
+    Form4* f = Forms::IfLoaded<Form4>();
+    if (!f) {
+        Forms::Get<Form4>(); // made hidden, and filled by its load step
         return;
+    }
     // Read first, so that a failure leaves the last board on screen; made text
     // only when written, where a cell that shows its value already needs none.
     std::vector<std::array<dao::Value, 7>> rows;
@@ -54,10 +56,10 @@ void RefreshPriceInformation()
     g.SetCol(0);
     {
         FlexGrid::Batch batch(g);
-        Numbers::TextRoom room;
+        Numbers::TextBuffer buffer;
         for (int i = 0; i < int(rows.size()); ++i)
             for (int c = 0; c < 7; ++c)
-                g.SetTextMatrix(i + 1, c, Numbers::PlainText(rows[size_t(i)][size_t(c)], room));
+                g.SetTextMatrix(i + 1, c, Numbers::PlainText(rows[size_t(i)][size_t(c)], buffer));
     }
     f->FitGrid();
     g.setUpdatesEnabled(true);

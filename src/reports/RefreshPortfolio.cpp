@@ -1,17 +1,19 @@
 #include "Form13.h"
+#include "data/Holdings.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Numbers.h"
-#include "data/Holdings.h"
 #include <array>
 
 namespace Module1 {
 
 void RefreshPortfolio()
 {
-    Form13* f = Forms::ToRefresh<Form13>();
-    if (!f)
+    Form13* f = Forms::IfLoaded<Form13>();
+    if (!f) {
+        Forms::Get<Form13>(); // made hidden, and filled by its load step
         return;
+    }
     if (GameFileName.isEmpty())
         return;
     // Read first, so that a failure leaves the last portfolio on screen.

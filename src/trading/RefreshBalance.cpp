@@ -14,7 +14,12 @@ namespace Module1 {
 
 void RefreshBalance()
 {
-    Form3& f = Forms::Get<Form3>();
+    Form3* loaded = Forms::IfLoaded<Form3>();
+    if (!loaded) {
+        Forms::Get<Form3>(); // made hidden, and filled by its load step
+        return;
+    }
+    Form3& f = *loaded;
     if (GameFileName.isEmpty())
         return;
     try {

@@ -159,7 +159,8 @@ private:
     int schemaVersion();
     // First, so that it closes last, after every statement below is finalized.
     std::unique_ptr<sqlite3, CloseDatabase> handle_;
-    std::unordered_map<QString, Statement> statements_;
+    std::unordered_map<QString, Statement> statements_; ///< kept for the connection's life
+    // What the schema holds, as looked up; all of it forgotten when the schema changes.
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, std::optional<QueryInfo>> queries_;
     QHash<QString, QString> objects_; // lower-case name -> type; read in one pass

@@ -82,7 +82,7 @@ FlexGrid::FlexGrid(QWidget* parent, const char* name, int rows, int cols, int fi
     connect(m, &QAbstractItemModel::layoutChanged, this, forget);
     // An item set, taken or deleted from outside says so as a data change.
     connect(m, &QAbstractItemModel::dataChanged, this, [this] {
-        if (!placing_)
+        if (!ownWrite_)
             items_.clear();
     });
 }
@@ -136,9 +136,9 @@ void FlexGrid::Write(int r, int c, QStringView text, const QString* whole)
             setHorizontalHeaderItem(c, it);
         } else {
             Cell* cell = new Cell(string());
-            placing_ = true;
+            ownWrite_ = true;
             setItem(r - fixed_, c, cell);
-            placing_ = false;
+            ownWrite_ = false;
             if (at < items_.size())
                 items_[at] = cell;
         }
@@ -170,9 +170,9 @@ void FlexGrid::Changed(Cell* cell)
     if (batching_)
         return;
     const QModelIndex i = indexFromItem(cell);
-    placing_ = true;
+    ownWrite_ = true;
     emit model()->dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
-    placing_ = false;
+    ownWrite_ = false;
 }
 
 FlexGrid::Batch::Batch(FlexGrid& g) : g_(g)
@@ -186,10 +186,10 @@ FlexGrid::Batch::~Batch()
     g_.batching_ = false;
     QAbstractItemModel* m = g_.model();
     m->blockSignals(false);
-    g_.placing_ = true;
+    g_.ownWrite_ = true;
     if (m->rowCount() > 0 && m->columnCount() > 0)
         emit m->dataChanged(m->index(0, 0), m->index(m->rowCount() - 1, m->columnCount() - 1));
-    g_.placing_ = false;
+    g_.ownWrite_ = false;
     if (g_.fixed_ && m->columnCount() > 0)
         emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
 }

@@ -74,5 +74,5 @@ private:
     /// The items row by row; emptied whenever an item, a row or a column moves
     /// by any way but the grid's own writes, and built again when next asked.
     std::vector<QTableWidgetItem*> items_;
-    bool placing_ = false; ///< while the grid's own writes make the model signal
+    bool ownWrite_ = false; ///< while the grid's own writes make the model signal: no change from outside
 };

@@ -64,14 +64,4 @@ template <class T> T& Get()
 /// The instance of T if it is loaded, without creating it.
 template <class T> T* IfLoaded() { return static_cast<T*>(Find(QString::fromLatin1(T::kFormName))); }
 
-/// The instance of T for a refresh to fill; none when T was not loaded, for
-/// then it is created hidden and its load has filled it already.
-template <class T> T* ToRefresh()
-{
-    if (T* t = IfLoaded<T>())
-        return t;
-    Get<T>();
-    return nullptr;
-}
-
 } // namespace Forms

@@ -91,18 +91,18 @@ QString PlainText(const dao::Value& v)
     return {};
 }
 
-TextRoom::TextRoom() : point(decimalPoint()) { }
+TextBuffer::TextBuffer() : point(decimalPoint()) { }
 
-QStringView PlainText(const dao::Value& v, TextRoom& room)
+QStringView PlainText(const dao::Value& v, TextBuffer& buffer)
 {
     switch (v.kind()) {
     case dao::Value::Kind::Currency:
-        return v.asCurrency().toPlainChars(room.chars, room.point);
+        return v.asCurrency().toPlainChars(buffer.chars, buffer.point);
     case dao::Value::Kind::Text:
         return v.asText();
     default:
-        room.text = PlainText(v);
-        return room.text;
+        buffer.text = PlainText(v);
+        return buffer.text;
     }
 }
 

@@ -10,17 +10,18 @@ namespace Numbers {
 QString PlainText(double v);
 /// The same for any field value; Null and empty give empty text.
 QString PlainText(const dao::Value& v);
-/// Room for a value's plain text, and the locale's decimal point as of its making.
-struct TextRoom {
-    TextRoom();
+/// Where a value's plain text is written without a string being made, and the
+/// locale's decimal point as of its making.
+struct TextBuffer {
+    TextBuffer();
     dao::Currency::PlainChars chars;
     QString text;
     QChar point;
 };
-/// The same, written into room where it can be: a grid that already shows a
-/// money value compares it without a string being made. Valid while v and
-/// room are.
-QStringView PlainText(const dao::Value& v, TextRoom& room);
+/// The same, written into the buffer where it can be: a grid that already
+/// shows a money value compares it without a string being made. Valid while v
+/// and the buffer are.
+QStringView PlainText(const dao::Value& v, TextBuffer& buffer);
 /// The number v's plain text reads back as: v to the digits it is shown
 /// with; 0 for what is not a finite number.
 double ShownValue(double v);

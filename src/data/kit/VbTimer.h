@@ -16,7 +16,6 @@ public:
     void setInterval(int ms);
     /// Whether it will fire: enabled with a period.
     bool isRunning() const { return timer_.isActive(); }
-    int remainingTime() const { return timer_.remainingTime(); }
 
 signals:
     void timeout();

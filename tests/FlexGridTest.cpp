@@ -1,0 +1,40 @@
+// The report grids' own cell index, batch and width measure, apart from the reports.
+#include "support/GameFixture.h"
+
+TEST(FlexGrid, WritesFindTheirCellsAfterOutsideChangesABatchTellsTheViewOnceAndColumnsFitTheirText)
+{
+    FlexGrid g(nullptr, "MSFlexGrid1", 3, 2);
+    g.SetTextMatrix(0, 0, QString("A"));
+    g.SetTextMatrix(2, 1, QString("C"));
+    // Cells moved, set and taken from outside: each write after finds its cell anew.
+    g.removeRow(0); // A goes, C moves up a row: as many cells as before
+    g.insertRow(0);
+    g.SetTextMatrix(1, 1, QString("C2"));
+    g.setItem(2, 1, new QTableWidgetItem("outside"));
+    g.SetTextMatrix(2, 1, QString("B2"));
+    delete g.takeItem(1, 0);
+    g.SetTextMatrix(1, 0, QString("A2"));
+    EXPECT_EQ(GridRows(g), QStringList({"|", "A2|C2", "|B2"}));
+    QSignalSpy told(g.model(), &QAbstractItemModel::dataChanged);
+    {
+        FlexGrid::Batch batch(g);
+        for (int r = 0; r < 4; ++r)
+            g.SetTextMatrix(r, 0, QString::number(r));
+        EXPECT_EQ(told.count(), 0);
+    }
+    EXPECT_EQ(told.count(), 1);
+    EXPECT_EQ(g.TextMatrix(3, 0), "3");
+    g.SetColWidth(0, 600); // 40 pixels, as designed
+    const QString wide(30, 'W');
+    g.SetTextMatrix(0, 0, wide);
+    g.FitColumns();
+    EXPECT_GT(g.columnWidth(0), g.fontMetrics().horizontalAdvance(wide));
+    g.SetTextMatrix(0, 0, QString("WW"));
+    g.FitColumns(); // the wide text gone: back to the designed width
+    EXPECT_EQ(g.columnWidth(0), 40);
+    QFont larger = g.font();
+    larger.setPointSizeF(larger.pointSizeF() * 3);
+    g.setFont(larger); // every cell measured again
+    g.FitColumns();
+    EXPECT_GT(g.columnWidth(0), QFontMetrics(larger).horizontalAdvance("WW"));
+}
