@@ -53,32 +53,16 @@ QString SlotText(const ChartSlots& values, int slot)
 
 std::optional<int> MovePlace(std::optional<int> place, int count, int key)
 {
-    int step = 0;
-    switch (key) {
-    case Qt::Key_Home:
-        return count ? std::optional<int>(0) : std::nullopt;
-    case Qt::Key_End:
-        return count ? std::optional<int>(count - 1) : std::nullopt;
-    case Qt::Key_Left:
-        step = -1;
-        break;
-    case Qt::Key_Right:
-        step = 1;
-        break;
-    case Qt::Key_PageUp:
-        step = -10;
-        break;
-    case Qt::Key_PageDown:
-        step = 10;
-        break;
-    default:
-        return std::nullopt;
-    }
     if (count == 0)
         return std::nullopt;
-    if (!place) // the first key starts at the end it moves away from
-        return step > 0 ? 0 : count - 1;
-    return std::clamp(*place + step, 0, count - 1);
+    if (key == Qt::Key_Home || key == Qt::Key_End)
+        return key == Qt::Key_Home ? 0 : count - 1;
+    const std::pair<int, int> kSteps[] = {
+        {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_PageUp, -10}, {Qt::Key_PageDown, 10}};
+    for (const auto& [k, step] : kSteps)
+        if (k == key) // the first key starts at the end it moves away from
+            return !place ? (step > 0 ? 0 : count - 1) : std::clamp(*place + step, 0, count - 1);
+    return std::nullopt;
 }
 
 } // namespace Market

@@ -79,42 +79,34 @@ Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& ca
 
 QString Failure(const QString& what, const std::exception& e)
 {
+    using C = dao::Error::Cause;
+    struct Said {
+        C cause;
+        const char* why; ///< of the folder (%1) where ofFolder, else of the file
+        bool ofFolder;
+        const char* todo;
+    };
+    static const Said kSaid[] = {
+        {C::Full, "the disk that holds %1 is full", true, "Free some space on it."},
+        {C::ReadOnlyFile, "the file %1 is read-only", false, "Give the file write permission."},
+        {C::UnwritableFolder, "the folder %1 cannot be written", true,
+            "Start the program from a folder you can write."},
+        {C::Unreadable, "the file %1 cannot be read", false, "Give the file read permission."},
+        {C::Busy, "the file %1 is in use by another program", false, "Close the other program."},
+        {C::Damaged, "the file %1 is damaged", false, "Restore it from a backup copy."},
+    };
     const QString words = QString::fromUtf8(e.what());
     const auto* error = dynamic_cast<const dao::Error*>(&e);
     const QString file = error ? QDir::toNativeSeparators(error->file()) : QString();
-    const QString folder = QDir::toNativeSeparators(QFileInfo(file).absolutePath());
-    QString why, todo;
-    using C = dao::Error::Cause;
-    switch (error ? error->cause() : C::Other) {
-    case C::Full:
-        why = QStringLiteral("the disk that holds %1 is full").arg(folder);
-        todo = QStringLiteral("Free some space on it.");
-        break;
-    case C::ReadOnlyFile:
-        why = QStringLiteral("the file %1 is read-only").arg(file);
-        todo = QStringLiteral("Give the file write permission.");
-        break;
-    case C::UnwritableFolder:
-        why = QStringLiteral("the folder %1 cannot be written").arg(folder);
-        todo = QStringLiteral("Start the program from a folder you can write.");
-        break;
-    case C::Unreadable:
-        why = QStringLiteral("the file %1 cannot be read").arg(file);
-        todo = QStringLiteral("Give the file read permission.");
-        break;
-    case C::Busy:
-        why = QStringLiteral("the file %1 is in use by another program").arg(file);
-        todo = QStringLiteral("Close the other program.");
-        break;
-    case C::Damaged:
-        why = QStringLiteral("the file %1 is damaged").arg(file);
-        todo = QStringLiteral("Restore it from a backup copy.");
-        break;
-    case C::Other:
-        return file.isEmpty() || words.contains(file) ? QStringLiteral("%1: %2").arg(what, words)
-                                                      : QStringLiteral("%1: %2 (%3)").arg(what, words, file);
-    }
-    return QStringLiteral("%1: %2 (%3). %4").arg(what, why, words, todo);
+    const C cause = error ? error->cause() : C::Other;
+    for (const Said& s : kSaid)
+        if (s.cause == cause) {
+            const QString place = s.ofFolder ? QDir::toNativeSeparators(QFileInfo(file).absolutePath()) : file;
+            return QStringLiteral("%1: %2 (%3). %4")
+                .arg(what, QString::fromLatin1(s.why).arg(place), words, QString::fromLatin1(s.todo));
+        }
+    return file.isEmpty() || words.contains(file) ? QStringLiteral("%1: %2").arg(what, words)
+                                                  : QStringLiteral("%1: %2 (%3)").arg(what, words, file);
 }
 
 bool Attempt(const QString& what, const std::function<void()>& action)
