@@ -19,17 +19,14 @@ TEST_F(AboutHelpTest, OkClosesTheAboutWindowAndNothingElse)
     EXPECT_TRUE(a->lblAbout->text().startsWith("Varnel Ticora V1.0\n\nFeel free to be the sponsore"));
     QTest::mouseClick(a->cmdAbout, Qt::LeftButton);
     ProcessDeletions();
-    EXPECT_EQ(Forms::IfLoaded<frmAbout>(), nullptr);
-    EXPECT_FALSE(App::EndRequested());
-    EXPECT_TRUE(QFile::exists(path("Reader.sav")));
+    EXPECT_TRUE(!Forms::IfLoaded<frmAbout>() && !App::EndRequested() && QFile::exists(path("Reader.sav")));
     EXPECT_TRUE(msgs.messages.empty());
 }
 
 TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTopic)
 {
     ed->mnuAboutItem(0)->trigger();
-    ASSERT_NE(help(), nullptr);
-    EXPECT_TRUE(help()->isVisible());
+    ASSERT_TRUE(help() && help()->isVisible());
     EXPECT_TRUE(help()->txtTopic->toPlainText().startsWith("Contents"));
     startGame("Reader");
     setClock(at(0, 10, 0));
@@ -80,4 +77,3 @@ TEST(HelpFile, ADamagedHelpFileSaysWhyAndTheShippedOneHasATopicForEveryWindow)
              "Fill the necessary information", "No changes were made!", "Otkupili short"})
         EXPECT_TRUE(h.topics.at(12).text.contains(QString::fromUtf8(m))) << m;
 }
-

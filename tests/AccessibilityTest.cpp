@@ -1,6 +1,9 @@
 // How every window presents itself to a screen reader and answers the keyboard.
 #include "support/GameFixture.h"
 
+const char* const kWindows[] = {
+    "Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11", "Form13", "frmAbout", "frmHelp"};
+
 class AccessibilityTest : public OpenGameTest {
 protected:
     void SetUp() override
@@ -29,6 +32,13 @@ protected:
             QApplication::setActiveWindow(w);
         }
         return w;
+    }
+    /// Every window, the Information window last, over the open game.
+    void openEveryWindow()
+    {
+        for (const char* name : kWindows)
+            open(name);
+        open("Form2");
     }
     static void key(QWidget* w, Qt::Key k)
     {
@@ -72,9 +82,12 @@ protected:
                 if (a->textInterface()->attributes(0, &from, &to), from != 0 || to != e->text().size())
                     out << id + QStringLiteral(" tells its text in runs [%1, %2)").arg(from).arg(to);
             if (auto* t = qobject_cast<QTableView*>(c) ? a->tableInterface() : nullptr)
-                for (int col = 0; col < t->columnCount(); ++col)
+                for (int col = 0; col < t->columnCount(); ++col) {
                     if (bool number = false; t->columnDescription(col).toInt(&number), number)
                         out << id + " names a column by its number";
+                    if (t->rowCount() && t->cellAt(t->rowCount() - 1, col)->text(QAccessible::Name).isEmpty())
+                        out << id + " reads an empty cell as nothing, not as blank";
+                }
         }
         return out;
     }
@@ -83,12 +96,11 @@ protected:
 /// WCAG's contrast ratio of two colours, from 1 to 21.
 double Contrast(QColor a, QColor b)
 {
-    auto luminance = [](QColor c) {
-        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    auto lum = [&](QColor c) {
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const double x = luminance(a), y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+    return (std::max(lum(a), lum(b)) + 0.05) / (std::min(lum(a), lum(b)) + 0.05);
 }
 
 /// Each visible text of a window that reads at less than 4.5 : 1 on the colour
@@ -106,10 +118,11 @@ QStringList Unreadable(QWidget* window)
         while (onWindow && !behind->autoFillBackground() && !behind->isWindow())
             behind = behind->parentWidget();
         const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
-        const QColor text =
-            w->palette().color(g, box ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText);
-        const QColor ground =
-            behind->palette().color(g, box ? QPalette::Base : button ? QPalette::Button : behind->backgroundRole());
+        using P = QPalette;
+        const auto [fg, bg] = box ? std::pair(P::Text, P::Base)
+            : button              ? std::pair(P::ButtonText, P::Button)
+                                  : std::pair(P::WindowText, behind->backgroundRole());
+        const QColor text = w->palette().color(g, fg), ground = behind->palette().color(g, bg);
         if (Contrast(text, ground) < 4.5)
             out << QStringLiteral("%1 %2: %3 on %4")
                        .arg(w->metaObject()->className(), w->objectName(), text.name(), ground.name());
@@ -117,15 +130,10 @@ QStringList Unreadable(QWidget* window)
     return out;
 }
 
-const char* const kWindows[] = {
-    "Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11", "Form13", "frmAbout", "frmHelp"};
-
 TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
 {
     Module1::AdvanceClock(); // the clock shows a time
-    for (const char* name : kWindows)
-        open(name);
-    open("Form2"); // the Information window, over the open game
+    openEveryWindow();
     ASSERT_EQ(Forms::Loaded().size(), 14);
     for (QWidget* w : Forms::Loaded()) {
         SCOPED_TRACE(w->objectName().toStdString());
@@ -134,7 +142,6 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
     // What each kind of window presents besides: the windows that ask something
     // as dialogs, and what a sighted player reads, within reach of Tab.
     const std::tuple<const char*, QAccessible::Role, QStringList> kinds[] = {
-        {"frmEditor", QAccessible::Window, {}}, // the clock in a status bar, below
         {"Form2", QAccessible::Dialog, {"playername", "fsumma"}}, {"Form6", QAccessible::Dialog, {"Text1"}},
         {"Form7", QAccessible::Dialog, {"editstock"}}, {"frmAbout", QAccessible::Dialog, {"lblAbout", "cmdAbout"}},
         {"Form11", QAccessible::Window, {"Label1", "MSFlexGrid1"}}, {"Form3", QAccessible::Window, {"cashbalance"}},
@@ -150,21 +157,9 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
     }
     EXPECT_TRUE(static_cast<frmHelp*>(Forms::Find("frmHelp"))->txtTopic->textInteractionFlags() &
         Qt::TextSelectableByKeyboard); // read line by line with the arrow keys
-    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(ed->Picture1);
-    EXPECT_EQ(status->role(), QAccessible::StatusBar);
-    QStringList said;
-    for (int i = 0; i < status->childCount(); ++i)
-        said << status->child(i)->text(QAccessible::Name);
-    EXPECT_TRUE(said.contains(ed->Label1->text()) && said.contains(ed->Label2->text())) << said.join('|').toStdString();
-    auto* columns =
-        QAccessible::queryAccessibleInterface(Forms::Find("Form11")->findChild<FlexGrid*>())->tableInterface();
-    QStringList names;
-    for (int c = 0; c < columns->columnCount(); ++c)
-        names << columns->columnDescription(c);
-    EXPECT_EQ(names, QStringList({"Symbol", "Price", "Units", "Amount", "Type"}));
-    auto* position =
-        QAccessible::queryAccessibleInterface(Forms::Find("Form5")->findChild<FlexGrid*>())->tableInterface();
-    EXPECT_EQ(position->cellAt(5, 1)->text(QAccessible::Name), "blank"); // an empty cell
+    // The clock sits in the status bar, where a screen reader looks for it.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ed->Picture1)->role(), QAccessible::StatusBar);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ed->Label1)->parent()->object(), ed->Picture1);
 }
 
 TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
@@ -181,14 +176,11 @@ TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
         ed = &Forms::Get<frmEditor>();
         ed->show();
         Module1::AdvanceClock(); // the clock shows a time
-        for (const char* name : kWindows)
-            open(name);
-        open("Form2");
+        openEveryWindow();
         const auto box = Ui::MessageBox({"The disk is full.", Ui::Buttons::YesNo, Ui::Icon::Critical, "Error"});
         box->show();
-        QList<QWidget*> windows = Forms::Loaded();
-        windows << box.get();
-        for (QWidget* w : windows) {
+        const QList<QWidget*> shown = Forms::Loaded() << box.get();
+        for (QWidget* w : shown) {
             SCOPED_TRACE(w->objectName().toStdString());
             EXPECT_EQ(Unreadable(w), QStringList());
         }

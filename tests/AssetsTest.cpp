@@ -75,7 +75,8 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
 {
     addStock("Gamma", "GAM", "1"); // for the DAY and Q clashes below
     const QByteArray before = marketBytes();
-    const std::array<const char*, 4> cases[] = { // name, symbol, price, what is said
+    const std::array<const char*, 4> cases[] = {
+        // name, symbol, price, what is said
         {"Alpha", "", "12.5", "Fill the necessary information"},
         {"", "ALP", "12.5", "Fill the necessary information"},
         {"Alpha", "ALP", "", "Fill the necessary information"},
@@ -103,7 +104,8 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
     addStock("Alpha", "ALP", "abc"); // letters in the price box pass and store 0
     EXPECT_EQ(stock("ALP").price, Value(Currency()));
     addStock("Beta", "BET", "1,000.5", "", "", "2,000"); // as the player writes numbers
-    EXPECT_EQ(QList<double>({stock("BET").price.toDouble(), stock("BET").volume.toDouble()}), QList<double>({1000.5, 2000}));
+    EXPECT_EQ(
+        QList<double>({stock("BET").price.toDouble(), stock("BET").volume.toDouble()}), QList<double>({1000.5, 2000}));
 }
 
 TEST_F(AssetsTest, AFailureAfterTheRowIsWrittenLeavesTheMarketAsItWas)
@@ -195,9 +197,9 @@ TEST_F(AssetsTest, EditAcrossATickWritesOnlyWhatThePlayerChanged)
         enter(f);
         EXPECT_EQ(msgs.texts(), QStringList({"No changes were made!"}));
         const Stock after = stock("ALDR");
-        EXPECT_EQ(QList<Value>({after.price, after.min, after.max}), QList<Value>({ticked.price, ticked.min, ticked.max}));
+        EXPECT_EQ(
+            QList<Value>({after.price, after.min, after.max}), QList<Value>({ticked.price, ticked.min, ticked.max}));
         EXPECT_EQ(after.volume.toDouble(), volume ? 777 : ticked.volume.toDouble());
         EXPECT_TRUE(volume || marketBytes() == before);
     }
 }
-

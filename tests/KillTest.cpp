@@ -47,10 +47,11 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
         for (const QString& s : RawRows(db, "SELECT stocksymbol FROM \"Stocks Information\"")) {
             dayCounts << RawRows(db, QString("SELECT count(*) FROM \"%1DAY\"").arg(s));
             checks << RawRows(db,
-                QString("SELECT (SELECT count(*) FROM \"%1\") = 201 AND (SELECT Price FROM \"%1\" ORDER BY rowid "
-                        "DESC LIMIT 1) = (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = "
-                        "'%1') AND (SELECT [Min Of Price] FROM \"%1QDAY\") IS (SELECT Min FROM \"Stocks Information\" "
-                        "WHERE stocksymbol = '%1')")
+                QString(
+                    "SELECT (SELECT count(*) FROM \"%1\") = 201 AND (SELECT Price FROM \"%1\" ORDER BY rowid "
+                    "DESC LIMIT 1) = (SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" WHERE stocksymbol = "
+                    "'%1') AND (SELECT [Min Of Price] FROM \"%1QDAY\") IS (SELECT Min FROM \"Stocks Information\" "
+                    "WHERE stocksymbol = '%1')")
                     .arg(s));
         }
         EXPECT_EQ(QSet<QString>(dayCounts.begin(), dayCounts.end()).size(), 1) << dayCounts.join(',').toStdString();
@@ -59,4 +60,3 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
     }
     EXPECT_GT(moved, 6); // every round ticked at least once
 }
-

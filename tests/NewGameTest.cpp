@@ -35,8 +35,7 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     EXPECT_EQ(RawRows(file, "SELECT count(*) FROM Position UNION ALL SELECT count(*) FROM Traderesult"),
         QStringList({"0", "0"}));
     startGame("Bob"); // a new game over an open one leaves the first file
-    EXPECT_EQ(Module1::GameFileName, "Bob.sav");
-    EXPECT_TRUE(QFile::exists(path("Ann.sav")));
+    EXPECT_TRUE(Module1::GameFileName == "Bob.sav" && QFile::exists(path("Ann.sav")));
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
 }
 
@@ -50,8 +49,7 @@ TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwriting)
     expectRefused("File error", files);
     const Ui::MsgBoxRequest& q = msgs.messages[0];
     EXPECT_EQ(q.text, "File already exist. Overwrite?");
-    EXPECT_EQ(q.icon, Ui::Icon::Critical);
-    EXPECT_TRUE(q.buttons == Ui::Buttons::YesNo && q.defaultSecond);
+    EXPECT_TRUE(q.icon == Ui::Icon::Critical && q.buttons == Ui::Buttons::YesNo && q.defaultSecond);
     EXPECT_EQ(fileBytes("Ann.sav"), "old game");
     msgs.answers = {Ui::Answer::Yes}; // the old file gives way to the new game
     startGame("aNN");
@@ -89,8 +87,8 @@ TEST_F(NewGameTest, AFailingEngineOrAFolderInTheWayIsReportedAndLeavesNoHalfMade
         startGame("Carl");
     }
     expectRefused("File error", files, false);
-    EXPECT_TRUE(msgs.messages[0].text.startsWith("The game file could not be created: the disk that holds " +
-        folder() + " is full"))
+    EXPECT_TRUE(msgs.messages[0].text.startsWith(
+        "The game file could not be created: the disk that holds " + folder() + " is full"))
         << msgs.messages[0].text.toStdString();
     ASSERT_TRUE(QDir(folder()).mkdir("Dan.sav"));
     msgs.messages.clear();
@@ -98,4 +96,3 @@ TEST_F(NewGameTest, AFailingEngineOrAFolderInTheWayIsReportedAndLeavesNoHalfMade
     expectRefused("File error", folderFiles(), false);
     EXPECT_TRUE(msgs.messages[0].text.contains("already exists")) << msgs.messages[0].text.toStdString();
 }
-

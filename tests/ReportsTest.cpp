@@ -1,5 +1,4 @@
 #include "support/GameFixture.h"
-#include <QSignalSpy>
 
 using namespace dao;
 
@@ -68,31 +67,9 @@ TEST_F(ReportsTest, TransactionsListEveryTradeWithoutSignsAndFollowTradesWhileSh
     Module1::RefreshTransactions();
     FlexGrid* g = f->MSFlexGrid1; // read-only, and wide enough for its text
     EXPECT_EQ(g->editTriggers(), QAbstractItemView::NoEditTriggers);
-    auto fitsRow4 = [&] {
-        for (int c = 0; c < g->Cols(); ++c)
-            EXPECT_GE(g->columnWidth(c), g->fontMetrics().horizontalAdvance(g->TextMatrix(4, c))) << c;
-    };
-    fitsRow4();
+    for (int c = 0; c < g->Cols(); ++c)
+        EXPECT_GE(g->columnWidth(c), g->fontMetrics().horizontalAdvance(g->TextMatrix(4, c))) << c;
     EXPECT_GE(f->width(), g->NeededWidth());
-    // A cell written from outside, and a larger font, are measured again.
-    QSignalSpy told(g->model(), &QAbstractItemModel::dataChanged);
-    QTableWidgetItem* cinx = g->findItems("CINX", Qt::MatchExactly).value(0);
-    ASSERT_NE(cinx, nullptr);
-    cinx->setText("CINX, renamed at length");
-    EXPECT_EQ(told.count(), 1);
-    EXPECT_EQ(g->TextMatrix(4, 0), "CINX, renamed at length");
-    QFont larger = g->font();
-    larger.setPointSize(larger.pointSize() * 2);
-    g->setFont(larger);
-    g->FitColumns();
-    fitsRow4();
-    g->insertRow(0); // rows and items moved from outside are written where they now stand
-    g->SetTextMatrix(5, 0, "moved");
-    EXPECT_EQ(cinx->text(), "moved");
-    std::unique_ptr<QTableWidgetItem> taken(g->takeItem(cinx->row(), 0));
-    g->SetTextMatrix(5, 0, "new");
-    EXPECT_EQ(taken->text(), "moved");
-    EXPECT_EQ(g->TextMatrix(5, 0), "new");
 }
 
 TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)
@@ -114,4 +91,3 @@ TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)
     Module1::MarketTick();
     EXPECT_EQ(GridRows(*f->MSFlexGrid1).join(';').count("DVLT"), 0);
 }
-

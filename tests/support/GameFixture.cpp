@@ -109,7 +109,8 @@ long roomLeft = -1; // none counted
 
 int writeWithinRoom(sqlite3_file* f, const void* data, int amount, sqlite3_int64 offset)
 {
-    const auto kind = std::find_if(kinds.begin(), kinds.end(), [f](const Kind& k) { return &k.counted == f->pMethods; });
+    const auto kind =
+        std::find_if(kinds.begin(), kinds.end(), [f](const Kind& k) { return &k.counted == f->pMethods; });
     sqlite3_int64 size = 0;
     if (roomLeft >= 0 && kind->real->xFileSize(f, &size) == SQLITE_OK && offset + amount > size) {
         if (offset + amount - size > roomLeft)
@@ -251,4 +252,3 @@ void StartChildTest(QProcess& child, const char* test, const QString& folder, bo
     child.start(QCoreApplication::applicationFilePath(),
         {QStringLiteral("--gtest_filter=") + test, QStringLiteral("--gtest_also_run_disabled_tests")});
 }
-

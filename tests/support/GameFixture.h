@@ -7,6 +7,11 @@
 #include "app/frmAbout.h"
 #include "app/frmEditor.h"
 #include "app/frmHelp.h"
+#include "assets/Form6.h"
+#include "assets/Form7.h"
+#include "data/Form2.h"
+#include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Exchange.h"
 #include "data/kit/FlexGrid.h"
@@ -16,11 +21,6 @@
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
 #include "data/kit/VbTimer.h"
-#include "assets/Form6.h"
-#include "assets/Form7.h"
-#include "data/Form2.h"
-#include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
 #include "market/Clock.h"
 #include "market/Form10.h"
 #include "market/Form4.h"
@@ -43,8 +43,6 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sqlite3.h>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 class MessageRecorder {
@@ -78,19 +76,6 @@ protected:
 
     QTemporaryDir dir_;
     MessageRecorder msgs;
-};
-
-/// No file of this process grows past the limit while it lives: a full disk.
-struct FileSizeLimit {
-    explicit FileSizeLimit(long bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit l{rlim_t(bytes), old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-    rlimit old{};
 };
 
 /// A full disk for the databases while it lives: a write of SQLite's that would
@@ -162,6 +147,13 @@ protected:
         QString symbol;
         dao::Value price, min, max, volume;
         int historyRows, dayRows;
+        bool operator==(const Stock&) const = default;
+        friend void PrintTo(const Stock& s, std::ostream* os)
+        {
+            *os << qPrintable(
+                       QStringList({s.symbol, Numbers::PlainText(s.price), Numbers::PlainText(s.volume)}).join(' '))
+                << ' ' << s.historyRows << ' ' << s.dayRows;
+        }
     };
     std::vector<Stock> stocks();
     void setPrice(const QString& symbol, double price) { setFields(symbol, {{"Stockcurrent Price", price}}); }
