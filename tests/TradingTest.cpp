@@ -158,12 +158,16 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     b->Text3->setSelection(0, 3);
     b->Timer1_Timer(); // figures that stay are not written again, to be read out anew
     EXPECT_EQ(b->Text3->selectionLength(), 3);
+    b->Text3->selectAll();
     setPrice("ALDR", 14);
+    b->Timer1_Timer(); // a new figure selected whole, as the one before
+    EXPECT_EQ(b->Text3->selectedText(), Numbers::PlainText(140 + brkw));
+    setPrice("ALDR", 15);
     setClock(at(0, 16, 30));
     b->Timer1_Timer(); // outside: left alone
     MainWindow::ShowClock(std::nullopt);
     b->Timer1_Timer(); // no time shown counts as outside
-    EXPECT_EQ(b->Text3->text(), Numbers::PlainText(130 + brkw));
+    EXPECT_EQ(b->Text3->text(), Numbers::PlainText(140 + brkw));
     RawRows(path("stocks.tqs"), "UPDATE \"Stocks Information\" SET stocksymbol = 'aldr' WHERE stocksymbol = 'ALDR'");
     Module1::RefreshBalance(); // a holding no longer listed is valued at 0, and named
     EXPECT_EQ(b->Text3->text(), Numbers::PlainText(brkw));

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <utility>
 
 namespace {
 
@@ -100,6 +101,8 @@ QAccessibleInterface* programInterface(const QString&, QObject* o)
 
 /// The text boxes taking and leaving the focus, until the new focus has been told.
 QPointer<QObject> takingFocus, leavingFocus;
+/// The object whose events are not told, while a Silence lives.
+QObject* silenced = nullptr;
 
 /// Passes every event on to the platform's bridge, but a text box's caret and
 /// selection events while the focus moves: Qt tells those of the box taking it
@@ -107,6 +110,8 @@ QPointer<QObject> takingFocus, leavingFocus;
 /// nothing of it; those of the box leaving it are read out as "text unselected".
 void passOn(QAccessibleEvent* e)
 {
+    if (e->object() && e->object() == silenced)
+        return;
     const bool moving = e->object() && (e->object() == takingFocus || e->object() == leavingFocus);
     if (moving && (e->type() == QAccessible::TextCaretMoved || e->type() == QAccessible::TextSelectionChanged))
         return;
@@ -145,6 +150,10 @@ void Install()
     qApp->installEventFilter(new FocusWatch(qApp));
     QAccessible::installUpdateHandler(passOn);
 }
+
+Silence::Silence(QObject* o) : previous_(std::exchange(silenced, o)) { }
+
+Silence::~Silence() { silenced = previous_; }
 
 void SetRole(QWidget* w, QAccessible::Role role) { w->setProperty(kRole, int(role)); }
 

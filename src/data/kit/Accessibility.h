@@ -17,6 +17,20 @@ namespace Accessibility {
 /// - a widget given a role with SetRole is presented in that role.
 void Install();
 
+/// While it lives, nothing the widget does is told to assistive technology: a
+/// value a refresh rewrites is not news ("text unselected", "selection deleted")
+/// spoken with no key pressed.
+class Silence {
+public:
+    explicit Silence(QObject* o);
+    ~Silence();
+    Silence(const Silence&) = delete;
+    Silence& operator=(const Silence&) = delete;
+
+private:
+    QObject* previous_;
+};
+
 /// Presents a plain widget in a role of its own: a window that asks something
 /// as a dialog, the status bar as a status bar.
 void SetRole(QWidget* w, QAccessible::Role role);

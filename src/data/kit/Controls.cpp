@@ -1,4 +1,5 @@
 #include "Controls.h"
+#include "Accessibility.h"
 #include "Twips.h"
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,8 +30,13 @@ void MakeDisplayBox(QLineEdit* box)
 
 void SetText(QLineEdit* box, const QString& text)
 {
-    if (box->text() != text)
-        box->setText(text);
+    if (box->text() == text)
+        return;
+    const bool whole = box->hasSelectedText() && box->selectedText() == box->text();
+    const Accessibility::Silence silence(box);
+    box->setText(text);
+    if (whole)
+        box->selectAll();
 }
 
 void MakeSymbolList(QComboBox* list, const QString& name)

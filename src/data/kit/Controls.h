@@ -27,6 +27,8 @@ void MakeDisplayBox(QLineEdit* box);
 
 /// Writes a box only when its text changes: a box written again with the same
 /// text is read out again by a screen reader, every second where a timer writes it.
+/// A change is written without a word to a screen reader, whose player asks for
+/// the value with the keys; a box whose whole text was selected stays so.
 void SetText(QLineEdit* box, const QString& text);
 
 /// A list of symbols the player may also type into. A typed text selects no
