@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 #include "data/kit/Accessibility.h"
 #include "data/kit/App.h"
+#include "data/kit/Controls.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Twips.h"
 #include "frmEditor.h"
@@ -19,8 +20,7 @@ frmAbout::frmAbout()
     lblAbout = Twips::Create<QLabel>(fraAbout, "lblAbout", 120, 360, 3135, 1935);
     lblAbout->setWordWrap(true);
     lblAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblAbout->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    lblAbout->setFocusPolicy(Qt::StrongFocus); // Tab reaches the text, to be read again
+    Controls::MakeReadable(lblAbout); // Tab reaches the text, to be read again
     cmdAbout = Twips::Create<QPushButton>(this, "cmdAbout", 1080, 2760, 1452, 612, QStringLiteral("OK"));
     cmdAbout->setDefault(true);
     SetKeyButtons(cmdAbout, cmdAbout);

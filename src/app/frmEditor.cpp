@@ -47,8 +47,8 @@ frmEditor::frmEditor()
     setCentralWidget(client);
     resize(Twips::ToPixels(kClientWidth), Twips::ToPixels(kClientHeight) + menuBar()->sizeHint().height());
     // The layers below show the game and the clock through these, without including this window.
-    MainWindow::SetView({[this](bool open) { ShowGame(open); },
-        [this](const std::optional<QDateTime>& t) { ShowClock(t); }});
+    MainWindow::SetView(
+        {[this](bool open) { ShowGame(open); }, [this](const std::optional<QDateTime>& t) { ShowClock(t); }});
 }
 
 frmEditor::~frmEditor() { MainWindow::SetView({}); }
@@ -87,7 +87,6 @@ void frmEditor::createMenus()
         &frmEditor::mnuAboutItem_Click);
     mnuAbout->setProperty("helpContextID", 1);
     aboutItems_[0]->setProperty("helpContextID", 1);
-
 }
 
 void frmEditor::createToolbar()
@@ -220,12 +219,10 @@ void frmEditor::ShowClock(const std::optional<QDateTime>& t)
     Label2->setText(t ? Market::WeekdayName(*t) : QString());
     if (!t)
         return;
-    if (Exchange::IsOpen(t->time())) {
+    const bool open = Exchange::IsOpen(t->time());
+    if (open)
         Timer2->setInterval(10000); // the same period again leaves the countdown alone
-        Timer2->setEnabled(true);
-    } else {
-        Timer2->setEnabled(false);
-    }
+    Timer2->setEnabled(open);
 }
 
 void frmEditor::Picture1_Resize()

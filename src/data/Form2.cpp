@@ -1,5 +1,6 @@
 #include "Form2.h"
 #include "data/kit/Accessibility.h"
+#include "data/kit/Controls.h"
 #include "data/kit/MainWindow.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Twips.h"
@@ -24,8 +25,7 @@ Form2::Form2()
     QPalette greyed = fsumma->palette();
     greyed.setColor(QPalette::WindowText, greyed.color(QPalette::Disabled, QPalette::WindowText));
     fsumma->setPalette(greyed);
-    fsumma->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    fsumma->setFocusPolicy(Qt::StrongFocus);
+    Controls::MakeReadable(fsumma);
     Label2->setBuddy(fsumma);
     fsumma->setAccessibleDescription(Label2->text()); // its name stays the amount it shows
     Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 2160, 975, 495, QStringLiteral("Enter"));

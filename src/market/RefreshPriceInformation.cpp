@@ -10,11 +10,9 @@ namespace Module1 {
 
 void RefreshPriceInformation()
 {
-    Form4* f = Forms::IfLoaded<Form4>();
-    if (!f) {
-        Forms::Get<Form4>(); // made hidden, and filled by its load step
+    Form4* f = Forms::IfLoadedElseLoad<Form4>();
+    if (!f)
         return;
-    }
     // Read first, so that a failure leaves the last board on screen; made text
     // only when written, where a cell that shows its value already needs none.
     std::vector<std::array<dao::Value, 7>> rows;

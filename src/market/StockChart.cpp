@@ -1,4 +1,5 @@
 #include "StockChart.h"
+#include "ChartAccessible.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
@@ -182,10 +183,12 @@ QRect StockChart::PlaceRect(int place) const
     const std::vector<int> priced = Market::PricedSlots(slots_);
     if (place < 0 || place >= int(priced.size()) || pool_.empty())
         return {};
-    const int slot = priced[size_t(place)];
-    const QPointF at =
-        chart()->mapToScene(chart()->mapToPosition(QPointF(slot, *slots_[size_t(slot - 1)]), pool_.front()));
-    return QRect(viewport()->mapToGlobal(mapFromScene(at)) - QPoint(4, 4), QSize(9, 9));
+    return QRect(viewport()->mapToGlobal(mapFromScene(scenePoint(priced[size_t(place)]))) - QPoint(4, 4), QSize(9, 9));
+}
+
+QPointF StockChart::scenePoint(int slot) const
+{
+    return chart()->mapToScene(chart()->mapToPosition(QPointF(slot, *slots_[size_t(slot - 1)]), pool_.front()));
 }
 
 void StockChart::keyPressEvent(QKeyEvent* e)
@@ -210,8 +213,7 @@ void StockChart::drawForeground(QPainter* p, const QRectF& rect)
     if (!slot || pool_.empty())
         return;
     // A line through the price, and the pointer's text for it at the top of the plot.
-    const QPointF at =
-        chart()->mapToScene(chart()->mapToPosition(QPointF(*slot, *slots_[size_t(*slot - 1)]), pool_.front()));
+    const QPointF at = scenePoint(*slot);
     const QRectF area = chart()->mapRectToScene(chart()->plotArea());
     const QString text = Market::SlotText(slots_, *slot);
     p->save();

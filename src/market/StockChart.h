@@ -1,6 +1,5 @@
 #pragma once
 // A stock's recent prices as a line chart of 200 values, any of which may be empty.
-#include "ChartAccessible.h"
 #include "ChartReading.h"
 #include <QChartView>
 #include <optional>
@@ -58,6 +57,8 @@ protected:
     void drawForeground(QPainter* p, const QRectF& rect) override;
 
 private:
+    /// Where a slot that holds a price is drawn, in the chart's scene.
+    QPointF scenePoint(int slot) const;
     Market::ChartSlots slots_{};
     std::vector<QLineSeries*> pool_;
     std::optional<int> place_; ///< the cursor's place among the prices

@@ -1,4 +1,5 @@
 #include "Form11.h"
+#include "data/kit/Controls.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Twips.h"
 #include <QHBoxLayout>
@@ -21,9 +22,8 @@ Form11::Form11()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setToolTip(QStringLiteral("Number of transactions"));
     // Reached by Tab and read under its title, as the count a sighted player sees.
-    Label1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Controls::MakeReadable(Label1);
     Label2->setBuddy(Label1);
-    Label1->setFocusPolicy(Qt::StrongFocus);
     top->addWidget(Label2);
     top->addWidget(Label1, 1);
     box->insertLayout(0, top);

@@ -9,11 +9,9 @@ namespace Module1 {
 
 void RefreshPortfolio()
 {
-    Form13* f = Forms::IfLoaded<Form13>();
-    if (!f) {
-        Forms::Get<Form13>(); // made hidden, and filled by its load step
+    Form13* f = Forms::IfLoadedElseLoad<Form13>();
+    if (!f)
         return;
-    }
     if (GameFileName.isEmpty())
         return;
     // Read first, so that a failure leaves the last portfolio on screen.

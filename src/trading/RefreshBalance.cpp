@@ -14,11 +14,9 @@ namespace Module1 {
 
 void RefreshBalance()
 {
-    Form3* loaded = Forms::IfLoaded<Form3>();
-    if (!loaded) {
-        Forms::Get<Form3>(); // made hidden, and filled by its load step
+    Form3* loaded = Forms::IfLoadedElseLoad<Form3>();
+    if (!loaded)
         return;
-    }
     Form3& f = *loaded;
     if (GameFileName.isEmpty())
         return;

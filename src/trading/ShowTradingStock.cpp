@@ -38,7 +38,7 @@ void SendKeyN()
 {
     // The keystroke goes to the main window itself, where nothing handles it:
     // sent to the control with the focus, it typed an N into the player's text.
-    QWidget* main = Forms::Find(QStringLiteral("frmEditor"));
+    QWidget* main = Forms::Owner();
     if (!main)
         return;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ShiftModifier, QStringLiteral("N"));

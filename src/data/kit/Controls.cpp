@@ -18,14 +18,25 @@ void FitLabel::paintEvent(QPaintEvent*)
 
 namespace Controls {
 
-void MakeDisplayBox(QLineEdit* box)
+void DrawOnWindow(QWidget* box)
 {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::StrongFocus);
     QPalette p = box->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     p.setColor(QPalette::Text, p.color(QPalette::WindowText));
     box->setPalette(p);
+}
+
+void MakeReadable(QLabel* label)
+{
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::StrongFocus);
+}
+
+void MakeDisplayBox(QLineEdit* box)
+{
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::StrongFocus);
+    DrawOnWindow(box);
 }
 
 void SetText(QLineEdit* box, const QString& text)

@@ -21,6 +21,14 @@ protected:
 
 namespace Controls {
 
+/// Draws a box's text and ground in the window's colours: a box that shows
+/// something, not one to type into, in any desktop theme.
+void DrawOnWindow(QWidget* box);
+
+/// A label the player reads (a value, a text): Tab reaches it and its text can
+/// be selected, so a screen reader reads it as it reads a box.
+void MakeReadable(QLabel* label);
+
 /// A box that shows a value: it takes no typing, yet keeps the focus and its
 /// screen-reader name, and looks like a box that cannot be typed into.
 void MakeDisplayBox(QLineEdit* box);

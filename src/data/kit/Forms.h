@@ -64,4 +64,14 @@ template <class T> T& Get()
 /// The instance of T if it is loaded, without creating it.
 template <class T> T* IfLoaded() { return static_cast<T*>(Find(QString::fromLatin1(T::kFormName))); }
 
+/// The instance of T if it is loaded; else none, and T is loaded (hidden): its
+/// load step fills it, so a refresh that finds none has nothing left to do.
+template <class T> T* IfLoadedElseLoad()
+{
+    if (T* t = IfLoaded<T>())
+        return t;
+    Get<T>();
+    return nullptr;
+}
+
 } // namespace Forms

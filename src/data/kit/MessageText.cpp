@@ -1,5 +1,6 @@
 #include "MessageText.h"
 #include "Accessibility.h"
+#include "Controls.h"
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -23,11 +24,7 @@ MessageText::MessageText(const QString& text, QWidget* parent) : QTextEdit(paren
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDocumentMargin(0);
     setPlainText(text);
-    // Drawn as a label on the box's own background.
-    QPalette p = palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
-    p.setColor(QPalette::Text, p.color(QPalette::WindowText));
-    setPalette(p);
+    Controls::DrawOnWindow(this); // drawn as a label on the box's own background
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
