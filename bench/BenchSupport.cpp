@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
+#include "app/GameShell.h"
 #include "data/kit/App.h"
+#include "data/kit/Session.h"
 #include "data/kit/Forms.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
@@ -56,14 +58,15 @@ void EnsureApplication()
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         new QApplication(argc, argv);
         Ui::SetMsgBoxHandler([](const Ui::MsgBoxRequest&) { return Ui::Answer::OK; });
+        GameShell::Wire(); // a tick refreshes the reports, a trade the portfolio
+
     }
 }
 
 void StartBenchGame(int rows, int symbols)
 {
     Module1::StartingBalance = 500000;
-    Module1::PlayerName = QStringLiteral("Bench");
-    Module1::CreateNewGame();
+    Module1::CreateNewGame(QStringLiteral("Bench"));
     dao::Database g = dao::Database::open(App::FilePath(Module1::GameFileName));
     dao::Transaction tx = g.beginTransaction();
     dao::Recordset rs = g.openTable(QStringLiteral("Traderesult"));
@@ -86,7 +89,7 @@ void FinishBenchGame()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     dao::releaseAll();
     App::ReleaseInstanceLock();
-    Module1::GameFileName.clear();
+    Session::Current().Close();
 }
 
 void TickThroughTradingDays(benchmark::State& state, void (*tick)())

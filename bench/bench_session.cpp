@@ -10,7 +10,7 @@
 #include "data/kit/Forms.h"
 #include "data/kit/Module1.h"
 #include "market/Clock.h"
-#include "trading/Form1.h"
+#include "reports/Form13.h"
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFile>
@@ -40,15 +40,13 @@ int main(int argc, char** argv)
     frmEditor& ed = Forms::Get<frmEditor>();
     ed.show();
     Module1::StartingBalance = 500000;
-    Module1::PlayerName = QStringLiteral("Hour");
-    Module1::CreateNewGame();
-    for (const char* w : {"Form1", "Form3", "Form4", "Form11", "Form13", "Form9"})
-        GameShell::ShowWindow(w);
+    Module1::CreateNewGame(QStringLiteral("Hour"));
+    for (QAction* a : {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2),
+             ed.mnuAssetitem(2)})
+        a->trigger();
+    GameShell::ShowWindow<Form13>();
     Module1::ShowStockChart();
-    Form1& desk = Forms::Get<Form1>();
-    desk.Text1->setText(QStringLiteral("S0001"));
-    desk.ListCurprice->setText(QStringLiteral("1"));
-    desk.quantity->setText(QStringLiteral("1"));
+    Module1::Trade trade{"S0001", dao::Currency::fromTicks(10000), "1", Module1::Trade::Type::Buy};
     const long before = residentKb();
     long afterDay = -1;
     int ticks = 0;
@@ -57,8 +55,8 @@ int main(int argc, char** argv)
         const auto t = Exchange::ShownTimeOfDay();
         if (t && Exchange::IsOpen(*t) && second % 10 == 0) {
             Module1::MarketTick();
-            (ticks++ % 2 ? desk.optSellButton : desk.optBuybutton)->setChecked(true);
-            Module1::ExecuteTrade();
+            trade.type = ticks++ % 2 ? Module1::Trade::Type::Sell : Module1::Trade::Type::Buy;
+            Module1::ExecuteTrade(trade);
             Module1::RedrawStockChart();
         }
         if (second % 10 == 0)

@@ -1,10 +1,6 @@
 // A trade and a balance refresh, against logs and markets of realistic size.
 #include "BenchSupport.h"
 #include "data/kit/Module1.h"
-#include "trading/Form1.h"
-#include <QButtonGroup>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -14,13 +10,10 @@ void BM_ExecuteTradePurchase(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     StartBenchGame(int(state.range(0)), 10);
-    Form1& desk = Forms::Get<Form1>();
-    desk.Text1->setText(QStringLiteral("S0005"));
-    desk.ListCurprice->setText(QStringLiteral("12.34"));
-    desk.quantity->setText(QStringLiteral("1"));
-    desk.optBuybutton->setChecked(true); // a purchase: one row more each time
+    // A purchase: one row more each time.
+    const Module1::Trade buy{"S0005", dao::Currency::fromTicks(123400), "1", Module1::Trade::Type::Buy};
     for (auto _ : state)
-        Module1::ExecuteTrade();
+        Module1::ExecuteTrade(buy);
     FinishBenchGame();
 }
 BENCHMARK(BM_ExecuteTradePurchase)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond);
@@ -30,15 +23,13 @@ void BM_ExecuteTradeBuyThenSell(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     StartBenchGame(int(state.range(0)), 10);
-    Form1& desk = Forms::Get<Form1>();
-    desk.Text1->setText(QStringLiteral("S0010")); // last in the query's order
-    desk.ListCurprice->setText(QStringLiteral("1"));
-    desk.quantity->setText(QStringLiteral("1"));
+    // The last symbol in the query's order.
+    Module1::Trade t{"S0010", dao::Currency::fromTicks(10000), "1", Module1::Trade::Type::Buy};
     for (auto _ : state) {
-        desk.optBuybutton->setChecked(true);
-        Module1::ExecuteTrade();
-        desk.optSellButton->setChecked(true);
-        Module1::ExecuteTrade();
+        t.type = Module1::Trade::Type::Buy;
+        Module1::ExecuteTrade(t);
+        t.type = Module1::Trade::Type::Sell;
+        Module1::ExecuteTrade(t);
     }
     state.SetItemsProcessed(state.iterations() * 2);
     FinishBenchGame();

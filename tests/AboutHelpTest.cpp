@@ -35,7 +35,7 @@ TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTop
     EXPECT_EQ(help()->CurrentTopic(), 7);
     EXPECT_TRUE(help()->txtTopic->toPlainText().startsWith("The Trading desk"));
     ed->mnuAnalyzeItem(2)->trigger(); // Transactions
-    QWidget* grid = Forms::Find("Form11")->findChild<QWidget*>("MSFlexGrid1");
+    QWidget* grid = FindForm("Form11")->findChild<QWidget*>("MSFlexGrid1");
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_F1);
     EXPECT_EQ(help()->CurrentTopic(), 9);

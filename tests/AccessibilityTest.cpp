@@ -24,9 +24,17 @@ protected:
             GameShell::ShowHelp(0);
         else if (name == "frmAbout")
             ed->mnuAboutItem(3)->trigger();
-        else
-            GameShell::ShowWindow(qPrintable(name), name == "Form6" || name == "Form7" || name == "frmAbout");
-        QWidget* w = Forms::Find(name);
+        else {
+            // Each window by the menu entry that shows it.
+            const std::map<QString, QAction*> entries = {{"Form1", ed->mnuAssetitem(0)}, {"Form4", ed->mnuAssetitem(1)},
+                {"Form9", ed->mnuAssetitem(2)}, {"Form3", ed->mnuAnalyzeItem(0)}, {"Form5", ed->mnuAnalyzeItem(1)},
+                {"Form11", ed->mnuAnalyzeItem(2)}, {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}};
+            if (const auto it = entries.find(name); it != entries.end())
+                it->second->trigger();
+            else if (name == "Form13")
+                GameShell::ShowWindow<Form13>();
+        }
+        QWidget* w = FindForm(name);
         if (w) {
             w->activateWindow();
             QApplication::setActiveWindow(w);
@@ -148,14 +156,14 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
         {"frmHelp", QAccessible::Window, {"lstTopics", "txtTopic"}}, {"Form10", QAccessible::Window, {"MSChart1"}}};
     for (const auto& [form, role, reachable] : kinds) {
         SCOPED_TRACE(form);
-        QWidget* w = Forms::Find(form);
+        QWidget* w = FindForm(form);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->role(), role);
         for (const QString& name : reachable) {
             QWidget* c = w->findChild<QWidget*>(name);
             EXPECT_TRUE(c && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus)) << name.toStdString();
         }
     }
-    EXPECT_TRUE(static_cast<frmHelp*>(Forms::Find("frmHelp"))->txtTopic->textInteractionFlags() &
+    EXPECT_TRUE(static_cast<frmHelp*>(FindForm("frmHelp"))->txtTopic->textInteractionFlags() &
         Qt::TextSelectableByKeyboard); // read line by line with the arrow keys
     // The clock sits in the status bar, where a screen reader looks for it.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(ed->Picture1)->role(), QAccessible::StatusBar);
@@ -196,11 +204,11 @@ TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
         QWidget* w = open(name);
         ASSERT_NE(w, nullptr);
         key(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
-        EXPECT_EQ(Forms::Find(name), nullptr);
-        EXPECT_TRUE(name == "Form10" || !Forms::Find("Form10")); // the picker's Cancel opened no chart
+        EXPECT_EQ(FindForm(name), nullptr);
+        EXPECT_TRUE(name == "Form10" || !FindForm("Form10")); // the picker's Cancel opened no chart
     }
     EXPECT_EQ(stocks().size(), before);
-    EXPECT_TRUE(gameState(true));
+    expectGame(true);
     EXPECT_FALSE(App::EndRequested());
     EXPECT_TRUE(msgs.messages.empty());
 }
@@ -213,7 +221,7 @@ TEST_F(AccessibilityTest, ReturnPressesTheFocusedButtonAndInATextBoxTheWindowsEn
     for (const auto& [form, button, opens] : buttons) {
         SCOPED_TRACE(form);
         key(open(form)->findChild<QPushButton*>(button), Qt::Key_Return);
-        EXPECT_EQ(Forms::Find(opens ? opens : form) != nullptr, opens != nullptr);
+        EXPECT_EQ(FindForm(opens ? opens : form) != nullptr, opens != nullptr);
     }
     auto* desk = static_cast<Form1*>(open("Form1"));
     ChooseByKey(desk->Combo1, "ALDR");
@@ -224,8 +232,8 @@ TEST_F(AccessibilityTest, ReturnPressesTheFocusedButtonAndInATextBoxTheWindowsEn
     auto* pick = static_cast<Form9*>(open("Form9"));
     ChooseByKey(pick->chartstock, "ALDR");
     key(pick->chartstock->lineEdit(), Qt::Key_Return); // a list's text is a text box too
-    ASSERT_NE(Forms::Find("Form10"), nullptr);
-    EXPECT_EQ(Forms::Find("Form10")->windowTitle(), "ALDR");
+    ASSERT_NE(FindForm("Form10"), nullptr);
+    EXPECT_EQ(FindForm("Form10")->windowTitle(), "ALDR");
     auto* add = static_cast<Form6*>(open("Form6"));
     add->Text1->setText("Keyed");
     add->Text2->setText("KEYD");
@@ -251,6 +259,6 @@ TEST_F(AccessibilityTest, ATypedSymbolPicksNothingInAnyListAndItsFieldIsNamed)
         EXPECT_EQ(w->findChild<QLineEdit*>("Text1")->text(), "");
         EXPECT_EQ(QAccessible::queryAccessibleInterface(list->lineEdit())->text(QAccessible::Name), name);
     }
-    static_cast<Form9*>(Forms::Find("Form9"))->Command1->click(); // charts the text as typed
-    EXPECT_EQ(Forms::Find("Form10")->windowTitle(), "aldr");
+    static_cast<Form9*>(FindForm("Form9"))->Command1->click(); // charts the text as typed
+    EXPECT_EQ(FindForm("Form10")->windowTitle(), "aldr");
 }

@@ -13,10 +13,11 @@ protected:
 TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
 {
     EXPECT_FALSE(Exchange::ShownTimeOfDay());
-    Market::CurrentState().clockTime = at(5, 13, 0); // a previous game's time is forgotten
+    setClock(at(5, 13, 0));
+    startGame("Clara2"); // a new game forgets the time an earlier one reached
     Module1::AdvanceClock();
     EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(0, 9, 1)));
-    EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Market::CurrentState().baseDate.dayOfWeek()));
+    EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Session::Current().BaseDate().dayOfWeek()));
     EXPECT_EQ(ed->Timer2->interval(), 10000);
     ScriptDraws({60});
     Module1::MarketTick(); // some volume and an intraday price to clear in the evening
@@ -25,19 +26,22 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
         {QTime(16, 0), false}, {QTime(16, 1), false}};
     for (const auto& [t, market] : steps) {
         SCOPED_TRACE(t.toString().toStdString());
-        setClock(dao::naiveDateTime(Market::CurrentState().baseDate, t).addSecs(-60));
+        setClock(dao::naiveDateTime(Session::Current().BaseDate(), t).addSecs(-60));
         Module1::AdvanceClock();
         EXPECT_EQ(shown(), t);
         EXPECT_EQ(ed->Timer2->isRunning(), market);
     }
     const auto evening = stocks(); // the volumes and the intraday prices go, not the range
-    for (size_t i = 0; i < evening.size(); ++i)
-        EXPECT_TRUE(evening[i].volume == dao::Value(0.0) && evening[i].dayRows == 0 &&
-            evening[i].min == before[i].min && evening[i].max == before[i].max && evening[i].price == before[i].price);
+    for (size_t i = 0; i < evening.size(); ++i) {
+        SCOPED_TRACE(evening[i].symbol.toStdString());
+        EXPECT_EQ(evening[i].volume, dao::Value(0.0));
+        EXPECT_EQ(evening[i].dayRows, 0);
+        auto range = [](const Stock& s) { return std::tuple(s.price, s.min, s.max); };
+        EXPECT_EQ(range(evening[i]), range(before[i]));
+    }
     setClock(at(0, 16, 59));
-    Module1::AdvanceClock(); // 17:00 is shown, then the clock jumps to 09:00 of the next day
+    Module1::AdvanceClock(); // 17:00 is shown until the next minute, 09:01 of the next day
     EXPECT_EQ(shown(), QTime(17, 0));
-    EXPECT_EQ(Market::CurrentState().clockTime, at(1, 9, 0));
     Module1::AdvanceClock();
     EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(1, 9, 1)));
     EXPECT_TRUE(ed->Timer2->isRunning());
@@ -82,7 +86,11 @@ TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTic
     EXPECT_EQ(stocks(), before); // nothing moved on the day before's figures
     Module1::AdvanceClock(); // room again: the next minute prepares the day
     Module1::MarketTick();
-    for (const auto& s : stocks()) // the day's figures are the new day's alone
-        EXPECT_TRUE(s.volume.toDouble() == 30 * 1000 && s.dayRows == 1 && s.min == s.price && s.max == s.price);
+    for (const auto& s : stocks()) { // the day's figures are the new day's alone
+        SCOPED_TRACE(s.symbol.toStdString());
+        EXPECT_EQ(s.volume.toDouble(), 30 * 1000);
+        EXPECT_EQ(s.dayRows, 1);
+        EXPECT_EQ(std::pair(s.min, s.max), std::pair(s.price, s.price));
+    }
     EXPECT_EQ(msgs.texts().size(), 1); // told once
 }

@@ -29,8 +29,9 @@ TEST_F(CloseGameTest, CloseExitAndTheMainOrAboutTitleBarDeleteTheFileAndUnloadEv
         close();
         ProcessDeletions();
         EXPECT_FALSE(QFile::exists(path("Cleo.sav")));
-        EXPECT_TRUE(gameState(false));
-        EXPECT_TRUE(Forms::Loaded().size() == 2 && Forms::Find("frmHelp"));
+        expectGame(false);
+        EXPECT_EQ(Forms::Loaded().size(), 2);
+        EXPECT_NE(FindForm("frmHelp"), nullptr);
         EXPECT_EQ(App::EndRequested(), QByteArray(way) != "Close");
         App::ResetEndRequest();
     }
@@ -44,12 +45,12 @@ TEST_F(CloseGameTest, ANewGameAfterCloseStartsANewDayAndAnUndeletableFileIsRepor
     ed->mnuFileItem(3)->trigger();
     startGame("Cleo2");
     Module1::AdvanceClock();
-    EXPECT_EQ(Market::CurrentState().clockTime, at(0, 9, 1));
+    EXPECT_EQ(Session::Current().Clock(), at(0, 9, 1));
     // A folder in the file's place cannot be removed as a file.
     ASSERT_TRUE(QFile::remove(path("Cleo2.sav")));
     ASSERT_TRUE(QDir(folder()).mkpath("Cleo2.sav/inside"));
     ed->mnuFileItem(3)->trigger();
-    EXPECT_TRUE(msgs.texts().size() == 1 && msgs.texts()[0].contains("could not be deleted"))
-        << msgs.texts().join('\n').toStdString();
-    EXPECT_TRUE(gameState(false));
+    ASSERT_EQ(msgs.texts().size(), 1);
+    EXPECT_TRUE(msgs.texts()[0].contains("could not be deleted")) << msgs.texts()[0].toStdString();
+    expectGame(false);
 }

@@ -71,7 +71,8 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         EXPECT_TRUE(text.startsWith("The market file " + path("stocks.tqs") + " ") && text.contains(why) &&
             text.contains(QString(" No game was started.\n\n") + todo))
             << text.toStdString();
-        EXPECT_TRUE(gameState(false) && !Forms::IfLoaded<Form2>());
+        expectGame(false);
+        EXPECT_EQ(Forms::IfLoaded<Form2>(), nullptr);
         releaseAll();
         EXPECT_EQ(fileBytes("stocks.tqs"), before);
         EXPECT_EQ(folderFiles(), files);
@@ -112,7 +113,7 @@ TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnceAndInThe
     EXPECT_TRUE(portfolio->lblNote->text().startsWith("The portfolio cannot be worked out"));
     ed->mnuFileItem(3)->trigger(); // closing a game whose file is gone is no failure
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
-    EXPECT_TRUE(gameState(false));
+    expectGame(false);
 }
 
 TEST_F(DamagedTest, ADiskThatFillsDuringATickLeavesTheMarketWhole)

@@ -6,19 +6,14 @@ TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimalsInTheLocalesForm)
         {100, "100"}, {-7, "-7"}, {999999999999999.0, "999999999999999"}, {1e15, "1E+15"}, {-0.0, "0"},
         {0.1 + 0.2, "0.3"}, {123456789012345678.0, "1.23456789012346E+17"}, {1e-7, "1E-7"},
         {-1.7976931348623157e308, "-1.7976931348623157E+308"}};
-    auto readBack = [](double v) { return dao::parseNumber(Numbers::PlainText(v)).value_or(0); };
-    for (const auto& [v, text] : cases) {
+    for (const auto& [v, text] : cases)
         EXPECT_EQ(Numbers::PlainText(v), text) << text;
-        EXPECT_EQ(Numbers::ShownValue(v), readBack(v)) << text;
-    }
-    for (double v : {HUGE_VAL, -HUGE_VAL, double(NAN)})
-        EXPECT_EQ(Numbers::ShownValue(v), readBack(v));
     const std::pair<double, const char*> four[] = {{12.34, "12.3400"}, {1.23456, "1.2346"}, {-0.00001, "0.0000"}};
     for (const auto& [v, text] : four)
         EXPECT_EQ(Numbers::FormatFourDecimals(v), text);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(Numbers::PlainText(499876.6), "499876,6");
-    EXPECT_EQ(Numbers::ShownValue(20 * 102.505 / 100), readBack(20 * 102.505 / 100));
+    EXPECT_EQ(dao::parseNumber("1.234"), 1.234) << "stored text is read the same on every desktop";
     EXPECT_EQ(Numbers::PlainText(dao::Value(dao::Currency::fromTicks(123400))), "12,34");
     EXPECT_EQ(Numbers::FormatFourDecimals(12.34), "12,3400");
     QLocale::setDefault(QLocale::c());

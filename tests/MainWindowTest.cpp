@@ -4,7 +4,7 @@ using MainWindowTest = GameTest;
 
 TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouchingNoFile)
 {
-    EXPECT_TRUE(gameState(false));
+    expectGame(false);
     EXPECT_EQ(QDir::currentPath(), QFileInfo(folder()).canonicalFilePath());
     EXPECT_EQ(App::HelpFile(), path("zolthelp.hlp"));
     ed->mnuFileItem(0)->trigger(); // New from the menu and from the button give two captions
@@ -25,10 +25,13 @@ TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouch
     EXPECT_TRUE(msgs.messages.empty());
 }
 
-TEST_F(MainWindowTest, ShowingTheGameSwitchesEveryMenuButtonAndTimerOfAGame)
+TEST_F(MainWindowTest, TheMainWindowFollowsTheSessionsGameInEveryMenuButtonAndTimer)
 {
     for (bool open : {true, false, true}) {
-        MainWindow::ShowGame(open);
+        if (open)
+            Session::Current().Open("Ann", "Ann.sav");
+        else
+            Session::Current().Close();
         const bool shown[] = {frmEditor::MenuVisible(ed->mnuAsset), frmEditor::MenuVisible(ed->mnuTools),
             frmEditor::MenuVisible(ed->mnuAnalyze), ed->mnuFileItem(3)->isEnabled(), ed->Timer1->enabled(),
             ed->tradeup->isVisibleTo(ed), ed->chartup->isVisibleTo(ed), ed->balup->isVisibleTo(ed)};
@@ -68,7 +71,7 @@ TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFol
     qputenv("TMPDIR", QFile::encodeName(App::Folder())); // nor the temporary one: no lock, yet the program starts
     Forms::Get<frmEditor>();
     qunsetenv("TMPDIR");
-    Forms::Unload(Forms::Find("frmEditor"));
+    Forms::Unload(FindForm("frmEditor"));
     App::ReleaseInstanceLock();
     Forms::Get<frmEditor>();
     QLockFile second(App::InstanceLockFiles().second); // where the lock went, as a second copy finds it

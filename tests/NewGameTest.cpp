@@ -9,7 +9,7 @@ protected:
     {
         ASSERT_EQ(msgs.messages.size(), 1u) << msgs.texts().join('\n').toStdString();
         EXPECT_EQ(msgs.messages[0].caption, caption);
-        EXPECT_TRUE(gameState(false));
+        expectGame(false);
         EXPECT_EQ(folderFiles(), files);
         Form2* f = Forms::IfLoaded<Form2>();
         EXPECT_EQ(f != nullptr, asksAgain);
@@ -21,7 +21,7 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
 {
     startGame("Ann");
     EXPECT_EQ(Module1::GameFileName, "Ann.sav");
-    EXPECT_TRUE(gameState(true));
+    expectGame(true);
     EXPECT_TRUE(msgs.messages.empty());
     EXPECT_EQ(Database::open(path("Ann.sav")).openTable("Player Information").field("Date"),
         Value(naiveDateTime(QDate::currentDate())));
@@ -35,7 +35,8 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     EXPECT_EQ(RawRows(file, "SELECT count(*) FROM Position UNION ALL SELECT count(*) FROM Traderesult"),
         QStringList({"0", "0"}));
     startGame("Bob"); // a new game over an open one leaves the first file
-    EXPECT_TRUE(Module1::GameFileName == "Bob.sav" && QFile::exists(path("Ann.sav")));
+    EXPECT_EQ(Module1::GameFileName, "Bob.sav");
+    EXPECT_TRUE(QFile::exists(path("Ann.sav")));
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
 }
 
@@ -54,7 +55,7 @@ TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwriting)
     msgs.answers = {Ui::Answer::Yes}; // the old file gives way to the new game
     startGame("aNN");
     EXPECT_EQ(folderFiles().filter(".sav", Qt::CaseInsensitive), QStringList({"aNN.sav"}));
-    EXPECT_TRUE(gameState(true));
+    expectGame(true);
 }
 
 TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
@@ -69,7 +70,9 @@ TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
         const QStringList files = folderFiles();
         startGame(name);
         if (usable) {
-            EXPECT_TRUE(QFile::exists(path(name + ".sav")) && gameState(true) && msgs.messages.empty());
+            EXPECT_TRUE(QFile::exists(path(name + ".sav")));
+            expectGame(true);
+            EXPECT_TRUE(msgs.messages.empty());
             Module1::CloseGame();
             continue;
         }

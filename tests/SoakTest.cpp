@@ -72,8 +72,8 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
     const int days = std::max(1, qEnvironmentVariableIntValue("TICORA_SOAK_DAYS") ?: 50);
     int ticks = 0, minute = 0;
     for (int day = 0; day < days; ++day) {
-        const QDate today = Market::CurrentState().clockTime ? Market::CurrentState().clockTime->date()
-                                                             : Market::CurrentState().baseDate;
+        const std::optional<QDateTime>& clock = Session::Current().Clock();
+        const QDate today = clock ? clock->date() : Session::Current().BaseDate();
         bool evening = false;
         // Minute by minute, as the clock's timer runs; a tick every ten minutes of the exchange's hours.
         do {
@@ -89,7 +89,7 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
                 for (const Stock& s : stocks())
                     ASSERT_TRUE(s.dayRows == 0 && s.volume.toDouble() == 0) << s.symbol.toStdString();
             }
-        } while (Market::CurrentState().clockTime->date() == today);
+        } while (clock->date() == today);
         ASSERT_TRUE(evening);
     }
     std::printf("soak: %d days, %d ticks\n", days, ticks);

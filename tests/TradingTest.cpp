@@ -42,11 +42,8 @@ TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneA
     desk->quantity->setText("10");
     desk->optBuybutton->setChecked(true);
     desk->Result->setText("earlier");
-    for (const char* price : {"", "twelve"}) { // no stock chosen: refused before the sum
-        desk->ListCurprice->setText(price);
-        enter();
-        EXPECT_EQ(last(), "Choose a stock from the list first.");
-    }
+    enter(); // no stock chosen: refused before the sum
+    EXPECT_EQ(last(), "Choose a stock from the list first.");
     EXPECT_EQ(desk->Result->text(), "earlier");
     desk->quantity->clear();
     ChooseByKey(desk->Combo1, "ALDR");
@@ -66,12 +63,6 @@ TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneA
     EXPECT_EQ(Module1::CashAvailable, money(500000));
     enter(); // the desk keeps its contents: Enter again repeats the trade
     EXPECT_EQ(Module1::CashAvailable, money(499876.6));
-    // A price of more than four decimals trades at the price confirmed, everywhere.
-    desk->ListCurprice->setText("12.34567");
-    enter();
-    EXPECT_EQ(last(), "You bought 10 of ALDR at a price 12.3457 for the overall sum 123.457");
-    EXPECT_EQ(desk->Result->text(), "123.457");
-    EXPECT_EQ(log().last(), "ALDR|123457|10|-1234570");
     ChooseByKey(desk->Combo1, "ALDR");
     EXPECT_EQ(desk->ListCurprice->text(), "12.6491"); // read afresh: 12.34 * 1.02505
 }
@@ -81,7 +72,7 @@ TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
     setClock(at(0, 16, 0));
     trade("ALDR", "1", "Buy");
     EXPECT_EQ(last(), "Varnel Stock Exchange is closed at the moment.");
-    MainWindow::ShowClock(std::nullopt); // a clock that shows no time lets the trades below through
+    setClock(std::nullopt); // a clock that shows no time lets the trades below through
     // The stock, its price set first (0: as it is), the units and type typed, what is said.
     const std::tuple<const char*, double, const char*, const char*, const char*> steps[] = {
         {"ALDR", 0, "abc", "", "You must enter a valid units amount."}, // the units before the type
@@ -165,7 +156,7 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     setPrice("ALDR", 15);
     setClock(at(0, 16, 30));
     b->Timer1_Timer(); // outside: left alone
-    MainWindow::ShowClock(std::nullopt);
+    setClock(std::nullopt);
     b->Timer1_Timer(); // no time shown counts as outside
     EXPECT_EQ(b->Text3->text(), Numbers::PlainText(140 + brkw));
     RawRows(path("stocks.tqs"), "UPDATE \"Stocks Information\" SET stocksymbol = 'aldr' WHERE stocksymbol = 'ALDR'");
@@ -173,7 +164,7 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     EXPECT_EQ(b->Text3->text(), Numbers::PlainText(brkw));
     EXPECT_TRUE(b->lblNote->text().contains("ALDR")) << b->lblNote->text().toStdString();
     QTest::mouseClick(b->Command1, Qt::LeftButton); // View Portfolio
-    EXPECT_TRUE(Forms::Find("Form13")->isVisible());
+    EXPECT_TRUE(FindForm("Form13")->isVisible());
     logTrade("ALDR", 13, -10, 130); // all sold back: Stocks 0, not nothing
     logTrade("BRKW", 1, -1, 1);
     Module1::RefreshBalance();

@@ -1,7 +1,7 @@
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Forms.h"
-#include "data/kit/MainWindow.h"
+#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "frmEditor.h"
@@ -22,13 +22,10 @@ void CloseGame()
                        dao::FileError(file.errorString(), path)),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
     }
-    MainWindow::ShowClock(std::nullopt); // a new game starts the clock's day afresh
-    GameFileName.clear();
-    MainWindow::ShowGame(false); // menus, toolbar and both timers
+    Session::Current().Close(); // menus, toolbar, both timers and the clock
     // Help is no part of the game: it stays open.
     for (QWidget* w : Forms::Loaded())
-        if (w->objectName() != QLatin1String(frmEditor::kFormName) &&
-            w->objectName() != QLatin1String(frmHelp::kFormName))
+        if (!dynamic_cast<frmEditor*>(w) && !dynamic_cast<frmHelp*>(w))
             Forms::Unload(w);
 }
 

@@ -1,61 +1,24 @@
 #include "GameShell.h"
+#include "HelpFile.h"
+#include "data/Holdings.h"
 #include "data/kit/App.h"
-#include "data/kit/Forms.h"
-#include "data/kit/MsgBox.h"
-#include "assets/Form6.h"
-#include "assets/Form7.h"
-#include "data/Form2.h"
-#include "frmAbout.h"
+#include "data/kit/Module1.h"
 #include "frmHelp.h"
-#include "market/Form4.h"
-#include "market/Form9.h"
+#include "market/MarketEvents.h"
 #include "reports/Form11.h"
 #include "reports/Form13.h"
-#include "reports/Form5.h"
-#include "trading/Form1.h"
-#include "trading/Form3.h"
-#include <QComboBox>
+#include "trading/TradingEvents.h"
 #include <QDir>
 
 namespace GameShell {
 
-namespace {
-template <class T> void show(bool modal)
+void Raise(QWidget& w, bool modal)
 {
-    T& w = Forms::Get<T>();
-    if (modal) {
+    if (modal)
         w.setWindowModality(Qt::ApplicationModal);
-    }
     w.show();
     w.raise();
     w.activateWindow();
-}
-} // namespace
-
-void ShowWindow(const char* formName, bool modal)
-{
-    using Show = void (*)(bool);
-    static const std::pair<const char*, Show> kWindows[] = {
-        {Form1::kFormName, show<Form1>},
-        {Form2::kFormName, show<Form2>},
-        {Form3::kFormName, show<Form3>},
-        {Form4::kFormName, show<Form4>},
-        {Form5::kFormName, show<Form5>},
-        {Form9::kFormName, show<Form9>},
-        {Form11::kFormName, show<Form11>},
-        {Form6::kFormName, show<Form6>},
-        {Form7::kFormName, show<Form7>},
-        {Form13::kFormName, show<Form13>},
-        {frmAbout::kFormName, show<frmAbout>},
-    };
-    for (const auto& [name, showIt] : kWindows)
-        if (qstrcmp(name, formName) == 0) {
-            // A window whose load fails (a damaged market, say) is not left half-made.
-            if (!Ui::Attempt(QStringLiteral("The window cannot be opened"), [&] { showIt(modal); }))
-                Forms::Unload(Forms::Find(QString::fromLatin1(name)));
-            return;
-        }
-    Ui::MsgBox(QStringLiteral("This window is not available in this version of %1.").arg(App::kTitle));
 }
 
 void ShowHelp(int context)
@@ -71,9 +34,35 @@ void ShowHelp(int context)
     frmHelp& w = Forms::Get<frmHelp>();
     w.SetTopics(std::move(help.topics));
     w.ShowTopic(context);
-    w.show();
-    w.raise();
-    w.activateWindow();
+    Raise(w, false);
+}
+
+void Wire()
+{
+    static bool wired = false;
+    if (wired)
+        return;
+    wired = true;
+    // The market moved: the reports that show prices, in this order.
+    Market::Events& market = Market::Events::Get();
+    QObject::connect(&market, &Market::Events::moved, &market, [] {
+        Holdings::SharedReading oneReading; // Portfolio and Balance value the same holdings
+        Module1::RefreshPortfolio();
+        Module1::RefreshPriceInformation();
+        Module1::RefreshBalance();
+    });
+    // A trade was made: a Transactions window that is shown lists it at once
+    // (a closed one is not created for it), and the Portfolio is rebuilt.
+    Trading::Events& trading = Trading::Events::Get();
+    QObject::connect(&trading, &Trading::Events::traded, &trading, [](bool recorded) {
+        if (Form11* t = Forms::IfLoaded<Form11>(); recorded && t && t->isVisible())
+            Module1::RefreshTransactions();
+        Module1::RefreshPortfolio();
+    });
+    QObject::connect(&trading, &Trading::Events::portfolioWanted, &trading, [] {
+        Module1::RefreshPortfolio(); // creates the Portfolio where it is not loaded
+        Raise(Forms::Get<Form13>(), false);
+    });
 }
 
 } // namespace GameShell

@@ -1,12 +1,27 @@
 #pragma once
-// Opening the program's windows by form name, and the help.
+// Opening the program's windows, the help, and the wiring of what one part of
+// the program announces to the parts that listen.
+#include "data/kit/Forms.h"
+#include "data/kit/MsgBox.h"
 #include <QString>
 
 namespace GameShell {
 
-/// Shows a window by its form name, modeless or modal; creates it if it is not loaded.
-void ShowWindow(const char* formName, bool modal = false);
+/// Shows a loaded window raised and active, modeless or modal.
+void Raise(QWidget& w, bool modal);
+
+/// Shows the window of type T, modeless or modal; creates it if it is not loaded.
+template <class T> void ShowWindow(bool modal = false)
+{
+    // A window whose load fails (a damaged market, say) is not left half-made.
+    if (!Ui::Attempt(QStringLiteral("The window cannot be opened"), [&] { Raise(Forms::Get<T>(), modal); }))
+        Forms::Unload(Forms::IfLoaded<T>());
+}
+
 /// Opens the help at a topic (0: contents).
 void ShowHelp(int context);
+
+/// Connects every announcement to its listeners, once for the run.
+void Wire();
 
 } // namespace GameShell

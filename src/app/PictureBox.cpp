@@ -40,6 +40,17 @@ ImageButton::ImageButton(QWidget* parent, const QString& name, const QLabel* pre
     setCursor(Qt::PointingHandCursor);
 }
 
+void ImageButton::BindTo(QAction* command)
+{
+    connect(this, &QAbstractButton::clicked, command, &QAction::trigger);
+    auto follow = [this, command] {
+        setVisible(command->isVisible());
+        setEnabled(command->isEnabled());
+    };
+    connect(command, &QAction::changed, this, follow);
+    follow();
+}
+
 void ImageButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

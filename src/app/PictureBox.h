@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -38,6 +39,9 @@ public:
     /// The picture it shows now.
     QPixmap pixmap() const { return isDown() ? pressed_->pixmap() : current_; }
     QSize sizeHint() const override { return current_.size(); }
+    /// Presses the command a menu entry also runs: a click triggers it, and
+    /// the button shows and works only while the command does.
+    void BindTo(QAction* command);
 
 protected:
     void paintEvent(QPaintEvent*) override;

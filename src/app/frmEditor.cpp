@@ -6,7 +6,7 @@
 #include "data/kit/Controls.h"
 #include "data/kit/Exchange.h"
 #include "data/kit/Forms.h"
-#include "data/kit/MainWindow.h"
+#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Twips.h"
@@ -14,7 +14,14 @@
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "market/Clock.h"
-#include "market/MarketState.h"
+#include "assets/Form6.h"
+#include "assets/Form7.h"
+#include "market/Form4.h"
+#include "market/Form9.h"
+#include "reports/Form11.h"
+#include "reports/Form5.h"
+#include "trading/Form1.h"
+#include "trading/Form3.h"
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -34,7 +41,13 @@ frmEditor::frmEditor()
     createToolbar();
     createStatusBar();
     createTimers();
-    ShowGame(false); // no game yet
+    GameShell::Wire();
+    // The menus, toolbar, timers and clock labels follow the game.
+    Session& game = Session::Current();
+    connect(&game, &Session::gameChanged, this, &frmEditor::ShowGame);
+    connect(&game, &Session::clockChanged, this, &frmEditor::ShowClock);
+    ShowGame(game.IsOpen());
+    ShowClock(game.Clock());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -46,12 +59,9 @@ frmEditor::frmEditor()
     layout->addWidget(Picture1);
     setCentralWidget(client);
     resize(Twips::ToPixels(kClientWidth), Twips::ToPixels(kClientHeight) + menuBar()->sizeHint().height());
-    // The layers below show the game and the clock through these, without including this window.
-    MainWindow::SetView(
-        {[this](bool open) { ShowGame(open); }, [this](const std::optional<QDateTime>& t) { ShowClock(t); }});
 }
 
-frmEditor::~frmEditor() { MainWindow::SetView({}); }
+frmEditor::~frmEditor() = default;
 
 void frmEditor::createMenus()
 {
@@ -103,14 +113,13 @@ void frmEditor::createToolbar()
         const char *up, *dn, *upn, *tip;
         int left;
         const char* picture; ///< its images in the toolbar resources
-        void (frmEditor::*click)();
+        QAction* command; ///< the menu entry's, which it shares
     };
     const Button buttons[] = {
-        {&Newup, "Newup", "newdn", "newupn", "New game", 0, "new", &frmEditor::Newup_Click},
-        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, "trade", &frmEditor::tradeup_Click},
-        {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, "chart",
-            &frmEditor::chartup_Click},
-        {&balup, "balup", "baldn", "balupn", "Balance", 3720, "balance", &frmEditor::balup_Click},
+        {&Newup, "Newup", "newdn", "newupn", "New game", 0, "new", fileItems_[0]},
+        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, "trade", assetItems_[0]},
+        {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, "chart", assetItems_[2]},
+        {&balup, "balup", "baldn", "balupn", "Balance", 3720, "balance", analyzeItems_[0]},
     };
     for (const Button& b : buttons) {
         // Two hidden images only store the button's pressed and released pictures.
@@ -128,8 +137,10 @@ void frmEditor::createToolbar()
         Twips::Place(up, b.left, 120, 825, 705);
         up->setToolTip(QString::fromLatin1(b.tip));
         up->setAccessibleName(QString::fromLatin1(b.tip));
-        connect(up, &ImageButton::clicked, this, b.click);
         *b.target = up;
+        if (up == Newup) // runs before the command it triggers
+            connect(up, &ImageButton::clicked, this, &frmEditor::Newup_Click);
+        up->BindTo(b.command);
     }
 }
 
@@ -192,7 +203,7 @@ void frmEditor::formLoad()
         const QSize frame = frameGeometry().size().expandedTo(size());
         move(g.x() + g.width() / 2 - frame.width() / 2, g.y() + g.height() / 2 - frame.height() / 2);
     }
-    Market::CurrentState().baseDate = QDate::currentDate();
+    Session::Current().SetBaseDate(QDate::currentDate());
     Timer1->setInterval(1000);
 }
 
@@ -206,8 +217,11 @@ void frmEditor::ShowGame(bool open)
         m->setEnabled(open);
     }
     fileItems_[3]->setEnabled(open); // Close
-    for (ImageButton* b : {tradeup, chartup, balup})
-        b->setVisible(open);
+    // The commands the toolbar shares: its buttons follow them.
+    for (QAction* a : {assetItems_[0], assetItems_[2], analyzeItems_[0]}) {
+        a->setVisible(open);
+        a->setEnabled(open);
+    }
     Timer1->setEnabled(open);
     if (!open)
         Timer2->setEnabled(false);
@@ -256,10 +270,12 @@ void frmEditor::Picture2_Resize()
     Picture2->update();
 }
 
-void frmEditor::newCommand(const QString& captionPrefix)
+void frmEditor::newCommand()
 {
     Module1::VersionText = QStringLiteral("V1.0");
-    setWindowTitle(captionPrefix + Module1::VersionText);
+    setWindowTitle((newFromToolbar_ ? QStringLiteral("Varnel Ticora: ") : QStringLiteral("Varnel Korvath: ")) +
+        Module1::VersionText);
+    newFromToolbar_ = false;
     Module1::OpenNewGameWindow();
     Module1::PresetStartingBalance();
 }
@@ -268,13 +284,13 @@ void frmEditor::mnuFileItem_Click(int index)
 {
     switch (index) {
     case 0:
-        newCommand(QStringLiteral("Varnel Korvath: "));
+        newCommand();
         break;
     case 3:
         Module1::CloseGame();
         break;
     case 5:
-        if (fileItems_[3]->isEnabled())
+        if (Session::Current().IsOpen())
             Module1::CloseGame();
         App::EndProgram();
         break;
@@ -283,15 +299,35 @@ void frmEditor::mnuFileItem_Click(int index)
 
 void frmEditor::mnuAssetitem_Click(int index)
 {
-    GameShell::ShowWindow(index == 0 ? "Form1" : index == 1 ? "Form4" : "Form9");
+    switch (index) {
+    case 0:
+        return GameShell::ShowWindow<Form1>();
+    case 1:
+        return GameShell::ShowWindow<Form4>();
+    case 2:
+        return GameShell::ShowWindow<Form9>();
+    }
 }
 
 void frmEditor::mnuAnalyzeItem_Click(int index)
 {
-    GameShell::ShowWindow(index == 0 ? "Form3" : index == 1 ? "Form5" : "Form11");
+    switch (index) {
+    case 0:
+        return GameShell::ShowWindow<Form3>();
+    case 1:
+        return GameShell::ShowWindow<Form5>();
+    case 2:
+        return GameShell::ShowWindow<Form11>();
+    }
 }
 
-void frmEditor::mnuToolsItem_Click(int index) { GameShell::ShowWindow(index == 0 ? "Form6" : "Form7", true); }
+void frmEditor::mnuToolsItem_Click(int index)
+{
+    if (index == 0)
+        GameShell::ShowWindow<Form6>(true);
+    else
+        GameShell::ShowWindow<Form7>(true);
+}
 
 void frmEditor::mnuAboutItem_Click(int index)
 {
@@ -299,21 +335,15 @@ void frmEditor::mnuAboutItem_Click(int index)
         GameShell::ShowHelp(0);
     else if (index == 3) {
         Forms::Get<frmAbout>().lblAbout->setText(frmAbout::AboutText());
-        GameShell::ShowWindow("frmAbout", true);
+        GameShell::ShowWindow<frmAbout>(true);
     }
 }
 
 void frmEditor::Newup_Click()
 {
     Newup->repaint();
-    newCommand(QStringLiteral("Varnel Ticora: "));
+    newFromToolbar_ = true;
 }
-
-void frmEditor::tradeup_Click() { GameShell::ShowWindow("Form1"); }
-
-void frmEditor::chartup_Click() { GameShell::ShowWindow("Form9"); }
-
-void frmEditor::balup_Click() { GameShell::ShowWindow("Form3"); }
 
 void frmEditor::Timer1_Timer() { Module1::AdvanceClock(); }
 
@@ -322,7 +352,7 @@ void frmEditor::Timer2_Timer() { Module1::MarketTick(); }
 void frmEditor::closeEvent(QCloseEvent* e)
 {
     e->accept();
-    if (MenuVisible(mnuAnalyze))
+    if (Session::Current().IsOpen())
         Module1::CloseGame();
     App::EndProgram();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDate>
 #include <QDateTime>
+#include "data/kit/Forms.h"
 #include <QMainWindow>
 #include <QMap>
 #include <optional>
@@ -14,7 +15,7 @@ class VbTimer;
 
 /// The main window: menus, toolbar, the status bar with the clock, and the two
 /// timers that drive the simulation.
-class frmEditor : public QMainWindow {
+class frmEditor : public QMainWindow, public Forms::Main {
     Q_OBJECT
 public:
     static constexpr const char* kFormName = "frmEditor";
@@ -39,7 +40,7 @@ public:
 
     /// Whether a menu shows on the menu bar.
     static bool MenuVisible(QMenu* m);
-    /// The game's state and the clock as MainWindow::ShowGame and ShowClock show them.
+    /// The game's state and the clock as the session announces them.
     void ShowGame(bool open);
     void ShowClock(const std::optional<QDateTime>& t);
 
@@ -52,9 +53,6 @@ public:
     void mnuToolsItem_Click(int index);
     void mnuAboutItem_Click(int index);
     void Newup_Click();
-    void tradeup_Click();
-    void chartup_Click();
-    void balup_Click();
     void Timer1_Timer();
     void Timer2_Timer();
 
@@ -68,7 +66,9 @@ private:
     void createToolbar();
     void createStatusBar();
     void createTimers();
-    void newCommand(const QString& captionPrefix);
+    void newCommand();
+    /// The New command's caption prefix differs when its toolbar button runs it.
+    bool newFromToolbar_ = false;
 
     QMap<int, QAction*> fileItems_, assetItems_, analyzeItems_, toolsItems_, aboutItems_;
 };

@@ -1,7 +1,6 @@
 #include "Form2.h"
 #include "data/kit/Accessibility.h"
 #include "data/kit/Controls.h"
-#include "data/kit/MainWindow.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Twips.h"
 #include <QLabel>
@@ -38,10 +37,9 @@ Form2::Form2()
 
 void Form2::Command1_Click()
 {
-    MainWindow::ShowClock(std::nullopt); // the new game's clock starts its day afresh
-    Module1::StorePlayerName();
+    const QString player = Module1::StorePlayerName();
     Forms::Unload(this);
-    Module1::CreateNewGame();
+    Module1::CreateNewGame(player);
 }
 
 void Form2::Command2_Click() { Forms::Unload(this); }

@@ -3,6 +3,7 @@
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Numbers.h"
+#include <cmath>
 #include <optional>
 
 namespace Holdings {
@@ -58,7 +59,9 @@ std::vector<Holding> Read(dao::Database& game)
     return out;
 }
 
-double Units(const Holding& h) { return h.units.isNull() ? 0 : h.units.toDouble(); }
+int64_t Units(const Holding& h) { return h.units.isNull() ? 0 : std::llround(h.units.toDouble()); }
+
+dao::Currency Value(const dao::Value& price, int64_t units) { return price.toCurrency() * units; }
 
 QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
 {

@@ -31,8 +31,11 @@ dao::Currency Cash(dao::Database& game, dao::Value* sumOfResult = nullptr);
 /// The rows of the game's "Position" query, in the order it returns them.
 std::vector<Holding> Read(dao::Database& game);
 
-/// The net units as a number; Null counts as 0.
-double Units(const Holding& h);
+/// The net units, whole as the log stores them; Null counts as 0.
+int64_t Units(const Holding& h);
+
+/// A holding's value at a price, exactly: the price as money times the units.
+dao::Currency Value(const dao::Value& price, int64_t units);
 
 /// The current price of each held symbol that is listed: the first row of that
 /// symbol in table order, as a walk from the first row would find it.

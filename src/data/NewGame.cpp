@@ -3,7 +3,7 @@
 #include "MarketSchema.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
-#include "data/kit/MainWindow.h"
+#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
@@ -72,7 +72,7 @@ QString marketProblem()
     return what + QStringLiteral(" No game was started.\n\n") + todo;
 }
 
-void writeGameFile(const QString& path)
+void writeGameFile(const QString& path, const QString& player)
 {
     dao::Database db = dao::Database::create(path);
     try {
@@ -80,7 +80,7 @@ void writeGameFile(const QString& path)
         GameSchema::Create(db);
         dao::Recordset rs = db.openTable(QStringLiteral("Player Information"));
         rs.addNew();
-        rs.setField(QStringLiteral("Name"), PlayerName);
+        rs.setField(QStringLiteral("Name"), player);
         rs.setField(QStringLiteral("Cash"), StartingBalance);
         rs.setField(QStringLiteral("Date"), dao::naiveDateTime(QDate::currentDate()));
         rs.setField(QStringLiteral("Balance"), StartingBalance);
@@ -141,11 +141,10 @@ void PresetStartingBalance()
     f.fsumma->setVisible(true);
 }
 
-void StorePlayerName() { PlayerName = Forms::Get<Form2>().playername->text(); }
+QString StorePlayerName() { return Forms::Get<Form2>().playername->text(); }
 
-void CreateNewGame()
+void CreateNewGame(const QString& name)
 {
-    const QString name = PlayerName.isNull() ? QString() : PlayerName.asText();
     const QString fileName = name + QStringLiteral(".sav");
     if (const QString why = GameName::UnusableReason(name); !why.isEmpty()) {
         Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
@@ -160,15 +159,15 @@ void CreateNewGame()
     if (!replaceExistingFile(fileName))
         return;
     try {
-        writeGameFile(App::FilePath(fileName));
+        writeGameFile(App::FilePath(fileName), name);
     } catch (const std::exception& e) {
         Ui::MsgBox(Ui::Failure(QStringLiteral("The game file could not be created"), e), Ui::Buttons::OK,
             Ui::Icon::Critical, QStringLiteral("File error"));
         return;
     }
-    // The open game's only once its file is made: until then a game that was open stays open.
-    GameFileName = fileName;
-    MainWindow::ShowGame(true);
+    // The new game takes over only once its file is made: until then a game
+    // that was open keeps its name, its file and its clock.
+    Session::Current().Open(name, fileName);
 }
 
 } // namespace Module1

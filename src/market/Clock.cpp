@@ -1,7 +1,7 @@
 #include "Clock.h"
 #include "MarketState.h"
 #include "data/kit/Exchange.h"
-#include "data/kit/MainWindow.h"
+#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/dao/DaoError.h"
@@ -48,19 +48,19 @@ namespace Module1 {
 
 void AdvanceClock()
 {
-    Market::State& clock = Market::CurrentState();
-    if (!Exchange::ShownTimeOfDay()) // a game closed since: a new one starts the day afresh
-        clock.clockTime.reset();
-    const QDateTime next = clock.clockTime ? clock.clockTime->addSecs(60)
-                                           : QDateTime(clock.baseDate, QTime(9, 1), QTimeZone::utc());
-    clock.clockTime = next;
-    MainWindow::ShowClock(next); // the market timer runs within the exchange hours only
-    const QTime t = next.time();
+    Session& game = Session::Current();
+    const std::optional<QDateTime>& now = game.Clock();
+    QDateTime next;
+    if (!now) // a game's first minute
+        next = QDateTime(game.BaseDate(), QTime(9, 1), QTimeZone::utc());
+    else if (now->time() >= QTime(17, 0) && now->time() < QTime(23, 59))
+        next = now->addSecs(16 * 3600 + 60); // the night, skipped: 17:00 stays shown until 09:01
+    else
+        next = now->addSecs(60);
+    game.SetClock(next); // the market timer runs within the exchange hours only
     // A day the evening could not prepare is prepared before the market moves on it.
-    if (!Exchange::IsOpen(t) || clock.newDayPending)
+    if (!Exchange::IsOpen(next.time()) || Market::CurrentState().newDayPending)
         prepareNewDay();
-    if (t >= QTime(17, 0) && t < QTime(23, 59))
-        clock.clockTime = next.addSecs(16 * 3600); // the labels show 17:00 until the next tick
 }
 
 } // namespace Module1

@@ -1,6 +1,6 @@
 #pragma once
 // What the market remembers from one run of the clock or the tick to the next:
-// the clock's time, whether a tick is running, a new day still to prepare, and
+// whether a tick is running, a new day still to prepare, and
 // the failures already told, so that each is told once. Kept in one place, so
 // that a test can put it back as it starts.
 #include <QDateTime>
@@ -10,11 +10,6 @@
 namespace Market {
 
 struct State {
-    /// The date each game's clock starts on, taken at start-up, and the time
-    /// the clock has reached, none before a game's first tick. After the night
-    /// jump the clock is at 09:00 while it still shows 17:00.
-    QDate baseDate;
-    std::optional<QDateTime> clockTime;
     bool tickRunning = false;
     QString lastTickFailure;
     /// The evening's preparation of the next day failed (and was told): it is

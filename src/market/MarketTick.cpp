@@ -1,6 +1,6 @@
+#include "MarketEvents.h"
 #include "MarketState.h"
 #include "PriceFactor.h"
-#include "data/Holdings.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
@@ -150,12 +150,8 @@ void MarketTick()
         bool& running;
         ~Done() { running = false; }
     } done{state.tickRunning};
-    if (!Market::MovePrices())
-        return;
-    Holdings::SharedReading oneReading; // Portfolio and Balance value the same holdings
-    RefreshPortfolio();
-    RefreshPriceInformation();
-    RefreshBalance();
+    if (Market::MovePrices())
+        emit Market::Events::Get().moved();
 }
 
 } // namespace Module1

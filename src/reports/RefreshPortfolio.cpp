@@ -32,13 +32,13 @@ void RefreshPortfolio()
     std::vector<std::array<QString, 4>> listed;
     for (const Holdings::Holding& h : held) {
         LastValue = h.units;
-        const double units = Holdings::Units(h);
+        const int64_t units = Holdings::Units(h);
         if (units != 0) {
             // A symbol no longer listed stays in the list, without a price.
             const auto it = prices.constFind(h.symbol);
             const bool priced = it != prices.constEnd() && !it->isNull();
             listed.push_back({h.symbol, Numbers::PlainText(h.units), priced ? Numbers::PlainText(*it) : QString(),
-                priced ? Numbers::PlainText(it->toDouble() * units) : QString()});
+                priced ? Numbers::PlainText(Holdings::Value(*it, units)) : QString()});
         }
         LastValue = dao::Null{};
     }

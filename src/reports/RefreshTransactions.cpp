@@ -24,7 +24,7 @@ dao::Value magnitude(const dao::Value& v)
     }
 }
 
-struct Trade {
+struct LoggedTrade {
     dao::Value symbol, price, units, result;
 };
 } // namespace
@@ -32,7 +32,7 @@ struct Trade {
 void RefreshTransactions()
 {
     Form11& f = Forms::Get<Form11>();
-    std::vector<Trade> trades;
+    std::vector<LoggedTrade> trades;
     try {
         dao::Database game = dao::Database::open(App::GameFile());
         // In stored order: the order the trades were made.
@@ -57,7 +57,7 @@ void RefreshTransactions()
         g.SetRows(n);
         g.SetCol(0);
         for (int k = 0; k < n; ++k) {
-            const Trade& t = trades[size_t(k)];
+            const LoggedTrade& t = trades[size_t(k)];
             const bool sale = t.units.isNumber() && t.units.toDouble() < 0;
             g.SetRow(k);
             g.SetTextMatrix(k, 2, Numbers::PlainText(magnitude(t.units)));

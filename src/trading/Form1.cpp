@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "data/kit/Numbers.h"
 #include "data/kit/App.h"
 #include "data/kit/Controls.h"
 #include "data/kit/Module1.h"
@@ -109,7 +110,24 @@ void Form1::Command1_Click()
     QApplication::sendEvent(Command1, &f1);
 }
 
-void Form1::Command2_Click() { Module1::ExecuteTrade(); }
+Module1::Trade Form1::AskedTrade() const
+{
+    using Type = Module1::Trade::Type;
+    const QAbstractButton* b = types->checkedButton();
+    const Type type = b == optBuybutton ? Type::Buy
+        : b == optSellButton            ? Type::Sell
+        : b == Covshort                 ? Type::CoverShort
+        : b == Selshort                 ? Type::SellShort
+                                        : Type::None;
+    return {Text1->text(), chosenPrice, quantity->text(), type};
+}
+
+void Form1::Command2_Click()
+{
+    const Module1::TradeOutcome done = Module1::ExecuteTrade(AskedTrade());
+    if (done.sum)
+        Result->setText(Numbers::PlainText(dao::Value(*done.sum)));
+}
 
 void Form1::Comman1_Click()
 {

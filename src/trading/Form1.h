@@ -1,5 +1,8 @@
 #pragma once
+#include "data/dao/Currency.h"
 #include "data/kit/Forms.h"
+#include "data/kit/Module1.h"
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -30,6 +33,11 @@ public:
     QPushButton* Command1; ///< Help
     QPushButton* Command2; ///< Enter
     QPushButton* Comman1; ///< Cancel
+    /// The chosen stock's price as read when it was chosen; none before a choice.
+    std::optional<dao::Currency> chosenPrice;
+
+    /// The trade the desk asks for now.
+    Module1::Trade AskedTrade() const;
 
     void Combo1_Click();
     void Command1_Click();

@@ -1,4 +1,5 @@
 #include "Form3.h"
+#include "TradingEvents.h"
 #include "data/kit/Controls.h"
 #include "data/kit/Exchange.h"
 #include "data/kit/Module1.h"
@@ -90,7 +91,5 @@ void Form3::showEvent(QShowEvent* e)
 
 void Form3::Command1_Click()
 {
-    // The refresh creates the Portfolio where it is not loaded.
-    Module1::RefreshPortfolio();
-    Forms::ShowLoaded(QStringLiteral("Form13"));
+    emit Trading::Events::Get().portfolioWanted();
 }

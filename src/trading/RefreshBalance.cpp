@@ -22,20 +22,20 @@ void RefreshBalance()
         return;
     try {
         dao::Database game = dao::Database::open(App::GameFile());
-        const double cash = Holdings::Cash(game).toDouble();
+        const dao::Currency cash = Holdings::Cash(game);
         Controls::SetText(f.cashbalance, Numbers::PlainText(cash));
         f.showplayername->setText(Numbers::PlainText(PlayerName));
 
         const std::vector<Holdings::Holding> held = Holdings::Read(game);
-        std::optional<double> stocks;
+        std::optional<dao::Currency> stocks;
         QStringList missing;
         if (!held.empty()) {
-            stocks = 0.0;
+            stocks = dao::Currency();
             QHash<QString, dao::Value> prices;
             bool pricesRead = false;
             for (const Holdings::Holding& h : held) {
                 LastValue = h.units;
-                const double units = Holdings::Units(h);
+                const int64_t units = Holdings::Units(h);
                 LastValue = dao::Null{};
                 if (units == 0)
                     continue;
@@ -48,12 +48,11 @@ void RefreshBalance()
                     missing << h.symbol; // valued at 0, and said so
                     continue;
                 }
-                // Each term is the value of its plain text, as the window writes numbers.
-                *stocks += Numbers::ShownValue(it->toDouble() * units);
+                *stocks = *stocks + Holdings::Value(*it, units);
             }
         }
         Controls::SetText(f.Text3, stocks ? Numbers::PlainText(*stocks) : QString());
-        Controls::SetText(f.Text4, Numbers::PlainText(cash + stocks.value_or(0)));
+        Controls::SetText(f.Text4, Numbers::PlainText(cash + stocks.value_or(dao::Currency())));
         f.lblNote->setText(missing.isEmpty()
                 ? QString()
                 : QStringLiteral("Not listed in the market, valued at 0: %1").arg(missing.join(", ")));

@@ -28,6 +28,8 @@ void ShowTradingStock()
         f.Text2->setText(text(kPriceField));
         f.Text3->setText(text(kMinField));
         f.ListCurprice->setText(text(kPriceField));
+        const dao::Value price = rs.field(kPriceField);
+        f.chosenPrice = price.isNull() ? std::nullopt : std::optional(price.toCurrency());
         f.Text4->setText(text(kMaxField));
         f.stockname->setText(text(kNameField));
         return true;

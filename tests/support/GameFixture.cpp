@@ -49,10 +49,25 @@ void GameTest::addStock(const QString& name, const QString& symbol, const QStrin
     EXPECT_EQ(Forms::IfLoaded<Form6>(), nullptr); // closed whatever the outcome
 }
 
-bool GameTest::gameState(bool open) const
+void GameTest::expectGame(bool open) const
 {
-    return ed->mnuFileItem(3)->isEnabled() == open && frmEditor::MenuVisible(ed->mnuAnalyze) == open &&
-        Module1::GameFileName.isEmpty() != open && (open || (ed->Label1->text().isEmpty() && !ed->Timer2->isRunning()));
+    EXPECT_EQ(Session::Current().IsOpen(), open);
+    EXPECT_EQ(Module1::GameFileName.isEmpty(), !open);
+    EXPECT_EQ(ed->mnuFileItem(3)->isEnabled(), open) << "Close";
+    EXPECT_EQ(frmEditor::MenuVisible(ed->mnuAnalyze), open) << "the Balance menu";
+    EXPECT_EQ(ed->tradeup->isHidden(), !open) << "the trade button";
+    if (!open) {
+        EXPECT_EQ(ed->Label1->text(), QString()) << "the clock";
+        EXPECT_FALSE(ed->Timer2->isRunning()) << "the market";
+    }
+}
+
+QWidget* FindForm(const QString& name)
+{
+    for (QWidget* w : Forms::Loaded())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
 }
 
 std::vector<GameTest::Stock> GameTest::stocks()
@@ -175,6 +190,7 @@ MessageRecorder::MessageRecorder()
 void AppFolderTest::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
+    GameShell::Wire();
     App::SetFolder(dir_.path());
     QDir::setCurrent(dir_.path());
     ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), path("stocks.tqs")));
@@ -188,12 +204,10 @@ void AppFolderTest::TearDown()
     ProcessDeletions();
     ResetDraws();
     Market::ResetState();
-    Exchange::SetShown(std::nullopt);
+    Session::Current().Reset();
     dao::releaseAll();
     App::ReleaseInstanceLock();
     App::ResetEndRequest();
-    Module1::GameFileName.clear();
-    Module1::PlayerName = dao::Null{};
     Module1::StartingBalance = dao::Null{};
     QDir::setCurrent(QDir::tempPath());
 }

@@ -16,7 +16,7 @@
 #include "data/kit/Exchange.h"
 #include "data/kit/FlexGrid.h"
 #include "data/kit/Forms.h"
-#include "data/kit/MainWindow.h"
+#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
@@ -25,6 +25,7 @@
 #include "market/Form10.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
+#include "market/MarketEvents.h"
 #include "market/MarketState.h"
 #include "market/PriceFactor.h"
 #include "market/StarterMarket.h"
@@ -34,6 +35,7 @@
 #include "reports/Form5.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
+#include "trading/TradingEvents.h"
 #include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
@@ -124,23 +126,21 @@ protected:
     /// New from the menu, the name typed, Enter pressed.
     void startGame(const QString& name);
     /// Puts the clock on a time as if it had ticked there.
-    void setClock(const QDateTime& t)
+    void setClock(const std::optional<QDateTime>& t)
     {
-        Market::CurrentState().clockTime = t;
-        MainWindow::ShowClock(t);
+        Session::Current().SetClock(t);
     }
     static QDateTime at(int dayOffset, int h, int m)
     {
-        return dao::naiveDateTime(Market::CurrentState().baseDate.addDays(dayOffset), QTime(h, m));
+        return dao::naiveDateTime(Session::Current().BaseDate().addDays(dayOffset), QTime(h, m));
     }
     QStringList folderFiles() const
     {
         return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     }
-    /// Whether the main window shows the game open (or closed), by the two
-    /// indicators the program reads, and the game file's name; closed, with the
-    /// clock and the market stopped.
-    bool gameState(bool open) const;
+    /// That the session holds the game open (or closed) and the main window
+    /// shows it so: its menus and toolbar, and when closed no clock and no market.
+    void expectGame(bool open) const;
 
     dao::Database market() { return dao::Database::open(path("stocks.tqs")); }
     struct Stock {
@@ -186,6 +186,9 @@ protected:
         setClock(at(0, 10, 0));
     }
 };
+
+/// The loaded window whose form name this is.
+QWidget* FindForm(const QString& name);
 
 /// Picks a list's entry with the arrow key, as a player would.
 void ChooseByKey(QComboBox* list, const QString& symbol);

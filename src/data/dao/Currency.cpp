@@ -69,4 +69,12 @@ Currency Currency::operator-(Currency o) const
 
 Currency Currency::operator-() const { return Currency() - *this; }
 
+Currency Currency::operator*(int64_t n) const
+{
+    int64_t r;
+    if (__builtin_mul_overflow(ticks_, n, &r))
+        overflow();
+    return fromTicks(r);
+}
+
 } // namespace dao

@@ -35,6 +35,8 @@ public:
     Currency operator+(Currency o) const;
     Currency operator-(Currency o) const;
     Currency operator-() const;
+    /// Exact: a price times a whole number of units.
+    Currency operator*(int64_t n) const;
 
 private:
     int64_t ticks_ = 0;

@@ -10,9 +10,8 @@ std::optional<double> parseNumber(const QString& text)
 {
     const QString t = text.trimmed();
     bool ok = false;
-    double d = QLocale().toDouble(t, &ok);
-    if (!ok)
-        d = QLocale::c().toDouble(t, &ok);
+    // Never the desktop's format: stored "1.234" is the same number on every desktop.
+    const double d = QLocale::c().toDouble(t, &ok);
     return ok && std::isfinite(d) ? std::optional<double>(d) : std::nullopt;
 }
 

@@ -41,8 +41,8 @@ public:
     const QString& asText() const { return std::get<QString>(v_); }
     const QDateTime& asDateTime() const { return std::get<QDateTime>(v_); }
 
-    /// Numeric value of a number, or of a text that reads as a number in the
-    /// user's locale or with a '.' separator. Throws dao::Error ("Type mismatch") otherwise.
+    /// Numeric value of a number, or of a text that reads as a number with a
+    /// '.' separator, whatever the desktop's format. Throws dao::Error ("Type mismatch") otherwise.
     double toDouble() const;
     /// As the engine stores into a Currency field: numbers rounded to four decimals.
     Currency toCurrency() const;
@@ -53,8 +53,8 @@ private:
     std::variant<Null, int64_t, double, Currency, QString, QDateTime> v_;
 };
 
-/// A number as text in the user's locale or with a '.' separator; none when the
-/// text is no finite number.
+/// A number as text with a '.' separator, the same on every desktop; none when
+/// the text is no finite number.
 std::optional<double> parseNumber(const QString& text);
 
 /// Converts a value to what a field of the given type holds (Null stays Null).

@@ -1,24 +1,16 @@
 #include "Exchange.h"
+#include "Session.h"
 
 namespace Exchange {
-
-namespace {
-std::optional<QDateTime>& shown()
-{
-    static std::optional<QDateTime> t;
-    return t;
-}
-} // namespace
 
 bool IsOpen(const QTime& t) { return t.isValid() && t >= QTime(9, 0) && t < QTime(16, 0); }
 
 std::optional<QTime> ShownTimeOfDay()
 {
-    if (!shown())
+    const auto& t = Session::Current().Clock();
+    if (!t)
         return std::nullopt;
-    return shown()->time();
+    return t->time();
 }
-
-void SetShown(std::optional<QDateTime> t) { shown() = std::move(t); }
 
 } // namespace Exchange

@@ -1,6 +1,5 @@
 #pragma once
-// The exchange's hours, one rule everywhere, against the time the main
-// window's clock shows.
+// The exchange's hours, one rule everywhere, against the session's clock.
 #include <QDateTime>
 #include <optional>
 
@@ -10,8 +9,5 @@ namespace Exchange {
 bool IsOpen(const QTime& t);
 /// The time of day the clock shows; none while it shows nothing (no game runs).
 std::optional<QTime> ShownTimeOfDay();
-/// What the clock shows now; none when its label is cleared. Set by
-/// MainWindow::ShowClock, with the labels.
-void SetShown(std::optional<QDateTime> t);
 
 } // namespace Exchange

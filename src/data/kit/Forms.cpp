@@ -135,15 +135,6 @@ void Form::showEvent(QShowEvent* e)
 
 namespace Forms {
 
-QWidget* Find(const QString& name)
-{
-    prune();
-    for (const auto& p : registry())
-        if (p->objectName() == name)
-            return p;
-    return nullptr;
-}
-
 QList<QWidget*> Loaded()
 {
     prune();
@@ -151,15 +142,6 @@ QList<QWidget*> Loaded()
     for (const auto& p : registry())
         out << p.data();
     return out;
-}
-
-void ShowLoaded(const QString& name)
-{
-    if (QWidget* w = Find(name)) {
-        w->show();
-        w->raise();
-        w->activateWindow();
-    }
 }
 
 void Register(QWidget* w)
@@ -178,6 +160,12 @@ void Unload(QWidget* w)
     w->deleteLater();
 }
 
-QWidget* Owner() { return Find(QStringLiteral("frmEditor")); }
+QWidget* Owner()
+{
+    for (QWidget* w : Loaded())
+        if (dynamic_cast<Main*>(w))
+            return w;
+    return nullptr;
+}
 
 } // namespace Forms

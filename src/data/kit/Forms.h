@@ -36,11 +36,22 @@ private:
 
 namespace Forms {
 
-QWidget* Find(const QString& name);
+/// What the main window is besides its own class: the owner of the others.
+class Main {
+public:
+    virtual ~Main() = default;
+};
+
 /// The loaded windows, oldest first.
 QList<QWidget*> Loaded();
-/// Shows a loaded window by its form name, raised and active.
-void ShowLoaded(const QString& name);
+/// The loaded window of type T, if any.
+template <class T> T* Find()
+{
+    for (QWidget* w : Loaded())
+        if (T* t = dynamic_cast<T*>(w))
+            return t;
+    return nullptr;
+}
 /// Hides and destroys the window; a later reference creates a fresh one.
 void Unload(QWidget* w);
 
@@ -52,8 +63,8 @@ QWidget* Owner();
 /// The one instance of form T, created (hidden) with its load step if needed.
 template <class T> T& Get()
 {
-    if (QWidget* w = Find(QString::fromLatin1(T::kFormName)))
-        return *static_cast<T*>(w);
+    if (T* w = Find<T>())
+        return *w;
     T* t = new T;
     t->setObjectName(QString::fromLatin1(T::kFormName));
     Register(t);
@@ -62,7 +73,7 @@ template <class T> T& Get()
 }
 
 /// The instance of T if it is loaded, without creating it.
-template <class T> T* IfLoaded() { return static_cast<T*>(Find(QString::fromLatin1(T::kFormName))); }
+template <class T> T* IfLoaded() { return Find<T>(); }
 
 /// The instance of T if it is loaded; else none, and T is loaded (hidden): its
 /// load step fills it, so a refresh that finds none has nothing left to do.

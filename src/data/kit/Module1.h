@@ -2,14 +2,17 @@
 // The values the procedures share for as long as the program runs.
 #include "data/dao/Value.h"
 #include <QString>
+#include <optional>
 
 namespace Module1 {
 
 inline dao::Value PlayerName;
 inline dao::Value StartingBalance;
-/// The open game's file name, relative to the application folder; empty while no game is open.
+/// The open game's file name, relative to the application folder; empty while
+/// no game is open. It and PlayerName are written by the session only.
 inline QString GameFileName;
 inline QString VersionText;
+/// The last trade's values, written by ExecuteTrade for their readers.
 inline dao::Value TradeUnits, TradePrice, TradeSymbol, TradeSum, CashAvailable;
 inline dao::Value LastValue;
 
@@ -21,8 +24,10 @@ namespace Module1 {
 // Game file and new game.
 void OpenNewGameWindow();
 void PresetStartingBalance();
-void StorePlayerName();
-void CreateNewGame();
+/// The name typed into the Information window.
+QString StorePlayerName();
+/// A game for the player; the open game, if any, stays as it was unless the new file is made.
+void CreateNewGame(const QString& player);
 // Closing a game.
 void CloseGame();
 // Clock and market.
@@ -33,7 +38,22 @@ void MarketTick();
 void FillTradingStockList();
 void ShowTradingStock();
 void SendKeyN();
-void ExecuteTrade();
+/// One trade as the desk asks for it: the chosen stock and its price as shown
+/// when it was chosen (none when no stock is), the units as typed, the type.
+struct Trade {
+    enum class Type { None, Buy, Sell, CoverShort, SellShort };
+    QString symbol;
+    std::optional<dao::Currency> price;
+    QString units;
+    Type type = Type::None;
+};
+/// What came of it: refused before the sum (the hours, the units, the type,
+/// the stock), or with the sum worked out; recorded when a row was added.
+struct TradeOutcome {
+    std::optional<dao::Currency> sum;
+    bool recorded = false;
+};
+TradeOutcome ExecuteTrade(const Trade& trade);
 void RefreshBalance();
 // The price board and the chart.
 void RefreshPriceInformation();

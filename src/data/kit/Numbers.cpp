@@ -53,18 +53,6 @@ QString PlainText(double v)
     return s;
 }
 
-double ShownValue(double v)
-{
-    // Without the locale: a Balance sums fifty of these on every tick.
-    if (!std::isfinite(v))
-        return 0;
-    char buf[40];
-    const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, shownDigits(v));
-    double shown = 0;
-    std::from_chars(buf, written.ptr, shown);
-    return shown;
-}
-
 QString PlainText(const dao::Value& v)
 {
     using K = dao::Value::Kind;

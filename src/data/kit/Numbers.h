@@ -10,6 +10,8 @@ namespace Numbers {
 QString PlainText(double v);
 /// The same for any field value; Null and empty give empty text.
 QString PlainText(const dao::Value& v);
+/// Money, exactly as it is held.
+inline QString PlainText(dao::Currency c) { return PlainText(dao::Value(c)); }
 /// Where a value's plain text is written without a string being made, and the
 /// locale's decimal point as of its making.
 struct TextBuffer {
@@ -22,9 +24,6 @@ struct TextBuffer {
 /// shows a money value compares it without a string being made. Valid while v
 /// and the buffer are.
 QStringView PlainText(const dao::Value& v, TextBuffer& buffer);
-/// The number v's plain text reads back as: v to the digits it is shown
-/// with; 0 for what is not a finite number.
-double ShownValue(double v);
 
 /// Leading-number reading of typed text: blanks, tabs and line feeds ignored
 /// wherever they stand, '.' as separator, optional sign and exponent, "&H"/"&O"
