@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include <gmock/gmock.h>
 
 using namespace dao;
 
@@ -117,6 +118,37 @@ TEST_F(DaoTest, TransactionsAreAllOrNothingSnapshotsHoldTheirRowsAndReadViewsRef
     EXPECT_EQ(g.openTable("Traderesult").recordCount(), 1002);
 }
 
+TEST_F(DaoTest, AConnectionAStillOpenRecordsetHoldsIsNoSecondDatabasesAndDeletingAFileNeedsNoRelease)
+{
+    newGame().close();
+    Database first = Database::open(path("g.sav"));
+    Recordset rs = first.openTable("Traderesult");
+    first.close(); // the recordset still holds its connection
+    Database second = Database::open(path("g.sav"));
+    rs.addNew();
+    rs.setField("Symbol", "A");
+    {
+        Transaction view = second.beginRead(); // a view of the second's own, which the first waits for
+        second.openSnapshot("Traderesult");
+        try {
+            rs.update();
+            ADD_FAILURE() << "written inside another database's view";
+        } catch (const Error& e) {
+            EXPECT_THAT(e.what(), ::testing::HasSubstr("locked")) << "the second's view reached the first's recordset";
+        }
+    }
+    rs.update();
+    rs.close();
+    second.close();
+    const QFile journal(path("g.sav-journal")); // as a crash leaves one
+    QFile(path("g.sav")).copy(journal.fileName());
+    removeFile(path("g.sav"));
+    EXPECT_FALSE(QFile::exists(path("g.sav")));
+    EXPECT_FALSE(journal.exists()) << "a later file of this name would inherit it";
+    newGame().close(); // a new file of the name is opened afresh
+    EXPECT_EQ(Database::open(path("g.sav")).openTable("Traderesult").recordCount(), 0);
+}
+
 TEST(CurrencyText, PlainFormDropsTrailingZerosAndOverflowIsRefused)
 {
     const std::pair<int64_t, const char*> cases[] = {{0, "0"}, {123400, "12.34"}, {-1234000, "-123.4"}, {5, "0.0005"},
@@ -126,6 +158,8 @@ TEST(CurrencyText, PlainFormDropsTrailingZerosAndOverflowIsRefused)
     EXPECT_THROW(Currency::fromDouble(1e300), Error);
     EXPECT_THROW(Currency::fromTicks(INT64_MAX) + Currency::fromTicks(1), Error);
     EXPECT_EQ(Currency::fromTicks(5) - Currency::fromTicks(7), -Currency::fromTicks(2));
+    EXPECT_EQ(Currency::fromTicks(123457) * 10, Currency::fromTicks(1234570)); // a price times units, exactly
+    EXPECT_THROW(Currency::fromTicks(INT64_MAX / 2) * 3, Error);
 }
 
 // The board's Min/Max and the tick's row counts come from facts the data layer

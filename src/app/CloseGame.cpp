@@ -6,20 +6,17 @@
 #include "data/kit/MsgBox.h"
 #include "frmEditor.h"
 #include "frmHelp.h"
-#include <QFile>
 
 namespace Module1 {
 
 void CloseGame()
 {
-    const QString path = App::GameFile();
-    dao::releaseFile(path);
-    QFile file(path);
     // A file already gone is no failure. One that cannot be deleted is said,
     // and the game ends all the same.
-    if (file.exists() && !file.remove()) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file \"%1\" could not be deleted").arg(GameFileName),
-                       dao::FileError(file.errorString(), path)),
+    try {
+        dao::removeFile(App::GameFile());
+    } catch (const std::exception& e) {
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file \"%1\" could not be deleted").arg(GameFileName), e),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
     }
     Session::Current().Close(); // menus, toolbar, both timers and the clock

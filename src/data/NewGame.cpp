@@ -91,8 +91,11 @@ void writeGameFile(const QString& path, const QString& player)
     } catch (...) {
         // The file is ours: no half-made game stays behind.
         db.close();
-        dao::releaseFile(path);
-        QFile::remove(path);
+        try {
+            dao::removeFile(path);
+        } catch (const std::exception&) {
+            // What made the creation fail is what the player needs to hear.
+        }
         throw;
     }
 }
@@ -111,15 +114,14 @@ bool replaceExistingFile(const QString& fileName)
         askAgain();
         return false;
     }
-    const QString old = App::FilePath(existing);
-    dao::releaseFile(old);
-    QFile f(old);
-    if (f.remove())
+    try {
+        dao::removeFile(App::FilePath(existing));
         return true;
-    Ui::MsgBox(Ui::Failure(QStringLiteral("The file \"%1\" could not be replaced").arg(existing),
-                   dao::FileError(f.errorString(), old)),
-        Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
-    return false;
+    } catch (const std::exception& e) {
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The file \"%1\" could not be replaced").arg(existing), e),
+            Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+        return false;
+    }
 }
 
 } // namespace

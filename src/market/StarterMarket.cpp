@@ -53,7 +53,6 @@ void Build(const QString& path, unsigned seed)
     stocks.close();
     tx.commit();
     db.close();
-    dao::releaseFile(path);
 }
 
 } // namespace StarterMarket

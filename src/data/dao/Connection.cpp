@@ -294,7 +294,10 @@ std::shared_ptr<Connection> acquire(const QString& path)
 
 void giveBack(std::shared_ptr<Connection> c)
 {
-    if (!c || c->inTransaction || sqlite3_get_autocommit(c->db()) == 0 || c->path == QLatin1String(kScratch))
+    // Kept for the next opening only when no recordset or transaction of this
+    // one still holds it: two users never share one, nor its flags.
+    if (!c || c.use_count() > 1 || c->inTransaction || c->readOnly || sqlite3_get_autocommit(c->db()) == 0 ||
+        c->path == QLatin1String(kScratch))
         return; // never reuse a scratch one, or one in an unknown transaction state
     auto& idle = pool().idle;
     idle.push_front(std::move(c));
@@ -302,10 +305,15 @@ void giveBack(std::shared_ptr<Connection> c)
         idle.pop_back();
 }
 
-void releaseFile(const QString& path)
+void removeFile(const QString& path)
 {
     const QString key = canonical(path);
     pool().idle.remove_if([&](const std::shared_ptr<Connection>& c) { return c->path == key; });
+    for (const char* suffix : {"-journal", "-wal", "-shm", ""}) {
+        QFile f(path + QLatin1String(suffix));
+        if (f.exists() && !f.remove())
+            throw FileError(f.errorString(), f.fileName());
+    }
 }
 
 void releaseAll() { pool().idle.clear(); }

@@ -145,8 +145,11 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-/// Closes any idle cached connection to this file, so that it can be deleted or replaced.
-void releaseFile(const QString& path);
+/// Deletes a database file, with any journal a crash left beside it (a later
+/// file of the same name must not inherit it) and the connections kept to it.
+/// A file that is not there is no failure; one that cannot be deleted throws
+/// the system's reason.
+void removeFile(const QString& path);
 /// Closes every idle cached connection.
 void releaseAll();
 
