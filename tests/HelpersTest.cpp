@@ -43,21 +43,24 @@ TEST(Val, ReadsTheLeadingNumber)
     EXPECT_TRUE(std::isinf(Numbers::Val("1e999")));
 }
 
-TEST(PriceFactor, EveryBracketEdge)
+TEST(PriceFactor, APriceOf40MovesToTheWorkedFigureOfEachBracketsEdges)
 {
-    // The draws from, to, their price factor in per cent and their volume step.
-    const std::tuple<int, int, double, int> table[] = {{95, 100, 102.505, 100}, {90, 94, 102.105, 100},
-        {85, 89, 101.755, 100}, {80, 84, 101.505, 100}, {75, 79, 101.255, 100}, {70, 74, 101.005, 100},
-        {65, 69, 101.755, 100}, {55, 64, 100.505, 100}, {50, 54, 100.255, 100}, {45, 49, 99.75, 1000},
-        {40, 44, 99.5, 1000}, {35, 39, 99.25, 1000}, {30, 34, 99, 1000}, {25, 29, 98.75, 1000}, {20, 24, 98.5, 1000},
-        {15, 19, 98.25, 1000}, {10, 14, 97.9, 1000}, {1, 9, 97.5, 1000}};
-    for (const auto& [from, to, factor, step] : table)
+    // The draws from, to, what a price of 40 becomes, and the volume step.
+    const std::tuple<int, int, const char*, int> table[] = {{95, 100, "41.002", 100}, {90, 94, "40.842", 100},
+        {85, 89, "40.702", 100}, {80, 84, "40.602", 100}, {75, 79, "40.502", 100}, {70, 74, "40.402", 100},
+        {65, 69, "40.702", 100}, {55, 64, "40.202", 100}, {50, 54, "40.102", 100}, {45, 49, "39.9", 1000},
+        {40, 44, "39.8", 1000}, {35, 39, "39.7", 1000}, {30, 34, "39.6", 1000}, {25, 29, "39.5", 1000},
+        {20, 24, "39.4", 1000}, {15, 19, "39.3", 1000}, {10, 14, "39.16", 1000}, {1, 9, "39", 1000}};
+    for (const auto& [from, to, price, step] : table)
         for (int r : {from, to}) {
-            EXPECT_EQ(Market::PriceFactor(r), factor) << "r=" << r;
+            EXPECT_EQ(dao::Currency::fromDouble(40 * Market::PriceFactor(r) / 100).toPlainString(), price) << "r=" << r;
             EXPECT_EQ(Market::VolumeStep(r), step) << "r=" << r;
         }
-    const int r = Market::DrawR();
-    EXPECT_TRUE(r >= 1 && r <= 100);
+    for (int i = 0; i < 1000; ++i) {
+        const int r = Market::DrawR();
+        ASSERT_GE(r, 1);
+        ASSERT_LE(r, 100);
+    }
 }
 
 TEST(VbTimer, AnIntervalOf0NeverFiresEvenEnabled)

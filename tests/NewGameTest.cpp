@@ -58,6 +58,24 @@ TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwriting)
     expectGame(true);
 }
 
+TEST_F(NewGameTest, ARefusedNewLeavesTheOpenGamesClockNameFileAndTradesAsTheyWere)
+{
+    startGame("Ann");
+    logTrade("ALDR", 10, 3, -30);
+    setClock(at(1, 11, 30));
+    const QString clockShown = ed->Label1->text();
+    ASSERT_TRUE(QFile::copy(path("Ann.sav"), path("Bob.sav")));
+    msgs.answers = {Ui::Answer::No}; // not over Bob's file
+    startGame("Bob");
+    QTest::mouseClick(Forms::IfLoaded<Form2>()->Command2, Qt::LeftButton); // and then Cancel
+    EXPECT_EQ(Session::Current().Clock(), at(1, 11, 30));
+    EXPECT_EQ(ed->Label1->text(), clockShown);
+    EXPECT_EQ(Module1::PlayerName, dao::Value("Ann"));
+    EXPECT_EQ(Module1::GameFileName, "Ann.sav");
+    expectGame(true);
+    EXPECT_EQ(RawRows(path("Ann.sav"), "SELECT Symbol, Units FROM Traderesult"), QStringList({"ALDR|3"}));
+}
+
 TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
 {
     const QStringList parentBefore = QDir(folder() + "/..").entryList(QDir::Files);

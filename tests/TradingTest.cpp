@@ -67,46 +67,92 @@ TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneA
     EXPECT_EQ(desk->ListCurprice->text(), "12.6491"); // read afresh: 12.34 * 1.02505
 }
 
-TEST_F(TradingTest, EachTradeIsCheckedInItsOrderAndOnlyRecordedOnesAreLogged)
+/// A trade's steps: the stock, its price set first (0: as it is), the units
+/// and type typed, and what is said.
+using TradeStep = std::tuple<const char*, double, const char*, const char*, const char*>;
+
+class TradeRuleTest : public TradingTest, public ::testing::WithParamInterface<std::vector<TradeStep>> {
+protected:
+    /// Plays the steps; how many of them said a trade was recorded.
+    int play()
+    {
+        int recorded = 0;
+        for (const auto& [symbol, price, units, type, said] : GetParam()) {
+            SCOPED_TRACE(said);
+            if (price)
+                setPrice(symbol, price);
+            trade(symbol, units, type);
+            EXPECT_EQ(last(), said);
+            EXPECT_EQ(msgs.messages.back().caption, last().startsWith("You must") ? "UnitsSheet Error" : "Varnel Ticora");
+            recorded += QString(said).startsWith("You bought") || QString(said).startsWith("You sold");
+        }
+        return recorded;
+    }
+};
+
+TEST_P(TradeRuleTest, IsSaidAndOnlyARecordedTradeIsLogged)
+{
+    const int recorded = play();
+    EXPECT_EQ(log().size(), recorded);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitsAndTypeAreCheckedFirst, TradeRuleTest,
+    ::testing::Values(std::vector<TradeStep>{{"ALDR", 0, "abc", "", "You must enter a valid units amount."}},
+        std::vector<TradeStep>{{"ALDR", 0, "0", "Buy", "You must enter a valid units amount."}},
+        std::vector<TradeStep>{{"ALDR", 0, "-5", "Buy", "You must enter a valid units amount."}},
+        std::vector<TradeStep>{{"ALDR", 0, "", "Buy", "You must enter a valid units amount."}},
+        std::vector<TradeStep>{{"ALDR", 0, "2.5", "Buy", "You must enter a valid units amount."}},
+        std::vector<TradeStep>{{"ALDR", 0, "1e10", "Buy", "You must enter a valid units amount."}},
+        std::vector<TradeStep>{{"ALDR", 0, "5", "", "Choose transaction type"}}));
+
+INSTANTIATE_TEST_SUITE_P(APurchaseCostsAtMostTheCashToTheTenThousandth, TradeRuleTest,
+    ::testing::Values(
+        std::vector<TradeStep>{{"BRKW", 60000, "10", "Buy", "Sum of this thansaction 600000 and is more than your cash 500000"}},
+        std::vector<TradeStep>{
+            {"BRKW", 50000.0001, "10", "Buy", "Sum of this thansaction 500000.001 and is more than your cash 500000"}},
+        std::vector<TradeStep>{
+            {"BRKW", 50000, "10", "Buy", "You bought 10 of BRKW at a price 50000.0000 for the overall sum 500000"},
+            {"ALDR", 0, "1", "Buy", "Sum of this thansaction 12.34 and is more than your cash 0"}}));
+
+INSTANTIATE_TEST_SUITE_P(ASaleSellsAtMostTheUnitsHeld, TradeRuleTest,
+    ::testing::Values(std::vector<TradeStep>{{"ALDR", 0, "1", "Sell", "You don't have any stock to sell"}},
+        std::vector<TradeStep>{{"BRKW", 18.2, "10", "Buy", "You bought 10 of BRKW at a price 18.2000 for the overall sum 182"},
+            {"CINX", 0, "1", "Sell", "You don't have this kind of stock!"}},
+        std::vector<TradeStep>{{"ALDR", 0, "10", "Buy", "You bought 10 of ALDR at a price 12.3400 for the overall sum 123.4"},
+            {"ALDR", 0, "11", "Sell", "You don't have this number of stock"}},
+        std::vector<TradeStep>{{"ALDR", 0, "1", "Buy", "You bought 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
+            {"ALDR", 0, "1", "Sell", "You sold 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
+            {"ALDR", 0, "1", "Sell", "You don't have this number of stock"}})); // its row stays, with 0 units
+
+INSTANTIATE_TEST_SUITE_P(ShortsAreOnlyTold, TradeRuleTest,
+    ::testing::Values(std::vector<TradeStep>{{"BRKW", 0, "3", "Cover short", "Otkupili short"}},
+        std::vector<TradeStep>{{"BRKW", 0, "3", "Sell short", "prodali short"}}));
+
+INSTANTIATE_TEST_SUITE_P(UnitsAreReadAsThePlayerWritesThem, TradeRuleTest,
+    ::testing::Values(std::vector<TradeStep>{{"ALDR", 0, "2", "Buy", "You bought 2 of ALDR at a price 12.3400 for the overall sum 24.68"},
+        {"ALDR", 0, "1 0", "Sell", "You don't have this number of stock"}, // read as 10
+        {"ALDR", 0, "1,000", "Sell", "You don't have this number of stock"}, // a thousand
+        {"ALDR", 0, "1abc", "Sell", "You sold 1 of ALDR at a price 12.3400 for the overall sum 12.34"}}));
+
+TEST_F(TradingTest, TheExchangesHoursComeFirstAndARefusedPurchaseStillShowsItsSum)
 {
     setClock(at(0, 16, 0));
     trade("ALDR", "1", "Buy");
     EXPECT_EQ(last(), "Varnel Stock Exchange is closed at the moment.");
-    setClock(std::nullopt); // a clock that shows no time lets the trades below through
-    // The stock, its price set first (0: as it is), the units and type typed, what is said.
-    const std::tuple<const char*, double, const char*, const char*, const char*> steps[] = {
-        {"ALDR", 0, "abc", "", "You must enter a valid units amount."}, // the units before the type
-        {"ALDR", 0, "0", "Buy", "You must enter a valid units amount."},
-        {"ALDR", 0, "-5", "Buy", "You must enter a valid units amount."},
-        {"ALDR", 0, "", "Buy", "You must enter a valid units amount."},
-        {"ALDR", 0, "2.5", "Buy", "You must enter a valid units amount."}, // the log holds whole units
-        {"ALDR", 0, "1e10", "Buy", "You must enter a valid units amount."},
-        {"ALDR", 0, "5", "", "Choose transaction type"},
-        {"ALDR", 0, "1", "Sell", "You don't have any stock to sell"},
-        {"BRKW", 60000, "10", "Buy", "Sum of this thansaction 600000 and is more than your cash 500000"},
-        {"BRKW", 50000.0001, "10", "Buy", "Sum of this thansaction 500000.001 and is more than your cash 500000"},
-        {"BRKW", 50000, "10", "Buy", "You bought 10 of BRKW at a price 50000.0000 for the overall sum 500000"},
-        {"ALDR", 0, "1", "Buy", "Sum of this thansaction 12.34 and is more than your cash 0"},
-        {"CINX", 0, "1", "Sell", "You don't have this kind of stock!"},
-        {"BRKW", 0, "11", "Sell", "You don't have this number of stock"},
-        {"BRKW", 0, "3", "Cover short", "Otkupili short"},
-        {"BRKW", 0, "3", "Sell short", "prodali short"},
-        {"BRKW", 0, "10", "Sell", "You sold 10 of BRKW at a price 50000.0000 for the overall sum 500000"},
-        {"ALDR", 0, "2", "Buy", "You bought 2 of ALDR at a price 12.3400 for the overall sum 24.68"},
-        {"BRKW", 0, "1", "Sell", "You don't have this number of stock"}, // its row stays, with 0 units
-        {"ALDR", 0, "1 0", "Sell", "You don't have this number of stock"}, // units read as 10
-        {"ALDR", 0, "1,000", "Sell", "You don't have this number of stock"}, // a thousand, as the player writes it
-        {"ALDR", 0, "1abc", "Sell", "You sold 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
-    };
-    for (const auto& [symbol, price, units, type, said] : steps) {
-        SCOPED_TRACE(said);
-        if (price)
-            setPrice(symbol, price);
-        trade(symbol, units, type);
-        EXPECT_EQ(last(), said);
-        EXPECT_EQ(msgs.messages.back().caption, last().startsWith("You must") ? "UnitsSheet Error" : "Varnel Ticora");
-        EXPECT_TRUE(price != 60000 || desk->Result->text() == "600000"); // a refused trade still shows its sum
-    }
+    setClock(std::nullopt); // a clock that shows no time lets the trade through
+    setPrice("BRKW", 60000);
+    trade("BRKW", "10", "Buy");
+    EXPECT_EQ(desk->Result->text(), "600000");
+    EXPECT_EQ(log(), QStringList());
+}
+
+TEST_F(TradingTest, TheLogHoldsEachTradeInExactMoneyAndTheCashIsTheirSum)
+{
+    setPrice("BRKW", 50000);
+    trade("BRKW", "10", "Buy");
+    trade("BRKW", "10", "Sell");
+    trade("ALDR", "2", "Buy");
+    trade("ALDR", "1", "Sell");
     EXPECT_EQ(log(),
         QStringList({"BRKW|500000000|10|-5000000000", "BRKW|500000000|-10|5000000000", "ALDR|123400|2|-246800",
             "ALDR|123400|-1|123400"}));

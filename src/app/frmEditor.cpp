@@ -297,36 +297,29 @@ void frmEditor::mnuFileItem_Click(int index)
     }
 }
 
+namespace {
+/// The window each entry of a menu shows, by the entry's index.
+using Shows = void (*)(bool modal);
+void showEntry(std::initializer_list<Shows> windows, int index, bool modal = false)
+{
+    if (index >= 0 && index < int(windows.size()))
+        std::data(windows)[index](modal);
+}
+} // namespace
+
 void frmEditor::mnuAssetitem_Click(int index)
 {
-    switch (index) {
-    case 0:
-        return GameShell::ShowWindow<Form1>();
-    case 1:
-        return GameShell::ShowWindow<Form4>();
-    case 2:
-        return GameShell::ShowWindow<Form9>();
-    }
+    showEntry({GameShell::ShowWindow<Form1>, GameShell::ShowWindow<Form4>, GameShell::ShowWindow<Form9>}, index);
 }
 
 void frmEditor::mnuAnalyzeItem_Click(int index)
 {
-    switch (index) {
-    case 0:
-        return GameShell::ShowWindow<Form3>();
-    case 1:
-        return GameShell::ShowWindow<Form5>();
-    case 2:
-        return GameShell::ShowWindow<Form11>();
-    }
+    showEntry({GameShell::ShowWindow<Form3>, GameShell::ShowWindow<Form5>, GameShell::ShowWindow<Form11>}, index);
 }
 
 void frmEditor::mnuToolsItem_Click(int index)
 {
-    if (index == 0)
-        GameShell::ShowWindow<Form6>(true);
-    else
-        GameShell::ShowWindow<Form7>(true);
+    showEntry({GameShell::ShowWindow<Form6>, GameShell::ShowWindow<Form7>}, index, true);
 }
 
 void frmEditor::mnuAboutItem_Click(int index)
