@@ -24,16 +24,14 @@ protected:
             GameShell::ShowHelp(0);
         else if (name == "frmAbout")
             ed->mnuAboutItem(3)->trigger();
-        else {
-            // Each window by the menu entry that shows it.
-            const std::map<QString, QAction*> entries = {{"Form1", ed->mnuAssetitem(0)}, {"Form4", ed->mnuAssetitem(1)},
+        else if (name == "Form13")
+            GameShell::ShowWindow<Form13>();
+        else // each window by the menu entry that shows it
+            std::map<QString, QAction*>{{"Form1", ed->mnuAssetitem(0)}, {"Form4", ed->mnuAssetitem(1)},
                 {"Form9", ed->mnuAssetitem(2)}, {"Form3", ed->mnuAnalyzeItem(0)}, {"Form5", ed->mnuAnalyzeItem(1)},
-                {"Form11", ed->mnuAnalyzeItem(2)}, {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}};
-            if (const auto it = entries.find(name); it != entries.end())
-                it->second->trigger();
-            else if (name == "Form13")
-                GameShell::ShowWindow<Form13>();
-        }
+                {"Form11", ed->mnuAnalyzeItem(2)}, {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}}
+                .at(name)
+                ->trigger();
         QWidget* w = FindForm(name);
         if (w) {
             w->activateWindow();

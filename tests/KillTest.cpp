@@ -25,7 +25,6 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
     const unsigned seed = qEnvironmentVariableIsSet("TICORA_TEST_SEED")
         ? unsigned(qEnvironmentVariableIntValue("TICORA_TEST_SEED"))
         : std::random_device{}();
-    RecordProperty("seed", int(seed));
     SCOPED_TRACE("TICORA_TEST_SEED=" + std::to_string(seed));
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> delay(0, 250);

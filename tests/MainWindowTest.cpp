@@ -25,20 +25,6 @@ TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouch
     EXPECT_TRUE(msgs.messages.empty());
 }
 
-TEST_F(MainWindowTest, TheMainWindowFollowsTheSessionsGameInEveryMenuButtonAndTimer)
-{
-    for (bool open : {true, false, true}) {
-        if (open)
-            Session::Current().Open("Ann", "Ann.sav");
-        else
-            Session::Current().Close();
-        const bool shown[] = {frmEditor::MenuVisible(ed->mnuAsset), frmEditor::MenuVisible(ed->mnuTools),
-            frmEditor::MenuVisible(ed->mnuAnalyze), ed->mnuFileItem(3)->isEnabled(), ed->Timer1->enabled(),
-            ed->tradeup->isVisibleTo(ed), ed->chartup->isVisibleTo(ed), ed->balup->isVisibleTo(ed)};
-        EXPECT_EQ(std::count(std::begin(shown), std::end(shown), open), 8) << open;
-    }
-}
-
 TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
 {
     ed->show();

@@ -4,12 +4,13 @@ using namespace dao;
 
 class NewGameTest : public GameTest {
 protected:
-    /// Refused: no game, no new file, and, unless said otherwise, a fresh Information window asking again.
+    /// Refused: the game open before (none, or Open.sav) stays, no new file,
+    /// and, unless said otherwise, a fresh Information window asking again.
     void expectRefused(const QString& caption, const QStringList& files, bool asksAgain = true)
     {
         ASSERT_EQ(msgs.messages.size(), 1u) << msgs.texts().join('\n').toStdString();
         EXPECT_EQ(msgs.messages[0].caption, caption);
-        expectGame(false);
+        expectGame(files.contains("Open.sav"));
         EXPECT_EQ(folderFiles(), files);
         Form2* f = Forms::IfLoaded<Form2>();
         EXPECT_EQ(f != nullptr, asksAgain);
@@ -40,40 +41,28 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
 }
 
-TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwriting)
+TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwritingAndNoLeavesTheOpenGameAsItWas)
 {
+    startGame("Open");
+    logTrade("ALDR", 10, 3, -30);
+    setClock(at(1, 11, 30));
     QFile old(path("Ann.sav"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old game") && old.flush());
     const QStringList files = folderFiles();
     msgs.answers = {Ui::Answer::No};
     startGame("ANN");
     expectRefused("File error", files);
+    EXPECT_EQ(Session::Current().Clock(), at(1, 11, 30));
+    EXPECT_EQ(Module1::PlayerName, dao::Value("Open"));
+    EXPECT_EQ(RawRows(path(Module1::GameFileName), "SELECT Units FROM Traderesult"), QStringList({"3"}));
     const Ui::MsgBoxRequest& q = msgs.messages[0];
     EXPECT_EQ(q.text, "File already exist. Overwrite?");
     EXPECT_TRUE(q.icon == Ui::Icon::Critical && q.buttons == Ui::Buttons::YesNo && q.defaultSecond);
     EXPECT_EQ(fileBytes("Ann.sav"), "old game");
     msgs.answers = {Ui::Answer::Yes}; // the old file gives way to the new game
     startGame("aNN");
-    EXPECT_EQ(folderFiles().filter(".sav", Qt::CaseInsensitive), QStringList({"aNN.sav"}));
+    EXPECT_EQ(folderFiles().filter(".sav", Qt::CaseInsensitive), QStringList({"Open.sav", "aNN.sav"}));
     expectGame(true);
-}
-
-TEST_F(NewGameTest, ARefusedNewLeavesTheOpenGamesClockNameFileAndTradesAsTheyWere)
-{
-    startGame("Ann");
-    logTrade("ALDR", 10, 3, -30);
-    setClock(at(1, 11, 30));
-    const QString clockShown = ed->Label1->text();
-    ASSERT_TRUE(QFile::copy(path("Ann.sav"), path("Bob.sav")));
-    msgs.answers = {Ui::Answer::No}; // not over Bob's file
-    startGame("Bob");
-    QTest::mouseClick(Forms::IfLoaded<Form2>()->Command2, Qt::LeftButton); // and then Cancel
-    EXPECT_EQ(Session::Current().Clock(), at(1, 11, 30));
-    EXPECT_EQ(ed->Label1->text(), clockShown);
-    EXPECT_EQ(Module1::PlayerName, dao::Value("Ann"));
-    EXPECT_EQ(Module1::GameFileName, "Ann.sav");
-    expectGame(true);
-    EXPECT_EQ(RawRows(path("Ann.sav"), "SELECT Symbol, Units FROM Traderesult"), QStringList({"ALDR|3"}));
 }
 
 TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)

@@ -54,8 +54,11 @@ void GameTest::expectGame(bool open) const
     EXPECT_EQ(Session::Current().IsOpen(), open);
     EXPECT_EQ(Module1::GameFileName.isEmpty(), !open);
     EXPECT_EQ(ed->mnuFileItem(3)->isEnabled(), open) << "Close";
-    EXPECT_EQ(frmEditor::MenuVisible(ed->mnuAnalyze), open) << "the Balance menu";
-    EXPECT_EQ(ed->tradeup->isHidden(), !open) << "the trade button";
+    for (QMenu* m : {ed->mnuAsset, ed->mnuAnalyze, ed->mnuTools})
+        EXPECT_EQ(frmEditor::MenuVisible(m), open) << m->objectName().toStdString();
+    for (ImageButton* b : {ed->tradeup, ed->chartup, ed->balup})
+        EXPECT_EQ(b->isHidden(), !open) << b->objectName().toStdString();
+    EXPECT_EQ(ed->Timer1->enabled(), open) << "the clock's timer";
     if (!open) {
         EXPECT_EQ(ed->Label1->text(), QString()) << "the clock";
         EXPECT_FALSE(ed->Timer2->isRunning()) << "the market";

@@ -16,16 +16,15 @@
 #include "data/kit/Exchange.h"
 #include "data/kit/FlexGrid.h"
 #include "data/kit/Forms.h"
-#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
+#include "data/kit/Session.h"
 #include "data/kit/VbTimer.h"
 #include "market/Clock.h"
 #include "market/Form10.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
-#include "market/MarketEvents.h"
 #include "market/MarketState.h"
 #include "market/PriceFactor.h"
 #include "market/StarterMarket.h"
@@ -35,7 +34,6 @@
 #include "reports/Form5.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
-#include "trading/TradingEvents.h"
 #include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
@@ -126,10 +124,7 @@ protected:
     /// New from the menu, the name typed, Enter pressed.
     void startGame(const QString& name);
     /// Puts the clock on a time as if it had ticked there.
-    void setClock(const std::optional<QDateTime>& t)
-    {
-        Session::Current().SetClock(t);
-    }
+    void setClock(const std::optional<QDateTime>& t) { Session::Current().SetClock(t); }
     static QDateTime at(int dayOffset, int h, int m)
     {
         return dao::naiveDateTime(Session::Current().BaseDate().addDays(dayOffset), QTime(h, m));
