@@ -1,12 +1,12 @@
 #include "BenchSupport.h"
 #include "app/GameShell.h"
+#include "data/MarketSchema.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
-#include "data/kit/Session.h"
 #include "data/kit/Forms.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
-#include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
+#include "data/kit/Session.h"
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
@@ -59,7 +59,6 @@ void EnsureApplication()
         new QApplication(argc, argv);
         Ui::SetMsgBoxHandler([](const Ui::MsgBoxRequest&) { return Ui::Answer::OK; });
         GameShell::Wire(); // a tick refreshes the reports, a trade the portfolio
-
     }
 }
 

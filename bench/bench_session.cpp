@@ -11,11 +11,8 @@
 #include "data/kit/Module1.h"
 #include "market/Clock.h"
 #include "reports/Form13.h"
-#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <cstdio>
 #include <sqlite3.h>
 
@@ -41,8 +38,8 @@ int main(int argc, char** argv)
     ed.show();
     Module1::StartingBalance = 500000;
     Module1::CreateNewGame(QStringLiteral("Hour"));
-    for (QAction* a : {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2),
-             ed.mnuAssetitem(2)})
+    for (QAction* a :
+        {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2), ed.mnuAssetitem(2)})
         a->trigger();
     GameShell::ShowWindow<Form13>();
     Module1::ShowStockChart();

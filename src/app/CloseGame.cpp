@@ -1,9 +1,9 @@
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Forms.h"
-#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
+#include "data/kit/Session.h"
 #include "frmEditor.h"
 #include "frmHelp.h"
 

@@ -1,7 +1,7 @@
 #pragma once
+#include "data/kit/Forms.h"
 #include <QDate>
 #include <QDateTime>
-#include "data/kit/Forms.h"
 #include <QMainWindow>
 #include <QMap>
 #include <optional>

@@ -3,10 +3,10 @@
 #include "MarketSchema.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
-#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
+#include "data/kit/Session.h"
 #include <QDate>
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "Clock.h"
 #include "MarketState.h"
+#include "data/dao/DaoError.h"
 #include "data/kit/Exchange.h"
-#include "data/kit/Session.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
-#include "data/dao/DaoError.h"
+#include "data/kit/Session.h"
 #include <QLocale>
 #include <QTimeZone>
 

@@ -3,9 +3,7 @@
 // whether a tick is running, a new day still to prepare, and
 // the failures already told, so that each is told once. Kept in one place, so
 // that a test can put it back as it starts.
-#include <QDateTime>
 #include <QString>
-#include <optional>
 
 namespace Market {
 

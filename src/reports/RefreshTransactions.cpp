@@ -1,8 +1,8 @@
 #include "Form11.h"
+#include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Numbers.h"
-#include "data/dao/Dao.h"
 #include <QLabel>
 
 namespace Module1 {

@@ -16,8 +16,6 @@ using Type = Trade::Type;
 
 void say(const QString& text) { Ui::MsgBox(text); }
 
-QString money(dao::Currency c) { return Numbers::PlainText(dao::Value(c)); }
-
 void appendTrade(dao::Database& game, dao::Currency price, int64_t units, dao::Currency result)
 {
     dao::Recordset rs = game.openTable(QStringLiteral("Traderesult"));
@@ -32,7 +30,8 @@ void appendTrade(dao::Database& game, dao::Currency price, int64_t units, dao::C
 QString confirmation(const char* verb, int64_t units, dao::Currency sum)
 {
     return QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
-        .arg(QString::fromLatin1(verb), QString::number(units), TradeSymbol.asText(), TradePrice.asText(), money(sum));
+        .arg(QString::fromLatin1(verb), QString::number(units), TradeSymbol.asText(), TradePrice.asText(),
+            Numbers::PlainText(sum));
 }
 
 /// A sale: refused unless the holding, found by exact symbol in the query's
@@ -87,7 +86,8 @@ std::optional<bool> carryOut(const Trade& t, int64_t units, dao::Currency sum)
     switch (t.type) {
     case Type::Buy:
         if (sum > cash) {
-            say(QStringLiteral("Sum of this thansaction %1 and is more than your cash %2").arg(money(sum), money(cash)));
+            say(QStringLiteral("Sum of this thansaction %1 and is more than your cash %2")
+                    .arg(Numbers::PlainText(sum), Numbers::PlainText(cash)));
             return std::nullopt;
         }
         appendTrade(game, *t.price, units, -sum);
@@ -143,8 +143,8 @@ TradeOutcome ExecuteTrade(const Trade& trade)
             return outcome;
         outcome.recorded = *recorded;
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The trade could not be recorded in the game file"), e),
-            Ui::Buttons::OK, Ui::Icon::Critical);
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The trade could not be recorded in the game file"), e), Ui::Buttons::OK,
+            Ui::Icon::Critical);
         return outcome;
     }
     emit Trading::Events::Get().traded(outcome.recorded); // the game file is closed by now

@@ -1,9 +1,9 @@
 #include "Form1.h"
-#include "data/kit/Numbers.h"
 #include "data/kit/App.h"
 #include "data/kit/Controls.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
+#include "data/kit/Numbers.h"
 #include "data/kit/Twips.h"
 #include <QApplication>
 #include <QButtonGroup>
@@ -126,7 +126,7 @@ void Form1::Command2_Click()
 {
     const Module1::TradeOutcome done = Module1::ExecuteTrade(AskedTrade());
     if (done.sum)
-        Result->setText(Numbers::PlainText(dao::Value(*done.sum)));
+        Result->setText(Numbers::PlainText(*done.sum));
 }
 
 void Form1::Comman1_Click()

@@ -1,8 +1,6 @@
 #pragma once
-#include "data/dao/Currency.h"
 #include "data/kit/Forms.h"
 #include "data/kit/Module1.h"
-#include <optional>
 
 class QButtonGroup;
 class QComboBox;

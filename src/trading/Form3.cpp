@@ -89,7 +89,4 @@ void Form3::showEvent(QShowEvent* e)
     Form::showEvent(e);
 }
 
-void Form3::Command1_Click()
-{
-    emit Trading::Events::Get().portfolioWanted();
-}
+void Form3::Command1_Click() { emit Trading::Events::Get().portfolioWanted(); }

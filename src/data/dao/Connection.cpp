@@ -296,7 +296,7 @@ void giveBack(std::shared_ptr<Connection> c)
 {
     // Kept for the next opening only when no recordset or transaction of this
     // one still holds it: two users never share one, nor its flags.
-    if (!c || c.use_count() > 1 || c->inTransaction || c->readOnly || sqlite3_get_autocommit(c->db()) == 0 ||
+    if (!c || c.use_count() > 1 || c->inTransaction || sqlite3_get_autocommit(c->db()) == 0 ||
         c->path == QLatin1String(kScratch))
         return; // never reuse a scratch one, or one in an unknown transaction state
     auto& idle = pool().idle;

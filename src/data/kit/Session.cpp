@@ -9,8 +9,6 @@ Session& Session::Current()
 
 void Session::Open(const QString& player, const QString& fileName)
 {
-    player_ = player;
-    fileName_ = fileName;
     Module1::PlayerName = player;
     Module1::GameFileName = fileName;
     open_ = true;
@@ -20,7 +18,6 @@ void Session::Open(const QString& player, const QString& fileName)
 
 void Session::Close()
 {
-    fileName_.clear();
     Module1::GameFileName.clear();
     open_ = false;
     SetClock(std::nullopt);
@@ -37,8 +34,6 @@ void Session::Reset()
 {
     disconnect();
     open_ = false;
-    player_.clear();
-    fileName_.clear();
     clock_.reset();
     baseDate_ = QDate::currentDate();
     Module1::GameFileName.clear();

@@ -12,11 +12,9 @@ public:
     /// The program's one session.
     static Session& Current();
 
+    /// Whether a game is open. Its player and file are Module1's PlayerName
+    /// and GameFileName, which only the session writes.
     bool IsOpen() const { return open_; }
-    /// The open game's player and file (relative to the application folder),
-    /// as Module1's PlayerName and GameFileName hold them too.
-    QString Player() const { return player_; }
-    QString FileName() const { return fileName_; }
 
     /// A game whose file exists takes over: the player's and the file's names,
     /// and a clock that starts a new trading day.
@@ -41,7 +39,6 @@ signals:
 
 private:
     bool open_ = false;
-    QString player_, fileName_;
     QDate baseDate_ = QDate::currentDate();
     std::optional<QDateTime> clock_;
 };
