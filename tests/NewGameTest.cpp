@@ -4,8 +4,7 @@ using namespace dao;
 
 class NewGameTest : public GameTest {
 protected:
-    /// Refused: the game open before (none, or Open.sav) stays, no new file,
-    /// and, unless said otherwise, a fresh Information window asking again.
+    /// Refused: the game open before (or none) stays, no new file, and maybe a fresh Information window asks again.
     void expectRefused(const QString& caption, const QStringList& files, bool asksAgain = true)
     {
         ASSERT_EQ(msgs.messages.size(), 1u) << msgs.texts().join('\n').toStdString();
