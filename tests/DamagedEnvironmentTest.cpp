@@ -34,7 +34,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         SCOPED_TRACE(name);
         releaseAll();
         QFile::remove(path("stocks.tqs"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), path("stocks.tqs")));
+        ASSERT_TRUE(QFile::copy(TestMarket(), path("stocks.tqs")));
         QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (Module1::GameFileName.isEmpty())
             startGame("Trader");

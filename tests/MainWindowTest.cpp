@@ -73,7 +73,7 @@ TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)
     QDir().mkpath(bin);
     EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(bin).absolutePath());
     QDir().mkpath(shared);
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), shared + "/stocks.tqs"));
+    ASSERT_TRUE(QFile::copy(TestMarket(), shared + "/stocks.tqs"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), shared + "/zolthelp.hlp"));
     const QString unmade = App::PlaceApplicationFolder(bin, shared + "/stocks.tqs/data").error;
     EXPECT_TRUE(unmade.endsWith("Free some space on its disk, or give the folder write permission, then start the "
@@ -91,6 +91,6 @@ TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)
     App::PlaceApplicationFolder(bin, user);
     EXPECT_EQ(QFileInfo(user + "/stocks.tqs").size(), size);
     // A market beside the program makes the folder portable.
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), bin + "/stocks.tqs"));
+    ASSERT_TRUE(QFile::copy(TestMarket(), bin + "/stocks.tqs"));
     EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(bin).absolutePath());
 }

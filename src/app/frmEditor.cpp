@@ -3,6 +3,7 @@
 #include "PictureBox.h"
 #include "assets/Form6.h"
 #include "assets/Form7.h"
+#include "data/frmContinue.h"
 #include "data/kit/Accessibility.h"
 #include "data/kit/App.h"
 #include "data/kit/Controls.h"
@@ -85,7 +86,7 @@ void frmEditor::createMenus()
         }
         return m;
     };
-    mnuFile = build("mnuFile", "&File", "mnuFileItem", {{0, "&New"}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}}, fileItems_,
+    mnuFile = build("mnuFile", "&File", "mnuFileItem", {{0, "&New"}, {1, "C&ontinue..."}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}}, fileItems_,
         &frmEditor::mnuFileItem_Click);
     mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem", {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}}, assetItems_,
         &frmEditor::mnuAssetitem_Click);
@@ -216,6 +217,7 @@ void frmEditor::ShowGame(bool open)
         m->menuAction()->setEnabled(open);
         m->setEnabled(open);
     }
+    fileItems_[1]->setEnabled(!open); // Continue: a game that was never closed, while none is open
     fileItems_[3]->setEnabled(open); // Close
     // The commands the toolbar shares: its buttons follow them.
     for (QAction* a : {assetItems_[0], assetItems_[2], analyzeItems_[0]}) {
@@ -280,11 +282,33 @@ void frmEditor::newCommand()
     Module1::PresetStartingBalance();
 }
 
+void frmEditor::OfferSavedGames(bool asked)
+{
+    frmContinue& d = Forms::Get<frmContinue>();
+    if (d.Games().empty()) {
+        Forms::Unload(&d);
+        if (asked)
+            Ui::MsgBox(QStringLiteral("There is no game to continue."));
+        return;
+    }
+    connect(&d, &frmContinue::continued, this, &frmEditor::showContinued, Qt::UniqueConnection);
+    GameShell::ShowWindow<frmContinue>(true);
+}
+
+void frmEditor::showContinued()
+{
+    Module1::VersionText = QStringLiteral("V1.0");
+    setWindowTitle(QStringLiteral("Varnel Ticora: ") + Module1::VersionText);
+}
+
 void frmEditor::mnuFileItem_Click(int index)
 {
     switch (index) {
     case 0:
         newCommand();
+        break;
+    case 1:
+        OfferSavedGames(true);
         break;
     case 3:
         Module1::CloseGame();

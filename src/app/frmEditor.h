@@ -44,6 +44,10 @@ public:
     void ShowGame(bool open);
     void ShowClock(const std::optional<QDateTime>& t);
 
+    /// The games that were never closed, to continue one; asked from the menu,
+    /// it says so when there is none.
+    void OfferSavedGames(bool asked);
+
     // Event handlers.
     void Picture1_Resize();
     void Picture2_Resize();
@@ -67,6 +71,7 @@ private:
     void createStatusBar();
     void createTimers();
     void newCommand();
+    void showContinued();
     /// The New command's caption prefix differs when its toolbar button runs it.
     bool newFromToolbar_ = false;
 

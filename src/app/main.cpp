@@ -4,6 +4,7 @@
 #include "frmEditor.h"
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 /// The last line of defence: a failure no handler caught is told, and the
@@ -39,5 +40,7 @@ int main(int argc, char** argv)
     if (App::EndRequested())
         return 0;
     main.show();
+    // Once the main window shows: a game that was never closed is offered.
+    QTimer::singleShot(0, &main, [&main] { main.OfferSavedGames(false); });
     return app.exec();
 }

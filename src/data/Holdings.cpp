@@ -63,6 +63,31 @@ int64_t Units(const Holding& h) { return h.units.isNull() ? 0 : std::llround(h.u
 
 dao::Currency Value(const dao::Value& price, int64_t units) { return price.toCurrency() * units; }
 
+Worth WorthOf(dao::Database& game)
+{
+    Worth w{Cash(game), std::nullopt, {}};
+    const std::vector<Holding> held = Read(game);
+    if (held.empty())
+        return w;
+    w.stocks = dao::Currency();
+    std::optional<QHash<QString, dao::Value>> prices; // read once something is held
+    for (const Holding& h : held) {
+        Module1::LastValue = h.units;
+        const int64_t units = Units(h);
+        Module1::LastValue = dao::Null{};
+        if (units == 0)
+            continue;
+        if (!prices)
+            prices = CurrentPrices(held);
+        const auto it = prices->constFind(h.symbol);
+        if (it == prices->constEnd() || it->isNull())
+            w.unlisted << h.symbol;
+        else
+            *w.stocks = *w.stocks + Value(*it, units);
+    }
+    return w;
+}
+
 QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
 {
     // Only the held symbols' rows are read: a game holds a few of a market's thousand.

@@ -3,6 +3,7 @@
 // holdings reports read them.
 #include "data/dao/Dao.h"
 #include <QHash>
+#include <optional>
 #include <vector>
 
 namespace Holdings {
@@ -36,6 +37,15 @@ int64_t Units(const Holding& h);
 
 /// A holding's value at a price, exactly: the price as money times the units.
 dao::Currency Value(const dao::Value& price, int64_t units);
+
+/// What the game is worth at the market's current prices, as Balance shows it.
+struct Worth {
+    dao::Currency cash;
+    std::optional<dao::Currency> stocks; ///< none while the log holds no trade
+    QStringList unlisted; ///< held symbols the market does not list, valued at 0
+    dao::Currency balance() const { return cash + stocks.value_or(dao::Currency()); }
+};
+Worth WorthOf(dao::Database& game);
 
 /// The current price of each held symbol that is listed: the first row of that
 /// symbol in table order, as a walk from the first row would find it.

@@ -196,7 +196,7 @@ void AppFolderTest::SetUp()
     GameShell::Wire();
     App::SetFolder(dir_.path());
     QDir::setCurrent(dir_.path());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_STARTER_MARKET), path("stocks.tqs")));
+    ASSERT_TRUE(QFile::copy(TestMarket(), path("stocks.tqs")));
     QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
@@ -254,18 +254,47 @@ void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao:
     rs.update();
 }
 
+QString TestMarket()
+{
+    const QString copy = qEnvironmentVariable("TICORA_TEST_MARKET");
+    return copy.isEmpty() ? QStringLiteral(TICORA_STARTER_MARKET) : copy;
+}
+
+namespace {
+/// This program and the market in a folder anyone may enter, made once for the run.
+QString reachableCopy()
+{
+    static QTemporaryDir dir(QDir::tempPath() + "/ticora-child-XXXXXX");
+    static const bool copied = [] {
+        const QString program = dir.filePath("ticora_tests"), market = dir.filePath("stocks.tqs");
+        const auto anyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+            QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        return dir.isValid() && QFile::copy(QCoreApplication::applicationFilePath(), program) &&
+            QFile::copy(TestMarket(), market) && QFile::setPermissions(dir.path(), anyone) &&
+            QFile::setPermissions(program, anyone) && QFile::setPermissions(market, anyone);
+    }();
+    EXPECT_TRUE(copied) << "no copy of the tests in " << dir.path().toStdString();
+    return dir.path();
+}
+} // namespace
+
 void StartChildTest(QProcess& child, const char* test, const QString& folder, bool unprivileged)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("XDG_RUNTIME_DIR"); // the child makes its own
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("TICORA_CHILD_FOLDER", folder);
-    child.setProcessEnvironment(env);
-    if (unprivileged && geteuid() == 0)
+    QString program = QCoreApplication::applicationFilePath();
+    if (unprivileged && geteuid() == 0) {
+        const QString copy = reachableCopy();
+        program = copy + "/ticora_tests";
+        env.insert("TICORA_TEST_MARKET", copy + "/stocks.tqs");
+        child.setWorkingDirectory(copy);
         child.setChildProcessModifier([] {
             if (setgid(65534) != 0 || setuid(65534) != 0)
                 _exit(97);
         });
-    child.start(QCoreApplication::applicationFilePath(),
-        {QStringLiteral("--gtest_filter=") + test, QStringLiteral("--gtest_also_run_disabled_tests")});
+    }
+    child.setProcessEnvironment(env);
+    child.start(program, {QStringLiteral("--gtest_filter=") + test, QStringLiteral("--gtest_also_run_disabled_tests")});
 }

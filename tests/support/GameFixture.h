@@ -99,8 +99,14 @@ void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao:
 
 inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+/// The market every test starts from: the build's, or the copy beside a child
+/// that runs where the build cannot be reached.
+QString TestMarket();
+
 /// Starts one disabled test of this program in a child process, with the
-/// folder as its application folder, as an unprivileged user where asked.
+/// folder as its application folder, as an unprivileged user where asked:
+/// then from a copy of the program in a folder that user can reach, since
+/// the build may lie in a folder only its owner can enter.
 void StartChildTest(QProcess& child, const char* test, const QString& folder, bool unprivileged = false);
 
 namespace dao {

@@ -2,6 +2,7 @@
 #include "Accessibility.h"
 #include "Twips.h"
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -59,7 +60,8 @@ void Form::keyPressEvent(QKeyEvent* e)
         QWidget* focus = focusWidget();
         QAbstractButton* press = qobject_cast<QPushButton*>(focus);
         auto* list = qobject_cast<QComboBox*>(focus);
-        if (!press && (qobject_cast<QLineEdit*>(focus) || (list && list->isEditable())))
+        if (!press &&
+            (qobject_cast<QLineEdit*>(focus) || (list && list->isEditable()) || qobject_cast<QAbstractItemView*>(focus)))
             press = enter_;
         if (press && press->isEnabled()) {
             press->click();

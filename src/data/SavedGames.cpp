@@ -1,0 +1,117 @@
+#include "SavedGames.h"
+#include "data/dao/Dao.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Numbers.h"
+#include "data/kit/Session.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace SavedGames {
+
+namespace {
+
+/// What a game file must hold for the windows to read it.
+const QStringList kGameObjects = {QStringLiteral("Traderesult"), QStringLiteral("Player Information"),
+    QStringLiteral("Position"), QStringLiteral("Result")};
+const QString kLeftAlone = QStringLiteral(" The file was left as it is: restore it from a backup copy, or delete it.");
+
+QString problemOf(const dao::FileCheck& c)
+{
+    const QString why = QString::fromStdString(c.detail);
+    switch (c.verdict) {
+    case dao::FileCheck::Verdict::Sound:
+        break;
+    case dao::FileCheck::Verdict::Missing:
+        return QStringLiteral("the file is no longer there.");
+    case dao::FileCheck::Verdict::Unreadable:
+        return QStringLiteral("it cannot be read (%1). Give the file read permission, then try again.").arg(why);
+    case dao::FileCheck::Verdict::Busy:
+        return QStringLiteral("it is in use by another program (%1). Close the other program, then try again.")
+            .arg(why);
+    case dao::FileCheck::Verdict::Damaged:
+        return QStringLiteral("it is damaged or is not a game of %1 (%2).").arg(App::kTitle, why) + kLeftAlone;
+    }
+    return {};
+}
+
+/// The balance every game starts with; Cash counts from it.
+void presetStartingBalance() { Module1::StartingBalance = 500000; }
+
+} // namespace
+
+QString Game::Line() const
+{
+    const QString day = QLocale().toString(changed, QLocale::LongFormat);
+    if (!problem.isEmpty())
+        return QStringLiteral("%1: cannot be continued: %2 Last changed %3.").arg(fileName, problem, day);
+    const QString trades =
+        this->trades == 1 ? QStringLiteral("1 trade") : QStringLiteral("%1 trades").arg(this->trades);
+    const QString figures = worth
+        ? QStringLiteral("cash %1, stocks %2, balance %3")
+              .arg(Numbers::PlainText(worth->cash), worth->stocks ? Numbers::PlainText(*worth->stocks) : "none",
+                  Numbers::PlainText(worth->balance()))
+        : QStringLiteral("its worth cannot be read from the market now");
+    return QStringLiteral("%1: %2, %3. Last played %4.").arg(player, trades, figures, day);
+}
+
+Game Read(const QString& fileName)
+{
+    Game g;
+    g.fileName = fileName;
+    const QString path = App::FilePath(fileName);
+    g.changed = QFileInfo(path).lastModified().date();
+    g.problem = problemOf(dao::checkFile(path, kGameObjects));
+    if (!g.problem.isEmpty())
+        return g;
+    presetStartingBalance();
+    try {
+        dao::Database game = dao::Database::open(path);
+        dao::Transaction view = game.beginRead();
+        dao::Recordset info = game.openSnapshot(QStringLiteral("Player Information"));
+        if (info.recordCount() == 0) {
+            g.problem = QStringLiteral("it holds no player's record.") + kLeftAlone;
+            return g;
+        }
+        g.player = Numbers::PlainText(info.field(QStringLiteral("Name")));
+        dao::Recordset log = game.openSnapshot(QStringLiteral("Traderesult"), {QStringLiteral("Symbol")});
+        log.moveLast();
+        g.trades = log.recordCount();
+        try {
+            g.worth = Holdings::WorthOf(game);
+        } catch (const std::exception&) {
+            // The market's trouble, not the game's: it is still listed, unvalued.
+        }
+    } catch (const std::exception& e) {
+        g.problem = QStringLiteral("it cannot be read as a game (%1).").arg(QString::fromUtf8(e.what())) + kLeftAlone;
+    }
+    return g;
+}
+
+std::vector<Game> List()
+{
+    QDir folder(App::Folder());
+    folder.setNameFilters({QStringLiteral("*.sav")});
+    folder.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    folder.setSorting(QDir::Name | QDir::IgnoreCase);
+    std::vector<Game> out;
+    for (const QString& f : folder.entryList()) // name filters match in any letter case
+        out.push_back(Read(f));
+    return out;
+}
+
+QString Continue(const QString& fileName)
+{
+    if (Session::Current().IsOpen())
+        return QStringLiteral("A game is open. Close it before you continue another.");
+    const Game g = Read(fileName);
+    if (!g.problem.isEmpty())
+        return QStringLiteral("The game in \"%1\" cannot be continued: %2").arg(fileName, g.problem);
+    presetStartingBalance();
+    Session::Current().Open(g.player, fileName);
+    return {};
+}
+
+} // namespace SavedGames
