@@ -151,8 +151,8 @@ TEST(ChartReading, ASummaryThenEachPriceByItsPlaceMovedByTheKeysOfAChart)
         {24, Qt::Key_Right, 24}, {5, Qt::Key_PageDown, 15}, {20, Qt::Key_PageDown, 24}, {5, Qt::Key_PageUp, 0},
         {12, Qt::Key_Home, 0}, {12, Qt::Key_End, 24}, {12, Qt::Key_A, std::nullopt}};
     for (const auto& [from, key, to] : moves)
-        EXPECT_EQ(Market::MovePlace(from, 25, key), to) << from.value_or(-1) << " " << key;
-    EXPECT_EQ(Market::MovePlace(std::nullopt, 0, Qt::Key_Home), std::nullopt);
+        EXPECT_EQ(Charts::MovePlace(from, 25, key), to) << from.value_or(-1) << " " << key;
+    EXPECT_EQ(Charts::MovePlace(std::nullopt, 0, Qt::Key_Home), std::nullopt);
 }
 
 TEST_F(MarketWindowsTest, TheChartIsReachedByTabAndReadByKeysAndARedrawKeepsItsPlaceSilently)

@@ -42,6 +42,15 @@ void presetStartingBalance() { Module1::StartingBalance = 500000; }
 
 } // namespace
 
+QString Game::Name() const
+{
+    if (player.isEmpty())
+        return fileName;
+    if (fileName.compare(player + QStringLiteral(".sav"), Qt::CaseInsensitive) == 0)
+        return player;
+    return QStringLiteral("%1 (%2)").arg(player, fileName);
+}
+
 QString Game::Line() const
 {
     const QString day = QLocale().toString(changed, QLocale::LongFormat);
@@ -54,7 +63,7 @@ QString Game::Line() const
               .arg(Numbers::PlainText(worth->cash), worth->stocks ? Numbers::PlainText(*worth->stocks) : "none",
                   Numbers::PlainText(worth->balance()))
         : QStringLiteral("its worth cannot be read from the market now");
-    return QStringLiteral("%1: %2, %3. Last played %4.").arg(player, trades, figures, day);
+    return QStringLiteral("%1: %2, %3. Last played %4.").arg(Name(), trades, figures, day);
 }
 
 Game Read(const QString& fileName)

@@ -19,8 +19,9 @@ struct Game {
 
     /// Its line in a list: whole, to be read as one.
     QString Line() const;
-    /// Who it is told as: the player, or the file where there is no player to name.
-    QString Name() const { return player.isEmpty() ? fileName : player; }
+    /// Who it is told as: the player, with the file where its name is not the
+    /// player's own; the file where there is no player to name.
+    QString Name() const;
 };
 
 /// The game files (any ".sav", in any letter case) in the application folder,

@@ -23,6 +23,7 @@ frmContinue::frmContinue()
     lstGames = new QListWidget(this);
     lstGames->setObjectName(QStringLiteral("lstGames"));
     lstGames->setWordWrap(true); // a line is read, and seen, whole
+    lstGames->setSpacing(3);
     lstGames->setMinimumSize(Twips::ToPixels(7200), Twips::ToPixels(1800));
     lblGames->setBuddy(lstGames);
     box->addWidget(lblGames);

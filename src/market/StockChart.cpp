@@ -1,16 +1,10 @@
 #include "StockChart.h"
-#include "ChartAccessible.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Numbers.h"
-#include <QAccessibleWidget>
 #include <QChart>
-#include <QKeyEvent>
 #include <QLineSeries>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -46,16 +40,10 @@ ChartSlots ReadChartSlots(const QString& symbol)
 
 } // namespace Market
 
-StockChart::StockChart(QWidget* parent) : QChartView(parent)
+StockChart::StockChart(QWidget* parent) : ReadableChart(parent)
 {
-    Market::InstallChartAccessibility();
-    setFocusPolicy(Qt::StrongFocus);
     setObjectName(QStringLiteral("MSChart1"));
-    setRenderHint(QPainter::Antialiasing);
-    setMouseTracking(true);
     QChart* c = chart();
-    c->legend()->hide();
-    c->setMargins(QMargins(4, 4, 4, 4));
     axisX = new QValueAxis(c);
     axisX->setRange(1, Market::kChartSlots);
     axisX->setTickType(QValueAxis::TicksDynamic);
@@ -79,11 +67,7 @@ QPen StockChart::LinePen() const
 void StockChart::SetSlots(const Market::ChartSlots& values)
 {
     slots_ = values;
-    // The cursor keeps its place through a redraw, and says nothing of it.
-    const int count = int(Market::PricedSlots(slots_).size());
-    if (place_ && *place_ >= count)
-        place_ = count ? std::optional<int>(count - 1) : std::nullopt;
-    viewport()->update();
+    KeepPlace();
     // Runs of filled values, each drawn as a line of its own: the gaps stay gaps.
     std::vector<QList<QPointF>> runs;
     double lo = 0, hi = 0;
@@ -165,10 +149,10 @@ QString StockChart::ToolTipAt(const QPoint& pos) const
 std::optional<int> StockChart::CursorSlot() const
 {
     const std::vector<int> priced = Market::PricedSlots(slots_);
-    return place_ && *place_ < int(priced.size()) ? std::optional<int>(priced[size_t(*place_)]) : std::nullopt;
+    return Place() && *Place() < int(priced.size()) ? std::optional<int>(priced[size_t(*Place())]) : std::nullopt;
 }
 
-int StockChart::PriceCount() const { return int(Market::PricedSlots(slots_).size()); }
+int StockChart::PlaceCount() const { return int(Market::PricedSlots(slots_).size()); }
 
 QString StockChart::Summary() const { return Market::ChartSummary(window()->windowTitle(), slots_); }
 
@@ -178,63 +162,10 @@ QString StockChart::PlaceText(int place) const
     return place >= 0 && place < int(priced.size()) ? Market::SlotText(slots_, priced[size_t(place)]) : QString();
 }
 
-QRect StockChart::PlaceRect(int place) const
+QPointF StockChart::PlaceValue(int place) const
 {
-    const std::vector<int> priced = Market::PricedSlots(slots_);
-    if (place < 0 || place >= int(priced.size()) || pool_.empty())
-        return {};
-    return QRect(viewport()->mapToGlobal(mapFromScene(scenePoint(priced[size_t(place)]))) - QPoint(4, 4), QSize(9, 9));
+    const int slot = Market::PricedSlots(slots_)[size_t(place)];
+    return QPointF(slot, *slots_[size_t(slot - 1)]);
 }
 
-QPointF StockChart::scenePoint(int slot) const
-{
-    return chart()->mapToScene(chart()->mapToPosition(QPointF(slot, *slots_[size_t(slot - 1)]), pool_.front()));
-}
-
-void StockChart::keyPressEvent(QKeyEvent* e)
-{
-    const auto moved = Market::MovePlace(place_, PriceCount(), e->key());
-    if (!moved || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        QChartView::keyPressEvent(e);
-        return;
-    }
-    place_ = moved;
-    viewport()->update();
-    // The price the cursor moved to takes the focus within the chart: a screen reader reads it.
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(*place_);
-    QAccessible::updateAccessibility(&focus);
-}
-
-void StockChart::drawForeground(QPainter* p, const QRectF& rect)
-{
-    QChartView::drawForeground(p, rect);
-    const auto slot = CursorSlot();
-    if (!slot || pool_.empty())
-        return;
-    // A line through the price, and the pointer's text for it at the top of the plot.
-    const QPointF at = scenePoint(*slot);
-    const QRectF area = chart()->mapRectToScene(chart()->plotArea());
-    const QString text = Market::SlotText(slots_, *slot);
-    p->save();
-    p->setPen(QPen(Qt::black, 1, Qt::DashLine));
-    p->drawLine(QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom()));
-    p->setPen(QPen(Qt::black, 1));
-    p->setBrush(Qt::white);
-    p->drawEllipse(at, 4, 4);
-    QRectF box(QPointF(0, 0), QSizeF(fontMetrics().horizontalAdvance(text) + 10, fontMetrics().height() + 6));
-    box.moveTopLeft(QPointF(std::min(at.x() + 6, area.right() - box.width()), area.top() + 2));
-    p->drawRect(box);
-    p->drawText(box, Qt::AlignCenter, text);
-    p->restore();
-}
-
-void StockChart::mouseMoveEvent(QMouseEvent* e)
-{
-    const QString tip = ToolTipAt(e->position().toPoint());
-    if (tip.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(e->globalPosition().toPoint(), tip, this);
-    QChartView::mouseMoveEvent(e);
-}
+QAbstractSeries* StockChart::PlaceSeries() const { return pool_.empty() ? nullptr : pool_.front(); }

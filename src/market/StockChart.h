@@ -1,7 +1,7 @@
 #pragma once
 // A stock's recent prices as a line chart of 200 values, any of which may be empty.
 #include "ChartReading.h"
-#include <QChartView>
+#include "data/kit/ReadableChart.h"
 #include <optional>
 #include <vector>
 
@@ -19,11 +19,8 @@ ChartSlots ReadChartSlots(const QString& symbol);
 } // namespace Market
 
 /// The chart: a black line over the filled values with gaps at the empty ones,
-/// a price axis and a slot axis, and the slot and price under the pointer. It
-/// takes the focus and is read by keys: a summary as it takes the focus, then a
-/// cursor through the prices (MovePlace), drawn, and told to assistive
-/// technology as the price that has the focus within the chart.
-class StockChart : public QChartView {
+/// a price axis and a slot axis, read by keys through the prices.
+class StockChart : public ReadableChart {
     Q_OBJECT
 public:
     explicit StockChart(QWidget* parent = nullptr);
@@ -34,32 +31,24 @@ public:
     std::vector<QLineSeries*> Lines() const;
     /// The pen as the old control was set: colour and width 30 in its units.
     QPen LinePen() const;
-    /// The slot under a point of the view, if any, and its tooltip text.
+    /// The slot under a point of the view, if any.
     std::optional<int> SlotAt(const QPoint& pos) const;
-    QString ToolTipAt(const QPoint& pos) const;
     /// The slot under the keyboard's cursor; none before the first key.
     std::optional<int> CursorSlot() const;
-    /// The cursor's place among the prices (0-based); none before the first key.
-    std::optional<int> Place() const { return place_; }
-    int PriceCount() const;
-    /// What a screen reader reads of the chart (ChartSummary) and of a price (SlotText).
-    QString Summary() const;
-    QString PlaceText(int place) const;
-    /// Where a price is drawn, on the screen.
-    QRect PlaceRect(int place) const;
+
+    int PlaceCount() const override;
+    QString PlaceText(int place) const override;
+    QString Summary() const override;
+    QString ToolTipAt(const QPoint& pos) const override;
 
     QValueAxis* axisX;
     QValueAxis* axisY;
 
 protected:
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void drawForeground(QPainter* p, const QRectF& rect) override;
+    QPointF PlaceValue(int place) const override;
+    QAbstractSeries* PlaceSeries() const override;
 
 private:
-    /// Where a slot that holds a price is drawn, in the chart's scene.
-    QPointF scenePoint(int slot) const;
     Market::ChartSlots slots_{};
     std::vector<QLineSeries*> pool_;
-    std::optional<int> place_; ///< the cursor's place among the prices
 };
