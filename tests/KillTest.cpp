@@ -1,4 +1,5 @@
-// A process killed in the middle of a run of ticks leaves a whole market behind.
+// A process killed in the middle of a run of ticks leaves a whole market
+// behind, and a game file whose worth rows are whole.
 #include "support/GameFixture.h"
 
 // Run only as the child of the test below.
@@ -7,11 +8,17 @@ TEST(KillChild, DISABLED_TickUntilKilled)
     const QByteArray folder = qgetenv("TICORA_CHILD_FOLDER");
     ASSERT_FALSE(folder.isEmpty());
     App::SetFolder(QString::fromLocal8Bit(folder));
+    QDir::setCurrent(App::Folder());
     Ui::SetMsgBoxHandler([](const Ui::MsgBoxRequest& r) {
         std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
         std::_Exit(3);
         return Ui::Answer::OK;
     });
+    GameShell::Wire(); // every tick records the game's worth
+    Module1::StartingBalance = 500000;
+    if (!QFile::exists(App::FilePath("Kim.sav")))
+        Module1::CreateNewGame("Kim");
+    Session::Current().Open("Kim", "Kim.sav");
     for (int i = 0; i < 100000; ++i) {
         Module1::MarketTick();
         std::printf("tick %d\n", i);
@@ -61,7 +68,15 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
         }
         EXPECT_EQ(QSet<QString>(dayCounts.begin(), dayCounts.end()).size(), 1) << dayCounts.join(',').toStdString();
         EXPECT_EQ(checks, QStringList(checks.size(), "1"));
+        const QString game = path("Kim.sav");
+        EXPECT_EQ(RawRows(game, "PRAGMA integrity_check"), QStringList({"ok"}));
+        EXPECT_EQ(RawRows(game, "SELECT count(*) FROM Worth WHERE Time IS NULL OR Cash IS NULL OR Balance IS NULL"),
+            QStringList("0"));
         moved = dayCounts.value(0).toInt();
     }
     EXPECT_GT(moved, 6); // every round ticked at least once
+    // A row per tick that was stored, bar the last where the kill fell between the two.
+    const int rows = RawRows(path("Kim.sav"), "SELECT count(*) FROM Worth").value(0).toInt() - 1;
+    EXPECT_GE(rows, moved - 6);
+    EXPECT_LE(rows, moved);
 }

@@ -1,6 +1,7 @@
 #include "GameShell.h"
 #include "HelpFile.h"
 #include "data/Holdings.h"
+#include "data/WorthLog.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "frmHelp.h"
@@ -46,18 +47,22 @@ void Wire()
     // The market moved: the reports that show prices, in this order.
     Market::Events& market = Market::Events::Get();
     QObject::connect(&market, &Market::Events::moved, &market, [] {
-        Holdings::SharedReading oneReading; // Portfolio and Balance value the same holdings
+        Holdings::SharedReading oneReading; // the worth, Portfolio and Balance value the same holdings
+        WorthLog::RecordNow();
         Module1::RefreshPortfolio();
         Module1::RefreshPriceInformation();
         Module1::RefreshBalance();
+        Module1::RefreshPerformance();
     });
     // A trade was made: a Transactions window that is shown lists it at once
-    // (a closed one is not created for it), and the Portfolio is rebuilt.
+    // (a closed one is not created for it), the Portfolio is rebuilt and the
+    // Performance, where it is open, shows the gains.
     Trading::Events& trading = Trading::Events::Get();
     QObject::connect(&trading, &Trading::Events::traded, &trading, [](bool recorded) {
         if (Form11* t = Forms::IfLoaded<Form11>(); recorded && t && t->isVisible())
             Module1::RefreshTransactions();
         Module1::RefreshPortfolio();
+        Module1::RefreshPerformance();
     });
     QObject::connect(&trading, &Trading::Events::portfolioWanted, &trading, [] {
         Module1::RefreshPortfolio(); // creates the Portfolio where it is not loaded

@@ -21,6 +21,7 @@
 #include "market/Form9.h"
 #include "reports/Form11.h"
 #include "reports/Form5.h"
+#include "reports/frmPerformance.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
 #include <QCloseEvent>
@@ -91,7 +92,7 @@ void frmEditor::createMenus()
     mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem", {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}}, assetItems_,
         &frmEditor::mnuAssetitem_Click);
     mnuAnalyze = build("mnuAnalyze", "&Balance", "mnuAnalyzeItem",
-        {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}}, analyzeItems_, &frmEditor::mnuAnalyzeItem_Click);
+        {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}, {3, "Pe&rformance"}}, analyzeItems_, &frmEditor::mnuAnalyzeItem_Click);
     mnuTools = build("mnuTools", "&Tools", "mnuToolsItem", {{0, "A&dd new assets"}, {1, "&Edit assets"}}, toolsItems_,
         &frmEditor::mnuToolsItem_Click);
     mnuAbout = build("mnuAbout", "&About...", "mnuAboutItem", {{0, "Help"}, {2, "-"}, {3, "About"}}, aboutItems_,
@@ -338,7 +339,9 @@ void frmEditor::mnuAssetitem_Click(int index)
 
 void frmEditor::mnuAnalyzeItem_Click(int index)
 {
-    showEntry({GameShell::ShowWindow<Form3>, GameShell::ShowWindow<Form5>, GameShell::ShowWindow<Form11>}, index);
+    showEntry({GameShell::ShowWindow<Form3>, GameShell::ShowWindow<Form5>, GameShell::ShowWindow<Form11>,
+                  GameShell::ShowWindow<frmPerformance>},
+        index);
 }
 
 void frmEditor::mnuToolsItem_Click(int index)

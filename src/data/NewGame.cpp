@@ -1,6 +1,7 @@
 #include "Form2.h"
 #include "GameName.h"
 #include "MarketSchema.h"
+#include "WorthLog.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
@@ -86,6 +87,8 @@ void writeGameFile(const QString& path, const QString& player)
         rs.setField(QStringLiteral("Balance"), StartingBalance);
         rs.update();
         rs.close();
+        WorthLog::Ensure(db);
+        WorthLog::AppendStart(db);
         tx.commit();
         db.close();
     } catch (...) {

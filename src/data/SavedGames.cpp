@@ -1,4 +1,5 @@
 #include "SavedGames.h"
+#include "WorthLog.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
@@ -119,6 +120,16 @@ QString Continue(const QString& fileName)
     if (!g.problem.isEmpty())
         return QStringLiteral("The game in \"%1\" cannot be continued: %2").arg(fileName, g.problem);
     presetStartingBalance();
+    try {
+        // An older game's file gets the table of the game's worth, and its series starts now.
+        dao::Database game = dao::Database::open(App::FilePath(fileName));
+        dao::Transaction tx = game.beginTransaction();
+        if (WorthLog::Ensure(game))
+            WorthLog::AppendStart(game);
+        tx.commit();
+    } catch (const std::exception& e) {
+        return Ui::Failure(QStringLiteral("The game in \"%1\" cannot be continued").arg(fileName), e);
+    }
     Session::Current().Open(g.player, fileName);
     return {};
 }

@@ -113,6 +113,23 @@ QString dateTimeToStorage(const QDateTime& dt) { return dt.toString(QStringLiter
 
 QDateTime dateTimeFromStorage(const QString& s)
 {
+    // The form the file stores, read by hand: a series of thousands is read at once.
+    if (s.size() == 19 && s[4] == u'-' && s[7] == u'-' && s[10] == u' ' && s[13] == u':' && s[16] == u':') {
+        auto number = [&](int at, int len) {
+            int v = 0;
+            for (int i = at; i < at + len; ++i) {
+                const int d = s[i].unicode() - u'0';
+                if (d < 0 || d > 9)
+                    return -1;
+                v = v * 10 + d;
+            }
+            return v;
+        };
+        const QDate d(number(0, 4), number(5, 2), number(8, 2));
+        const QTime t(number(11, 2), number(14, 2), number(17, 2));
+        if (d.isValid() && t.isValid())
+            return naiveDateTime(d, t);
+    }
     QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!dt.isValid()) {
         const QDate d = QDate::fromString(s, QStringLiteral("yyyy-MM-dd"));

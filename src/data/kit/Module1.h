@@ -65,6 +65,9 @@ void RedrawStockChart();
 void RefreshPosition();
 void RefreshPortfolio();
 void RefreshTransactions();
+/// The Performance window, where it is loaded: the worth since the game began
+/// and the gain on every stock traded.
+void RefreshPerformance();
 // Listing and correcting stocks.
 void AddAsset();
 void FillEditStockList();

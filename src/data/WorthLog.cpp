@@ -1,0 +1,86 @@
+#include "WorthLog.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/MsgBox.h"
+#include "data/kit/Session.h"
+
+namespace WorthLog {
+
+namespace {
+const QString kTime = QStringLiteral("Time"), kCash = QStringLiteral("Cash"), kStocks = QStringLiteral("Stocks"),
+              kBalance = QStringLiteral("Balance");
+/// The last failure, with the file it was of: another game has none.
+std::pair<QString, QString>& lastFailure()
+{
+    static std::pair<QString, QString> fileAndText;
+    return fileAndText;
+}
+} // namespace
+
+bool Ensure(dao::Database& game)
+{
+    if (game.hasTable(kTable))
+        return false;
+    using dao::FieldType;
+    game.appendTable(dao::TableDef(kTable, {{kTime, FieldType::DateTime}, {kCash, FieldType::Currency},
+                                               {kStocks, FieldType::Currency}, {kBalance, FieldType::Currency}}));
+    return true;
+}
+
+void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w)
+{
+    dao::Recordset rs = game.openTable(kTable);
+    rs.addNew();
+    rs.setField(kTime, time);
+    rs.setField(kCash, w.cash);
+    rs.setField(kStocks, w.stocks ? dao::Value(*w.stocks) : dao::Value());
+    rs.setField(kBalance, w.balance());
+    rs.update();
+}
+
+QDateTime Start() { return dao::naiveDateTime(Session::Current().BaseDate(), QTime(9, 0)); }
+
+QDateTime Now() { return Session::Current().Clock().value_or(Start()); }
+
+void AppendStart(dao::Database& game) { Append(game, Start(), Holdings::WorthOf(game)); }
+
+void RecordNow()
+{
+    if (!Session::Current().IsOpen())
+        return;
+    try {
+        dao::Database game = dao::Database::open(App::GameFile());
+        const Holdings::Worth w = Holdings::WorthOf(game);
+        dao::Transaction tx = game.beginTransaction();
+        Ensure(game);
+        Append(game, Now(), w);
+        tx.commit();
+        lastFailure() = {};
+    } catch (const std::exception& e) {
+        lastFailure() = {App::GameFile(), Ui::Failure(QStringLiteral("The game's worth could not be recorded"), e)};
+    }
+}
+
+QString LastFailure() { return lastFailure().first == App::GameFile() ? lastFailure().second : QString(); }
+
+std::vector<Row> Read(dao::Database& game)
+{
+    std::vector<Row> out;
+    if (!game.hasTable(kTable))
+        return out;
+    dao::Recordset rs = game.openSnapshot(kTable);
+    const int n = rs.recordCount();
+    out.reserve(size_t(n));
+    for (int i = 0; i < n; ++i, rs.moveNext()) {
+        const dao::Value time = rs.field(kTime), cash = rs.field(kCash), stocks = rs.field(kStocks),
+                         balance = rs.field(kBalance);
+        out.push_back({time.kind() == dao::Value::Kind::DateTime ? time.asDateTime() : QDateTime(), cash.isNull() ? dao::Currency() : cash.toCurrency(),
+            stocks.isNull() ? std::nullopt : std::optional(stocks.toCurrency()),
+            balance.isNull() ? dao::Currency() : balance.toCurrency()});
+    }
+    return out;
+}
+
+int Count(dao::Database& game) { return game.hasTable(kTable) ? game.openTable(kTable).recordCount() : 0; }
+
+} // namespace WorthLog

@@ -1,0 +1,40 @@
+#pragma once
+#include "data/WorthLog.h"
+#include "data/kit/ReadableChart.h"
+
+class QCategoryAxis;
+class QLineSeries;
+class QValueAxis;
+
+/// The game's worth since it began: a point per row of its worth, the game's
+/// time along the bottom, the starting balance drawn as a line. Read by keys
+/// through the figures.
+class WorthChart : public ReadableChart {
+    Q_OBJECT
+public:
+    explicit WorthChart(QWidget* parent = nullptr);
+
+    /// The rows and the starting balance; where the rows only grew, only the
+    /// new ones are added to what is drawn.
+    void SetRows(std::vector<WorthLog::Row> rows, dao::Currency start);
+    const std::vector<WorthLog::Row>& Rows() const { return rows_; }
+
+    int PlaceCount() const override { return int(rows_.size()); }
+    QString PlaceText(int place) const override;
+    QString Summary() const override;
+    QString ToolTipAt(const QPoint& pos) const override;
+
+    QLineSeries* worth;
+    QLineSeries* startLine;
+    QCategoryAxis* axisX;
+    QValueAxis* axisY;
+
+protected:
+    QPointF PlaceValue(int place) const override;
+    QAbstractSeries* PlaceSeries() const override;
+
+private:
+    void placeTimes();
+    std::vector<WorthLog::Row> rows_;
+    double low_ = 0, high_ = 0;
+};

@@ -1,0 +1,105 @@
+#include "frmPerformance.h"
+#include "Gains.h"
+#include "WorthChart.h"
+#include "data/WorthLog.h"
+#include "data/kit/App.h"
+#include "data/kit/Module1.h"
+#include "data/kit/Numbers.h"
+#include "data/kit/Twips.h"
+#include <QVBoxLayout>
+
+namespace {
+const QStringList kColumns = {QStringLiteral("Symbol"), QStringLiteral("Units"), QStringLiteral("Average paid"),
+    QStringLiteral("Price"), QStringLiteral("Value"), QStringLiteral("Gain"), QStringLiteral("Realised")};
+using Line = std::array<QString, 7>;
+
+QString text(const std::optional<dao::Currency>& c) { return c ? Numbers::PlainText(*c) : QString(); }
+
+/// A stock's line; its value and gain are added to the totals where it has them.
+Line stockLine(const Gains::Stock& s, const QHash<QString, dao::Value>& prices, std::optional<dao::Currency>& value,
+    std::optional<dao::Currency>& gain)
+{
+    const auto it = prices.constFind(s.symbol);
+    const std::optional<dao::Currency> price =
+        it != prices.constEnd() && !it->isNull() ? std::optional(it->toCurrency()) : std::nullopt;
+    std::optional<dao::Currency> v, g;
+    if (s.units != 0 && price) {
+        v = *price * s.units;
+        g = *v - s.cost;
+        value = value.value_or(dao::Currency()) + *v;
+        gain = gain.value_or(dao::Currency()) + *g;
+    }
+    return {s.symbol, QString::number(s.units), text(s.AveragePaid()), text(price), text(v), text(g),
+        Numbers::PlainText(s.realised)};
+}
+} // namespace
+
+frmPerformance::frmPerformance()
+    : ReportForm(QStringLiteral("Performance"), MakeGrid(1, 7, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25), 1),
+          9000, 7200, 17)
+{
+    for (int c = 0; c < int(kColumns.size()); ++c)
+        MSFlexGrid1->SetTextMatrix(0, c, kColumns[c]);
+    MSFlexGrid1->SetColumnNames(kColumns);
+    chtWorth = new WorthChart(this);
+    chtWorth->setMinimumHeight(Twips::ToPixels(3600));
+    box->insertWidget(0, chtWorth, 2);
+}
+
+void frmPerformance::formLoad() { Module1::RefreshPerformance(); }
+
+namespace Module1 {
+
+void RefreshPerformance()
+{
+    frmPerformance* f = Forms::IfLoaded<frmPerformance>();
+    if (!f || GameFileName.isEmpty())
+        return;
+    std::optional<std::vector<WorthLog::Row>> rows;
+    std::vector<Gains::Stock> stocks;
+    QHash<QString, dao::Value> prices;
+    try {
+        dao::Database game = dao::Database::open(App::GameFile());
+        dao::Transaction view = game.beginRead();
+        // The series is read again only where it grew: a tick adds one row.
+        if (WorthLog::Count(game) != int(f->chtWorth->Rows().size()))
+            rows = WorthLog::Read(game);
+        stocks = Gains::Apply(Gains::ReadLog(game));
+        std::vector<Holdings::Holding> held;
+        for (const Gains::Stock& s : stocks)
+            held.push_back({s.symbol, dao::Value(s.units)});
+        if (!held.empty())
+            prices = Holdings::CurrentPrices(held);
+    } catch (const std::exception& e) {
+        // Said in the window: every tick refreshes it.
+        f->ReportFailure(QStringLiteral("The performance cannot be worked out"), e);
+        return;
+    }
+    f->SetNote(WorthLog::LastFailure());
+    if (rows)
+        f->chtWorth->SetRows(std::move(*rows), StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency());
+
+    Line total{QStringLiteral("Total")};
+    std::optional<dao::Currency> value, gain;
+    dao::Currency realised;
+    std::vector<Line> lines;
+    for (const Gains::Stock& s : stocks) {
+        lines.push_back(stockLine(s, prices, value, gain));
+        realised = realised + s.realised;
+    }
+    total[4] = text(value);
+    total[5] = text(gain);
+    total[6] = Numbers::PlainText(realised);
+    lines.push_back(total);
+    FlexGrid& g = *f->MSFlexGrid1;
+    g.SetRows(int(lines.size()) + 1);
+    {
+        FlexGrid::Batch batch(g);
+        for (size_t r = 0; r < lines.size(); ++r)
+            for (int c = 0; c < g.Cols(); ++c)
+                g.SetTextMatrix(int(r) + 1, c, lines[r][size_t(c)]);
+    }
+    f->FitGrid();
+}
+
+} // namespace Module1

@@ -1,0 +1,129 @@
+// How the player is doing: the worth after every tick, and the gain on every
+// stock by the average-cost rule.
+#include "data/frmContinue.h"
+#include "reports/Gains.h"
+#include "reports/WorthChart.h"
+#include "reports/frmPerformance.h"
+#include "support/GameFixture.h"
+
+using dao::Currency;
+
+namespace {
+Currency money(double v) { return Currency::fromDouble(v); }
+} // namespace
+
+struct GainsCase {
+    const char* name;
+    std::vector<Gains::Trade> log;
+    int64_t units;
+    std::optional<double> average;
+    double realised;
+};
+
+class GainsRuleTest : public ::testing::TestWithParam<GainsCase> { };
+
+TEST_P(GainsRuleTest, AveragePaidAndRealisedGain)
+{
+    const GainsCase& c = GetParam();
+    const std::vector<Gains::Stock> stocks = Gains::Apply(c.log);
+    ASSERT_EQ(stocks.size(), 1u);
+    EXPECT_EQ(stocks[0].units, c.units);
+    EXPECT_EQ(stocks[0].AveragePaid(), c.average ? std::optional(money(*c.average)) : std::nullopt);
+    EXPECT_EQ(stocks[0].realised, money(c.realised));
+}
+
+INSTANTIATE_TEST_SUITE_P(Worked, GainsRuleTest,
+    ::testing::Values(
+        GainsCase{"TwoPurchasesThenASale", {{"A", money(20), 10}, {"A", money(30), 10}, {"A", money(40), -5}}, 15, 25,
+            75},
+        GainsCase{"SoldOutKeepsItsGain", {{"A", money(20), 10}, {"A", money(18.5), -10}}, 0, std::nullopt, -15},
+        GainsCase{"AnAverageOfThirds", {{"A", money(1), 1}, {"A", money(2), 2}, {"A", money(3), -1}}, 2, 1.6667,
+            1.3333},
+        GainsCase{"BeyondWhatIsHeldGainsNothingMore", {{"A", money(10), 5}, {"A", money(12), -8}}, -3, std::nullopt,
+            10}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class PerformanceTest : public OpenGameTest {
+protected:
+    frmPerformance* open()
+    {
+        ed->mnuAnalyzeItem(3)->trigger();
+        frmPerformance* f = Forms::IfLoaded<frmPerformance>();
+        EXPECT_TRUE(f && f->isVisible() && !f->isModal());
+        return f;
+    }
+};
+
+TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryStocksGain)
+{
+    setPrice("ALDR", 20);
+    trade("ALDR", "10", "Buy");
+    setPrice("ALDR", 30);
+    trade("ALDR", "10", "Buy");
+    setPrice("ALDR", 40);
+    trade("ALDR", "5", "Sell");
+    setPrice("BRKW", 5);
+    trade("BRKW", "2", "Buy");
+    trade("BRKW", "2", "Sell");
+    frmPerformance* f = open();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(GridRows(*f->MSFlexGrid1),
+        QStringList({"Symbol|Units|Average paid|Price|Value|Gain|Realised", "ALDR|15|25|40|600|225|75",
+            "BRKW|0||5|||0", "Total||||600|225|75"}));
+    EXPECT_EQ(f->chtWorth->PlaceCount(), 1); // the game's start
+
+    ed->mnuAnalyzeItem(0)->trigger(); // Balance, to hold its figures against the rows
+    QStringList balances;
+    for (int draw : {100, 3, 97}) {
+        ScriptDraws({draw});
+        Module1::MarketTick();
+        const Form3* b = Forms::IfLoaded<Form3>();
+        balances << b->cashbalance->text() + "|" + b->Text3->text() + "|" + b->Text4->text();
+    }
+    QStringList rows;
+    for (const QString& r : RawRows(path("Trader.sav"), "SELECT Time, Cash, Stocks, Balance FROM Worth"))
+        rows << r;
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], at(0, 9, 0).toString("yyyy-MM-dd HH:mm:ss") + "|5000000000|NULL|5000000000");
+    for (int i = 0; i < 3; ++i) { // the same figures as Balance, at the clock's time
+        const QStringList r = rows[i + 1].split('|');
+        EXPECT_EQ(r[0], at(0, 10, 0).toString("yyyy-MM-dd HH:mm:ss"));
+        EXPECT_EQ(QStringList({Numbers::PlainText(Currency::fromTicks(r[1].toLongLong())),
+                      Numbers::PlainText(Currency::fromTicks(r[2].toLongLong())),
+                      Numbers::PlainText(Currency::fromTicks(r[3].toLongLong()))})
+                      .join('|'),
+            balances[i]);
+    }
+    EXPECT_EQ(f->chtWorth->PlaceCount(), 4); // the window followed the ticks
+    EXPECT_EQ(f->MSFlexGrid1->TextMatrix(1, 3), Numbers::PlainText(stocks()[0].price));
+    EXPECT_TRUE(f->lblNote->isHidden());
+}
+
+TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSeries)
+{
+    RawRows(path("Trader.sav"), "DROP TABLE Worth"); // as an older game's file
+    Session::Current().Close();
+    ed->OfferSavedGames(true);
+    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    setClock(at(0, 10, 30));
+    for (int draw : {100, 100})
+        ScriptDraws({draw}), Module1::MarketTick();
+    frmPerformance* f = open();
+    ASSERT_NE(f, nullptr);
+    WorthChart* c = f->chtWorth;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+    QApplication::setActiveWindow(f);
+    c->setFocus();
+    EXPECT_EQ(a->text(QAccessible::Name), "Worth: 3 figures, first 500000, last 500000, lowest 500000, highest "
+                                          "500000, change 0.00 %");
+    const QString day = QLocale().dayName(at(0, 0, 0).date().dayOfWeek());
+    const std::pair<Qt::Key, QString> keys[] = {{Qt::Key_Right, "Worth 1 of 3: 500000 at 09:00, " + day},
+        {Qt::Key_End, "Worth 3 of 3: 500000 at 10:30, " + day}, {Qt::Key_Home, "Worth 1 of 3: 500000 at 09:00, " + day}};
+    for (const auto& [key, said] : keys) {
+        QTest::keyClick(c, key);
+        ASSERT_NE(a->focusChild(), nullptr);
+        EXPECT_EQ(a->focusChild()->text(QAccessible::Name), said);
+    }
+    EXPECT_EQ(c->worth->count(), 3);
+    EXPECT_EQ(c->startLine->at(0).y(), 500000);
+}
