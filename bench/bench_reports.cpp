@@ -1,4 +1,4 @@
-// The refreshes a market tick runs, the chart's series, and a tick with them all.
+// The refreshes a market tick runs, the charts, the worth, and a tick with them all.
 #include "BenchSupport.h"
 #include "data/kit/Forms.h"
 #include "data/kit/Module1.h"
@@ -6,6 +6,12 @@
 #include "market/Form4.h"
 #include "market/Form9.h"
 #include "market/StockChart.h"
+#include "data/WorthLog.h"
+#include "data/dao/Dao.h"
+#include "data/kit/App.h"
+#include "reports/WorthChart.h"
+#include "reports/frmPerformance.h"
+#include <QPixmap>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -62,6 +68,67 @@ void BM_BoardColumnWidths(benchmark::State& state)
     FinishBenchGame();
 }
 BENCHMARK(BM_BoardColumnWidths)->ArgName("headerView")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+/// A game of 50 holdings whose worth has `rows` rows.
+void startGameWithWorth(int rows)
+{
+    StartBenchGame(50 * 4, 50);
+    dao::Database g = dao::Database::open(App::GameFile());
+    dao::Transaction tx = g.beginTransaction();
+    const Holdings::Worth w = Holdings::WorthOf(g);
+    for (int i = 1; i < rows; ++i)
+        WorthLog::Append(g, WorthLog::Start().addSecs(60 * i), w);
+    tx.commit();
+}
+
+/// The worth's own cost in a tick: a row worked out and stored in its own transaction.
+void BM_RecordWorth(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(1000);
+    StartBenchGame(50 * 4, 50);
+    for (auto _ : state)
+        WorthLog::RecordNow();
+    FinishBenchGame();
+}
+BENCHMARK(BM_RecordWorth)->Unit(benchmark::kMillisecond);
+
+/// The Performance window after a tick: 5000 worth rows and one more, 50 stocks.
+void BM_RefreshPerformance(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(1000);
+    startGameWithWorth(5000);
+    Forms::Get<frmPerformance>().show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        WorthLog::RecordNow();
+        state.ResumeTiming();
+        Module1::RefreshPerformance();
+    }
+    FinishBenchGame();
+}
+BENCHMARK(BM_RefreshPerformance)->Unit(benchmark::kMillisecond);
+
+
+/// The worth chart of 5000 points drawn whole, as the window opens on them.
+void BM_DrawWorthChart(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(1000);
+    startGameWithWorth(5000);
+    dao::Database g = dao::Database::open(App::GameFile());
+    const std::vector<WorthLog::Row> rows = WorthLog::Read(g);
+    WorthChart chart;
+    chart.resize(900, 500);
+    for (auto _ : state) {
+        chart.SetRows(rows, dao::Currency::fromDouble(500000));
+        const QPixmap drawn = chart.grab();
+        benchmark::DoNotOptimize(drawn);
+    }
+    FinishBenchGame();
+}
+BENCHMARK(BM_DrawWorthChart)->Unit(benchmark::kMillisecond);
 
 /// A tick as the game runs it: a game of 50 holdings, the three refreshes included.
 void BM_MarketTickWithRefreshes(benchmark::State& state)

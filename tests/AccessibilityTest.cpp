@@ -2,7 +2,8 @@
 #include "support/GameFixture.h"
 
 const char* const kWindows[] = {
-    "Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11", "Form13", "frmAbout", "frmHelp"};
+    "Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11", "Form13", "frmAbout", "frmHelp",
+    "frmPerformance", "frmContinue"};
 
 class AccessibilityTest : public OpenGameTest {
 protected:
@@ -24,12 +25,15 @@ protected:
             GameShell::ShowHelp(0);
         else if (name == "frmAbout")
             ed->mnuAboutItem(3)->trigger();
+        else if (name == "frmContinue") // a game left behind, to be offered
+            QFile::copy(path("Trader.sav"), path("Left.sav")), ed->OfferSavedGames(true);
         else if (name == "Form13")
             GameShell::ShowWindow<Form13>();
         else // each window by the menu entry that shows it
             std::map<QString, QAction*>{{"Form1", ed->mnuAssetitem(0)}, {"Form4", ed->mnuAssetitem(1)},
                 {"Form9", ed->mnuAssetitem(2)}, {"Form3", ed->mnuAnalyzeItem(0)}, {"Form5", ed->mnuAnalyzeItem(1)},
-                {"Form11", ed->mnuAnalyzeItem(2)}, {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}}
+                {"Form11", ed->mnuAnalyzeItem(2)}, {"frmPerformance", ed->mnuAnalyzeItem(3)},
+                {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}}
                 .at(name)
                 ->trigger();
         QWidget* w = FindForm(name);
@@ -140,7 +144,7 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
 {
     Module1::AdvanceClock(); // the clock shows a time
     openEveryWindow();
-    ASSERT_EQ(Forms::Loaded().size(), 14);
+    ASSERT_EQ(Forms::Loaded().size(), 16);
     for (QWidget* w : Forms::Loaded()) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(faults(w), QStringList());
@@ -151,7 +155,9 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
         {"Form2", QAccessible::Dialog, {"playername", "fsumma"}}, {"Form6", QAccessible::Dialog, {"Text1"}},
         {"Form7", QAccessible::Dialog, {"editstock"}}, {"frmAbout", QAccessible::Dialog, {"lblAbout", "cmdAbout"}},
         {"Form11", QAccessible::Window, {"Label1", "MSFlexGrid1"}}, {"Form3", QAccessible::Window, {"cashbalance"}},
-        {"frmHelp", QAccessible::Window, {"lstTopics", "txtTopic"}}, {"Form10", QAccessible::Window, {"MSChart1"}}};
+        {"frmHelp", QAccessible::Window, {"lstTopics", "txtTopic"}}, {"Form10", QAccessible::Window, {"MSChart1"}},
+        {"frmContinue", QAccessible::Dialog, {"lstGames", "cmdNotNow"}},
+        {"frmPerformance", QAccessible::Window, {"chtWorth", "MSFlexGrid1"}}};
     for (const auto& [form, role, reachable] : kinds) {
         SCOPED_TRACE(form);
         QWidget* w = FindForm(form);
@@ -197,7 +203,8 @@ TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 {
     const auto before = stocks().size();
     for (const QString name :
-        {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp", "frmAbout"}) {
+        {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp", "frmAbout",
+            "frmPerformance", "frmContinue"}) {
         SCOPED_TRACE(name.toStdString());
         QWidget* w = open(name);
         ASSERT_NE(w, nullptr);

@@ -108,7 +108,8 @@ std::vector<Game> List()
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
     std::vector<Game> out;
     for (const QString& f : folder.entryList()) // name filters match in any letter case
-        out.push_back(Read(f));
+        if (!Session::Current().IsOpen() || f != Module1::GameFileName) // the game being played is no game left
+            out.push_back(Read(f));
     return out;
 }
 

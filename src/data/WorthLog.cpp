@@ -63,12 +63,12 @@ void RecordNow()
 
 QString LastFailure() { return lastFailure().first == App::GameFile() ? lastFailure().second : QString(); }
 
-std::vector<Row> Read(dao::Database& game)
+std::vector<Row> Read(dao::Database& game, int from)
 {
     std::vector<Row> out;
     if (!game.hasTable(kTable))
         return out;
-    dao::Recordset rs = game.openSnapshot(kTable);
+    dao::Recordset rs = game.openSnapshotFrom(kTable, from);
     const int n = rs.recordCount();
     out.reserve(size_t(n));
     for (int i = 0; i < n; ++i, rs.moveNext()) {

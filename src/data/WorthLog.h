@@ -37,8 +37,9 @@ void RecordNow();
 /// Why the last record failed, in a player's words; empty when it was made.
 QString LastFailure();
 
-/// Its rows, oldest first; none where the file has no table.
-std::vector<Row> Read(dao::Database& game);
+/// Its rows from the given one on (0-based), oldest first; none where the
+/// file has no table.
+std::vector<Row> Read(dao::Database& game, int from = 0);
 /// How many rows it has, without reading them.
 int Count(dao::Database& game);
 

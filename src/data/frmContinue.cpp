@@ -26,6 +26,7 @@ frmContinue::frmContinue()
     lstGames->setSpacing(3);
     lstGames->setMinimumSize(Twips::ToPixels(7200), Twips::ToPixels(1800));
     lblGames->setBuddy(lstGames);
+    lstGames->setAccessibleName(QStringLiteral("Games that were never closed")); // a list takes no name from its label
     box->addWidget(lblGames);
     box->addWidget(lstGames, 1);
     auto* buttons = new QHBoxLayout;
@@ -59,7 +60,7 @@ void frmContinue::formLoad()
     lstGames->setCurrentRow(games_.empty() ? -1 : 0);
     lstGames->setFocus();
     // While a game is open, none other is continued.
-    cmdContinue->setEnabled(!Session::Current().IsOpen());
+    cmdContinue->setVisible(!Session::Current().IsOpen());
     cmdDelete->setEnabled(!games_.empty());
 }
 

@@ -9,7 +9,32 @@
 
 namespace {
 constexpr int kTimeLabels = 6;
+/// More points than a chart has pixels across only cost drawing time.
+constexpr size_t kDrawnBuckets = 500;
 double money(dao::Currency c) { return c.toDouble(); }
+
+/// The line through the rows: each, or for a long series the lowest and the
+/// highest of each run of rows, so that no rise or fall is lost.
+QList<QPointF> drawnPoints(const std::vector<WorthLog::Row>& rows)
+{
+    const size_t n = rows.size(), run = (n + kDrawnBuckets - 1) / kDrawnBuckets;
+    QList<QPointF> out;
+    out.reserve(qsizetype(std::min(n, 2 * kDrawnBuckets)));
+    for (size_t from = 0; from < n; from += std::max<size_t>(run, 1)) {
+        const size_t to = std::min(n, from + std::max<size_t>(run, 1));
+        size_t lo = from, hi = from;
+        for (size_t i = from; i < to; ++i) {
+            lo = rows[i].balance < rows[lo].balance ? i : lo;
+            hi = rows[i].balance > rows[hi].balance ? i : hi;
+        }
+        for (size_t i : {std::min(lo, hi), std::max(lo, hi)}) {
+            out.append(QPointF(double(i + 1), money(rows[i].balance)));
+            if (lo == hi)
+                break;
+        }
+    }
+    return out;
+}
 } // namespace
 
 WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
@@ -37,24 +62,22 @@ WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
 
 void WorthChart::SetRows(std::vector<WorthLog::Row> rows, dao::Currency start)
 {
-    const size_t had = rows_.size();
-    const bool grew = had && rows.size() > had && rows[had - 1].time == rows_[had - 1].time &&
-        rows[had - 1].balance == rows_[had - 1].balance;
-    if (!grew) {
-        worth->clear();
-        low_ = high_ = money(start);
+    rows_.clear();
+    start_ = start;
+    low_ = high_ = money(start);
+    AddRows(std::move(rows));
+}
+
+void WorthChart::AddRows(std::vector<WorthLog::Row> more)
+{
+    for (const WorthLog::Row& r : more) {
+        low_ = std::min(low_, money(r.balance));
+        high_ = std::max(high_, money(r.balance));
     }
-    QList<QPointF> added;
-    for (size_t i = grew ? had : 0; i < rows.size(); ++i) {
-        const double v = money(rows[i].balance);
-        added.append(QPointF(double(i + 1), v));
-        low_ = std::min(low_, v);
-        high_ = std::max(high_, v);
-    }
-    worth->append(added);
-    rows_ = std::move(rows);
+    rows_.insert(rows_.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    worth->replace(drawnPoints(rows_)); // in one step: each point added alone redraws the line
     const double last = std::max<double>(2, double(rows_.size()));
-    startLine->replace(QList<QPointF>{{1, money(start)}, {last, money(start)}});
+    startLine->replace(QList<QPointF>{{1, money(start_)}, {last, money(start_)}});
     axisX->setRange(1, last);
     const double pad = high_ == low_ ? std::max(1.0, std::abs(low_) * 0.001) : (high_ - low_) * 0.05;
     axisY->setRange(low_ - pad, high_ + pad);

@@ -6,17 +6,19 @@ class QCategoryAxis;
 class QLineSeries;
 class QValueAxis;
 
-/// The game's worth since it began: a point per row of its worth, the game's
-/// time along the bottom, the starting balance drawn as a line. Read by keys
+/// The game's worth since it began: a point per row of its worth (the lowest
+/// and highest of each run of rows where there are more than it has room
+/// for), the game's time along the bottom, the starting balance drawn as a line. Read by keys
 /// through the figures.
 class WorthChart : public ReadableChart {
     Q_OBJECT
 public:
     explicit WorthChart(QWidget* parent = nullptr);
 
-    /// The rows and the starting balance; where the rows only grew, only the
-    /// new ones are added to what is drawn.
+    /// The rows and the starting balance, drawn anew.
     void SetRows(std::vector<WorthLog::Row> rows, dao::Currency start);
+    /// Rows added since: only they are added to what is drawn.
+    void AddRows(std::vector<WorthLog::Row> more);
     const std::vector<WorthLog::Row>& Rows() const { return rows_; }
 
     int PlaceCount() const override { return int(rows_.size()); }
@@ -36,5 +38,6 @@ protected:
 private:
     void placeTimes();
     std::vector<WorthLog::Row> rows_;
+    dao::Currency start_;
     double low_ = 0, high_ = 0;
 };

@@ -55,15 +55,19 @@ void RefreshPerformance()
     frmPerformance* f = Forms::IfLoaded<frmPerformance>();
     if (!f || GameFileName.isEmpty())
         return;
-    std::optional<std::vector<WorthLog::Row>> rows;
+    std::vector<WorthLog::Row> rows;
+    bool grew = false, other = false;
     std::vector<Gains::Stock> stocks;
     QHash<QString, dao::Value> prices;
     try {
         dao::Database game = dao::Database::open(App::GameFile());
         dao::Transaction view = game.beginRead();
-        // The series is read again only where it grew: a tick adds one row.
-        if (WorthLog::Count(game) != int(f->chtWorth->Rows().size()))
-            rows = WorthLog::Read(game);
+        // Only the rows a tick added are read: the series grows by one a tick.
+        const int shown = int(f->chtWorth->Rows().size()), count = WorthLog::Count(game);
+        grew = shown && count > shown;
+        other = count != shown && !grew;
+        if (count != shown)
+            rows = WorthLog::Read(game, grew ? shown : 0);
         stocks = Gains::Apply(Gains::ReadLog(game));
         std::vector<Holdings::Holding> held;
         for (const Gains::Stock& s : stocks)
@@ -76,8 +80,10 @@ void RefreshPerformance()
         return;
     }
     f->SetNote(WorthLog::LastFailure());
-    if (rows)
-        f->chtWorth->SetRows(std::move(*rows), StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency());
+    if (grew)
+        f->chtWorth->AddRows(std::move(rows));
+    else if (other)
+        f->chtWorth->SetRows(std::move(rows), StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency());
 
     Line total{QStringLiteral("Total")};
     std::optional<dao::Currency> value, gain;

@@ -99,6 +99,9 @@ public:
     /// no key field, every row.
     Recordset openSnapshotWhere(
         const QString& table, const QStringList& only, const QString& keyField, const QStringList& keys);
+    /// Read-only snapshot of a table's rows from the given one on (0-based),
+    /// in stored order: what was added since a reader last looked.
+    Recordset openSnapshotFrom(const QString& table, int firstRow);
 
     Transaction beginTransaction();
     /// A consistent view for a run of reads, under one lock instead of one per

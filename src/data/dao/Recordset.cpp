@@ -267,19 +267,37 @@ Recordset Database::openSnapshot(const QString& source, const QStringList& only)
     return openSnapshotWhere(source, only, {}, {});
 }
 
+namespace {
+/// "SELECT <the fields wanted> FROM <table>", with the fields' types.
+QString selectFields(
+    const Connection::TableInfo& info, const QStringList& only, std::vector<std::optional<FieldType>>& types)
+{
+    QStringList cols;
+    for (const Field& f : info.fields)
+        if (only.isEmpty() || only.contains(f.name, Qt::CaseInsensitive)) {
+            types.push_back(f.type);
+            cols << quoted(f.name);
+        }
+    return "SELECT " + cols.join(',') + " FROM " + info.quotedName;
+}
+} // namespace
+
+Recordset Database::openSnapshotFrom(const QString& table, int firstRow)
+{
+    Connection& c = conn();
+    std::vector<std::optional<FieldType>> types;
+    Stmt s(c, selectFields(*c.table(table), {}, types) + " ORDER BY rowid LIMIT -1 OFFSET ?1");
+    s.bind(1, std::max(firstRow, 0));
+    return Recordset(std::make_unique<SnapshotImpl>(s, types));
+}
+
 Recordset Database::openSnapshotWhere(
     const QString& table, const QStringList& only, const QString& keyField, const QStringList& keys)
 {
     Connection& c = conn();
     const auto info = c.table(table);
     std::vector<std::optional<FieldType>> types;
-    QStringList cols;
-    for (const Field& f : info->fields)
-        if (only.isEmpty() || only.contains(f.name, Qt::CaseInsensitive)) {
-            types.push_back(f.type);
-            cols << quoted(f.name);
-        }
-    QString sql = "SELECT " + cols.join(',') + " FROM " + info->quotedName;
+    const QString sql = selectFields(*info, only, types);
     if (keyField.isEmpty()) {
         Stmt s(c, sql + " ORDER BY rowid");
         return Recordset(std::make_unique<SnapshotImpl>(s, types));
