@@ -1,3 +1,4 @@
+#include "data/frmContinue.h"
 #include "support/GameFixture.h"
 
 class CloseGameTest : public GameTest {
@@ -37,6 +38,10 @@ TEST_F(CloseGameTest, CloseExitAndTheMainOrAboutTitleBarDeleteTheFileAndUnloadEv
     }
     EXPECT_EQ(Module1::PlayerName, dao::Value("Cleo"));
     EXPECT_TRUE(msgs.messages.empty());
+    ed->OfferSavedGames(false); // a game ended for good is not offered
+    ed->mnuFileItem(1)->trigger();
+    EXPECT_EQ(Forms::IfLoaded<frmContinue>(), nullptr);
+    EXPECT_EQ(msgs.texts(), QStringList("There is no game to continue."));
 }
 
 TEST_F(CloseGameTest, ANewGameAfterCloseStartsANewDayAndAnUndeletableFileIsReported)

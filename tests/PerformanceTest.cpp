@@ -73,24 +73,20 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
     EXPECT_EQ(f->chtWorth->PlaceCount(), 1); // the game's start
 
     ed->mnuAnalyzeItem(0)->trigger(); // Balance, to hold its figures against the rows
+    const Form3* b = Forms::IfLoaded<Form3>();
     QStringList balances;
     for (int draw : {100, 3, 97}) {
         ScriptDraws({draw});
         Module1::MarketTick();
-        const Form3* b = Forms::IfLoaded<Form3>();
         balances << b->cashbalance->text() + "|" + b->Text3->text() + "|" + b->Text4->text();
     }
-    QStringList rows;
-    for (const QString& r : RawRows(path("Trader.sav"), "SELECT Time, Cash, Stocks, Balance FROM Worth"))
-        rows << r;
-    ASSERT_EQ(rows.size(), 4);
-    EXPECT_EQ(rows[0], at(0, 9, 0).toString("yyyy-MM-dd HH:mm:ss") + "|5000000000|NULL|5000000000");
+    dao::Database game = dao::Database::open(path("Trader.sav"));
+    const std::vector<WorthLog::Row> rows = WorthLog::Read(game);
+    ASSERT_EQ(rows.size(), 4u); // the game's start, then a row a tick
     for (int i = 0; i < 3; ++i) { // the same figures as Balance, at the clock's time
-        const QStringList r = rows[i + 1].split('|');
-        EXPECT_EQ(r[0], at(0, 10, 0).toString("yyyy-MM-dd HH:mm:ss"));
-        EXPECT_EQ(QStringList({Numbers::PlainText(Currency::fromTicks(r[1].toLongLong())),
-                      Numbers::PlainText(Currency::fromTicks(r[2].toLongLong())),
-                      Numbers::PlainText(Currency::fromTicks(r[3].toLongLong()))})
+        const WorthLog::Row& r = rows[size_t(i) + 1];
+        EXPECT_EQ(r.time, at(0, 10, 0));
+        EXPECT_EQ(QStringList({Numbers::PlainText(r.cash), Numbers::PlainText(*r.stocks), Numbers::PlainText(r.balance)})
                       .join('|'),
             balances[i]);
     }

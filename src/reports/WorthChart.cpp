@@ -41,6 +41,7 @@ WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
 {
     setObjectName(QStringLiteral("chtWorth"));
     QChart* c = chart();
+    c->setMargins(QMargins(4, 4, 36, 4)); // room for the last time's label, which stands on the plot's edge
     axisX = new QCategoryAxis(c);
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axisX->setTitleText(QStringLiteral("Game time"));

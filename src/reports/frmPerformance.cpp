@@ -44,6 +44,7 @@ frmPerformance::frmPerformance()
     chtWorth = new WorthChart(this);
     chtWorth->setMinimumHeight(Twips::ToPixels(3600));
     box->insertWidget(0, chtWorth, 2);
+    setTabOrder(chtWorth, MSFlexGrid1); // read top down: the chart, then the gains
 }
 
 void frmPerformance::formLoad() { Module1::RefreshPerformance(); }

@@ -54,6 +54,7 @@ void GameTest::expectGame(bool open) const
     EXPECT_EQ(Session::Current().IsOpen(), open);
     EXPECT_EQ(Module1::GameFileName.isEmpty(), !open);
     EXPECT_EQ(ed->mnuFileItem(3)->isEnabled(), open) << "Close";
+    EXPECT_EQ(ed->mnuFileItem(1)->isEnabled(), !open) << "Continue";
     for (QMenu* m : {ed->mnuAsset, ed->mnuAnalyze, ed->mnuTools})
         EXPECT_EQ(frmEditor::MenuVisible(m), open) << m->objectName().toStdString();
     for (ImageButton* b : {ed->tradeup, ed->chartup, ed->balup})

@@ -3,6 +3,7 @@
 #include "Twips.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -10,14 +11,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
 namespace {
+constexpr int kFocusRetoldAfterMs = 150;
 std::vector<QPointer<QWidget>>& registry()
 {
     static std::vector<QPointer<QWidget>> r;
@@ -69,6 +73,32 @@ void Form::keyPressEvent(QKeyEvent* e)
         }
     }
     QWidget::keyPressEvent(e);
+}
+
+bool Form::event(QEvent* e)
+{
+    if (e->type() == QEvent::Hide)
+        focusRetold_ = false;
+    if (e->type() == QEvent::WindowActivate && !focusRetold_) {
+        focusRetold_ = true;
+        // The focus may land before the window is announced, and go unheard:
+        // told again after the activation, which a reader takes as new only
+        // where it missed it.
+        QTimer::singleShot(kFocusRetoldAfterMs, this, [this] {
+            QWidget* f = focusWidget();
+            if (!f || !isActiveWindow())
+                return;
+            QAccessibleEvent focus(f, QAccessible::Focus);
+            // In a list, the line it stands on: the list alone is read as its count of lines.
+            auto* list = qobject_cast<QListView*>(f);
+            QAccessibleInterface* a = list ? QAccessible::queryAccessibleInterface(list) : nullptr;
+            if (a && a->tableInterface() && list->currentIndex().isValid())
+                if (QAccessibleInterface* line = a->tableInterface()->cellAt(list->currentIndex().row(), 0))
+                    focus.setChild(a->indexOfChild(line));
+            QAccessible::updateAccessibility(&focus);
+        });
+    }
+    return QWidget::event(e);
 }
 
 void Form::closeEvent(QCloseEvent* e)

@@ -27,10 +27,14 @@ protected:
     void showEvent(QShowEvent* e) override;
     /// Return presses the focused button, as on any desktop.
     void keyPressEvent(QKeyEvent* e) override;
+    /// Once the window is active, its focus is told again: a screen reader
+    /// that heard of it before it knew of the window reads it now.
+    bool event(QEvent* e) override;
 
 private:
     void escape();
     bool placed_ = false;
+    bool focusRetold_ = false; ///< since the window was last shown
     QPointer<QAbstractButton> enter_, cancel_;
 };
 
