@@ -1,14 +1,14 @@
 // The refreshes a market tick runs, the charts, the worth, and a tick with them all.
 #include "BenchSupport.h"
+#include "data/WorthLog.h"
+#include "data/dao/Dao.h"
+#include "data/kit/App.h"
 #include "data/kit/Forms.h"
 #include "data/kit/Module1.h"
 #include "market/Form10.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
 #include "market/StockChart.h"
-#include "data/WorthLog.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
 #include "reports/WorthChart.h"
 #include "reports/frmPerformance.h"
 #include <QPixmap>
@@ -109,7 +109,6 @@ void BM_RefreshPerformance(benchmark::State& state)
     FinishBenchGame();
 }
 BENCHMARK(BM_RefreshPerformance)->Unit(benchmark::kMillisecond);
-
 
 /// The worth chart of 5000 points drawn whole, as the window opens on them.
 void BM_DrawWorthChart(benchmark::State& state)

@@ -38,9 +38,8 @@ int main(int argc, char** argv)
     ed.show();
     Module1::StartingBalance = 500000;
     Module1::CreateNewGame(QStringLiteral("Hour"));
-    for (QAction* a :
-        {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2), ed.mnuAnalyzeItem(3),
-            ed.mnuAssetitem(2)})
+    for (QAction* a : {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2),
+             ed.mnuAnalyzeItem(3), ed.mnuAssetitem(2)})
         a->trigger();
     GameShell::ShowWindow<Form13>();
     Module1::ShowStockChart();

@@ -1,9 +1,8 @@
 // How every window presents itself to a screen reader and answers the keyboard.
 #include "support/GameFixture.h"
 
-const char* const kWindows[] = {
-    "Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11", "Form13", "frmAbout", "frmHelp",
-    "frmPerformance", "frmContinue"};
+const char* const kWindows[] = {"Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11",
+    "Form13", "frmAbout", "frmHelp", "frmPerformance", "frmContinue"};
 
 class AccessibilityTest : public OpenGameTest {
 protected:
@@ -202,9 +201,8 @@ TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
 TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 {
     const auto before = stocks().size();
-    for (const QString name :
-        {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp", "frmAbout",
-            "frmPerformance", "frmContinue"}) {
+    for (const QString name : {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp",
+             "frmAbout", "frmPerformance", "frmContinue"}) {
         SCOPED_TRACE(name.toStdString());
         QWidget* w = open(name);
         ASSERT_NE(w, nullptr);

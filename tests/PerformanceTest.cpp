@@ -33,14 +33,13 @@ TEST_P(GainsRuleTest, AveragePaidAndRealisedGain)
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, GainsRuleTest,
-    ::testing::Values(
-        GainsCase{"TwoPurchasesThenASale", {{"A", money(20), 10}, {"A", money(30), 10}, {"A", money(40), -5}}, 15, 25,
-            75},
+    ::testing::Values(GainsCase{"TwoPurchasesThenASale",
+                          {{"A", money(20), 10}, {"A", money(30), 10}, {"A", money(40), -5}}, 15, 25, 75},
         GainsCase{"SoldOutKeepsItsGain", {{"A", money(20), 10}, {"A", money(18.5), -10}}, 0, std::nullopt, -15},
-        GainsCase{"AnAverageOfThirds", {{"A", money(1), 1}, {"A", money(2), 2}, {"A", money(3), -1}}, 2, 1.6667,
-            1.3333},
-        GainsCase{"BeyondWhatIsHeldGainsNothingMore", {{"A", money(10), 5}, {"A", money(12), -8}}, -3, std::nullopt,
-            10}),
+        GainsCase{
+            "AnAverageOfThirds", {{"A", money(1), 1}, {"A", money(2), 2}, {"A", money(3), -1}}, 2, 1.6667, 1.3333},
+        GainsCase{
+            "BeyondWhatIsHeldGainsNothingMore", {{"A", money(10), 5}, {"A", money(12), -8}}, -3, std::nullopt, 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class PerformanceTest : public OpenGameTest {
@@ -68,8 +67,8 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
     frmPerformance* f = open();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(GridRows(*f->MSFlexGrid1),
-        QStringList({"Symbol|Units|Average paid|Price|Value|Gain|Realised", "ALDR|15|25|40|600|225|75",
-            "BRKW|0||5|||0", "Total||||600|225|75"}));
+        QStringList({"Symbol|Units|Average paid|Price|Value|Gain|Realised", "ALDR|15|25|40|600|225|75", "BRKW|0||5|||0",
+            "Total||||600|225|75"}));
     EXPECT_EQ(f->chtWorth->PlaceCount(), 1); // the game's start
 
     ed->mnuAnalyzeItem(0)->trigger(); // Balance, to hold its figures against the rows
@@ -86,8 +85,9 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
     for (int i = 0; i < 3; ++i) { // the same figures as Balance, at the clock's time
         const WorthLog::Row& r = rows[size_t(i) + 1];
         EXPECT_EQ(r.time, at(0, 10, 0));
-        EXPECT_EQ(QStringList({Numbers::PlainText(r.cash), Numbers::PlainText(*r.stocks), Numbers::PlainText(r.balance)})
-                      .join('|'),
+        EXPECT_EQ(
+            QStringList({Numbers::PlainText(r.cash), Numbers::PlainText(*r.stocks), Numbers::PlainText(r.balance)})
+                .join('|'),
             balances[i]);
     }
     EXPECT_EQ(f->chtWorth->PlaceCount(), 4); // the window followed the ticks
@@ -110,11 +110,13 @@ TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSerie
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
     QApplication::setActiveWindow(f);
     c->setFocus();
-    EXPECT_EQ(a->text(QAccessible::Name), "Worth: 3 figures, first 500000, last 500000, lowest 500000, highest "
-                                          "500000, change 0.00 %");
+    EXPECT_EQ(a->text(QAccessible::Name),
+        "Worth: 3 figures, first 500000, last 500000, lowest 500000, highest "
+        "500000, change 0.00 %");
     const QString day = QLocale().dayName(at(0, 0, 0).date().dayOfWeek());
     const std::pair<Qt::Key, QString> keys[] = {{Qt::Key_Right, "Worth 1 of 3: 500000 at 09:00, " + day},
-        {Qt::Key_End, "Worth 3 of 3: 500000 at 10:30, " + day}, {Qt::Key_Home, "Worth 1 of 3: 500000 at 09:00, " + day}};
+        {Qt::Key_End, "Worth 3 of 3: 500000 at 10:30, " + day},
+        {Qt::Key_Home, "Worth 1 of 3: 500000 at 09:00, " + day}};
     for (const auto& [key, said] : keys) {
         QTest::keyClick(c, key);
         ASSERT_NE(a->focusChild(), nullptr);

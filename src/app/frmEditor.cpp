@@ -87,12 +87,14 @@ void frmEditor::createMenus()
         }
         return m;
     };
-    mnuFile = build("mnuFile", "&File", "mnuFileItem", {{0, "&New"}, {1, "C&ontinue..."}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}}, fileItems_,
+    mnuFile = build("mnuFile", "&File", "mnuFileItem",
+        {{0, "&New"}, {1, "C&ontinue..."}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}}, fileItems_,
         &frmEditor::mnuFileItem_Click);
     mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem", {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}}, assetItems_,
         &frmEditor::mnuAssetitem_Click);
     mnuAnalyze = build("mnuAnalyze", "&Balance", "mnuAnalyzeItem",
-        {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}, {3, "Pe&rformance"}}, analyzeItems_, &frmEditor::mnuAnalyzeItem_Click);
+        {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}, {3, "Pe&rformance"}}, analyzeItems_,
+        &frmEditor::mnuAnalyzeItem_Click);
     mnuTools = build("mnuTools", "&Tools", "mnuToolsItem", {{0, "A&dd new assets"}, {1, "&Edit assets"}}, toolsItems_,
         &frmEditor::mnuToolsItem_Click);
     mnuAbout = build("mnuAbout", "&About...", "mnuAboutItem", {{0, "Help"}, {2, "-"}, {3, "About"}}, aboutItems_,

@@ -41,6 +41,41 @@ QString problemOf(const dao::FileCheck& c)
 /// The balance every game starts with; Cash counts from it.
 void presetStartingBalance() { Module1::StartingBalance = 500000; }
 
+/// The file as the list tells it; valued at the market's prices where asked.
+Game readGame(const QString& fileName, bool valued)
+{
+    Game g;
+    g.fileName = fileName;
+    const QString path = App::FilePath(fileName);
+    g.changed = QFileInfo(path).lastModified().date();
+    g.problem = problemOf(dao::checkFile(path, kGameObjects));
+    if (!g.problem.isEmpty())
+        return g;
+    presetStartingBalance();
+    try {
+        dao::Database game = dao::Database::open(path);
+        dao::Transaction view = game.beginRead();
+        dao::Recordset info = game.openSnapshot(QStringLiteral("Player Information"));
+        if (info.recordCount() == 0) {
+            g.problem = QStringLiteral("it holds no player's record.") + kLeftAlone;
+            return g;
+        }
+        g.player = Numbers::PlainText(info.field(QStringLiteral("Name")));
+        dao::Recordset log = game.openSnapshot(QStringLiteral("Traderesult"), {QStringLiteral("Symbol")});
+        log.moveLast();
+        g.trades = log.recordCount();
+        try {
+            if (valued)
+                g.worth = Holdings::WorthOf(game);
+        } catch (const std::exception&) {
+            // The market's trouble, not the game's: it is still listed, unvalued.
+        }
+    } catch (const std::exception& e) {
+        g.problem = QStringLiteral("it cannot be read as a game (%1).").arg(QString::fromUtf8(e.what())) + kLeftAlone;
+    }
+    return g;
+}
+
 } // namespace
 
 QString Game::Name() const
@@ -67,38 +102,7 @@ QString Game::Line() const
     return QStringLiteral("%1: %2, %3. Last played %4.").arg(Name(), trades, figures, day);
 }
 
-Game Read(const QString& fileName)
-{
-    Game g;
-    g.fileName = fileName;
-    const QString path = App::FilePath(fileName);
-    g.changed = QFileInfo(path).lastModified().date();
-    g.problem = problemOf(dao::checkFile(path, kGameObjects));
-    if (!g.problem.isEmpty())
-        return g;
-    presetStartingBalance();
-    try {
-        dao::Database game = dao::Database::open(path);
-        dao::Transaction view = game.beginRead();
-        dao::Recordset info = game.openSnapshot(QStringLiteral("Player Information"));
-        if (info.recordCount() == 0) {
-            g.problem = QStringLiteral("it holds no player's record.") + kLeftAlone;
-            return g;
-        }
-        g.player = Numbers::PlainText(info.field(QStringLiteral("Name")));
-        dao::Recordset log = game.openSnapshot(QStringLiteral("Traderesult"), {QStringLiteral("Symbol")});
-        log.moveLast();
-        g.trades = log.recordCount();
-        try {
-            g.worth = Holdings::WorthOf(game);
-        } catch (const std::exception&) {
-            // The market's trouble, not the game's: it is still listed, unvalued.
-        }
-    } catch (const std::exception& e) {
-        g.problem = QStringLiteral("it cannot be read as a game (%1).").arg(QString::fromUtf8(e.what())) + kLeftAlone;
-    }
-    return g;
-}
+Game Read(const QString& fileName) { return readGame(fileName, true); }
 
 std::vector<Game> List()
 {
@@ -117,10 +121,9 @@ QString Continue(const QString& fileName)
 {
     if (Session::Current().IsOpen())
         return QStringLiteral("A game is open. Close it before you continue another.");
-    const Game g = Read(fileName);
+    const Game g = readGame(fileName, false); // checked again: it may have changed since it was listed
     if (!g.problem.isEmpty())
         return QStringLiteral("The game in \"%1\" cannot be continued: %2").arg(fileName, g.problem);
-    presetStartingBalance();
     try {
         // An older game's file gets the table of the game's worth, and its series starts now.
         dao::Database game = dao::Database::open(App::FilePath(fileName));

@@ -1,6 +1,5 @@
 #include "WorthLog.h"
 #include "data/kit/App.h"
-#include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Session.h"
 
@@ -22,8 +21,9 @@ bool Ensure(dao::Database& game)
     if (game.hasTable(kTable))
         return false;
     using dao::FieldType;
-    game.appendTable(dao::TableDef(kTable, {{kTime, FieldType::DateTime}, {kCash, FieldType::Currency},
-                                               {kStocks, FieldType::Currency}, {kBalance, FieldType::Currency}}));
+    game.appendTable(dao::TableDef(kTable,
+        {{kTime, FieldType::DateTime}, {kCash, FieldType::Currency}, {kStocks, FieldType::Currency},
+            {kBalance, FieldType::Currency}}));
     return true;
 }
 
@@ -74,7 +74,8 @@ std::vector<Row> Read(dao::Database& game, int from)
     for (int i = 0; i < n; ++i, rs.moveNext()) {
         const dao::Value time = rs.field(kTime), cash = rs.field(kCash), stocks = rs.field(kStocks),
                          balance = rs.field(kBalance);
-        out.push_back({time.kind() == dao::Value::Kind::DateTime ? time.asDateTime() : QDateTime(), cash.isNull() ? dao::Currency() : cash.toCurrency(),
+        out.push_back({time.kind() == dao::Value::Kind::DateTime ? time.asDateTime() : QDateTime(),
+            cash.isNull() ? dao::Currency() : cash.toCurrency(),
             stocks.isNull() ? std::nullopt : std::optional(stocks.toCurrency()),
             balance.isNull() ? dao::Currency() : balance.toCurrency()});
     }

@@ -126,16 +126,8 @@ std::vector<QLineSeries*> StockChart::Lines() const
 
 std::optional<int> StockChart::SlotAt(const QPoint& pos) const
 {
-    const QPointF scene = mapToScene(pos);
-    const QPointF inChart = chart()->mapFromScene(scene);
-    if (!chart()->plotArea().contains(inChart))
-        return std::nullopt;
-    const QRectF area = chart()->plotArea();
-    const double x = axisX->min() + (inChart.x() - area.left()) / area.width() * (axisX->max() - axisX->min());
-    const int k = int(std::lround(x));
-    if (k < 1 || k > Market::kChartSlots)
-        return std::nullopt;
-    return k;
+    const auto k = TickAt(pos);
+    return k && *k >= 1 && *k <= Market::kChartSlots ? k : std::nullopt;
 }
 
 QString StockChart::ToolTipAt(const QPoint& pos) const

@@ -91,9 +91,9 @@ void WorthChart::placeTimes()
 {
     for (const QString& label : axisX->categoriesLabels())
         axisX->remove(label);
-    const int n = int(rows_.size());
-    for (int k = 0; k < std::min(n, kTimeLabels); ++k) {
-        const int row = kTimeLabels > 1 && n > 1 ? int(std::lround(double(k) * (n - 1) / (std::min(n, kTimeLabels) - 1))) : 0;
+    const int n = int(rows_.size()), labels = std::min(n, kTimeLabels);
+    for (int k = 0; k < labels; ++k) {
+        const int row = labels > 1 ? int(std::lround(double(k) * (n - 1) / (labels - 1))) : 0;
         const QDateTime& t = rows_[size_t(row)].time;
         // Each label unique, as the axis keys them by text.
         axisX->append(QStringLiteral("%1 %2").arg(QLocale().dayName(t.date().dayOfWeek(), QLocale::ShortFormat),
@@ -126,13 +126,8 @@ QString WorthChart::Summary() const
 
 QString WorthChart::ToolTipAt(const QPoint& pos) const
 {
-    const QPointF inChart = chart()->mapFromScene(mapToScene(pos));
-    const QRectF area = chart()->plotArea();
-    if (rows_.empty() || !area.contains(inChart))
-        return {};
-    const double x = axisX->min() + (inChart.x() - area.left()) / area.width() * (axisX->max() - axisX->min());
-    const int k = int(std::lround(x));
-    return k >= 1 && k <= PlaceCount() ? PlaceText(k - 1) : QString();
+    const auto k = TickAt(pos);
+    return k ? PlaceText(*k - 1) : QString(); // none outside the rows
 }
 
 QPointF WorthChart::PlaceValue(int place) const { return QPointF(place + 1, money(rows_[size_t(place)].balance)); }

@@ -7,6 +7,7 @@
 #include "data/kit/Numbers.h"
 #include "data/kit/Twips.h"
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 const QStringList kColumns = {QStringLiteral("Symbol"), QStringLiteral("Units"), QStringLiteral("Average paid"),
@@ -35,8 +36,8 @@ Line stockLine(const Gains::Stock& s, const QHash<QString, dao::Value>& prices, 
 } // namespace
 
 frmPerformance::frmPerformance()
-    : ReportForm(QStringLiteral("Performance"), MakeGrid(1, 7, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25), 1),
-          9000, 7200, 17)
+    : ReportForm(QStringLiteral("Performance"),
+          MakeGrid(1, 7, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25), 1), 9000, 7200, 17)
 {
     for (int c = 0; c < int(kColumns.size()); ++c)
         MSFlexGrid1->SetTextMatrix(0, c, kColumns[c]);
@@ -57,7 +58,7 @@ void RefreshPerformance()
     if (!f || GameFileName.isEmpty())
         return;
     std::vector<WorthLog::Row> rows;
-    bool grew = false, other = false;
+    bool changed = false, grew = false;
     std::vector<Gains::Stock> stocks;
     QHash<QString, dao::Value> prices;
     try {
@@ -65,9 +66,9 @@ void RefreshPerformance()
         dao::Transaction view = game.beginRead();
         // Only the rows a tick added are read: the series grows by one a tick.
         const int shown = int(f->chtWorth->Rows().size()), count = WorthLog::Count(game);
+        changed = count != shown;
         grew = shown && count > shown;
-        other = count != shown && !grew;
-        if (count != shown)
+        if (changed)
             rows = WorthLog::Read(game, grew ? shown : 0);
         stocks = Gains::Apply(Gains::ReadLog(game));
         std::vector<Holdings::Holding> held;
@@ -81,10 +82,11 @@ void RefreshPerformance()
         return;
     }
     f->SetNote(WorthLog::LastFailure());
-    if (grew)
+    if (changed && grew)
         f->chtWorth->AddRows(std::move(rows));
-    else if (other)
-        f->chtWorth->SetRows(std::move(rows), StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency());
+    else if (changed)
+        f->chtWorth->SetRows(
+            std::move(rows), StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency());
 
     Line total{QStringLiteral("Total")};
     std::optional<dao::Currency> value, gain;

@@ -65,7 +65,8 @@ void Form::keyPressEvent(QKeyEvent* e)
         QAbstractButton* press = qobject_cast<QPushButton*>(focus);
         auto* list = qobject_cast<QComboBox*>(focus);
         if (!press &&
-            (qobject_cast<QLineEdit*>(focus) || (list && list->isEditable()) || qobject_cast<QAbstractItemView*>(focus)))
+            (qobject_cast<QLineEdit*>(focus) || (list && list->isEditable()) ||
+                qobject_cast<QAbstractItemView*>(focus)))
             press = enter_;
         if (press && press->isEnabled()) {
             press->click();

@@ -9,8 +9,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QToolTip>
+#include <QValueAxis>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace Charts {
@@ -157,6 +159,16 @@ void ReadableChart::KeepPlace()
     if (place_ && *place_ >= count)
         place_ = count ? std::optional<int>(count - 1) : std::nullopt;
     viewport()->update();
+}
+
+std::optional<int> ReadableChart::TickAt(const QPoint& pos) const
+{
+    const QPointF inChart = chart()->mapFromScene(mapToScene(pos));
+    const QRectF area = chart()->plotArea();
+    const auto* x = qobject_cast<QValueAxis*>(chart()->axes(Qt::Horizontal).value(0));
+    if (!x || !area.contains(inChart))
+        return std::nullopt;
+    return int(std::lround(x->min() + (inChart.x() - area.left()) / area.width() * (x->max() - x->min())));
 }
 
 QPointF ReadableChart::scenePoint(int place) const

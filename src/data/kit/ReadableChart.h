@@ -47,6 +47,8 @@ protected:
     virtual QAbstractSeries* PlaceSeries() const = 0;
     /// After new figures: the cursor keeps its place among them, and says nothing of it.
     void KeepPlace();
+    /// The whole value of the bottom axis under a point of the view; none off the plot.
+    std::optional<int> TickAt(const QPoint& pos) const;
 
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
