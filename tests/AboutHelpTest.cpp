@@ -17,6 +17,7 @@ TEST_F(AboutHelpTest, OkClosesTheAboutWindowAndNothingElse)
     frmAbout* a = Forms::IfLoaded<frmAbout>();
     ASSERT_TRUE(a && a->isVisible() && a->isModal());
     EXPECT_TRUE(a->lblAbout->text().startsWith("Varnel Ticora V1.0\n\nFeel free to be the sponsore"));
+    EXPECT_EQ(a->focusWidget(), a->cmdAbout); // as a message box: its text is read as the dialog opens
     QTest::mouseClick(a->cmdAbout, Qt::LeftButton);
     ProcessDeletions();
     EXPECT_TRUE(!Forms::IfLoaded<frmAbout>() && !App::EndRequested() && QFile::exists(path("Reader.sav")));
@@ -39,6 +40,10 @@ TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTop
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_F1);
     EXPECT_EQ(help()->CurrentTopic(), 9);
+    ed->mnuClock->popup(QPoint()); // an open menu has the keys: its topic
+    QTest::keyClick(ed->mnuClock, Qt::Key_F1);
+    EXPECT_EQ(help()->CurrentTopic(), 18);
+    ed->mnuClock->hide();
     help()->lstTopics->setCurrentRow(2); // choosing another topic from the list shows it
     EXPECT_EQ(help()->CurrentTopic(), 2);
     EXPECT_TRUE(msgs.messages.empty());
@@ -70,7 +75,7 @@ TEST(HelpFile, ADamagedHelpFileSaysWhyAndTheShippedOneHasATopicForEveryWindow)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const Help::Parsed h = Help::ParseText(f.readAll());
     ASSERT_EQ(h.error, "");
-    for (int topic = 0; topic <= 17; ++topic)
+    for (int topic = 0; topic <= 18; ++topic)
         EXPECT_TRUE(h.topics.count(topic)) << topic;
     for (const char* m : {"Varnel Stock Exchange is closed at the moment.", "You must enter a valid units amount.",
              "Choose transaction type", "You don't have this number of stock", "This stock already exist in your game!",

@@ -15,7 +15,7 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
     EXPECT_FALSE(Exchange::ShownTimeOfDay());
     Module1::AdvanceClock();
     EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(0, 9, 1)));
-    EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Session::Current().BaseDate().dayOfWeek()));
+    EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Session::Current().Clock().BaseDate().dayOfWeek()));
     EXPECT_EQ(ed->Timer2->interval(), 10000);
     ScriptDraws({60});
     Module1::MarketTick(); // some volume and an intraday price to clear in the evening
@@ -24,7 +24,7 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
         {QTime(16, 0), false}, {QTime(16, 1), false}};
     for (const auto& [t, market] : steps) {
         SCOPED_TRACE(t.toString().toStdString());
-        setClock(dao::naiveDateTime(Session::Current().BaseDate(), t).addSecs(-60));
+        setClock(dao::naiveDateTime(Session::Current().Clock().BaseDate(), t).addSecs(-60));
         Module1::AdvanceClock();
         EXPECT_EQ(shown(), t);
         EXPECT_EQ(ed->Timer2->isRunning(), market);
@@ -91,4 +91,133 @@ TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTic
         EXPECT_EQ(std::pair(s.min, s.max), std::pair(s.price, s.price));
     }
     EXPECT_EQ(msgs.texts().size(), 1); // told once
+}
+
+TEST(GameClock, APauseKeepsWhatIsLeftAndEverySpeedStretchesEveryPeriodByOneFactor)
+{
+    GameClock clock;
+    clock.UseHandTime(true);
+    clock.Run(true);
+    VbTimer market(nullptr, true, 10000, &clock), minute(nullptr, true, 1000, &clock);
+    int moves = 0;
+    QObject::connect(&market, &VbTimer::timeout, [&] { ++moves; });
+    clock.Advance(6000); // 40 % of the market's period left
+    clock.SetPaused(true);
+    clock.Advance(100000);
+    EXPECT_EQ(moves, 0);
+    EXPECT_FALSE(market.isRunning());
+    EXPECT_EQ(market.remaining(), 4000);
+    for (int speed = 0; speed < 6; ++speed) { // paused or not, 40 % of the new period is left
+        SCOPED_TRACE(GameClock::SpeedName(speed).toStdString());
+        clock.SetPaused(speed % 2 == 0);
+        clock.SetSpeed(speed);
+        const qint64 minuteMs = GameClock::kMinuteMs[size_t(speed)];
+        EXPECT_EQ(minute.period(), minuteMs);
+        EXPECT_EQ(market.period(), 10 * minuteMs); // ten clock minutes a move at every speed
+        EXPECT_EQ(market.remaining(), 4 * minuteMs);
+    }
+    clock.SetSpeed(GameClock::kNormalSpeed);
+    clock.SetPaused(false);
+    clock.Advance(3999);
+    EXPECT_EQ(moves, 0);
+    clock.Advance(1); // resumed, it fires after what was left, then every period
+    EXPECT_EQ(moves, 1);
+    clock.Advance(20000);
+    EXPECT_EQ(moves, 3);
+    clock.Faster(); // Slower and Faster stop at the ends
+    for (int i = 0; i < 9; ++i)
+        clock.Faster();
+    EXPECT_EQ(clock.Speed(), 5);
+    for (int i = 0; i < 9; ++i)
+        clock.Slower();
+    EXPECT_EQ(clock.Speed(), 0);
+    clock.Run(false); // with no game there is nothing to pause
+    clock.SetPaused(true);
+    EXPECT_FALSE(clock.Paused());
+}
+
+class PauseTest : public OpenGameTest {
+protected:
+    void SetUp() override
+    {
+        OpenGameTest::SetUp();
+        ed->show();
+        QApplication::setActiveWindow(ed); // where its keys work
+    }
+    GameClock& clock = Session::Current().Clock();
+    int worthRows() { return RawRows(path("Trader.sav"), "SELECT count(*) FROM Worth").value(0).toInt(); }
+};
+
+TEST_F(PauseTest, WhilePausedNothingMovesButTheDeskTradesAtItsPriceWithinTheHours)
+{
+    ScriptDraws({70});
+    ed->mnuAnalyzeItem(0)->trigger(); // the Balance, with its timer
+    const VbTimer* balance = Forms::IfLoaded<Form3>()->Timer1;
+    const auto market = stocks();
+    const int worth = worthRows();
+    ed->mnuClockItem(0)->trigger();
+    EXPECT_TRUE(ed->mnuClockItem(0)->isChecked());
+    EXPECT_EQ(ed->lblPace->text(), "Paused");
+    EXPECT_FALSE(balance->isRunning());
+    clock.Advance(60000);
+    EXPECT_EQ(clock.Time(), at(0, 10, 0));
+    EXPECT_EQ(stocks(), market);
+    EXPECT_EQ(worthRows(), worth);
+    trade("ALDR", "10", "Buy");
+    EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT Units FROM Traderesult"), QStringList("10"));
+    QTest::keyClick(Forms::IfLoaded<Form1>(), Qt::Key_Pause); // the Pause key in any window
+    EXPECT_FALSE(clock.Paused());
+    EXPECT_EQ(ed->lblPace->text(), "");
+    auto* notice = ed->findChild<QLabel*>("notice");
+    ASSERT_NE(notice, nullptr); // heard once, where the focus is not
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
+    EXPECT_EQ(notice->accessibleName(), "Resumed");
+    clock.Advance(10000);
+    EXPECT_EQ(clock.Time(), at(0, 10, 10));
+    EXPECT_NE(stocks(), market);
+    EXPECT_EQ(worthRows(), worth + 1);
+}
+
+TEST_F(PauseTest, APauseAcrossTheCloseAndTheNightGoesOnWhereItStood)
+{
+    const std::tuple<QDateTime, QDateTime, bool> cases[] = {
+        {at(0, 15, 59), at(0, 16, 0), false}, {at(0, 16, 59), at(0, 17, 0), false}, {at(0, 17, 0), at(1, 9, 1), true}};
+    for (const auto& [from, to, market] : cases) {
+        SCOPED_TRACE(from.toString().toStdString());
+        setClock(from);
+        clock.Minute().setEnabled(false), clock.Minute().setEnabled(true); // a minute afresh
+        clock.Advance(600);
+        QTest::keyClick(ed, Qt::Key_P);
+        clock.Advance(3600000);
+        QTest::keyClick(ed, Qt::Key_P);
+        clock.Advance(399);
+        EXPECT_EQ(clock.Time(), from);
+        clock.Advance(1);
+        EXPECT_EQ(clock.Time(), to);
+        EXPECT_EQ(ed->Timer2->isRunning(), market);
+    }
+}
+
+TEST_F(PauseTest, NewAndContinueStartUnpausedAndTheSpeedHoldsForTheRun)
+{
+    QWidget* balance = (ed->mnuAnalyzeItem(0)->trigger(), FindForm("Form3"));
+    QApplication::setActiveWindow(balance);
+    QTest::keyClick(balance, Qt::Key_Equal, Qt::ControlModifier); // Ctrl+equals as Ctrl+plus: faster
+    EXPECT_EQ(ed->lblPace->text(), "Double speed");
+    ed->mnuClockItem(0)->trigger();
+    EXPECT_EQ(ed->lblPace->text(), "Paused, Double speed");
+    startGame("Other");
+    EXPECT_FALSE(clock.Paused());
+    EXPECT_FALSE(ed->mnuClockItem(0)->isChecked());
+    EXPECT_TRUE(ed->mnuClockItem(5)->isChecked());
+    ed->mnuClockItem(0)->trigger();
+    ed->mnuFileItem(3)->trigger(); // closed, then continued
+    ed->OfferSavedGames(true);
+    QTest::keyClick(Forms::IfLoaded<frmContinue>()->lstGames, Qt::Key_Return);
+    EXPECT_TRUE(Session::Current().IsOpen());
+    EXPECT_FALSE(clock.Paused());
+    EXPECT_EQ(clock.Speed(), 3);
+    EXPECT_EQ(ed->Timer1->period(), 500);
+    ed->mnuClockItem(9)->trigger(); // Slower
+    EXPECT_EQ(ed->lblPace->text(), "");
 }

@@ -1,4 +1,3 @@
-#include "data/frmContinue.h"
 #include "support/GameFixture.h"
 
 class CloseGameTest : public GameTest {
@@ -50,7 +49,7 @@ TEST_F(CloseGameTest, ANewGameAfterCloseStartsANewDayAndAnUndeletableFileIsRepor
     ed->mnuFileItem(3)->trigger();
     startGame("Cleo2");
     Module1::AdvanceClock();
-    EXPECT_EQ(Session::Current().Clock(), at(0, 9, 1));
+    EXPECT_EQ(Session::Current().Clock().Time(), at(0, 9, 1));
     // A folder in the file's place cannot be removed as a file.
     ASSERT_TRUE(QFile::remove(path("Cleo2.sav")));
     ASSERT_TRUE(QDir(folder()).mkpath("Cleo2.sav/inside"));

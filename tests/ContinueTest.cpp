@@ -1,6 +1,5 @@
 // A game the program never closed is offered at the next start and continues
 // with every trade; files that are no game are named and left alone.
-#include "data/frmContinue.h"
 #include "support/GameFixture.h"
 
 class ContinueTest : public GameTest {
@@ -75,7 +74,7 @@ TEST_F(ContinueTest, AKilledGameIsOfferedAndContinuesWithEveryTradeInItsFile)
     EXPECT_EQ(Module1::GameFileName, "Ann.sav");
     EXPECT_EQ(ed->windowTitle(), "Varnel Ticora: V1.0");
     Module1::AdvanceClock();
-    EXPECT_EQ(Session::Current().Clock(), at(0, 9, 1));
+    EXPECT_EQ(Session::Current().Clock().Time(), at(0, 9, 1));
     EXPECT_EQ(balance(), said["balance"]);
     setClock(at(0, 10, 0));
     trade("ALDR", "1", "Sell");

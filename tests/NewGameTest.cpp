@@ -53,7 +53,7 @@ TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwritingAndNoLeavesTheOp
     msgs.answers = {Ui::Answer::No};
     startGame("ANN");
     expectRefused("File error", files);
-    EXPECT_EQ(Session::Current().Clock(), at(1, 11, 30));
+    EXPECT_EQ(Session::Current().Clock().Time(), at(1, 11, 30));
     EXPECT_EQ(Module1::PlayerName, dao::Value("Open"));
     EXPECT_EQ(RawRows(path(Module1::GameFileName), "SELECT Units FROM Traderesult"), QStringList({"3"}));
     const Ui::MsgBoxRequest& q = msgs.messages[0];

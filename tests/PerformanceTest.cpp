@@ -1,6 +1,5 @@
 // How the player is doing: the worth after every tick, and the gain on every
 // stock by the average-cost rule.
-#include "data/frmContinue.h"
 #include "reports/Gains.h"
 #include "reports/WorthChart.h"
 #include "reports/frmPerformance.h"

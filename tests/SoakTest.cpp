@@ -72,8 +72,8 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
     const int days = std::max(1, qEnvironmentVariableIntValue("TICORA_SOAK_DAYS") ?: 50);
     int ticks = 0, minute = 0;
     for (int day = 0; day < days; ++day) {
-        const std::optional<QDateTime>& clock = Session::Current().Clock();
-        const QDate today = clock ? clock->date() : Session::Current().BaseDate();
+        const std::optional<QDateTime>& clock = Session::Current().Clock().Time();
+        const QDate today = clock ? clock->date() : Session::Current().Clock().BaseDate();
         bool evening = false;
         // Minute by minute, as the clock's timer runs; a tick every ten minutes of the exchange's hours.
         do {

@@ -103,7 +103,9 @@ public:
         // The focused item's topic; the event reaches the filter once per receiver, so answer it once.
         if (static_cast<QKeyEvent*>(e)->isAutoRepeat())
             return true;
-        const QWidget* focus = QApplication::focusWidget();
+        // An open menu has the keys, not the focus: its topic is the menu's.
+        const QWidget* popup = QApplication::activePopupWidget();
+        const QWidget* focus = popup ? popup : QApplication::focusWidget();
         GameShell::ShowHelp(ContextOf(focus ? focus : static_cast<QWidget*>(o)));
         return true;
     }

@@ -23,6 +23,11 @@ frmAbout::frmAbout()
     Controls::MakeReadable(lblAbout); // Tab reaches the text, to be read again
     cmdAbout = Twips::Create<QPushButton>(this, "cmdAbout", 1080, 2760, 1452, 612, QStringLiteral("OK"));
     cmdAbout->setDefault(true);
+    // The focus on OK, as a message box has it: a screen reader reads the
+    // dialog with its text as it opens, by any path. On the text itself, the
+    // opening went unheard when the About menu was reached from a closed help.
+    Controls::SetTabOrder({cmdAbout, lblAbout});
+    cmdAbout->setFocus();
     SetKeyButtons(cmdAbout, cmdAbout);
     connect(cmdAbout, &QPushButton::clicked, this, &frmAbout::cmdAbout_Click);
 }

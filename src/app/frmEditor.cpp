@@ -1,4 +1,5 @@
 #include "frmEditor.h"
+#include "ClockMenu.h"
 #include "GameShell.h"
 #include "PictureBox.h"
 #include "assets/Form6.h"
@@ -7,7 +8,6 @@
 #include "data/kit/Accessibility.h"
 #include "data/kit/App.h"
 #include "data/kit/Controls.h"
-#include "data/kit/Exchange.h"
 #include "data/kit/Forms.h"
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
@@ -39,17 +39,17 @@ constexpr int kClientWidth = 7680, kClientHeight = 5220;
 frmEditor::frmEditor()
 {
     setWindowTitle(App::kTitle);
+    createStatusBar();
     createMenus();
     createToolbar();
-    createStatusBar();
     createTimers();
     GameShell::Wire();
     // The menus, toolbar, timers and clock labels follow the game.
     Session& game = Session::Current();
     connect(&game, &Session::gameChanged, this, &frmEditor::ShowGame);
-    connect(&game, &Session::clockChanged, this, &frmEditor::ShowClock);
+    connect(&game.Clock(), &GameClock::timeChanged, this, &frmEditor::ShowClock);
     ShowGame(game.IsOpen());
-    ShowClock(game.Clock());
+    ShowClock(game.Clock().Time());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -97,6 +97,8 @@ void frmEditor::createMenus()
         &frmEditor::mnuAnalyzeItem_Click);
     mnuTools = build("mnuTools", "&Tools", "mnuToolsItem", {{0, "A&dd new assets"}, {1, "&Edit assets"}}, toolsItems_,
         &frmEditor::mnuToolsItem_Click);
+    clockMenu_ = new ClockMenu(menuBar(), clockItems_, lblPace, Session::Current().Clock());
+    mnuClock = clockMenu_->menu();
     mnuAbout = build("mnuAbout", "&About...", "mnuAboutItem", {{0, "Help"}, {2, "-"}, {3, "About"}}, aboutItems_,
         &frmEditor::mnuAboutItem_Click);
     mnuAbout->setProperty("helpContextID", 1);
@@ -176,16 +178,20 @@ void frmEditor::createStatusBar()
     Label2->setToolTip(QStringLiteral("Simulated weekday"));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Twips::Place(Label2, 4440, 120, 1215, 255);
+    lblPace = new FitLabel(Picture1);
+    lblPace->setObjectName(QStringLiteral("lblPace"));
+    lblPace->setAccessibleDescription(QStringLiteral("Pause and speed"));
+    lblPace->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Twips::Place(lblPace, 1440, 120, 2640, 255);
     connect(Picture1, &PictureBox::resized, this, &frmEditor::Picture1_Resize);
 }
 
 void frmEditor::createTimers()
 {
-    Timer1 = new VbTimer(this, false, 0);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    // The game's clock counts them down and switches them; the window runs their procedures.
+    Timer1 = &Session::Current().Clock().Minute();
     connect(Timer1, &VbTimer::timeout, this, &frmEditor::Timer1_Timer);
-    Timer2 = new VbTimer(this, true, 0); // enabled, but silent until the clock gives it a period
-    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2 = &Session::Current().Clock().Market();
     connect(Timer2, &VbTimer::timeout, this, &frmEditor::Timer2_Timer);
 }
 
@@ -207,15 +213,14 @@ void frmEditor::formLoad()
         const QSize frame = frameGeometry().size().expandedTo(size());
         move(g.x() + g.width() / 2 - frame.width() / 2, g.y() + g.height() / 2 - frame.height() / 2);
     }
-    Session::Current().SetBaseDate(QDate::currentDate());
-    Timer1->setInterval(1000);
+    Session::Current().Clock().SetBaseDate(QDate::currentDate());
 }
 
 bool frmEditor::MenuVisible(QMenu* m) { return m->menuAction()->isVisible(); }
 
 void frmEditor::ShowGame(bool open)
 {
-    for (QMenu* m : {mnuAsset, mnuTools, mnuAnalyze}) {
+    for (QMenu* m : {mnuAsset, mnuTools, mnuAnalyze, mnuClock}) {
         m->menuAction()->setVisible(open);
         m->menuAction()->setEnabled(open);
         m->setEnabled(open);
@@ -227,21 +232,12 @@ void frmEditor::ShowGame(bool open)
         a->setVisible(open);
         a->setEnabled(open);
     }
-    Timer1->setEnabled(open);
-    if (!open)
-        Timer2->setEnabled(false);
 }
 
 void frmEditor::ShowClock(const std::optional<QDateTime>& t)
 {
     Label1->setText(t ? Market::ClockText(*t) : QString());
     Label2->setText(t ? Market::WeekdayName(*t) : QString());
-    if (!t)
-        return;
-    const bool open = Exchange::IsOpen(t->time());
-    if (open)
-        Timer2->setInterval(10000); // the same period again leaves the countdown alone
-    Timer2->setEnabled(open);
 }
 
 void frmEditor::Picture1_Resize()
@@ -264,6 +260,7 @@ void frmEditor::Picture1_Resize()
     auto* l9 = Picture1->line("Line9");
     l9->X1 = l9->X2 = W - 2040;
     Twips::SetLeft(Label2, W - 2040 - 1215);
+    Twips::SetLeft(lblPace, W - 2040 - 1215 - Twips::Width(lblPace) - 120);
     Picture1->update();
 }
 

@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class ClockMenu;
 class ImageButton;
 class PictureBox;
 class VbTimer;
@@ -27,20 +28,23 @@ public:
     PictureBox* Picture2 = nullptr; ///< toolbar
     QLabel* Label1 = nullptr; ///< Label1(0): the clock time
     QLabel* Label2 = nullptr; ///< Label2(0): the weekday
-    VbTimer* Timer1 = nullptr; ///< clock
-    VbTimer* Timer2 = nullptr; ///< market
-    QMenu *mnuFile = nullptr, *mnuAsset = nullptr, *mnuAnalyze = nullptr, *mnuTools = nullptr, *mnuAbout = nullptr;
+    QLabel* lblPace = nullptr; ///< "Paused", and a speed other than normal
+    VbTimer* Timer1 = nullptr; ///< the clock's minute
+    VbTimer* Timer2 = nullptr; ///< the clock's market countdown
+    QMenu *mnuFile = nullptr, *mnuAsset = nullptr, *mnuAnalyze = nullptr, *mnuTools = nullptr, *mnuClock = nullptr,
+          *mnuAbout = nullptr;
     ImageButton *Newup = nullptr, *tradeup = nullptr, *chartup = nullptr, *balup = nullptr;
 
     QAction* mnuFileItem(int index) const { return fileItems_.value(index); }
     QAction* mnuAssetitem(int index) const { return assetItems_.value(index); }
     QAction* mnuAnalyzeItem(int index) const { return analyzeItems_.value(index); }
     QAction* mnuToolsItem(int index) const { return toolsItems_.value(index); }
+    QAction* mnuClockItem(int index) const { return clockItems_.value(index); }
     QAction* mnuAboutItem(int index) const { return aboutItems_.value(index); }
 
     /// Whether a menu shows on the menu bar.
     static bool MenuVisible(QMenu* m);
-    /// The game's state and the clock as the session announces them.
+    /// The game's state and the clock's time as the session announces them.
     void ShowGame(bool open);
     void ShowClock(const std::optional<QDateTime>& t);
 
@@ -75,5 +79,6 @@ private:
     /// The New command's caption prefix differs when its toolbar button runs it.
     bool newFromToolbar_ = false;
 
-    QMap<int, QAction*> fileItems_, assetItems_, analyzeItems_, toolsItems_, aboutItems_;
+    QMap<int, QAction*> fileItems_, assetItems_, analyzeItems_, toolsItems_, clockItems_, aboutItems_;
+    ClockMenu* clockMenu_ = nullptr;
 };

@@ -38,9 +38,9 @@ void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w
     rs.update();
 }
 
-QDateTime Start() { return dao::naiveDateTime(Session::Current().BaseDate(), QTime(9, 0)); }
+QDateTime Start() { return dao::naiveDateTime(Session::Current().Clock().BaseDate(), QTime(9, 0)); }
 
-QDateTime Now() { return Session::Current().Clock().value_or(Start()); }
+QDateTime Now() { return Session::Current().Clock().Time().value_or(Start()); }
 
 void AppendStart(dao::Database& game) { Append(game, Start(), Holdings::WorthOf(game)); }
 

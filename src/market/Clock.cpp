@@ -6,7 +6,6 @@
 #include "data/kit/MsgBox.h"
 #include "data/kit/Session.h"
 #include <QLocale>
-#include <QTimeZone>
 
 namespace Market {
 
@@ -48,16 +47,7 @@ namespace Module1 {
 
 void AdvanceClock()
 {
-    Session& game = Session::Current();
-    const std::optional<QDateTime>& now = game.Clock();
-    QDateTime next;
-    if (!now) // a game's first minute
-        next = QDateTime(game.BaseDate(), QTime(9, 1), QTimeZone::utc());
-    else if (now->time() >= QTime(17, 0) && now->time() < QTime(23, 59))
-        next = now->addSecs(16 * 3600 + 60); // the night, skipped: 17:00 stays shown until 09:01
-    else
-        next = now->addSecs(60);
-    game.SetClock(next); // the market timer runs within the exchange hours only
+    const QDateTime next = Session::Current().Clock().Step(); // the market counts down within the hours only
     // A day the evening could not prepare is prepared before the market moves on it.
     if (!Exchange::IsOpen(next.time()) || Market::CurrentState().newDayPending)
         prepareNewDay();

@@ -55,7 +55,7 @@ void GameTest::expectGame(bool open) const
     EXPECT_EQ(Module1::GameFileName.isEmpty(), !open);
     EXPECT_EQ(ed->mnuFileItem(3)->isEnabled(), open) << "Close";
     EXPECT_EQ(ed->mnuFileItem(1)->isEnabled(), !open) << "Continue";
-    for (QMenu* m : {ed->mnuAsset, ed->mnuAnalyze, ed->mnuTools})
+    for (QMenu* m : {ed->mnuAsset, ed->mnuAnalyze, ed->mnuTools, ed->mnuClock})
         EXPECT_EQ(frmEditor::MenuVisible(m), open) << m->objectName().toStdString();
     for (ImageButton* b : {ed->tradeup, ed->chartup, ed->balup})
         EXPECT_EQ(b->isHidden(), !open) << b->objectName().toStdString();
@@ -195,6 +195,7 @@ void AppFolderTest::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
     GameShell::Wire();
+    Session::Current().Clock().UseHandTime(true); // the countdowns move only as a test moves them
     App::SetFolder(dir_.path());
     QDir::setCurrent(dir_.path());
     ASSERT_TRUE(QFile::copy(TestMarket(), path("stocks.tqs")));

@@ -12,6 +12,7 @@
 #include "data/Form2.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
+#include "data/frmContinue.h"
 #include "data/kit/App.h"
 #include "data/kit/Exchange.h"
 #include "data/kit/FlexGrid.h"
@@ -130,10 +131,10 @@ protected:
     /// New from the menu, the name typed, Enter pressed.
     void startGame(const QString& name);
     /// Puts the clock on a time as if it had ticked there.
-    void setClock(const std::optional<QDateTime>& t) { Session::Current().SetClock(t); }
+    void setClock(const std::optional<QDateTime>& t) { Session::Current().Clock().SetTime(t); }
     static QDateTime at(int dayOffset, int h, int m)
     {
-        return dao::naiveDateTime(Session::Current().BaseDate().addDays(dayOffset), QTime(h, m));
+        return dao::naiveDateTime(Session::Current().Clock().BaseDate().addDays(dayOffset), QTime(h, m));
     }
     QStringList folderFiles() const
     {

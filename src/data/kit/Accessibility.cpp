@@ -2,6 +2,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <utility>
@@ -154,6 +155,22 @@ void Install()
 Silence::Silence(QObject* o) : previous_(std::exchange(silenced, o)) { }
 
 Silence::~Silence() { silenced = previous_; }
+
+void Announce(QWidget* near, const QString& text)
+{
+    QWidget* window = near->window();
+    auto* notice = window->findChild<QLabel*>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        notice = new QLabel(window);
+        notice->setObjectName(QStringLiteral("notice"));
+        SetRole(notice, QAccessible::Notification);
+        notice->setGeometry(0, 0, 1, 1);
+    }
+    notice->hide();
+    notice->setText(text);
+    notice->setAccessibleName(text);
+    notice->show(); // a notification is spoken as it shows
+}
 
 void SetRole(QWidget* w, QAccessible::Role role) { w->setProperty(kRole, int(role)); }
 

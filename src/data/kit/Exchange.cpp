@@ -7,7 +7,7 @@ bool IsOpen(const QTime& t) { return t.isValid() && t >= QTime(9, 0) && t < QTim
 
 std::optional<QTime> ShownTimeOfDay()
 {
-    const auto& t = Session::Current().Clock();
+    const auto& t = Session::Current().Clock().Time();
     if (!t)
         return std::nullopt;
     return t->time();

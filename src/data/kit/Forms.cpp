@@ -1,5 +1,6 @@
 #include "Forms.h"
 #include "Accessibility.h"
+#include "Session.h"
 #include "Twips.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -42,6 +43,7 @@ Form::Form(QWidget* parent, Qt::WindowFlags f) : QWidget(parent ? parent : Forms
     // A shortcut, so that the box or list with the focus cannot swallow it.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &Form::escape);
+    Session::Current().Clock().TakeKeys(this);
 }
 
 void Form::SetKeyButtons(QAbstractButton* enter, QAbstractButton* cancel)

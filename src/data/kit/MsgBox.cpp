@@ -1,6 +1,7 @@
 #include "MsgBox.h"
 #include "App.h"
 #include "MessageText.h"
+#include "Session.h"
 #include "data/dao/DaoError.h"
 #include <QApplication>
 #include <QClipboard>
@@ -68,6 +69,7 @@ std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r)
         auto* copy = new QShortcut(QKeySequence::Copy, box.get());
         QObject::connect(copy, &QShortcut::activated, text, [t = r.text] { QGuiApplication::clipboard()->setText(t); });
     }
+    Session::Current().Clock().TakeKeys(box.get()); // the game can be paused while a message waits
     return box;
 }
 

@@ -12,7 +12,7 @@ void Session::Open(const QString& player, const QString& fileName)
     Module1::PlayerName = player;
     Module1::GameFileName = fileName;
     open_ = true;
-    SetClock(std::nullopt); // the new game's first minute starts its day
+    clock_.Run(true);
     emit gameChanged(true);
 }
 
@@ -20,22 +20,15 @@ void Session::Close()
 {
     Module1::GameFileName.clear();
     open_ = false;
-    SetClock(std::nullopt);
+    clock_.Run(false);
     emit gameChanged(false);
-}
-
-void Session::SetClock(const std::optional<QDateTime>& t)
-{
-    clock_ = t;
-    emit clockChanged(t);
 }
 
 void Session::Reset()
 {
     disconnect();
+    clock_.Reset();
     open_ = false;
-    clock_.reset();
-    baseDate_ = QDate::currentDate();
     Module1::GameFileName.clear();
     Module1::PlayerName = dao::Null{};
 }

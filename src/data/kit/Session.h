@@ -2,9 +2,8 @@
 // The game: whether one is open, whose it is, its file and its clock. Only the
 // session changes them, and it announces each change; the main window's
 // menus, toolbar, timers and labels follow the announcements.
-#include <QDateTime>
+#include "GameClock.h"
 #include <QObject>
-#include <optional>
 
 class Session : public QObject {
     Q_OBJECT
@@ -17,28 +16,21 @@ public:
     bool IsOpen() const { return open_; }
 
     /// A game whose file exists takes over: the player's and the file's names,
-    /// and a clock that starts a new trading day.
+    /// and a clock that starts a new trading day, unpaused.
     void Open(const QString& player, const QString& fileName);
     /// No game: the clock and the market stop. The player's name stays.
     void Close();
 
-    /// The date each game's clock starts on: the day the program started.
-    QDate BaseDate() const { return baseDate_; }
-    void SetBaseDate(const QDate& d) { baseDate_ = d; }
-    /// The clock's time, which the labels show and the exchange's rules read;
-    /// none while no game runs or before a game's first minute.
-    const std::optional<QDateTime>& Clock() const { return clock_; }
-    void SetClock(const std::optional<QDateTime>& t);
+    /// The game's clock: its time, pause and speed, which hold for the run.
+    GameClock& Clock() { return clock_; }
 
     /// Back to the state after start-up, with no one listening; for tests.
     void Reset();
 
 signals:
     void gameChanged(bool open);
-    void clockChanged(const std::optional<QDateTime>& t);
 
 private:
     bool open_ = false;
-    QDate baseDate_ = QDate::currentDate();
-    std::optional<QDateTime> clock_;
+    GameClock clock_;
 };

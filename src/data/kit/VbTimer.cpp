@@ -1,11 +1,18 @@
 #include "VbTimer.h"
+#include "GameClock.h"
+#include "Session.h"
 
-VbTimer::VbTimer(QObject* parent, bool enabled, int interval) : QObject(parent), enabled_(enabled), interval_(interval)
+VbTimer::VbTimer(QObject* parent, bool enabled, int interval, GameClock* clock)
+    : QObject(parent), clock_(clock ? *clock : Session::Current().Clock()), enabled_(enabled), interval_(interval)
 {
+    timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer); // ticks stay ten seconds apart, not within 5%
-    connect(&timer_, &QTimer::timeout, this, &VbTimer::timeout);
+    connect(&timer_, &QTimer::timeout, this, &VbTimer::fire);
+    clock_.follow(this);
     apply();
 }
+
+VbTimer::~VbTimer() { clock_.forget(this); }
 
 void VbTimer::setEnabled(bool on)
 {
@@ -25,10 +32,69 @@ void VbTimer::setInterval(int ms)
     apply();
 }
 
+qint64 VbTimer::period() const { return clock_.Stretched(interval_); }
+
+std::optional<qint64> VbTimer::remaining() const
+{
+    if (due_)
+        return std::max<qint64>(0, *due_ - clock_.Elapsed());
+    return left_;
+}
+
 void VbTimer::apply()
 {
-    if (enabled_ && interval_ > 0)
-        timer_.start(interval_);
+    due_.reset();
+    left_.reset();
+    if (enabled_ && interval_ > 0) {
+        if (clock_.Paused())
+            left_ = period();
+        else
+            due_ = clock_.Elapsed() + period();
+    }
+    arm();
+}
+
+void VbTimer::hold(bool paused)
+{
+    if (paused && due_) {
+        left_ = remaining();
+        due_.reset();
+    } else if (!paused && left_) {
+        due_ = clock_.Elapsed() + *left_;
+        left_.reset();
+    }
+    arm();
+}
+
+void VbTimer::rescale(qint64 newScale, qint64 oldScale)
+{
+    // A countdown with 40 % of its period left has 40 % of the new period left.
+    auto scaled = [&](qint64 ms) { return (ms * newScale + oldScale / 2) / oldScale; };
+    if (due_)
+        due_ = clock_.Elapsed() + scaled(*remaining());
+    else if (left_)
+        left_ = scaled(*left_);
+    arm();
+}
+
+void VbTimer::fire()
+{
+    if (!due_)
+        return;
+    const qint64 now = clock_.Elapsed();
+    // The next one is a period after this was due, not after it came: the rhythm
+    // does not drift. One held up for longer than a period is not caught up.
+    *due_ += period();
+    if (*due_ <= now)
+        due_ = now + period();
+    arm();
+    emit timeout();
+}
+
+void VbTimer::arm()
+{
+    if (due_ && !clock_.ByHand())
+        timer_.start(int(std::min<qint64>(*remaining(), 1 << 30)));
     else
         timer_.stop();
 }
