@@ -1,6 +1,9 @@
 // A trade and a balance refresh, against logs and markets of realistic size.
 #include "BenchSupport.h"
+#include "data/GameSchema.h"
+#include "data/kit/App.h"
 #include "data/kit/Module1.h"
+#include "trading/MarketTrades.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -46,6 +49,26 @@ void BM_RefreshBalance(benchmark::State& state)
     FinishBenchGame();
 }
 BENCHMARK(BM_RefreshBalance)->Unit(benchmark::kMillisecond);
+
+/// The margin check a move runs when no call is due, reading the holdings and
+/// their prices itself (in a tick it shares the reading of the worth and the
+/// Balance): 50 holdings over 1000 stocks, half of them short.
+void BM_MarginCheck(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(1000);
+    StartBenchGame(50 * 4, 50);
+    {
+        dao::Database g = dao::Database::open(App::GameFile());
+        for (int i = 1; i <= 50; i += 2)
+            GameSchema::AppendTrade(g, QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0')),
+                dao::Currency::fromTicks(10000), -5, dao::Currency::fromTicks(50000));
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Trading::CallMargin());
+    FinishBenchGame();
+}
+BENCHMARK(BM_MarginCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -8,7 +8,8 @@
 # the tick with its three refreshes (BM_MarketTickWithRefreshes/1000) against
 # what it is allowed: 1.1 times the yardstick plus 5 ms; and the game's worth
 # row that every tick adds (BM_RecordWorth) against the tick, as a ratio, and
-# against what it is allowed: 2 ms.
+# against what it is allowed: 2 ms; and the margin check every move makes
+# (BM_MarginCheck, 50 holdings) against its 1 ms.
 set -e
 cd "$(dirname "$0")/.."
 base="${TICORA_BENCH_BASELINE:-../shared/bench-baseline}"
@@ -17,11 +18,12 @@ out=build/tick-ratio
 mkdir -p "$out"
 g++ -std=c++20 -O2 -o "$out/tickbase" "$base/tickbase.cpp" -lsqlite3
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target bench_market bench_reports -j"$(nproc)" >/dev/null
+cmake --build build --target bench_market bench_reports bench_trading -j"$(nproc)" >/dev/null
 : >"$out/yardstick.txt"
 : >"$out/tick.txt"
 : >"$out/refreshes.txt"
 : >"$out/worth.txt"
+: >"$out/margin.txt"
 runs="${TICORA_RATIO_RUNS:-5}"
 for run in $(seq "$runs"); do
   d=$(mktemp -d)
@@ -33,6 +35,8 @@ for run in $(seq "$runs"); do
     awk -F, '/^"BM_MarketTickWithRefreshes/ { print $NF }' >>"$out/refreshes.txt"
   build/bench/bench_reports --benchmark_filter='^BM_RecordWorth$' --benchmark_format=csv 2>/dev/null |
     awk -F, '/^"BM_RecordWorth/ { print $3 }' >>"$out/worth.txt"
+  build/bench/bench_trading --benchmark_filter='^BM_MarginCheck$' --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"BM_MarginCheck/ { print $3 }' >>"$out/margin.txt"
 done
 median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
@@ -46,3 +50,6 @@ awk -v w="$w" -v y="$y" 'BEGIN { printf "with refreshes: %.1f ms, allowed 1.1 x 
 r=$(median "$out/worth.txt")
 echo "BM_RecordWorth:                        $(tr '\n' ' ' <"$out/worth.txt")ms -> median $r ms"
 awk -v r="$r" -v t="$t" 'BEGIN { printf "tick with its worth row: %.3f x the tick; the row %.2f ms, allowed 2 ms\n", (t + r) / t, r }'
+m=$(median "$out/margin.txt")
+echo "BM_MarginCheck:                        $(tr '\n' ' ' <"$out/margin.txt")ms -> median $m ms"
+awk -v m="$m" 'BEGIN { printf "the margin check after a move: %.3f ms, allowed 1 ms\n", m }'

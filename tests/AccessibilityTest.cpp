@@ -163,7 +163,9 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->role(), role);
         for (const QString& name : reachable) {
             QWidget* c = w->findChild<QWidget*>(name);
-            EXPECT_TRUE(c && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus)) << name.toStdString();
+            ASSERT_NE(c, nullptr) << name.toStdString();
+            EXPECT_TRUE(c->isEnabled()) << name.toStdString();
+            EXPECT_TRUE(c->focusPolicy() & Qt::TabFocus) << name.toStdString();
         }
     }
     EXPECT_TRUE(static_cast<frmHelp*>(FindForm("frmHelp"))->txtTopic->textInteractionFlags() &

@@ -126,7 +126,8 @@ TEST_F(ContinueTest, AFileThatIsNoGameIsNamedCannotBeContinuedAndIsLeftAsItWas)
     ASSERT_TRUE(QFile::copy(path("Ann.sav"), path("NoResult.SAV")));
     RawRows(path("NoResult.SAV"), "DROP VIEW Result"); // a game's file without one of its queries
     QFile junk(path("junk.sav"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    ASSERT_EQ(junk.write(QByteArray(4096, 'x')), 4096);
     junk.close();
     const std::map<QString, std::optional<QByteArray>> before = {
         {"NoResult.SAV", fileBytes("NoResult.SAV")}, {"junk.sav", fileBytes("junk.sav")}};

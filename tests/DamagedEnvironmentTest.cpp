@@ -68,9 +68,9 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         ASSERT_EQ(msgs.messages.size(), 1u);
         EXPECT_EQ(msgs.messages[0].caption, "Market error");
         const QString& text = msgs.messages[0].text;
-        EXPECT_TRUE(text.startsWith("The market file " + path("stocks.tqs") + " ") && text.contains(why) &&
-            text.contains(QString(" No game was started.\n\n") + todo))
-            << text.toStdString();
+        EXPECT_TRUE(text.startsWith("The market file " + path("stocks.tqs") + " ")) << text.toStdString();
+        EXPECT_TRUE(text.contains(why)) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString(" No game was started.\n\n") + todo)) << text.toStdString();
         expectGame(false);
         EXPECT_EQ(Forms::IfLoaded<Form2>(), nullptr);
         releaseAll();
@@ -87,9 +87,9 @@ TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnceAndInThe
     trade("ALDR", "3", "Buy");
     ASSERT_EQ(msgs.texts().size(), 1);
     const QString locked = msgs.texts()[0];
-    EXPECT_TRUE(locked.startsWith("The trade could not be recorded in the game file") && locked.contains("locked") &&
-        msgs.messages[0].icon == Ui::Icon::Critical)
-        << locked.toStdString();
+    EXPECT_TRUE(locked.startsWith("The trade could not be recorded in the game file")) << locked.toStdString();
+    EXPECT_TRUE(locked.contains("locked")) << locked.toStdString();
+    EXPECT_EQ(msgs.messages[0].icon, Ui::Icon::Critical);
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     EXPECT_EQ(logRows(), 0);

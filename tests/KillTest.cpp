@@ -1,5 +1,6 @@
 // A process killed in the middle of a run of ticks leaves a whole market
-// behind, and a game file whose worth rows are whole.
+// behind, and a game file whose worth rows are whole and whose margin calls
+// covered every short or none.
 #include "support/GameFixture.h"
 
 // Run only as the child of the test below.
@@ -10,16 +11,37 @@ TEST(KillChild, DISABLED_TickUntilKilled)
     App::SetFolder(QString::fromLocal8Bit(folder));
     QDir::setCurrent(App::Folder());
     Ui::SetMsgBoxHandler([](const Ui::MsgBoxRequest& r) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
-        std::_Exit(3);
+        if (!r.text.startsWith("Margin call:")) {
+            std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
+            std::_Exit(3);
+        }
         return Ui::Answer::OK;
     });
+    ScriptDraws({100}); // the market rises against the shorts: every move calls them
     GameShell::Wire(); // every tick records the game's worth
     Module1::StartingBalance = 500000;
     if (!QFile::exists(App::FilePath("Kim.sav")))
         Module1::CreateNewGame("Kim");
     Session::Current().Open("Kim", "Kim.sav");
+    const QString kim = App::FilePath("Kim.sav");
+    auto one = [](const QString& file, const QString& sql) { return RawRows(file, sql).value(0); };
     for (int i = 0; i < 100000; ++i) {
+        // Every short was covered: two more of 2000000 each are sold, as one trade.
+        if (one(kim, "SELECT count(*) FROM Traderesult WHERE Units < 0") ==
+            one(kim, "SELECT count(*) FROM Traderesult WHERE Units > 0")) {
+            dao::Database game = dao::Database::open(kim);
+            dao::Transaction tx = game.beginTransaction();
+            for (const char* s : {"ALDR", "BRKW"}) {
+                const double price = one(App::MarketFile(),
+                                         QString("SELECT \"Stockcurrent Price\" FROM \"Stocks Information\" "
+                                                 "WHERE stocksymbol = '%1'")
+                                             .arg(s))
+                                         .toDouble() /
+                    10000; // stored in ten-thousandths
+                AddTrade(game, s, price, -int(2000000 / price), price * int(2000000 / price));
+            }
+            tx.commit();
+        }
         Module1::MarketTick();
         std::printf("tick %d\n", i);
         std::fflush(stdout);
@@ -35,7 +57,7 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
     SCOPED_TRACE("TICORA_TEST_SEED=" + std::to_string(seed));
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> delay(0, 250);
-    int moved = 0;
+    int moved = 0, calls = 0;
     for (int round = 0; round < 6; ++round) {
         SCOPED_TRACE(round);
         QProcess child;
@@ -72,9 +94,15 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
         EXPECT_EQ(RawRows(game, "PRAGMA integrity_check"), QStringList({"ok"}));
         EXPECT_EQ(RawRows(game, "SELECT count(*) FROM Worth WHERE Time IS NULL OR Cash IS NULL OR Balance IS NULL"),
             QStringList("0"));
+        // Each call covered both shorts, or neither: their rows and units agree.
+        const QString perSymbol =
+            "SELECT count(*), sum(Units > 0), sum(Units) = 0 FROM Traderesult WHERE Symbol = '%1'";
+        EXPECT_EQ(RawRows(game, perSymbol.arg("ALDR")), RawRows(game, perSymbol.arg("BRKW")));
+        calls = RawRows(game, perSymbol.arg("ALDR")).value(0).section('|', 1, 1).toInt();
         moved = dayCounts.value(0).toInt();
     }
     EXPECT_GT(moved, 6); // every round ticked at least once
+    EXPECT_GT(calls, 6); // and called the shorts
     // A row per tick that was stored, bar the last where the kill fell between the two.
     const int rows = RawRows(path("Kim.sav"), "SELECT count(*) FROM Worth").value(0).toInt() - 1;
     EXPECT_GE(rows, moved - 6);

@@ -49,7 +49,9 @@ TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFol
         Forms::Get<frmEditor>();
         ProcessDeletions();
         EXPECT_EQ(msgs.texts(), QStringList(QString::fromUtf8("Проект уже запущен!")));
-        EXPECT_TRUE(App::EndRequested() && Forms::Loaded().isEmpty() && other.isLocked());
+        EXPECT_TRUE(App::EndRequested());
+        EXPECT_TRUE(Forms::Loaded().isEmpty());
+        EXPECT_TRUE(other.isLocked());
         msgs.messages.clear();
         App::ResetEndRequest();
     }
@@ -61,8 +63,11 @@ TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFol
     App::ReleaseInstanceLock();
     Forms::Get<frmEditor>();
     QLockFile second(App::InstanceLockFiles().second); // where the lock went, as a second copy finds it
-    EXPECT_TRUE(!second.tryLock(0) && second.error() == QLockFile::LockFailedError);
-    EXPECT_TRUE(!QFile::exists(own) && !App::EndRequested() && msgs.messages.empty());
+    EXPECT_FALSE(second.tryLock(0));
+    EXPECT_EQ(second.error(), QLockFile::LockFailedError);
+    EXPECT_FALSE(QFile::exists(own));
+    EXPECT_FALSE(App::EndRequested());
+    EXPECT_TRUE(msgs.messages.empty());
 }
 
 TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)

@@ -17,8 +17,9 @@ TEST_F(MarketTickTest, MovesEveryStockByItsDrawsFactorAndVolumeStepKeepingTheDay
         QList<double>({20.501, 10000, 48.95, 12000}));
     for (const Stock& s : after) {
         SCOPED_TRACE(s.symbol.toStdString());
-        EXPECT_TRUE(s.historyRows == 201 && s.dayRows == 1);
-        EXPECT_TRUE(s.min == s.price && s.max == s.price); // the day's first tick
+        EXPECT_EQ(s.historyRows, 201);
+        EXPECT_EQ(s.dayRows, 1);
+        EXPECT_EQ(std::pair(s.min, s.max), std::pair(s.price, s.price)); // the day's first tick
         Recordset h = market().openTable(s.symbol);
         h.moveLast();
         EXPECT_EQ(h.field("Price"), s.price);
@@ -26,7 +27,8 @@ TEST_F(MarketTickTest, MovesEveryStockByItsDrawsFactorAndVolumeStepKeepingTheDay
     ScriptDraws({1}); // a fall: the range keeps the earlier, higher price of the day
     Module1::MarketTick();
     const Stock s = stocks()[0];
-    EXPECT_TRUE(s.dayRows == 2 && s.min == s.price && s.max == after[0].price);
+    EXPECT_EQ(s.dayRows, 2);
+    EXPECT_EQ(std::pair(s.min, s.max), std::pair(s.price, after[0].price));
     EXPECT_TRUE(msgs.messages.empty());
 }
 
@@ -36,7 +38,8 @@ TEST_F(MarketTickTest, HistoryDropsTheOldestAtFullSizeAndGrowsBelowIt)
     const QString second = RawRows(path("stocks.tqs"), "SELECT Price FROM ALDR LIMIT 1 OFFSET 1").value(0);
     ScriptDraws({55});
     Module1::MarketTick();
-    EXPECT_TRUE(stocks()[0].historyRows == 201 && stocks()[1].historyRows == 151);
+    EXPECT_EQ(stocks()[0].historyRows, 201);
+    EXPECT_EQ(stocks()[1].historyRows, 151);
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT Price FROM ALDR LIMIT 1").value(0), second); // the oldest went
     for (int i = 0; i < 60; ++i)
         Module1::MarketTick();
@@ -65,8 +68,10 @@ TEST_F(MarketTickTest, AZeroPriceShowsItsThreeMessagesAfterTheTickIsStored)
     };
     Module1::MarketTick();
     EXPECT_EQ(msgs.texts(), QStringList({"0", "102.505", "97", "0", "102.505", "97"}));
-    EXPECT_TRUE(nested == 6 && writable);
-    EXPECT_TRUE(stocks()[2].price == Value(Currency()) && stocks()[2].dayRows == 1); // one tick, not seven
+    EXPECT_EQ(nested, 6);
+    EXPECT_TRUE(writable);
+    EXPECT_EQ(stocks()[2].price, Value(Currency()));
+    EXPECT_EQ(stocks()[2].dayRows, 1); // one tick, not seven
 }
 
 TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)

@@ -96,7 +96,8 @@ TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInO
     EXPECT_EQ(pick->Text1->text(), "Aldren Mining");
     Form10* chart = chartOf("ALDR");
     EXPECT_EQ(Forms::IfLoaded<Form9>(), nullptr);
-    EXPECT_TRUE(chart->isVisible() && chart->windowTitle() == "ALDR");
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_EQ(chart->windowTitle(), "ALDR");
     EXPECT_EQ(chart->MSChart1->Slots(), Market::ReadChartSlots("ALDR"));
     const std::pair<QDateTime, bool> steps[] = {{at(0, 10, 0), true}, {at(0, 15, 59), true}, {at(0, 16, 0), false},
         {at(0, 16, 30), false}, {at(1, 9, 1), true}};

@@ -37,8 +37,11 @@ INSTANTIATE_TEST_SUITE_P(Worked, GainsRuleTest,
         GainsCase{"SoldOutKeepsItsGain", {{"A", money(20), 10}, {"A", money(18.5), -10}}, 0, std::nullopt, -15},
         GainsCase{
             "AnAverageOfThirds", {{"A", money(1), 1}, {"A", money(2), 2}, {"A", money(3), -1}}, 2, 1.6667, 1.3333},
+        GainsCase{"ASaleBeyondTheLongStartsAShortAtItsPrice", {{"A", money(10), 5}, {"A", money(12), -8}}, -3, 12, 10},
+        GainsCase{"ShortsAveragedAndCoveredInPart", {{"A", money(20), -10}, {"A", money(30), -10}, {"A", money(10), 5}},
+            -15, 25, 75},
         GainsCase{
-            "BeyondWhatIsHeldGainsNothingMore", {{"A", money(10), 5}, {"A", money(12), -8}}, -3, std::nullopt, 10}),
+            "APurchaseBeyondTheShortStartsALongAtItsPrice", {{"A", money(20), -10}, {"A", money(15), 15}}, 5, 15, 50}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class PerformanceTest : public OpenGameTest {
@@ -47,7 +50,11 @@ protected:
     {
         ed->mnuAnalyzeItem(3)->trigger();
         frmPerformance* f = Forms::IfLoaded<frmPerformance>();
-        EXPECT_TRUE(f && f->isVisible() && !f->isModal());
+        EXPECT_NE(f, nullptr);
+        if (f) { // shown, modeless
+            EXPECT_TRUE(f->isVisible());
+            EXPECT_FALSE(f->isModal());
+        }
         return f;
     }
 };
@@ -63,11 +70,14 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
     setPrice("BRKW", 5);
     trade("BRKW", "2", "Buy");
     trade("BRKW", "2", "Sell");
+    setPrice("CINX", 50);
+    trade("CINX", "4", "Sell short");
+    setPrice("CINX", 40); // a short gains what the price fell
     frmPerformance* f = open();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(GridRows(*f->MSFlexGrid1),
         QStringList({"Symbol|Units|Average paid|Price|Value|Gain|Realised", "ALDR|15|25|40|600|225|75", "BRKW|0||5|||0",
-            "Total||||600|225|75"}));
+            "CINX|-4|50|40|-160|40|0", "Total||||440|265|75"}));
     EXPECT_EQ(f->chtWorth->PlaceCount(), 1); // the game's start
 
     ed->mnuAnalyzeItem(0)->trigger(); // Balance, to hold its figures against the rows

@@ -8,7 +8,8 @@ protected:
     {
         entry->trigger();
         F* f = Forms::IfLoaded<F>();
-        EXPECT_TRUE(f && f->isVisible());
+        EXPECT_NE(f, nullptr);
+        EXPECT_TRUE(f == nullptr || f->isVisible()) << "not shown";
         return f;
     }
 };

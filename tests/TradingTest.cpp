@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include "trading/TradeRules.h"
 
 using namespace dao;
 
@@ -86,7 +87,8 @@ protected:
             EXPECT_EQ(last(), said);
             EXPECT_EQ(
                 msgs.messages.back().caption, last().startsWith("You must") ? "UnitsSheet Error" : "Varnel Ticora");
-            recorded += QString(said).startsWith("You bought") || QString(said).startsWith("You sold");
+            for (const char* done : {"You bought", "You sold", "You covered"})
+                recorded += QString(said).startsWith(done);
         }
         return recorded;
     }
@@ -121,8 +123,26 @@ INSTANTIATE_TEST_SUITE_P(ASaleSellsAtMostTheUnitsHeld, TradeRuleTest,
             {"ALDR", 0, "11", "Sell", "You don't have this number of stock"}},
         Steps{{"ALDR", 0, "1", "Buy", "You bought 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
             {"ALDR", 0, "1", "Sell", "You sold 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
-            {"ALDR", 0, "1", "Sell", "You don't have this number of stock"}}, // its row stays, with 0 units
-        Steps{{"BRKW", 0, "3", "Cover short", "Otkupili short"}, {"BRKW", 0, "3", "Sell short", "prodali short"}}));
+            {"ALDR", 0, "1", "Sell", "You don't have this number of stock"}})); // its row stays, with 0 units
+
+INSTANTIATE_TEST_SUITE_P(AShortSaleNeedsNoLongAndABalanceOfHalfTheShorts, TradeRuleTest,
+    ::testing::Values(
+        Steps{{"ALDR", 0, "10", "Buy", "You bought 10 of ALDR at a price 12.3400 for the overall sum 123.4"},
+            {"ALDR", 0, "1", "Sell short", "You hold 10 of ALDR: sell them before you sell short."}},
+        Steps{{"BRKW", 100000.001, "10", "Sell short",
+                  "A short sale of 1000000.01 needs a balance of at least half of your short positions: your balance "
+                  "would be 500000 and half of your short positions 500000.005."},
+            {"BRKW", 100000, "10", "Sell short",
+                "You sold short 10 of BRKW at a price 100000.0000 for the overall sum 1000000"}, // 50 % exactly
+            {"BRKW", 200000, "10", "Cover short",
+                "Sum of this thansaction 2000000 and is more than your cash 1500000"}},
+        Steps{{"ALDR", 0, "1", "Cover short", "You have no short position in ALDR."},
+            {"ALDR", 0, "5", "Sell short", "You sold short 5 of ALDR at a price 12.3400 for the overall sum 61.7"},
+            {"ALDR", 0, "6", "Cover short", "You are short only 5 of ALDR."},
+            {"ALDR", 0, "1", "Sell", "You don't have this number of stock"}, // a sale never opens a short
+            {"ALDR", 0, "3", "Cover short", "You covered 3 of ALDR at a price 12.3400 for the overall sum 37.02"},
+            {"ALDR", 0, "2", "Buy", "You bought 2 of ALDR at a price 12.3400 for the overall sum 24.68"},
+            {"ALDR", 0, "1", "Cover short", "You have no short position in ALDR."}}));
 
 TEST_F(TradingTest, TheExchangesHoursComeFirstAndARefusedPurchaseStillShowsItsSum)
 {
@@ -191,4 +211,76 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
     logTrade("BRKW", 1, -1, 1);
     Module1::RefreshBalance();
     EXPECT_EQ(b->Text3->text(), "0");
+}
+
+struct MarginCase {
+    const char* name;
+    double cash;
+    std::vector<std::tuple<const char*, int, double>> held; ///< symbol, units, price (0: not listed)
+    double balance, shorts;
+    bool allowsShortSale, calls;
+};
+
+class MarginRuleTest : public ::testing::TestWithParam<MarginCase> { };
+
+TEST_P(MarginRuleTest, BalanceAndShortsAtTheBooksPrices)
+{
+    const MarginCase& c = GetParam();
+    TradeRules::Book book{Currency::fromDouble(c.cash), {}, {}};
+    for (const auto& [symbol, units, price] : c.held) {
+        book.held.push_back({symbol, Value(int64_t(units))});
+        if (price)
+            book.prices.insert(symbol, Currency::fromDouble(price));
+    }
+    const TradeRules::Margin m = TradeRules::MarginOf(book);
+    EXPECT_EQ(m.balance, Currency::fromDouble(c.balance));
+    EXPECT_EQ(m.shorts, Currency::fromDouble(c.shorts));
+    EXPECT_EQ(m.AllowsShortSale(), c.allowsShortSale);
+    EXPECT_EQ(m.Calls(), c.calls);
+    std::vector<TradeRules::Row> covers; // a call covers every priced short, at its price
+    for (const auto& [symbol, units, price] : c.held)
+        if (units < 0 && price)
+            covers.push_back({symbol, Currency::fromDouble(price), -units, Currency::fromDouble(price * units)});
+    EXPECT_EQ(TradeRules::CoverAll(book), covers);
+}
+
+INSTANTIATE_TEST_SUITE_P(Worked, MarginRuleTest,
+    ::testing::Values(MarginCase{"HalfExactly", 1500000, {{"A", -10, 100000}}, 500000, 1000000, true, false},
+        MarginCase{"ThirtyPerCentExactly", 1300000, {{"A", -10, 100000}}, 300000, 1000000, false, false},
+        MarginCase{"JustBelowThirty", 1300000, {{"A", -10, 100000.01}}, 299999.9, 1000000.1, false, true},
+        MarginCase{"SeveralShortsAndALongThatHolds", 1300000, {{"A", -5, 100000.01}, {"B", -5, 100000.01}, {"L", 1, 1}},
+            300000.9, 1000000.1, false, false},
+        MarginCase{"SeveralShortsCalled", 1300000, {{"A", -5, 100000.01}, {"B", -5, 100000.01}, {"Q", -3, 0}}, 299999.9,
+            1000000.1, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TradingTest, AMarginCallCoversEveryShortAtTheMovesPricesInOneGoAndIsSaidOnce)
+{
+    ed->mnuAnalyzeItem(2)->trigger(); // Transactions shown: the call lists in it at once
+    setPrice("ALDR", 90000);
+    setPrice("BRKW", 10);
+    const Currency cinx = stocks()[2].price.toCurrency();
+    for (const char* s : {"ALDR", "BRKW"})
+        trade(s, "10", "Sell short");
+    trade("CINX", "5", "Buy");
+    const Currency cash = Currency::fromDouble(1400100) - cinx * 5;
+    ScriptDraws({100});
+    Module1::MarketTick(); // ALDR at 92254.5: the balance is 52 % of the shorts
+    EXPECT_EQ(log().size(), 3);
+    setPrice("ALDR", 106000);
+    Module1::MarketTick(); // at 108655.3: 29 %
+    const auto moved = stocks();
+    const Currency aldr = moved[0].price.toCurrency(), brkw = moved[1].price.toCurrency();
+    auto row = [](const char* s, Currency p) {
+        return QString("%1|%2|10|%3").arg(s).arg(p.ticks()).arg((-(p * 10)).ticks());
+    };
+    EXPECT_EQ(log().mid(3), QStringList({row("ALDR", aldr), row("BRKW", brkw)}));
+    const Currency shorts = aldr * 10 + brkw * 10;
+    const QString said =
+        QString("Margin call: your balance %1 fell below 30 % of your short positions %2, so they "
+                "were covered at the market's prices.")
+            .arg(Numbers::PlainText(cash + moved[2].price.toCurrency() * 5 - shorts), Numbers::PlainText(shorts));
+    EXPECT_EQ(msgs.texts().count(said), 1);
+    EXPECT_EQ(Forms::IfLoaded<Form11>()->Label1->text(), "5");
+    EXPECT_EQ(Forms::IfLoaded<Form3>()->cashbalance->text(), Numbers::PlainText(cash - shorts));
 }

@@ -8,6 +8,7 @@
 #include "market/MarketEvents.h"
 #include "reports/Form11.h"
 #include "reports/Form13.h"
+#include "trading/MarketTrades.h"
 #include "trading/TradingEvents.h"
 #include <QDir>
 
@@ -38,6 +39,16 @@ void ShowHelp(int context)
     Raise(w, false);
 }
 
+namespace {
+/// A Transactions window that is shown lists a recorded trade at once; a
+/// closed one is not created for it.
+void showTrades(bool recorded)
+{
+    if (Form11* t = Forms::IfLoaded<Form11>(); recorded && t && t->isVisible())
+        Module1::RefreshTransactions();
+}
+} // namespace
+
 void Wire()
 {
     static bool wired = false;
@@ -46,21 +57,23 @@ void Wire()
     wired = true;
     // The market moved: the reports that show prices, in this order.
     Market::Events& market = Market::Events::Get();
+    // First what the market does for the player at the new prices: a margin
+    // call covers the shorts. Every reader then values the same holdings.
     QObject::connect(&market, &Market::Events::moved, &market, [] {
-        Holdings::SharedReading oneReading; // the worth, Portfolio and Balance value the same holdings
+        Holdings::SharedReading oneReading;
+        const bool traded = Trading::CallMargin();
         WorthLog::RecordNow();
+        showTrades(traded);
         Module1::RefreshPortfolio();
         Module1::RefreshPriceInformation();
         Module1::RefreshBalance();
         Module1::RefreshPerformance();
     });
-    // A trade was made: a Transactions window that is shown lists it at once
-    // (a closed one is not created for it), the Portfolio is rebuilt and the
-    // Performance, where it is open, shows the gains.
+    // A trade was made: a Transactions window that is shown lists it, the
+    // Portfolio is rebuilt and the Performance, where it is open, shows the gains.
     Trading::Events& trading = Trading::Events::Get();
     QObject::connect(&trading, &Trading::Events::traded, &trading, [](bool recorded) {
-        if (Form11* t = Forms::IfLoaded<Form11>(); recorded && t && t->isVisible())
-            Module1::RefreshTransactions();
+        showTrades(recorded);
         Module1::RefreshPortfolio();
         Module1::RefreshPerformance();
     });

@@ -1,4 +1,5 @@
 #include "data/Holdings.h"
+#include "data/GameSchema.h"
 #include "data/MarketSchema.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
@@ -30,9 +31,15 @@ SharedReading::~SharedReading()
         shared() = Shared{};
 }
 
+void SharedReading::Changed()
+{
+    Shared& s = shared();
+    s = Shared{s.readings};
+}
+
 dao::Currency Cash(dao::Database& game, dao::Value* sumOfResult)
 {
-    const dao::Value sum = game.openSnapshot(QStringLiteral("result")).field(QStringLiteral("Sum Of Result"));
+    const dao::Value sum = game.openSnapshot(GameSchema::kResultQuery).field(GameSchema::kSumOfResultField);
     if (sumOfResult)
         *sumOfResult = sum;
     const dao::Currency starting =
@@ -45,7 +52,7 @@ std::vector<Holding> Read(dao::Database& game)
     Shared& memo = shared();
     if (memo.readings && memo.held)
         return *memo.held;
-    dao::Recordset pos = game.openSnapshot(QStringLiteral("Position"));
+    dao::Recordset pos = game.openSnapshot(GameSchema::kPositionQuery);
     std::vector<Holding> out;
     pos.moveLast();
     const int n = pos.recordCount();
@@ -53,13 +60,19 @@ std::vector<Holding> Read(dao::Database& game)
     out.reserve(size_t(n));
     for (int i = 0; i < n; ++i, pos.moveNext())
         out.push_back(
-            {Numbers::PlainText(pos.field(QStringLiteral("Symbol"))), pos.field(QStringLiteral("Sum Of units"))});
+            {Numbers::PlainText(pos.field(GameSchema::kSymbolField)), pos.field(GameSchema::kSumOfUnitsField)});
     if (memo.readings)
         memo.held = out;
     return out;
 }
 
 int64_t Units(const Holding& h) { return h.units.isNull() ? 0 : std::llround(h.units.toDouble()); }
+
+const Holding* Find(const std::vector<Holding>& held, const QString& symbol)
+{
+    const auto it = std::find_if(held.begin(), held.end(), [&](const Holding& h) { return h.symbol == symbol; });
+    return it == held.end() ? nullptr : &*it;
+}
 
 dao::Currency Value(const dao::Value& price, int64_t units) { return price.toCurrency() * units; }
 
@@ -72,9 +85,7 @@ Worth WorthOf(dao::Database& game)
     w.stocks = dao::Currency();
     std::optional<QHash<QString, dao::Value>> prices; // read once something is held
     for (const Holding& h : held) {
-        Module1::LastValue = h.units;
         const int64_t units = Units(h);
-        Module1::LastValue = dao::Null{};
         if (units == 0)
             continue;
         if (!prices)

@@ -20,6 +20,9 @@ class SharedReading {
 public:
     SharedReading();
     ~SharedReading();
+    /// The game's log changed under a reading (the market filled an order,
+    /// a margin call covered the shorts): what is read next is read afresh.
+    static void Changed();
     SharedReading(const SharedReading&) = delete;
     SharedReading& operator=(const SharedReading&) = delete;
 };
@@ -32,8 +35,13 @@ dao::Currency Cash(dao::Database& game, dao::Value* sumOfResult = nullptr);
 /// The rows of the game's "Position" query, in the order it returns them.
 std::vector<Holding> Read(dao::Database& game);
 
-/// The net units, whole as the log stores them; Null counts as 0.
+/// The net units, whole as the log stores them; Null counts as 0. Negative
+/// units are a short position. The one rule of what is held, for the desk,
+/// the Balance, the margin and the gains alike.
 int64_t Units(const Holding& h);
+/// The holding of a symbol, the first of that exact symbol in the query's
+/// order; none when it was never traded.
+const Holding* Find(const std::vector<Holding>& held, const QString& symbol);
 
 /// A holding's value at a price, exactly: the price as money times the units.
 dao::Currency Value(const dao::Value& price, int64_t units);

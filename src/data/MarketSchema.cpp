@@ -41,21 +41,3 @@ void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vec
 }
 
 } // namespace MarketSchema
-
-namespace GameSchema {
-
-void Create(dao::Database& db)
-{
-    using dao::FieldType;
-    db.appendTable(dao::TableDef(QStringLiteral("Traderesult"),
-        {{QStringLiteral("Symbol"), FieldType::Text}, {QStringLiteral("Price"), FieldType::Currency},
-            {QStringLiteral("Units"), FieldType::Long}, {QStringLiteral("Result"), FieldType::Currency}}));
-    db.appendTable(dao::TableDef(QStringLiteral("Player Information"),
-        {{QStringLiteral("Name"), FieldType::Text}, {QStringLiteral("Cash"), FieldType::Currency},
-            {QStringLiteral("Date"), FieldType::DateTime}, {QStringLiteral("Balance"), FieldType::Currency},
-            {QStringLiteral("Daytime"), FieldType::Text}}));
-    db.createQueryDef(QStringLiteral("Position"), kPositionSql);
-    db.createQueryDef(QStringLiteral("Result"), kResultSql);
-}
-
-} // namespace GameSchema

@@ -46,17 +46,3 @@ void CreateStocksTable(dao::Database& db);
 void CreateStockObjects(dao::Database& db, const QString& symbol, const std::vector<dao::Currency>& history);
 
 } // namespace MarketSchema
-
-namespace GameSchema {
-
-inline const QString kPositionSql = QStringLiteral(
-    "SELECT DISTINCTROW [Traderesult].[Symbol], Sum([Traderesult].[Units]) AS [Sum Of Units] FROM Traderesult "
-    "GROUP BY [Traderesult].[Symbol];");
-inline const QString kResultSql =
-    QStringLiteral("SELECT DISTINCTROW Sum([Traderesult].[Result]) AS [Sum Of Result] FROM Traderesult;");
-
-/// Creates the game file's tables, "Traderesult" and "Player Information", and
-/// its stored queries "Position" and "Result".
-void Create(dao::Database& db);
-
-} // namespace GameSchema

@@ -1,5 +1,6 @@
 #include "Form2.h"
 #include "GameName.h"
+#include "GameSchema.h"
 #include "MarketSchema.h"
 #include "WorthLog.h"
 #include "data/dao/Dao.h"
@@ -79,12 +80,13 @@ void writeGameFile(const QString& path, const QString& player)
     try {
         dao::Transaction tx = db.beginTransaction();
         GameSchema::Create(db);
-        dao::Recordset rs = db.openTable(QStringLiteral("Player Information"));
+        using namespace GameSchema;
+        dao::Recordset rs = db.openTable(kPlayerTable);
         rs.addNew();
-        rs.setField(QStringLiteral("Name"), player);
-        rs.setField(QStringLiteral("Cash"), StartingBalance);
-        rs.setField(QStringLiteral("Date"), dao::naiveDateTime(QDate::currentDate()));
-        rs.setField(QStringLiteral("Balance"), StartingBalance);
+        rs.setField(kNameField, player);
+        rs.setField(kCashField, StartingBalance);
+        rs.setField(kDateField, dao::naiveDateTime(QDate::currentDate()));
+        rs.setField(kBalanceField, StartingBalance);
         rs.update();
         rs.close();
         WorthLog::Ensure(db);
@@ -140,9 +142,9 @@ void OpenNewGameWindow()
 
 void PresetStartingBalance()
 {
-    StartingBalance = 500000;
+    StartingBalance = GameSchema::kStartingBalance;
     Form2& f = Forms::Get<Form2>();
-    f.fsumma->setText(QStringLiteral("500000"));
+    f.fsumma->setText(QString::number(GameSchema::kStartingBalance));
     f.fsumma->setVisible(true);
 }
 

@@ -1,4 +1,5 @@
 #include "SavedGames.h"
+#include "GameSchema.h"
 #include "WorthLog.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
@@ -14,9 +15,6 @@ namespace SavedGames {
 
 namespace {
 
-/// What a game file must hold for the windows to read it.
-const QStringList kGameObjects = {QStringLiteral("Traderesult"), QStringLiteral("Player Information"),
-    QStringLiteral("Position"), QStringLiteral("Result")};
 const QString kLeftAlone = QStringLiteral(" The file was left as it is: restore it from a backup copy, or delete it.");
 
 QString problemOf(const dao::FileCheck& c)
@@ -39,7 +37,7 @@ QString problemOf(const dao::FileCheck& c)
 }
 
 /// The balance every game starts with; Cash counts from it.
-void presetStartingBalance() { Module1::StartingBalance = 500000; }
+void presetStartingBalance() { Module1::StartingBalance = GameSchema::kStartingBalance; }
 
 /// The file as the list tells it; valued at the market's prices where asked.
 Game readGame(const QString& fileName, bool valued)
@@ -48,20 +46,20 @@ Game readGame(const QString& fileName, bool valued)
     g.fileName = fileName;
     const QString path = App::FilePath(fileName);
     g.changed = QFileInfo(path).lastModified().date();
-    g.problem = problemOf(dao::checkFile(path, kGameObjects));
+    g.problem = problemOf(dao::checkFile(path, GameSchema::Objects()));
     if (!g.problem.isEmpty())
         return g;
     presetStartingBalance();
     try {
         dao::Database game = dao::Database::open(path);
         dao::Transaction view = game.beginRead();
-        dao::Recordset info = game.openSnapshot(QStringLiteral("Player Information"));
+        dao::Recordset info = game.openSnapshot(GameSchema::kPlayerTable);
         if (info.recordCount() == 0) {
             g.problem = QStringLiteral("it holds no player's record.") + kLeftAlone;
             return g;
         }
-        g.player = Numbers::PlainText(info.field(QStringLiteral("Name")));
-        dao::Recordset log = game.openSnapshot(QStringLiteral("Traderesult"), {QStringLiteral("Symbol")});
+        g.player = Numbers::PlainText(info.field(GameSchema::kNameField));
+        dao::Recordset log = game.openSnapshot(GameSchema::kTradeTable, {GameSchema::kSymbolField});
         log.moveLast();
         g.trades = log.recordCount();
         try {

@@ -1,4 +1,5 @@
 #include "WorthLog.h"
+#include "GameSchema.h"
 #include "data/kit/App.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Session.h"
@@ -6,8 +7,8 @@
 namespace WorthLog {
 
 namespace {
-const QString kTime = QStringLiteral("Time"), kCash = QStringLiteral("Cash"), kStocks = QStringLiteral("Stocks"),
-              kBalance = QStringLiteral("Balance");
+using GameSchema::kWorthTable, GameSchema::kTimeField, GameSchema::kCashField, GameSchema::kStocksField,
+    GameSchema::kBalanceField;
 /// The last failure, with the file it was of: another game has none.
 std::pair<QString, QString>& lastFailure()
 {
@@ -18,23 +19,23 @@ std::pair<QString, QString>& lastFailure()
 
 bool Ensure(dao::Database& game)
 {
-    if (game.hasTable(kTable))
+    if (game.hasTable(kWorthTable))
         return false;
     using dao::FieldType;
-    game.appendTable(dao::TableDef(kTable,
-        {{kTime, FieldType::DateTime}, {kCash, FieldType::Currency}, {kStocks, FieldType::Currency},
-            {kBalance, FieldType::Currency}}));
+    game.appendTable(dao::TableDef(kWorthTable,
+        {{kTimeField, FieldType::DateTime}, {kCashField, FieldType::Currency}, {kStocksField, FieldType::Currency},
+            {kBalanceField, FieldType::Currency}}));
     return true;
 }
 
 void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w)
 {
-    dao::Recordset rs = game.openTable(kTable);
+    dao::Recordset rs = game.openTable(kWorthTable);
     rs.addNew();
-    rs.setField(kTime, time);
-    rs.setField(kCash, w.cash);
-    rs.setField(kStocks, w.stocks ? dao::Value(*w.stocks) : dao::Value());
-    rs.setField(kBalance, w.balance());
+    rs.setField(kTimeField, time);
+    rs.setField(kCashField, w.cash);
+    rs.setField(kStocksField, w.stocks ? dao::Value(*w.stocks) : dao::Value());
+    rs.setField(kBalanceField, w.balance());
     rs.update();
 }
 
@@ -66,14 +67,14 @@ QString LastFailure() { return lastFailure().first == App::GameFile() ? lastFail
 std::vector<Row> Read(dao::Database& game, int from)
 {
     std::vector<Row> out;
-    if (!game.hasTable(kTable))
+    if (!game.hasTable(kWorthTable))
         return out;
-    dao::Recordset rs = game.openSnapshotFrom(kTable, from);
+    dao::Recordset rs = game.openSnapshotFrom(kWorthTable, from);
     const int n = rs.recordCount();
     out.reserve(size_t(n));
     for (int i = 0; i < n; ++i, rs.moveNext()) {
-        const dao::Value time = rs.field(kTime), cash = rs.field(kCash), stocks = rs.field(kStocks),
-                         balance = rs.field(kBalance);
+        const dao::Value time = rs.field(kTimeField), cash = rs.field(kCashField), stocks = rs.field(kStocksField),
+                         balance = rs.field(kBalanceField);
         out.push_back({time.kind() == dao::Value::Kind::DateTime ? time.asDateTime() : QDateTime(),
             cash.isNull() ? dao::Currency() : cash.toCurrency(),
             stocks.isNull() ? std::nullopt : std::optional(stocks.toCurrency()),
@@ -82,6 +83,6 @@ std::vector<Row> Read(dao::Database& game, int from)
     return out;
 }
 
-int Count(dao::Database& game) { return game.hasTable(kTable) ? game.openTable(kTable).recordCount() : 0; }
+int Count(dao::Database& game) { return game.hasTable(kWorthTable) ? game.openTable(kWorthTable).recordCount() : 0; }
 
 } // namespace WorthLog

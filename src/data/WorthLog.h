@@ -8,8 +8,6 @@
 
 namespace WorthLog {
 
-inline const QString kTable = QStringLiteral("Worth");
-
 struct Row {
     QDateTime time; ///< the game's clock
     dao::Currency cash;

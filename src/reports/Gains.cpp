@@ -1,4 +1,5 @@
 #include "Gains.h"
+#include "data/GameSchema.h"
 #include "data/kit/Numbers.h"
 #include <QMap>
 #include <cmath>
@@ -15,8 +16,28 @@ dao::Currency share(dao::Currency amount, int64_t part, int64_t whole)
 
 std::optional<dao::Currency> Stock::AveragePaid() const
 {
-    return units > 0 ? std::optional(share(cost, 1, units)) : std::nullopt;
+    return units != 0 ? std::optional(share(cost, 1, units)) : std::nullopt;
 }
+
+namespace {
+/// One trade on a stock's position.
+void apply(Stock& s, const Trade& t)
+{
+    const int64_t direction = t.units < 0 ? -1 : 1;
+    // The units that close (part of) the position: those against its sign.
+    const int64_t closed = s.units * t.units < 0 ? std::min(std::abs(t.units), std::abs(s.units)) : 0;
+    if (closed > 0) {
+        const dao::Currency out = share(s.cost, closed, std::abs(s.units)); // signed as the position
+        // A long sold realises the price over its average, a short covered the average over the price.
+        s.realised = s.realised + (s.units > 0 ? t.price * closed - out : -out - t.price * closed);
+        s.cost = s.cost - out;
+        s.units += direction * closed;
+    }
+    const int64_t opened = t.units - direction * closed;
+    s.cost = s.cost + t.price * opened;
+    s.units += opened;
+}
+} // namespace
 
 std::vector<Stock> Apply(const std::vector<Trade>& log)
 {
@@ -24,19 +45,7 @@ std::vector<Stock> Apply(const std::vector<Trade>& log)
     for (const Trade& t : log) {
         Stock& s = stocks[t.symbol];
         s.symbol = t.symbol;
-        if (t.units >= 0) {
-            s.cost = s.cost + t.price * t.units;
-            s.units += t.units;
-            continue;
-        }
-        // Units sold beyond those held have no cost to take out, nor a gain.
-        const int64_t sold = std::min(-t.units, std::max<int64_t>(s.units, 0));
-        if (sold > 0) {
-            const dao::Currency out = share(s.cost, sold, s.units);
-            s.realised = s.realised + t.price * sold - out;
-            s.cost = s.cost - out;
-        }
-        s.units += t.units;
+        apply(s, t);
     }
     return {stocks.begin(), stocks.end()};
 }
@@ -44,12 +53,13 @@ std::vector<Stock> Apply(const std::vector<Trade>& log)
 std::vector<Trade> ReadLog(dao::Database& game)
 {
     std::vector<Trade> out;
-    dao::Recordset rs = game.openSnapshot(QStringLiteral("Traderesult"));
+    using namespace GameSchema;
+    dao::Recordset rs = game.openSnapshot(kTradeTable);
     for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext()) {
-        const dao::Value price = rs.field(QStringLiteral("Price")), units = rs.field(QStringLiteral("Units"));
-        out.push_back({Numbers::PlainText(rs.field(QStringLiteral("Symbol"))),
-            price.isNull() ? dao::Currency() : price.toCurrency(),
-            units.isNull() ? 0 : std::llround(units.toDouble())});
+        const dao::Value price = rs.field(kPriceField), units = rs.field(kUnitsField);
+        out.push_back(
+            {Numbers::PlainText(rs.field(kSymbolField)), price.isNull() ? dao::Currency() : price.toCurrency(),
+                units.isNull() ? 0 : std::llround(units.toDouble())});
     }
     return out;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // What each stock traded in a game has gained, by the average-cost rule: a
-// purchase adds its units and its cost; a sale takes its units out at the
-// average cost and realises the difference to its price.
+// trade that adds to a position (a purchase to a long one, a sale to a short
+// one) adds its units at its price; one that reduces it takes its units out
+// at the position's average price and realises the difference. A trade that
+// goes past nothing (a purchase that covers a short and buys more) realises
+// the part that closes and starts the rest at its price.
 #include "data/dao/Dao.h"
 #include <optional>
 #include <vector>
@@ -16,10 +19,11 @@ struct Trade {
 
 struct Stock {
     QString symbol;
-    int64_t units = 0; ///< held now
-    dao::Currency cost; ///< what the held units cost, at their average
-    dao::Currency realised; ///< what the sales brought over their average cost
-    /// The average paid for a held unit; none while none is held.
+    int64_t units = 0; ///< held now; negative for a short position
+    dao::Currency cost; ///< the held units at their average price; negative for a short
+    dao::Currency realised; ///< what the closing trades brought over the average
+    /// The average price of a held unit (for a short, what it was sold short
+    /// at); none while none is held.
     std::optional<dao::Currency> AveragePaid() const;
 };
 

@@ -3,6 +3,7 @@
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Numbers.h"
+#include "data/kit/Session.h"
 #include <array>
 
 namespace Module1 {
@@ -10,9 +11,7 @@ namespace Module1 {
 void RefreshPortfolio()
 {
     Form13* f = Forms::IfLoadedElseLoad<Form13>();
-    if (!f)
-        return;
-    if (GameFileName.isEmpty())
+    if (!f || !Session::Current().IsOpen())
         return;
     // Read first, so that a failure leaves the last portfolio on screen.
     std::vector<Holdings::Holding> held;
@@ -31,7 +30,6 @@ void RefreshPortfolio()
 
     std::vector<std::array<QString, 4>> listed;
     for (const Holdings::Holding& h : held) {
-        LastValue = h.units;
         const int64_t units = Holdings::Units(h);
         if (units != 0) {
             // A symbol no longer listed stays in the list, without a price.
@@ -40,7 +38,6 @@ void RefreshPortfolio()
             listed.push_back({h.symbol, Numbers::PlainText(h.units), priced ? Numbers::PlainText(*it) : QString(),
                 priced ? Numbers::PlainText(Holdings::Value(*it, units)) : QString()});
         }
-        LastValue = dao::Null{};
     }
     // One row per group, skipped ones included, the listed ones packed from the
     // top; each cell written once, so that an unchanged one is left alone.

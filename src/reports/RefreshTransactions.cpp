@@ -1,4 +1,5 @@
 #include "Form11.h"
+#include "data/GameSchema.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
@@ -36,10 +37,11 @@ void RefreshTransactions()
     try {
         dao::Database game = dao::Database::open(App::GameFile());
         // In stored order: the order the trades were made.
-        dao::Recordset rs = game.openSnapshot(QStringLiteral("Traderesult"));
+        using namespace GameSchema;
+        dao::Recordset rs = game.openSnapshot(kTradeTable);
         for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-            trades.push_back({rs.field(QStringLiteral("Symbol")), rs.field(QStringLiteral("Price")),
-                rs.field(QStringLiteral("Units")), rs.field(QStringLiteral("Result"))});
+            trades.push_back(
+                {rs.field(kSymbolField), rs.field(kPriceField), rs.field(kUnitsField), rs.field(kResultField)});
     } catch (const std::exception& e) {
         f.ReportFailure(QStringLiteral("The transactions cannot be read from the game file"), e);
         return;

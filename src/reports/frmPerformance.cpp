@@ -5,6 +5,7 @@
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
 #include "data/kit/Numbers.h"
+#include "data/kit/Session.h"
 #include "data/kit/Twips.h"
 #include <QVBoxLayout>
 #include <array>
@@ -55,7 +56,7 @@ namespace Module1 {
 void RefreshPerformance()
 {
     frmPerformance* f = Forms::IfLoaded<frmPerformance>();
-    if (!f || GameFileName.isEmpty())
+    if (!f || !Session::Current().IsOpen())
         return;
     std::vector<WorthLog::Row> rows;
     bool changed = false, grew = false;
@@ -71,9 +72,11 @@ void RefreshPerformance()
         if (changed)
             rows = WorthLog::Read(game, grew ? shown : 0);
         stocks = Gains::Apply(Gains::ReadLog(game));
-        std::vector<Holdings::Holding> held;
-        for (const Gains::Stock& s : stocks)
-            held.push_back({s.symbol, dao::Value(s.units)});
+        // The units held are the game's holdings, as every window has them.
+        const std::vector<Holdings::Holding> held = Holdings::Read(game);
+        for (Gains::Stock& s : stocks)
+            if (const Holdings::Holding* h = Holdings::Find(held, s.symbol))
+                s.units = Holdings::Units(*h);
         if (!held.empty())
             prices = Holdings::CurrentPrices(held);
     } catch (const std::exception& e) {

@@ -6,6 +6,7 @@
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
+#include "data/kit/Session.h"
 #include <QLabel>
 #include <QLineEdit>
 
@@ -17,7 +18,7 @@ void RefreshBalance()
     if (!loaded)
         return;
     Form3& f = *loaded;
-    if (GameFileName.isEmpty())
+    if (!Session::Current().IsOpen())
         return;
     try {
         dao::Database game = dao::Database::open(App::GameFile());

@@ -39,7 +39,8 @@ void GameTest::addStock(const QString& name, const QString& symbol, const QStrin
 {
     ed->mnuToolsItem(0)->trigger();
     Form6* f = Forms::IfLoaded<Form6>();
-    ASSERT_TRUE(f && f->isModal());
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(f->isModal());
     const std::pair<QLineEdit*, QString> boxes[] = {
         {f->Text1, name}, {f->Text2, symbol}, {f->Text3, price}, {f->Text4, min}, {f->Text5, max}, {f->Text6, volume}};
     for (const auto& [box, text] : boxes)

@@ -10,6 +10,7 @@
 #include "assets/Form6.h"
 #include "assets/Form7.h"
 #include "data/Form2.h"
+#include "data/GameSchema.h"
 #include "data/MarketSchema.h"
 #include "data/dao/Dao.h"
 #include "data/frmContinue.h"

@@ -12,9 +12,8 @@ inline dao::Value StartingBalance;
 /// no game is open. It and PlayerName are written by the session only.
 inline QString GameFileName;
 inline QString VersionText;
-/// The last trade's values, written by ExecuteTrade for their readers.
-inline dao::Value TradeUnits, TradePrice, TradeSymbol, TradeSum, CashAvailable;
-inline dao::Value LastValue;
+/// The last trade's values, written once by ExecuteTrade for their readers.
+inline dao::Value TradeUnits, TradePrice, TradeSymbol, CashAvailable;
 
 } // namespace Module1
 

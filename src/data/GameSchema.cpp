@@ -1,0 +1,35 @@
+#include "GameSchema.h"
+
+namespace GameSchema {
+
+const QStringList& Objects()
+{
+    static const QStringList objects = {kTradeTable, kPlayerTable, kPositionQuery, kResultQuery};
+    return objects;
+}
+
+void Create(dao::Database& db)
+{
+    using dao::FieldType;
+    db.appendTable(dao::TableDef(kTradeTable,
+        {{kSymbolField, FieldType::Text}, {kPriceField, FieldType::Currency}, {kUnitsField, FieldType::Long},
+            {kResultField, FieldType::Currency}}));
+    db.appendTable(dao::TableDef(kPlayerTable,
+        {{kNameField, FieldType::Text}, {kCashField, FieldType::Currency}, {kDateField, FieldType::DateTime},
+            {kBalanceField, FieldType::Currency}, {kDaytimeField, FieldType::Text}}));
+    db.createQueryDef(kPositionQuery, kPositionSql);
+    db.createQueryDef(kResultQuery, kResultSql);
+}
+
+void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price, int64_t units, dao::Currency result)
+{
+    dao::Recordset rs = game.openTable(kTradeTable);
+    rs.addNew();
+    rs.setField(kSymbolField, symbol);
+    rs.setField(kPriceField, price);
+    rs.setField(kUnitsField, units);
+    rs.setField(kResultField, result);
+    rs.update();
+}
+
+} // namespace GameSchema

@@ -1,0 +1,55 @@
+#pragma once
+// The game file: the trade log "Traderesult", the player's record "Player
+// Information", the stored queries "Position" and "Result" over the log, the
+// game's worth after every tick "Worth" and the orders the market fills
+// "Orders". Every name is named here once; names match in any letter case.
+#include "data/dao/Dao.h"
+
+namespace GameSchema {
+
+/// Every game starts with this cash, which the cash rule counts from.
+inline constexpr int kStartingBalance = 500000;
+
+inline const QString kTradeTable = QStringLiteral("Traderesult");
+inline const QString kSymbolField = QStringLiteral("Symbol");
+inline const QString kPriceField = QStringLiteral("Price");
+/// Positive bought, negative sold.
+inline const QString kUnitsField = QStringLiteral("Units");
+/// Negative when cash is paid out, positive when it comes in.
+inline const QString kResultField = QStringLiteral("Result");
+
+inline const QString kPlayerTable = QStringLiteral("Player Information");
+inline const QString kNameField = QStringLiteral("Name");
+inline const QString kCashField = QStringLiteral("Cash");
+inline const QString kDateField = QStringLiteral("Date");
+inline const QString kBalanceField = QStringLiteral("Balance");
+inline const QString kDaytimeField = QStringLiteral("Daytime");
+
+/// The units held of each symbol ever traded.
+inline const QString kPositionQuery = QStringLiteral("Position");
+inline const QString kSumOfUnitsField = QStringLiteral("Sum Of units");
+/// The net cash flow of all trades; Null while the log is empty.
+inline const QString kResultQuery = QStringLiteral("Result");
+inline const QString kSumOfResultField = QStringLiteral("Sum Of Result");
+
+inline const QString kWorthTable = QStringLiteral("Worth");
+inline const QString kTimeField = QStringLiteral("Time"); ///< the game's clock
+inline const QString kStocksField = QStringLiteral("Stocks"); ///< Null while nothing was traded
+
+inline const QString kPositionSql = QStringLiteral(
+    "SELECT DISTINCTROW [Traderesult].[Symbol], Sum([Traderesult].[Units]) AS [Sum Of Units] FROM Traderesult "
+    "GROUP BY [Traderesult].[Symbol];");
+inline const QString kResultSql =
+    QStringLiteral("SELECT DISTINCTROW Sum([Traderesult].[Result]) AS [Sum Of Result] FROM Traderesult;");
+
+/// The tables and queries every game file holds: a file without them is no game.
+const QStringList& Objects();
+
+/// Creates the game file's tables, "Traderesult" and "Player Information", and
+/// its stored queries "Position" and "Result".
+void Create(dao::Database& db);
+
+/// Appends a row to the trade log.
+void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price, int64_t units, dao::Currency result);
+
+} // namespace GameSchema

@@ -1,0 +1,144 @@
+#include "TradeRules.h"
+#include "data/GameSchema.h"
+#include "data/kit/Numbers.h"
+
+namespace TradeRules {
+
+namespace {
+
+QString plain(dao::Currency c) { return Numbers::PlainText(c); }
+
+Verdict refused(const QString& why, bool forCash = false) { return {std::nullopt, why, forCash}; }
+
+Verdict recorded(const char* verb, const Row& row, int64_t units)
+{
+    return {row,
+        QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
+            .arg(QString::fromLatin1(verb), QString::number(units), row.symbol,
+                Numbers::FormatFourDecimals(row.price.toDouble()), plain(row.price * units)),
+        false};
+}
+
+Verdict cashShort(dao::Currency sum, dao::Currency cash)
+{
+    return refused(
+        QStringLiteral("Sum of this thansaction %1 and is more than your cash %2").arg(plain(sum), plain(cash)), true);
+}
+
+/// The book as it would be after the row.
+Book after(Book book, const Row& row)
+{
+    book.cash = book.cash + row.result;
+    for (Holdings::Holding& h : book.held)
+        if (h.symbol == row.symbol) {
+            h.units = dao::Value(Holdings::Units(h) + row.units);
+            return book;
+        }
+    book.held.push_back({row.symbol, dao::Value(row.units)});
+    return book;
+}
+
+Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
+{
+    if (held > 0)
+        return refused(QStringLiteral("You hold %1 of %2: sell them before you sell short.").arg(held).arg(symbol));
+    const Row row{symbol, price, -units, price * units};
+    const Margin m = MarginOf(after(book, row), symbol, price);
+    if (!m.AllowsShortSale())
+        return refused(
+            QStringLiteral("A short sale of %1 needs a balance of at least half of your short positions: "
+                           "your balance would be %2 and half of your short positions %3.")
+                .arg(plain(row.result), plain(m.balance), plain(dao::Currency::fromTicks(m.shorts.ticks() / 2))));
+    return recorded("sold short", row, units);
+}
+
+Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
+{
+    if (held >= 0)
+        return refused(QStringLiteral("You have no short position in %1.").arg(symbol));
+    if (units > -held)
+        return refused(QStringLiteral("You are short only %1 of %2.").arg(-held).arg(symbol));
+    if (price * units > book.cash)
+        return cashShort(price * units, book.cash);
+    return recorded("covered", {symbol, price, units, -(price * units)}, units);
+}
+
+} // namespace
+
+Book Read(dao::Database& game, bool priced)
+{
+    Book b{Holdings::Cash(game), Holdings::Read(game), {}};
+    if (priced && !b.held.empty())
+        b.prices = Holdings::CurrentPrices(b.held);
+    return b;
+}
+
+void Record(dao::Database& game, const Row& row)
+{
+    GameSchema::AppendTrade(game, row.symbol, row.price, row.units, row.result);
+}
+
+Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t units, const Book& book)
+{
+    const dao::Currency sum = price * units;
+    const Holdings::Holding* h = Holdings::Find(book.held, symbol);
+    const int64_t held = h ? Holdings::Units(*h) : 0;
+    switch (type) {
+    case Type::Buy:
+        if (sum > book.cash)
+            return cashShort(sum, book.cash);
+        return recorded("bought", {symbol, price, units, -sum}, units);
+    case Type::Sell:
+        // Found by exact symbol in the query's order; a sale never opens a short.
+        if (book.held.empty() || book.held.front().symbol.isEmpty())
+            return refused(QStringLiteral("You don't have any stock to sell"));
+        if (!h)
+            return refused(QStringLiteral("You don't have this kind of stock!"));
+        if (units > held)
+            return refused(QStringLiteral("You don't have this number of stock"));
+        return recorded("sold", {symbol, price, -units, sum}, units);
+    case Type::SellShort:
+        return sellShort(symbol, price, units, held, book);
+    case Type::CoverShort:
+        return cover(symbol, price, units, held, book);
+    case Type::None:
+        break;
+    }
+    return refused(QStringLiteral("Choose transaction type"));
+}
+
+Margin MarginOf(const Book& book, const QString& symbol, std::optional<dao::Currency> price)
+{
+    Margin m{book.cash, {}};
+    for (const Holdings::Holding& h : book.held) {
+        const int64_t units = Holdings::Units(h);
+        const auto it = book.prices.constFind(h.symbol);
+        std::optional<dao::Currency> p;
+        if (price && h.symbol == symbol)
+            p = price;
+        else if (it != book.prices.constEnd() && !it->isNull())
+            p = it->toCurrency();
+        if (!p || units == 0)
+            continue; // not listed: valued at 0, as the Balance does
+        m.balance = m.balance + *p * units;
+        if (units < 0)
+            m.shorts = m.shorts + *p * -units;
+    }
+    return m;
+}
+
+std::vector<Row> CoverAll(const Book& book)
+{
+    std::vector<Row> rows;
+    for (const Holdings::Holding& h : book.held) {
+        const int64_t units = Holdings::Units(h);
+        const auto it = book.prices.constFind(h.symbol);
+        if (units >= 0 || it == book.prices.constEnd() || it->isNull())
+            continue;
+        const dao::Currency price = it->toCurrency();
+        rows.push_back({h.symbol, price, -units, -(price * -units)});
+    }
+    return rows;
+}
+
+} // namespace TradeRules

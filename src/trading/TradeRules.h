@@ -1,0 +1,58 @@
+#pragma once
+// The rules every trade follows, whoever makes it (the desk, an order the
+// market fills, a margin call): what the game has, weighed against a trade,
+// gives the row it records or why it is refused, in the desk's words.
+#include "data/Holdings.h"
+#include "data/kit/Module1.h"
+#include <optional>
+#include <vector>
+
+namespace TradeRules {
+
+using Type = Module1::Trade::Type;
+
+/// What the game has as a trade is weighed.
+struct Book {
+    dao::Currency cash;
+    std::vector<Holdings::Holding> held; ///< in the query's order
+    QHash<QString, dao::Value> prices; ///< the current price of each held symbol the market lists
+};
+/// The game's cash and holdings, with the market's prices for them where asked.
+Book Read(dao::Database& game, bool priced);
+
+/// A row of the trade log: positive units and a negative result for what is
+/// bought or covered, negative units and a positive result for what is sold.
+struct Row {
+    QString symbol;
+    dao::Currency price;
+    int64_t units;
+    dao::Currency result;
+    bool operator==(const Row&) const = default;
+};
+void Record(dao::Database& game, const Row& row);
+
+struct Verdict {
+    std::optional<Row> row; ///< what it records; none when refused
+    QString said; ///< its confirmation, or why it is refused
+    bool forCash = false; ///< refused for want of cash, as a purchase can be
+};
+/// A trade of whole units of a symbol at a price, by the rules of its type.
+Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t units, const Book& book);
+
+/// The Balance's sum (cash plus the stocks' value, a short counting negative)
+/// and the short positions' value (their units times the price), at the book's
+/// prices; where a symbol and a price are given, that symbol at that price.
+struct Margin {
+    dao::Currency balance, shorts;
+    /// A short sale leaves a balance of at least half of the short positions:
+    /// collateral of 150 %.
+    bool AllowsShortSale() const { return balance * 2 >= shorts; }
+    /// Below 30 % of the short positions, they are covered.
+    bool Calls() const { return balance * 10 < shorts * 3; }
+};
+Margin MarginOf(const Book& book, const QString& symbol = {}, std::optional<dao::Currency> price = {});
+
+/// The rows that cover every short position the market prices, at its price.
+std::vector<Row> CoverAll(const Book& book);
+
+} // namespace TradeRules
