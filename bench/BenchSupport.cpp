@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 #include "app/GameShell.h"
 #include "data/MarketSchema.h"
+#include "data/OrderBook.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
 #include "data/kit/Forms.h"
@@ -78,6 +79,17 @@ void StartBenchGame(int rows, int symbols)
         rs.update();
     }
     rs.close();
+    tx.commit();
+}
+
+void PlaceBenchOrders(int n)
+{
+    dao::Database g = dao::Database::open(App::GameFile());
+    dao::Transaction tx = g.beginTransaction();
+    for (int i = 1; i <= n; ++i)
+        OrderBook::Place(g,
+            {0, QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0')), OrderBook::Type::Buy, true,
+                dao::Currency::fromTicks(1), 1, QDateTime::currentDateTime()});
     tx.commit();
 }
 

@@ -22,6 +22,9 @@ void EnsureApplication();
 /// A game with `rows` trades already in its log, spread over `symbols` stocks
 /// (S0001 upwards).
 void StartBenchGame(int rows, int symbols);
+/// Open orders of the game that no move fills: a purchase of each of n stocks
+/// at or below a price far under the market's.
+void PlaceBenchOrders(int n);
 /// Unloads the windows and ends the game's connections.
 void FinishBenchGame();
 

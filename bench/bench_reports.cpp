@@ -11,6 +11,7 @@
 #include "market/StockChart.h"
 #include "reports/WorthChart.h"
 #include "reports/frmPerformance.h"
+#include "trading/frmOrders.h"
 #include <QPixmap>
 #include <benchmark/benchmark.h>
 
@@ -140,6 +141,20 @@ void BM_MarketTickWithRefreshes(benchmark::State& state)
     FinishBenchGame();
 }
 BENCHMARK(BM_MarketTickWithRefreshes)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+/// The same with 100 open orders that no move fills, the Orders window open.
+void BM_MarketTickWithOrders(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(int(state.range(0)));
+    StartBenchGame(50 * 4, 50);
+    PlaceBenchOrders(100);
+    Forms::Get<frmOrders>().show();
+    Module1::MarketTick();
+    TickThroughTradingDays(state);
+    FinishBenchGame();
+}
+BENCHMARK(BM_MarketTickWithOrders)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 } // namespace
 

@@ -70,6 +70,20 @@ void BM_MarginCheck(benchmark::State& state)
 }
 BENCHMARK(BM_MarginCheck)->Unit(benchmark::kMillisecond);
 
+/// What 100 open orders add to a move over 1000 stocks when none fills: they
+/// are read, and their stocks' prices looked at.
+void BM_FillOrders(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(1000);
+    StartBenchGame(50 * 4, 50);
+    PlaceBenchOrders(100);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Trading::FillOrders());
+    FinishBenchGame();
+}
+BENCHMARK(BM_FillOrders)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

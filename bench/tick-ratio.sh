@@ -9,7 +9,9 @@
 # what it is allowed: 1.1 times the yardstick plus 5 ms; and the game's worth
 # row that every tick adds (BM_RecordWorth) against the tick, as a ratio, and
 # against what it is allowed: 2 ms; and the margin check every move makes
-# (BM_MarginCheck, 50 holdings) against its 1 ms.
+# (BM_MarginCheck, 50 holdings) against its 1 ms; and what 100 open orders add
+# to a move (BM_FillOrders, and BM_MarketTickWithOrders against the tick with
+# its refreshes) against their 2 ms.
 set -e
 cd "$(dirname "$0")/.."
 base="${TICORA_BENCH_BASELINE:-../shared/bench-baseline}"
@@ -24,6 +26,8 @@ cmake --build build --target bench_market bench_reports bench_trading -j"$(nproc
 : >"$out/refreshes.txt"
 : >"$out/worth.txt"
 : >"$out/margin.txt"
+: >"$out/orders.txt"
+: >"$out/withorders.txt"
 runs="${TICORA_RATIO_RUNS:-5}"
 for run in $(seq "$runs"); do
   d=$(mktemp -d)
@@ -37,6 +41,10 @@ for run in $(seq "$runs"); do
     awk -F, '/^"BM_RecordWorth/ { print $3 }' >>"$out/worth.txt"
   build/bench/bench_trading --benchmark_filter='^BM_MarginCheck$' --benchmark_format=csv 2>/dev/null |
     awk -F, '/^"BM_MarginCheck/ { print $3 }' >>"$out/margin.txt"
+  build/bench/bench_trading --benchmark_filter='^BM_FillOrders$' --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"BM_FillOrders/ { print $3 }' >>"$out/orders.txt"
+  build/bench/bench_reports --benchmark_filter='^BM_MarketTickWithOrders/1000/' --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"BM_MarketTickWithOrders/ { print $NF }' >>"$out/withorders.txt"
 done
 median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
@@ -53,3 +61,8 @@ awk -v r="$r" -v t="$t" 'BEGIN { printf "tick with its worth row: %.3f x the tic
 m=$(median "$out/margin.txt")
 echo "BM_MarginCheck:                        $(tr '\n' ' ' <"$out/margin.txt")ms -> median $m ms"
 awk -v m="$m" 'BEGIN { printf "the margin check after a move: %.3f ms, allowed 1 ms\n", m }'
+o=$(median "$out/orders.txt")
+echo "BM_FillOrders:                         $(tr '\n' ' ' <"$out/orders.txt")ms -> median $o ms"
+v=$(median "$out/withorders.txt")
+echo "BM_MarketTickWithOrders/1000:          $(tr '\n' ' ' <"$out/withorders.txt")ms -> median $v ms"
+awk -v o="$o" -v v="$v" -v w="$w" 'BEGIN { printf "100 open orders: %.3f ms a move (the tick with them %.1f ms, without %.1f ms), allowed 2 ms\n", o, v, w }'

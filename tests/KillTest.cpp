@@ -1,6 +1,8 @@
 // A process killed in the middle of a run of ticks leaves a whole market
-// behind, and a game file whose worth rows are whole and whose margin calls
-// covered every short or none.
+// behind, and a game file whose worth rows are whole, whose margin calls
+// covered every short or none, and whose orders are each open with no trade or
+// filled with exactly one.
+#include "data/OrderBook.h"
 #include "support/GameFixture.h"
 
 // Run only as the child of the test below.
@@ -20,15 +22,18 @@ TEST(KillChild, DISABLED_TickUntilKilled)
     ScriptDraws({100}); // the market rises against the shorts: every move calls them
     GameShell::Wire(); // every tick records the game's worth
     Module1::StartingBalance = 500000;
-    if (!QFile::exists(App::FilePath("Kim.sav")))
+    if (!QFile::exists(App::FilePath("Kim.sav"))) {
         Module1::CreateNewGame("Kim");
+        dao::Database game = dao::Database::open(App::FilePath("Kim.sav"));
+        AddTrade(game, "CINX", 0.0001, 1000, -0.1); // for the orders to sell
+    }
     Session::Current().Open("Kim", "Kim.sav");
     const QString kim = App::FilePath("Kim.sav");
     auto one = [](const QString& file, const QString& sql) { return RawRows(file, sql).value(0); };
     for (int i = 0; i < 100000; ++i) {
         // Every short was covered: two more of 2000000 each are sold, as one trade.
-        if (one(kim, "SELECT count(*) FROM Traderesult WHERE Units < 0") ==
-            one(kim, "SELECT count(*) FROM Traderesult WHERE Units > 0")) {
+        if (one(kim, "SELECT count(*) FROM Traderesult WHERE Units < 0 AND Symbol <> 'CINX'") ==
+            one(kim, "SELECT count(*) FROM Traderesult WHERE Units > 0 AND Symbol <> 'CINX'")) {
             dao::Database game = dao::Database::open(kim);
             dao::Transaction tx = game.beginTransaction();
             for (const char* s : {"ALDR", "BRKW"}) {
@@ -40,6 +45,13 @@ TEST(KillChild, DISABLED_TickUntilKilled)
                     10000; // stored in ten-thousandths
                 AddTrade(game, s, price, -int(2000000 / price), price * int(2000000 / price));
             }
+            tx.commit();
+        }
+        if (one(kim, "SELECT count(*) FROM Orders WHERE State = 'open'") == "0") {
+            dao::Database game = dao::Database::open(kim);
+            dao::Transaction tx = game.beginTransaction(); // two orders the next move fills
+            for (int units : {1, 2})
+                OrderBook::Place(game, {0, "CINX", OrderBook::Type::Sell, false, dao::Currency::fromTicks(1), units});
             tx.commit();
         }
         Module1::MarketTick();
@@ -57,7 +69,7 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
     SCOPED_TRACE("TICORA_TEST_SEED=" + std::to_string(seed));
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> delay(0, 250);
-    int moved = 0, calls = 0;
+    int moved = 0, calls = 0, filled = 0;
     for (int round = 0; round < 6; ++round) {
         SCOPED_TRACE(round);
         QProcess child;
@@ -99,10 +111,16 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
             "SELECT count(*), sum(Units > 0), sum(Units) = 0 FROM Traderesult WHERE Symbol = '%1'";
         EXPECT_EQ(RawRows(game, perSymbol.arg("ALDR")), RawRows(game, perSymbol.arg("BRKW")));
         calls = RawRows(game, perSymbol.arg("ALDR")).value(0).section('|', 1, 1).toInt();
+        const QStringList fills =
+            RawRows(game, "SELECT \"Fill price\", Units FROM Orders WHERE State = 'filled' ORDER BY 1, 2");
+        EXPECT_EQ(fills,
+            RawRows(game, "SELECT Price, -Units FROM Traderesult WHERE Symbol = 'CINX' AND Units < 0 ORDER BY 1, 2"));
+        filled = int(fills.size());
         moved = dayCounts.value(0).toInt();
     }
     EXPECT_GT(moved, 6); // every round ticked at least once
-    EXPECT_GT(calls, 6); // and called the shorts
+    EXPECT_GT(calls, 6); // called the shorts
+    EXPECT_GT(filled, 6); // and filled orders
     // A row per tick that was stored, bar the last where the kill fell between the two.
     const int rows = RawRows(path("Kim.sav"), "SELECT count(*) FROM Worth").value(0).toInt() - 1;
     EXPECT_GE(rows, moved - 6);

@@ -31,7 +31,7 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     releaseAll();
     const QString file = path("Ann.sav"); // as any SQLite client reads it
     EXPECT_EQ(RawRows(file, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name <> 'tq_querydefs'"),
-        QStringList({"Traderesult", "Player Information", "Worth"}));
+        QStringList({"Traderesult", "Player Information", "Worth", "Orders"}));
     EXPECT_EQ(RawRows(file, "SELECT Name, Cash, Balance, Daytime FROM \"Player Information\""),
         QStringList({"Ann|5000000000|5000000000|NULL"}));
     EXPECT_EQ(RawRows(file, "SELECT * FROM Worth"), // its worth starts with the game's first day

@@ -107,9 +107,11 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
 TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSeries)
 {
     RawRows(path("Trader.sav"), "DROP TABLE Worth"); // as an older game's file
+    RawRows(path("Trader.sav"), "DROP TABLE Orders");
     Session::Current().Close();
     ed->OfferSavedGames(true);
     QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT count(*) FROM Orders"), QStringList("0")); // it has its orders too
     setClock(at(0, 10, 30));
     for (int draw : {100, 100})
         ScriptDraws({draw}), Module1::MarketTick();

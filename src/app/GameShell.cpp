@@ -4,6 +4,7 @@
 #include "data/WorthLog.h"
 #include "data/kit/App.h"
 #include "data/kit/Module1.h"
+#include "frmEditor.h"
 #include "frmHelp.h"
 #include "market/MarketEvents.h"
 #include "reports/Form11.h"
@@ -57,13 +58,19 @@ void Wire()
     wired = true;
     // The market moved: the reports that show prices, in this order.
     Market::Events& market = Market::Events::Get();
-    // First what the market does for the player at the new prices: a margin
-    // call covers the shorts. Every reader then values the same holdings.
+    // First what the market does for the player at the new prices: orders
+    // filled, in the order they were placed, then a margin call that covers
+    // the shorts. Every reader then values the same holdings.
     QObject::connect(&market, &Market::Events::moved, &market, [] {
         Holdings::SharedReading oneReading;
-        const bool traded = Trading::CallMargin();
+        const QStringList filled = Trading::FillOrders();
+        if (frmEditor* ed = Forms::IfLoaded<frmEditor>(); ed && !filled.isEmpty())
+            ed->ShowNews((filled.size() == 1 ? QStringLiteral("Order filled: ") : QStringLiteral("Orders filled: ")) +
+                filled.join(QStringLiteral("; ")));
+        const bool called = Trading::CallMargin();
         WorthLog::RecordNow();
-        showTrades(traded);
+        showTrades(called || !filled.isEmpty());
+        Module1::RefreshOrders();
         Module1::RefreshPortfolio();
         Module1::RefreshPriceInformation();
         Module1::RefreshBalance();

@@ -24,6 +24,7 @@
 #include "reports/frmPerformance.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
+#include "trading/frmOrders.h"
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -48,6 +49,9 @@ frmEditor::frmEditor()
     Session& game = Session::Current();
     connect(&game, &Session::gameChanged, this, &frmEditor::ShowGame);
     connect(&game.Clock(), &GameClock::timeChanged, this, &frmEditor::ShowClock);
+    // The status bar's room follows the Clock menu's words on pause and speed.
+    connect(&game.Clock(), &GameClock::pausedChanged, this, &frmEditor::Picture1_Resize);
+    connect(&game.Clock(), &GameClock::speedChanged, this, &frmEditor::Picture1_Resize);
     ShowGame(game.IsOpen());
     ShowClock(game.Clock().Time());
 
@@ -90,8 +94,8 @@ void frmEditor::createMenus()
     mnuFile = build("mnuFile", "&File", "mnuFileItem",
         {{0, "&New"}, {1, "C&ontinue..."}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}}, fileItems_,
         &frmEditor::mnuFileItem_Click);
-    mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem", {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}}, assetItems_,
-        &frmEditor::mnuAssetitem_Click);
+    mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem",
+        {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}, {3, "&Orders"}}, assetItems_, &frmEditor::mnuAssetitem_Click);
     mnuAnalyze = build("mnuAnalyze", "&Balance", "mnuAnalyzeItem",
         {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}, {3, "Pe&rformance"}}, analyzeItems_,
         &frmEditor::mnuAnalyzeItem_Click);
@@ -178,11 +182,13 @@ void frmEditor::createStatusBar()
     Label2->setToolTip(QStringLiteral("Simulated weekday"));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Twips::Place(Label2, 4440, 120, 1215, 255);
+    lblStatus = new FitLabel(Picture1);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setAccessibleDescription(QStringLiteral("What the market did"));
     lblPace = new FitLabel(Picture1);
     lblPace->setObjectName(QStringLiteral("lblPace"));
     lblPace->setAccessibleDescription(QStringLiteral("Pause and speed"));
     lblPace->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Twips::Place(lblPace, 1440, 120, 2640, 255);
     connect(Picture1, &PictureBox::resized, this, &frmEditor::Picture1_Resize);
 }
 
@@ -260,8 +266,20 @@ void frmEditor::Picture1_Resize()
     auto* l9 = Picture1->line("Line9");
     l9->X1 = l9->X2 = W - 2040;
     Twips::SetLeft(Label2, W - 2040 - 1215);
-    Twips::SetLeft(lblPace, W - 2040 - 1215 - Twips::Width(lblPace) - 120);
+    // The pace as wide as its words, the market's news in the rest of the panel.
+    const int pace = lblPace->text().isEmpty()
+        ? 0
+        : Twips::FromPixels(lblPace->fontMetrics().horizontalAdvance(lblPace->text())) + 120;
+    Twips::Place(lblPace, W - 2040 - 1215 - 120 - pace, 120, pace, 255);
+    Twips::Place(lblStatus, 240, 120, std::max(0, W - 2040 - 1215 - 120 - pace - 360), 255);
     Picture1->update();
+}
+
+void frmEditor::ShowNews(const QString& text)
+{
+    lblStatus->setText(text);
+    lblStatus->setToolTip(text); // whole, where the status bar has no room for it
+    Accessibility::Announce(lblStatus, text);
 }
 
 void frmEditor::Picture2_Resize()
@@ -333,7 +351,9 @@ void showEntry(std::initializer_list<Shows> windows, int index, bool modal = fal
 
 void frmEditor::mnuAssetitem_Click(int index)
 {
-    showEntry({GameShell::ShowWindow<Form1>, GameShell::ShowWindow<Form4>, GameShell::ShowWindow<Form9>}, index);
+    showEntry({GameShell::ShowWindow<Form1>, GameShell::ShowWindow<Form4>, GameShell::ShowWindow<Form9>,
+                  GameShell::ShowWindow<frmOrders>},
+        index);
 }
 
 void frmEditor::mnuAnalyzeItem_Click(int index)

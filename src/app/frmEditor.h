@@ -29,6 +29,7 @@ public:
     QLabel* Label1 = nullptr; ///< Label1(0): the clock time
     QLabel* Label2 = nullptr; ///< Label2(0): the weekday
     QLabel* lblPace = nullptr; ///< "Paused", and a speed other than normal
+    QLabel* lblStatus = nullptr; ///< what the market did by itself, such as an order it filled
     VbTimer* Timer1 = nullptr; ///< the clock's minute
     VbTimer* Timer2 = nullptr; ///< the clock's market countdown
     QMenu *mnuFile = nullptr, *mnuAsset = nullptr, *mnuAnalyze = nullptr, *mnuTools = nullptr, *mnuClock = nullptr,
@@ -47,6 +48,9 @@ public:
     /// The game's state and the clock's time as the session announces them.
     void ShowGame(bool open);
     void ShowClock(const std::optional<QDateTime>& t);
+    /// What happened unasked, in the status bar and heard once by a screen
+    /// reader, without taking the focus.
+    void ShowNews(const QString& text);
 
     /// The games that were never closed, to continue one; asked from the menu,
     /// it says so when there is none.

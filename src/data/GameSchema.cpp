@@ -21,6 +21,14 @@ void Create(dao::Database& db)
     db.createQueryDef(kResultQuery, kResultSql);
 }
 
+bool Ensure(dao::Database& game, const dao::TableDef& table)
+{
+    if (game.hasTable(table.name()))
+        return false;
+    game.appendTable(table);
+    return true;
+}
+
 void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price, int64_t units, dao::Currency result)
 {
     dao::Recordset rs = game.openTable(kTradeTable);

@@ -36,6 +36,18 @@ inline const QString kWorthTable = QStringLiteral("Worth");
 inline const QString kTimeField = QStringLiteral("Time"); ///< the game's clock
 inline const QString kStocksField = QStringLiteral("Stocks"); ///< Null while nothing was traded
 
+inline const QString kOrdersTable = QStringLiteral("Orders");
+/// Its fields besides Symbol, Price and Units: the type and the condition as
+/// the desk words them, the game's clock when placed and when filled or
+/// cancelled, the state, the price it filled at and why it is still open.
+inline const QString kTypeField = QStringLiteral("Type");
+inline const QString kConditionField = QStringLiteral("Condition");
+inline const QString kPlacedField = QStringLiteral("Placed");
+inline const QString kStateField = QStringLiteral("State");
+inline const QString kDoneField = QStringLiteral("Done");
+inline const QString kFillPriceField = QStringLiteral("Fill price");
+inline const QString kNoteField = QStringLiteral("Note");
+
 inline const QString kPositionSql = QStringLiteral(
     "SELECT DISTINCTROW [Traderesult].[Symbol], Sum([Traderesult].[Units]) AS [Sum Of Units] FROM Traderesult "
     "GROUP BY [Traderesult].[Symbol];");
@@ -48,6 +60,10 @@ const QStringList& Objects();
 /// Creates the game file's tables, "Traderesult" and "Player Information", and
 /// its stored queries "Position" and "Result".
 void Create(dao::Database& db);
+
+/// Gives a game file a table of a later version where it has none (an older
+/// game's file); true when it was made.
+bool Ensure(dao::Database& game, const dao::TableDef& table);
 
 /// Appends a row to the trade log.
 void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price, int64_t units, dao::Currency result);

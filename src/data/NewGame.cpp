@@ -2,6 +2,7 @@
 #include "GameName.h"
 #include "GameSchema.h"
 #include "MarketSchema.h"
+#include "OrderBook.h"
 #include "WorthLog.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
@@ -91,6 +92,7 @@ void writeGameFile(const QString& path, const QString& player)
         rs.close();
         WorthLog::Ensure(db);
         WorthLog::AppendStart(db);
+        OrderBook::Ensure(db);
         tx.commit();
         db.close();
     } catch (...) {

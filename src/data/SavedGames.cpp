@@ -1,5 +1,6 @@
 #include "SavedGames.h"
 #include "GameSchema.h"
+#include "OrderBook.h"
 #include "WorthLog.h"
 #include "data/dao/Dao.h"
 #include "data/kit/App.h"
@@ -123,11 +124,13 @@ QString Continue(const QString& fileName)
     if (!g.problem.isEmpty())
         return QStringLiteral("The game in \"%1\" cannot be continued: %2").arg(fileName, g.problem);
     try {
-        // An older game's file gets the table of the game's worth, and its series starts now.
+        // An older game's file gets the tables of the game's worth, whose series
+        // starts now, and of its orders.
         dao::Database game = dao::Database::open(App::FilePath(fileName));
         dao::Transaction tx = game.beginTransaction();
         if (WorthLog::Ensure(game))
             WorthLog::AppendStart(game);
+        OrderBook::Ensure(game);
         tx.commit();
     } catch (const std::exception& e) {
         return Ui::Failure(QStringLiteral("The game in \"%1\" cannot be continued").arg(fileName), e);

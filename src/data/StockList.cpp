@@ -3,15 +3,21 @@
 #include "data/kit/App.h"
 #include "data/kit/Numbers.h"
 #include <QComboBox>
+#include <QStringListModel>
 
 namespace StockList {
 
 void Fill(QComboBox* list, const QString& prompt)
 {
     dao::Database db = dao::Database::open(App::MarketFile());
-    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable);
+    dao::Recordset rs = db.openSnapshot(MarketSchema::kStocksTable, {MarketSchema::kSymbolField});
+    QStringList symbols;
+    symbols.reserve(rs.recordCount());
     for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-        list->addItem(Numbers::PlainText(rs.field(MarketSchema::kSymbolField)));
+        symbols << Numbers::PlainText(rs.field(MarketSchema::kSymbolField));
+    // Plain texts, a model of its own for each list: a thousand entries of a
+    // combo box's usual model take several times the room.
+    list->setModel(new QStringListModel(symbols, list));
     // Adding the first entry would have chosen it.
     list->setCurrentIndex(-1);
     list->setEditText(prompt);

@@ -19,13 +19,11 @@ std::pair<QString, QString>& lastFailure()
 
 bool Ensure(dao::Database& game)
 {
-    if (game.hasTable(kWorthTable))
-        return false;
     using dao::FieldType;
-    game.appendTable(dao::TableDef(kWorthTable,
-        {{kTimeField, FieldType::DateTime}, {kCashField, FieldType::Currency}, {kStocksField, FieldType::Currency},
-            {kBalanceField, FieldType::Currency}}));
-    return true;
+    return GameSchema::Ensure(game,
+        dao::TableDef(kWorthTable,
+            {{kTimeField, FieldType::DateTime}, {kCashField, FieldType::Currency}, {kStocksField, FieldType::Currency},
+                {kBalanceField, FieldType::Currency}}));
 }
 
 void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w)

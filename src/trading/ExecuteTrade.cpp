@@ -6,7 +6,6 @@
 #include "data/kit/Module1.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
-#include <cmath>
 
 namespace Module1 {
 
@@ -15,9 +14,6 @@ namespace {
 using Type = Trade::Type;
 
 void say(const QString& text) { Ui::MsgBox(text); }
-
-/// Positive and whole: the log stores whole units, and the cash must agree with them.
-bool validUnits(double units) { return units > 0 && units == std::floor(units) && units <= 2147483647.0; }
 
 /// Weighs the trade against the game's log and stores its row, before it is
 /// confirmed: a row that could not be stored is never said to be. The game
@@ -48,17 +44,9 @@ TradeOutcome ExecuteTrade(const Trade& trade)
     TradeSymbol = trade.symbol;
     TradePrice = trade.price ? Numbers::FormatFourDecimals(trade.price->toDouble()) : QString();
     TradeUnits = typed;
-    if (!validUnits(typed.asDouble())) {
-        Ui::MsgBox(QStringLiteral("You must enter a valid units amount."), Ui::Buttons::OK, Ui::Icon::Exclamation,
-            QStringLiteral("UnitsSheet Error"));
-        return {};
-    }
-    if (trade.type == Type::None) {
-        say(QStringLiteral("Choose transaction type"));
-        return {};
-    }
-    if (trade.symbol.isEmpty() || !trade.price) { // no stock chosen: nothing to price the trade with
-        say(QStringLiteral("Choose a stock from the list first."));
+    if (const auto refused =
+            TradeRules::RefusedAsAsked(typed.asDouble(), trade.type, !trade.symbol.isEmpty() && trade.price)) {
+        TradeRules::Tell(*refused);
         return {};
     }
     const auto units = int64_t(typed.asDouble());

@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "data/OrderBook.h"
 #include "data/kit/App.h"
 #include "data/kit/Controls.h"
 #include "data/kit/Module1.h"
@@ -112,14 +113,8 @@ void Form1::Command1_Click()
 
 Module1::Trade Form1::AskedTrade() const
 {
-    using Type = Module1::Trade::Type;
-    const QAbstractButton* b = types->checkedButton();
-    const Type type = b == optBuybutton ? Type::Buy
-        : b == optSellButton            ? Type::Sell
-        : b == Covshort                 ? Type::CoverShort
-        : b == Selshort                 ? Type::SellShort
-                                        : Type::None;
-    return {Text1->text(), chosenPrice, quantity->text(), type};
+    const QAbstractButton* b = types->checkedButton(); // named by its caption, as an order's type is
+    return {Text1->text(), chosenPrice, quantity->text(), OrderBook::TypeNamed(b ? b->text() : QString())};
 }
 
 void Form1::Command2_Click()

@@ -1,5 +1,7 @@
 #include "MarketTrades.h"
 #include "TradeRules.h"
+#include "data/OrderBook.h"
+#include "data/WorthLog.h"
 #include "data/kit/App.h"
 #include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
@@ -18,6 +20,88 @@ void tellOnce(const QString& what, const std::exception& e)
         Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Critical);
 }
 } // namespace
+
+namespace {
+
+/// Carries an order out at a price, or says why the rules refuse it; the book
+/// follows a fill.
+QString fill(dao::Database& game, OrderBook::Order& o, dao::Currency price, TradeRules::Book& book)
+{
+    const TradeRules::Verdict v = TradeRules::Weigh(o.type, o.symbol, price, o.units, book);
+    if (!v.row)
+        return v.said;
+    o.state = OrderBook::kFilled;
+    o.done = WorthLog::Now();
+    o.fillPrice = price;
+    o.note.clear();
+    dao::Transaction tx = game.beginTransaction(); // the trade and its order filled, or neither
+    TradeRules::Record(game, *v.row);
+    OrderBook::Update(game, o);
+    tx.commit();
+    book = TradeRules::After(std::move(book), *v.row);
+    return {};
+}
+
+/// The market's prices of the open orders' stocks.
+QHash<QString, dao::Value> pricesOf(const std::vector<OrderBook::Order>& orders)
+{
+    std::vector<Holdings::Holding> wanted;
+    for (const OrderBook::Order& o : orders)
+        if (o.isOpen())
+            wanted.push_back({o.symbol, {}});
+    return wanted.empty() ? QHash<QString, dao::Value>() : Holdings::CurrentPrices(wanted);
+}
+
+} // namespace
+
+QStringList FillOrders()
+{
+    QStringList told;
+    if (!Session::Current().IsOpen())
+        return told;
+    bool writing = false;
+    try {
+        dao::Database game = dao::Database::open(App::GameFile());
+        std::vector<OrderBook::Order> orders = OrderBook::Read(game);
+        const QHash<QString, dao::Value> prices = pricesOf(orders);
+        std::optional<TradeRules::Book> book; // read once an order is to be carried out
+        std::vector<const OrderBook::Order*> noted;
+        for (OrderBook::Order& o : orders) {
+            if (!o.isOpen())
+                continue;
+            const auto it = prices.constFind(o.symbol);
+            QString note = QStringLiteral("The stock is no longer listed.");
+            if (it != prices.constEnd() && !it->isNull()) {
+                const dao::Currency price = it->toCurrency();
+                if (!o.MetBy(price))
+                    continue;
+                if (!book)
+                    book = TradeRules::Read(game, true);
+                writing = true;
+                note = fill(game, o, price, *book);
+                if (!o.isOpen())
+                    told << TradeRules::Done(o.type, {o.symbol, price, o.units, dao::Currency()});
+            }
+            if (o.isOpen() && note != o.note) {
+                o.note = note;
+                noted.push_back(&o);
+            }
+        }
+        if (!noted.empty()) { // why each waits, written only when it changed
+            writing = true;
+            dao::Transaction tx = game.beginTransaction();
+            for (const OrderBook::Order* o : noted)
+                OrderBook::Update(game, *o);
+            tx.commit();
+        }
+    } catch (const std::exception& e) {
+        if (writing) // what was filled stays filled; the rest is tried at the next move
+            tellOnce(QStringLiteral("The orders could not be carried out in the game file"), e);
+    }
+    if (!told.isEmpty())
+        Holdings::SharedReading::Changed();
+    return told;
+}
 
 bool CallMargin()
 {

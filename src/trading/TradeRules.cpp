@@ -1,6 +1,8 @@
 #include "TradeRules.h"
 #include "data/GameSchema.h"
+#include "data/kit/MsgBox.h"
 #include "data/kit/Numbers.h"
+#include <cmath>
 
 namespace TradeRules {
 
@@ -25,8 +27,9 @@ Verdict cashShort(dao::Currency sum, dao::Currency cash)
         QStringLiteral("Sum of this thansaction %1 and is more than your cash %2").arg(plain(sum), plain(cash)), true);
 }
 
-/// The book as it would be after the row.
-Book after(Book book, const Row& row)
+} // namespace
+
+Book After(Book book, const Row& row)
 {
     book.cash = book.cash + row.result;
     for (Holdings::Holding& h : book.held)
@@ -38,12 +41,14 @@ Book after(Book book, const Row& row)
     return book;
 }
 
+namespace {
+
 Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
 {
     if (held > 0)
         return refused(QStringLiteral("You hold %1 of %2: sell them before you sell short.").arg(held).arg(symbol));
     const Row row{symbol, price, -units, price * units};
-    const Margin m = MarginOf(after(book, row), symbol, price);
+    const Margin m = MarginOf(After(book, row), symbol, price);
     if (!m.AllowsShortSale())
         return refused(
             QStringLiteral("A short sale of %1 needs a balance of at least half of your short positions: "
@@ -64,6 +69,42 @@ Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t
 }
 
 } // namespace
+
+namespace {
+const QString kUnitsRefused = QStringLiteral("You must enter a valid units amount.");
+}
+
+std::optional<QString> RefusedAsAsked(double units, Type type, bool stockChosen)
+{
+    // Whole: the log stores whole units, and the cash must agree with them.
+    if (!(units > 0 && units == std::floor(units) && units <= 2147483647.0))
+        return kUnitsRefused;
+    if (type == Type::None)
+        return QStringLiteral("Choose transaction type");
+    if (!stockChosen) // nothing to price the trade with
+        return QStringLiteral("Choose a stock from the list first.");
+    return std::nullopt;
+}
+
+void Tell(const QString& refusal)
+{
+    if (refusal == kUnitsRefused)
+        Ui::MsgBox(refusal, Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("UnitsSheet Error"));
+    else
+        Ui::MsgBox(refusal);
+}
+
+QString Done(Type type, const Row& row)
+{
+    const char* verb = type == Type::Buy ? "bought"
+        : type == Type::Sell             ? "sold"
+        : type == Type::CoverShort       ? "covered"
+                                         : "sold short";
+    return QStringLiteral("%1 %2 of %3 at %4")
+        .arg(QString::fromLatin1(verb))
+        .arg(std::abs(row.units))
+        .arg(row.symbol, plain(row.price));
+}
 
 Book Read(dao::Database& game, bool priced)
 {

@@ -31,6 +31,19 @@ struct Row {
 };
 void Record(dao::Database& game, const Row& row);
 
+/// The book as it is after the row.
+Book After(Book book, const Row& row);
+
+/// Why a trade asked for is refused before it is weighed, in the order the
+/// desk checks: the units (whole, above 0), the type, a stock chosen; none
+/// when it may be weighed.
+std::optional<QString> RefusedAsAsked(double units, Type type, bool stockChosen);
+/// Shows that refusal as the desk does: the units' with its own caption.
+void Tell(const QString& refusal);
+
+/// What a trade did, as a fill is told: "bought 10 of ALDR at 12.34".
+QString Done(Type type, const Row& row);
+
 struct Verdict {
     std::optional<Row> row; ///< what it records; none when refused
     QString said; ///< its confirmation, or why it is refused

@@ -13,7 +13,8 @@ void FitLabel::paintEvent(QPaintEvent*)
     const QRect area = contentsRect();
     p.setFont(Twips::FontToFit(font(), text(), area.width(), 5));
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(area, int(alignment()), text());
+    // What does not fit even in the smallest font ends in an ellipsis, not mid-letter.
+    p.drawText(area, int(alignment()), p.fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
 }
 
 namespace Controls {

@@ -9,7 +9,8 @@ class QLineEdit;
 class QPushButton;
 
 /// A label whose text shrinks to fit its fixed size rather than being clipped,
-/// whatever the locale's date form or the screen's font scale.
+/// whatever the locale's date form or the screen's font scale; a text too
+/// long even then ends in an ellipsis.
 class FitLabel : public QLabel {
     Q_OBJECT
 public:

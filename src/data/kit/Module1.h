@@ -54,6 +54,10 @@ struct TradeOutcome {
 };
 TradeOutcome ExecuteTrade(const Trade& trade);
 void RefreshBalance();
+// Orders the market fills: the Orders window's grid, and its two buttons.
+void RefreshOrders();
+void PlaceOrder();
+void CancelOrder();
 // The price board and the chart.
 void RefreshPriceInformation();
 void FillChartStockList();
