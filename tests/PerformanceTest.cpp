@@ -7,9 +7,6 @@
 
 using dao::Currency;
 
-namespace {
-Currency money(double v) { return Currency::fromDouble(v); }
-} // namespace
 
 struct GainsCase {
     const char* name;

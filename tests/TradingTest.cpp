@@ -24,7 +24,6 @@ protected:
     Form1* desk = nullptr;
 };
 
-Value money(double v) { return Currency::fromDouble(v); }
 
 TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneAtItsSnapshot)
 {
@@ -61,9 +60,9 @@ TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneA
     EXPECT_EQ(last(), "You bought 10 of ALDR at a price 12.3400 for the overall sum 123.4");
     EXPECT_EQ(log(), QStringList({"ALDR|123400|10|-1234000"}));
     EXPECT_EQ(desk->Result->text(), "123.4");
-    EXPECT_EQ(Module1::CashAvailable, money(500000));
+    EXPECT_EQ(Module1::CashAvailable, Value(money(500000)));
     enter(); // the desk keeps its contents: Enter again repeats the trade
-    EXPECT_EQ(Module1::CashAvailable, money(499876.6));
+    EXPECT_EQ(Module1::CashAvailable, Value(money(499876.6)));
     ChooseByKey(desk->Combo1, "ALDR");
     EXPECT_EQ(desk->ListCurprice->text(), "12.6491"); // read afresh: 12.34 * 1.02505
 }

@@ -95,6 +95,8 @@ inline void ScriptDraws(std::vector<int> draws)
 }
 inline void ResetDraws() { Market::SetDrawSource({}); }
 
+inline dao::Currency money(double v) { return dao::Currency::fromDouble(v); }
+
 QStringList RawRows(const QString& file, const QString& sql);
 
 void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao::Value units, dao::Value result);
