@@ -21,30 +21,24 @@ mkdir -p "$out"
 g++ -std=c++20 -O2 -o "$out/tickbase" "$base/tickbase.cpp" -lsqlite3
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target bench_market bench_reports bench_trading -j"$(nproc)" >/dev/null
-: >"$out/yardstick.txt"
-: >"$out/tick.txt"
-: >"$out/refreshes.txt"
-: >"$out/worth.txt"
-: >"$out/margin.txt"
-: >"$out/orders.txt"
-: >"$out/withorders.txt"
+for f in yardstick tick refreshes worth margin orders withorders; do : >"$out/$f.txt"; done
+# One benchmark of a program, by its name and the first of its arguments:
+# appends its median tick (a ticking one) or its time per run to a file.
+measure() {
+  "build/bench/$1" --benchmark_filter="^$2$3" --benchmark_format=csv 2>/dev/null |
+    awk -F, -v name="\"$2" -v median="$4" 'index($0, name) == 1 { print median ? $NF : $3 }' >>"$out/$5"
+}
 runs="${TICORA_RATIO_RUNS:-5}"
 for run in $(seq "$runs"); do
   d=$(mktemp -d)
   "$out/tickbase" "$d" 1000 --ticks 20 | sed -n 's/^mode=one-txn-cached .*median_ms=\([0-9.]*\).*/\1/p' >>"$out/yardstick.txt"
   rm -rf "$d"
-  build/bench/bench_market --benchmark_filter='^BM_MarketTick/1000/' --benchmark_format=csv 2>/dev/null |
-    awk -F, '/^"BM_MarketTick\/1000/ { print $NF }' >>"$out/tick.txt"
-  build/bench/bench_reports --benchmark_filter='^BM_MarketTickWithRefreshes/1000/' --benchmark_format=csv 2>/dev/null |
-    awk -F, '/^"BM_MarketTickWithRefreshes/ { print $NF }' >>"$out/refreshes.txt"
-  build/bench/bench_reports --benchmark_filter='^BM_RecordWorth$' --benchmark_format=csv 2>/dev/null |
-    awk -F, '/^"BM_RecordWorth/ { print $3 }' >>"$out/worth.txt"
-  build/bench/bench_trading --benchmark_filter='^BM_MarginCheck$' --benchmark_format=csv 2>/dev/null |
-    awk -F, '/^"BM_MarginCheck/ { print $3 }' >>"$out/margin.txt"
-  build/bench/bench_trading --benchmark_filter='^BM_FillOrders$' --benchmark_format=csv 2>/dev/null |
-    awk -F, '/^"BM_FillOrders/ { print $3 }' >>"$out/orders.txt"
-  build/bench/bench_reports --benchmark_filter='^BM_MarketTickWithOrders/1000/' --benchmark_format=csv 2>/dev/null |
-    awk -F, '/^"BM_MarketTickWithOrders/ { print $NF }' >>"$out/withorders.txt"
+  measure bench_market BM_MarketTick /1000/ 1 tick.txt
+  measure bench_reports BM_MarketTickWithRefreshes /1000/ 1 refreshes.txt
+  measure bench_reports BM_RecordWorth '$' 0 worth.txt
+  measure bench_trading BM_MarginCheck '$' 0 margin.txt
+  measure bench_trading BM_FillOrders '$' 0 orders.txt
+  measure bench_reports BM_MarketTickWithOrders /1000/ 1 withorders.txt
 done
 median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
