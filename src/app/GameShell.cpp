@@ -63,14 +63,16 @@ void Wire()
     // the shorts. Every reader then values the same holdings.
     QObject::connect(&market, &Market::Events::moved, &market, [] {
         Holdings::SharedReading oneReading;
-        const QStringList filled = Trading::FillOrders();
-        if (frmEditor* ed = Forms::IfLoaded<frmEditor>(); ed && !filled.isEmpty())
-            ed->ShowNews((filled.size() == 1 ? QStringLiteral("Order filled: ") : QStringLiteral("Orders filled: ")) +
-                filled.join(QStringLiteral("; ")));
+        const Trading::Fills filled = Trading::FillOrders();
+        const QStringList& told = filled.told;
+        if (frmEditor* ed = Forms::IfLoaded<frmEditor>(); ed && !told.isEmpty())
+            ed->ShowNews((told.size() == 1 ? QStringLiteral("Order filled: ") : QStringLiteral("Orders filled: ")) +
+                told.join(QStringLiteral("; ")));
         const bool called = Trading::CallMargin();
         WorthLog::RecordNow();
-        showTrades(called || !filled.isEmpty());
-        Module1::RefreshOrders();
+        showTrades(called || !told.isEmpty());
+        if (filled.changed) // the orders change only where one was filled or noted
+            Module1::RefreshOrders();
         Module1::RefreshPortfolio();
         Module1::RefreshPriceInformation();
         Module1::RefreshBalance();

@@ -19,17 +19,14 @@ void tellOnce(const QString& what, const std::exception& e)
     if (text != std::exchange(told, text))
         Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Critical);
 }
-} // namespace
 
-namespace {
-
-/// Carries an order out at a price, or says why the rules refuse it; the book
-/// follows a fill.
-QString fill(dao::Database& game, OrderBook::Order& o, dao::Currency price, TradeRules::Book& book)
+/// Carries an order out at a price by the rules of its type, or leaves it
+/// open where they refuse it; the book follows a fill.
+TradeRules::Verdict fill(dao::Database& game, OrderBook::Order& o, dao::Currency price, TradeRules::Book& book)
 {
-    const TradeRules::Verdict v = TradeRules::Weigh(o.type, o.symbol, price, o.units, book);
+    TradeRules::Verdict v = TradeRules::Weigh(o.type, o.symbol, price, o.units, book);
     if (!v.row)
-        return v.said;
+        return v;
     o.state = OrderBook::kFilled;
     o.done = WorthLog::Now();
     o.fillPrice = price;
@@ -39,7 +36,7 @@ QString fill(dao::Database& game, OrderBook::Order& o, dao::Currency price, Trad
     OrderBook::Update(game, o);
     tx.commit();
     book = TradeRules::After(std::move(book), *v.row);
-    return {};
+    return v;
 }
 
 /// The market's prices of the open orders' stocks.
@@ -54,12 +51,12 @@ QHash<QString, dao::Value> pricesOf(const std::vector<OrderBook::Order>& orders)
 
 } // namespace
 
-QStringList FillOrders()
+Fills FillOrders()
 {
-    QStringList told;
+    Fills done;
     if (!Session::Current().IsOpen())
-        return told;
-    bool writing = false;
+        return done;
+    bool& writing = done.changed;
     try {
         dao::Database game = dao::Database::open(App::GameFile());
         std::vector<OrderBook::Order> orders = OrderBook::Read(game);
@@ -78,11 +75,14 @@ QStringList FillOrders()
                 if (!book)
                     book = TradeRules::Read(game, true);
                 writing = true;
-                note = fill(game, o, price, *book);
-                if (!o.isOpen())
-                    told << TradeRules::Done(o.type, {o.symbol, price, o.units, dao::Currency()});
+                const TradeRules::Verdict v = fill(game, o, price, *book);
+                if (v.row) {
+                    done.told << TradeRules::Done(o.type, *v.row);
+                    continue;
+                }
+                note = v.said;
             }
-            if (o.isOpen() && note != o.note) {
+            if (note != o.note) {
                 o.note = note;
                 noted.push_back(&o);
             }
@@ -98,9 +98,9 @@ QStringList FillOrders()
         if (writing) // what was filled stays filled; the rest is tried at the next move
             tellOnce(QStringLiteral("The orders could not be carried out in the game file"), e);
     }
-    if (!told.isEmpty())
+    if (!done.told.isEmpty())
         Holdings::SharedReading::Changed();
-    return told;
+    return done;
 }
 
 bool CallMargin()

@@ -10,8 +10,12 @@ namespace Trading {
 /// Each open order, in the order it was placed, whose stock's new price meets
 /// its condition is carried out at that price by the rules of its type, its
 /// trade and its new state in one transaction; one the rules refuse stays
-/// open with a note of why. What each filled did ("bought 10 of ALDR at 12.34").
-QStringList FillOrders();
+/// open with a note of why.
+struct Fills {
+    QStringList told; ///< what each filled did ("bought 10 of ALDR at 12.34")
+    bool changed = false; ///< whether any order was written, filled or noted
+};
+Fills FillOrders();
 
 /// Where the balance fell below 30 % of the short positions' value, every short
 /// position is covered at the move's prices, and the player told once. True

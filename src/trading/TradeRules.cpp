@@ -6,29 +6,6 @@
 
 namespace TradeRules {
 
-namespace {
-
-QString plain(dao::Currency c) { return Numbers::PlainText(c); }
-
-Verdict refused(const QString& why, bool forCash = false) { return {std::nullopt, why, forCash}; }
-
-Verdict recorded(const char* verb, const Row& row, int64_t units)
-{
-    return {row,
-        QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
-            .arg(QString::fromLatin1(verb), QString::number(units), row.symbol,
-                Numbers::FormatFourDecimals(row.price.toDouble()), plain(row.price * units)),
-        false};
-}
-
-Verdict cashShort(dao::Currency sum, dao::Currency cash)
-{
-    return refused(
-        QStringLiteral("Sum of this thansaction %1 and is more than your cash %2").arg(plain(sum), plain(cash)), true);
-}
-
-} // namespace
-
 Book After(Book book, const Row& row)
 {
     book.cash = book.cash + row.result;
@@ -43,6 +20,44 @@ Book After(Book book, const Row& row)
 
 namespace {
 
+const QString kUnitsRefused = QStringLiteral("You must enter a valid units amount.");
+
+QString plain(dao::Currency c) { return Numbers::PlainText(c); }
+
+/// What a trade of the type did, as the desk and the status bar say it.
+QString verb(Type type)
+{
+    return QString::fromLatin1(type == Type::Buy ? "bought"
+            : type == Type::Sell                 ? "sold"
+            : type == Type::CoverShort           ? "covered"
+                                                 : "sold short");
+}
+
+/// The market's price of a symbol the book holds; none where it is not listed.
+std::optional<dao::Currency> priceOf(const Book& book, const QString& symbol)
+{
+    const auto it = book.prices.constFind(symbol);
+    return it == book.prices.constEnd() || it->isNull() ? std::nullopt : std::optional(it->toCurrency());
+}
+
+Verdict refused(const QString& why, bool forCash = false) { return {std::nullopt, why, forCash}; }
+
+Verdict recorded(Type type, const Row& row)
+{
+    const int64_t units = std::abs(row.units);
+    return {row,
+        QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
+            .arg(verb(type), QString::number(units), row.symbol, Numbers::FormatFourDecimals(row.price.toDouble()),
+                plain(row.price * units)),
+        false};
+}
+
+Verdict cashShort(dao::Currency sum, dao::Currency cash)
+{
+    return refused(
+        QStringLiteral("Sum of this thansaction %1 and is more than your cash %2").arg(plain(sum), plain(cash)), true);
+}
+
 Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
 {
     if (held > 0)
@@ -54,7 +69,7 @@ Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int
             QStringLiteral("A short sale of %1 needs a balance of at least half of your short positions: "
                            "your balance would be %2 and half of your short positions %3.")
                 .arg(plain(row.result), plain(m.balance), plain(dao::Currency::fromTicks(m.shorts.ticks() / 2))));
-    return recorded("sold short", row, units);
+    return recorded(Type::SellShort, row);
 }
 
 Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
@@ -65,14 +80,10 @@ Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t
         return refused(QStringLiteral("You are short only %1 of %2.").arg(-held).arg(symbol));
     if (price * units > book.cash)
         return cashShort(price * units, book.cash);
-    return recorded("covered", {symbol, price, units, -(price * units)}, units);
+    return recorded(Type::CoverShort, {symbol, price, units, -(price * units)});
 }
 
 } // namespace
-
-namespace {
-const QString kUnitsRefused = QStringLiteral("You must enter a valid units amount.");
-}
 
 std::optional<QString> RefusedAsAsked(double units, Type type, bool stockChosen)
 {
@@ -96,12 +107,8 @@ void Tell(const QString& refusal)
 
 QString Done(Type type, const Row& row)
 {
-    const char* verb = type == Type::Buy ? "bought"
-        : type == Type::Sell             ? "sold"
-        : type == Type::CoverShort       ? "covered"
-                                         : "sold short";
     return QStringLiteral("%1 %2 of %3 at %4")
-        .arg(QString::fromLatin1(verb))
+        .arg(verb(type))
         .arg(std::abs(row.units))
         .arg(row.symbol, plain(row.price));
 }
@@ -128,7 +135,7 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
     case Type::Buy:
         if (sum > book.cash)
             return cashShort(sum, book.cash);
-        return recorded("bought", {symbol, price, units, -sum}, units);
+        return recorded(type, {symbol, price, units, -sum});
     case Type::Sell:
         // Found by exact symbol in the query's order; a sale never opens a short.
         if (book.held.empty() || book.held.front().symbol.isEmpty())
@@ -137,7 +144,7 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
             return refused(QStringLiteral("You don't have this kind of stock!"));
         if (units > held)
             return refused(QStringLiteral("You don't have this number of stock"));
-        return recorded("sold", {symbol, price, -units, sum}, units);
+        return recorded(type, {symbol, price, -units, sum});
     case Type::SellShort:
         return sellShort(symbol, price, units, held, book);
     case Type::CoverShort:
@@ -153,12 +160,7 @@ Margin MarginOf(const Book& book, const QString& symbol, std::optional<dao::Curr
     Margin m{book.cash, {}};
     for (const Holdings::Holding& h : book.held) {
         const int64_t units = Holdings::Units(h);
-        const auto it = book.prices.constFind(h.symbol);
-        std::optional<dao::Currency> p;
-        if (price && h.symbol == symbol)
-            p = price;
-        else if (it != book.prices.constEnd() && !it->isNull())
-            p = it->toCurrency();
+        const std::optional<dao::Currency> p = price && h.symbol == symbol ? price : priceOf(book, h.symbol);
         if (!p || units == 0)
             continue; // not listed: valued at 0, as the Balance does
         m.balance = m.balance + *p * units;
@@ -173,11 +175,9 @@ std::vector<Row> CoverAll(const Book& book)
     std::vector<Row> rows;
     for (const Holdings::Holding& h : book.held) {
         const int64_t units = Holdings::Units(h);
-        const auto it = book.prices.constFind(h.symbol);
-        if (units >= 0 || it == book.prices.constEnd() || it->isNull())
-            continue;
-        const dao::Currency price = it->toCurrency();
-        rows.push_back({h.symbol, price, -units, -(price * -units)});
+        const std::optional<dao::Currency> price = priceOf(book, h.symbol);
+        if (units < 0 && price)
+            rows.push_back({h.symbol, *price, -units, -(*price * -units)});
     }
     return rows;
 }

@@ -2,6 +2,7 @@
 #include "data/OrderBook.h"
 #include "data/StockList.h"
 #include "data/kit/Controls.h"
+#include "data/kit/Session.h"
 #include "data/kit/Twips.h"
 #include <QButtonGroup>
 #include <QComboBox>
@@ -99,6 +100,8 @@ frmOrders::frmOrders()
     SetKeyButtons(cmdPlace, nullptr); // Return in a box places the order; Escape closes
     connect(cmdPlace, &QPushButton::clicked, this, &frmOrders::cmdPlace_Click);
     connect(cmdCancelOrder, &QPushButton::clicked, this, &frmOrders::cmdCancelOrder_Click);
+    // Another game: the window shows its orders, not the last game's.
+    connect(&Session::Current(), &Session::gameChanged, this, [] { Module1::RefreshOrders(); });
 }
 
 void frmOrders::formLoad()

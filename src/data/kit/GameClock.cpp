@@ -23,11 +23,7 @@ GameClock::GameClock(QObject* parent) : QObject(parent)
     startUp();
 }
 
-GameClock::~GameClock()
-{
-    minute_.reset();
-    market_.reset();
-}
+GameClock::~GameClock() = default;
 
 void GameClock::startUp()
 {
