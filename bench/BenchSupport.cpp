@@ -1,13 +1,13 @@
 #include "BenchSupport.h"
 #include "app/GameShell.h"
+#include "dao/Dao.h"
 #include "data/MarketSchema.h"
 #include "data/OrderBook.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Session.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/App.h"
+#include "ui/Forms.h"
+#include "ui/MsgBox.h"
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
@@ -63,11 +63,12 @@ void EnsureApplication()
     }
 }
 
+const Game& BenchGame() { return *Session::Current().CurrentGame(); }
+
 void StartBenchGame(int rows, int symbols)
 {
-    Module1::StartingBalance = 500000;
     Module1::CreateNewGame(QStringLiteral("Bench"));
-    dao::Database g = dao::Database::open(App::FilePath(Module1::GameFileName));
+    dao::Database g = BenchGame().Open();
     dao::Transaction tx = g.beginTransaction();
     dao::Recordset rs = g.openTable(QStringLiteral("Traderesult"));
     for (int i = 0; i < rows; ++i) {
@@ -84,12 +85,12 @@ void StartBenchGame(int rows, int symbols)
 
 void PlaceBenchOrders(int n)
 {
-    dao::Database g = dao::Database::open(App::GameFile());
+    dao::Database g = BenchGame().Open();
     dao::Transaction tx = g.beginTransaction();
     for (int i = 1; i <= n; ++i)
         OrderBook::Place(g,
-            {0, QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0')), OrderBook::Type::Buy, true,
-                dao::Currency::fromTicks(1), 1, QDateTime::currentDateTime()});
+            {0, QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0')), OrderBook::Type::Buy,
+                OrderBook::Condition::AtOrBelow, dao::Currency::fromTicks(1), 1, QDateTime::currentDateTime()});
     tx.commit();
 }
 

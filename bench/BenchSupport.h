@@ -1,5 +1,7 @@
 #pragma once
-#include "data/kit/Module1.h"
+#include "game/Calendar.h"
+#include "game/Module1.h"
+#include "game/Session.h"
 #include <QString>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -21,6 +23,8 @@ void EnsureApplication();
 
 /// A game with `rows` trades already in its log, spread over `symbols` stocks
 /// (S0001 upwards).
+/// The game the benchmark plays.
+const Game& BenchGame();
 void StartBenchGame(int rows, int symbols);
 /// Open orders of the game that no move fills: a purchase of each of n stocks
 /// at or below a price far under the market's.

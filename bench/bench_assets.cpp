@@ -1,10 +1,10 @@
 // Listing a new stock on a large market.
 #include "BenchSupport.h"
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
 #include "assets/Form6.h"
 #include "assets/Form7.h"
 #include "assets/Symbols.h"
+#include "game/Module1.h"
+#include "ui/Forms.h"
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Per-row costs of the data layer.
 #include "BenchSupport.h"
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <optional>

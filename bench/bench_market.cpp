@@ -3,8 +3,8 @@
 // ../shared/bench-baseline does it; with the reports it refreshes, it is
 // BM_MarketTickWithRefreshes in bench_reports.
 #include "BenchSupport.h"
-#include "data/kit/Module1.h"
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
+#include "game/Module1.h"
 #include "market/MarketState.h"
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,8 @@
 // The refreshes a market tick runs, the charts, the worth, and a tick with them all.
 #include "BenchSupport.h"
+#include "dao/Dao.h"
 #include "data/WorthLog.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
+#include "game/Module1.h"
 #include "market/Form10.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
@@ -12,6 +10,8 @@
 #include "reports/WorthChart.h"
 #include "reports/frmPerformance.h"
 #include "trading/frmOrders.h"
+#include "ui/App.h"
+#include "ui/Forms.h"
 #include <QPixmap>
 #include <benchmark/benchmark.h>
 
@@ -33,9 +33,9 @@ void BM_RefreshPortfolio(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     StartBenchGame(50 * 4, 50); // 50 holdings
-    Module1::RefreshPortfolio();
+    Module1::RefreshPortfolio(&BenchGame());
     for (auto _ : state)
-        Module1::RefreshPortfolio();
+        Module1::RefreshPortfolio(&BenchGame());
     FinishBenchGame();
 }
 BENCHMARK(BM_RefreshPortfolio)->Unit(benchmark::kMillisecond);
@@ -74,11 +74,11 @@ BENCHMARK(BM_BoardColumnWidths)->ArgName("headerView")->Arg(0)->Arg(1)->Unit(ben
 void startGameWithWorth(int rows)
 {
     StartBenchGame(50 * 4, 50);
-    dao::Database g = dao::Database::open(App::GameFile());
+    dao::Database g = BenchGame().Open();
     dao::Transaction tx = g.beginTransaction();
-    const Holdings::Worth w = Holdings::WorthOf(g);
+    const Holdings::Worth w = Holdings::WorthOf(g, BenchGame().StartingBalance);
     for (int i = 1; i < rows; ++i)
-        WorthLog::Append(g, WorthLog::Start().addSecs(60 * i), w);
+        WorthLog::Append(g, Calendar::DayStart(Session::Current().Clock().BaseDate()).addSecs(60 * i), w);
     tx.commit();
 }
 
@@ -89,7 +89,7 @@ void BM_RecordWorth(benchmark::State& state)
     BenchMarket market(1000);
     StartBenchGame(50 * 4, 50);
     for (auto _ : state)
-        WorthLog::RecordNow();
+        WorthLog::RecordNow(BenchGame());
     FinishBenchGame();
 }
 BENCHMARK(BM_RecordWorth)->Unit(benchmark::kMillisecond);
@@ -103,9 +103,9 @@ void BM_RefreshPerformance(benchmark::State& state)
     Forms::Get<frmPerformance>().show();
     for (auto _ : state) {
         state.PauseTiming();
-        WorthLog::RecordNow();
+        WorthLog::RecordNow(BenchGame());
         state.ResumeTiming();
-        Module1::RefreshPerformance();
+        Module1::RefreshPerformance(&BenchGame());
     }
     FinishBenchGame();
 }
@@ -117,7 +117,7 @@ void BM_DrawWorthChart(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     startGameWithWorth(5000);
-    dao::Database g = dao::Database::open(App::GameFile());
+    dao::Database g = BenchGame().Open();
     const std::vector<WorthLog::Row> rows = WorthLog::Read(g);
     WorthChart chart;
     chart.resize(900, 500);

@@ -6,12 +6,12 @@
 #include "BenchSupport.h"
 #include "app/GameShell.h"
 #include "app/frmEditor.h"
-#include "data/kit/App.h"
-#include "data/kit/Exchange.h"
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
+#include "game/Calendar.h"
+#include "game/Module1.h"
 #include "market/Clock.h"
 #include "reports/Form13.h"
+#include "ui/App.h"
+#include "ui/Forms.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
@@ -37,7 +37,6 @@ int main(int argc, char** argv)
     BenchMarket market(stocks);
     frmEditor& ed = Forms::Get<frmEditor>();
     ed.show();
-    Module1::StartingBalance = 500000;
     Module1::CreateNewGame(QStringLiteral("Hour"));
     PlaceBenchOrders(100);
     for (QAction* a : {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2),
@@ -51,16 +50,16 @@ int main(int argc, char** argv)
     int ticks = 0;
     for (int second = 1; second <= 3600; ++second) {
         Module1::AdvanceClock();
-        const auto t = Exchange::ShownTimeOfDay();
-        if (t && Exchange::IsOpen(*t) && second % 10 == 0) {
+        const auto t = Session::Current().Clock().TimeOfDay();
+        if (t && Calendar::IsOpen(*t) && second % 10 == 0) {
             Module1::MarketTick();
             trade.type = ticks++ % 2 ? Module1::Trade::Type::Sell : Module1::Trade::Type::Buy;
-            Module1::ExecuteTrade(trade);
+            Module1::ExecuteTrade(BenchGame(), trade);
             Module1::RedrawStockChart();
         }
         if (second % 10 == 0)
             QCoreApplication::processEvents();
-        if (afterDay < 0 && ticks > 0 && t && !Exchange::IsOpen(*t))
+        if (afterDay < 0 && ticks > 0 && t && !Calendar::IsOpen(*t))
             afterDay = residentKb(); // the first trading day is over
     }
     std::printf("session: %d stocks, %d ticks, rss_before_mb=%.1f rss_after_first_day_mb=%.1f rss_after_hour_mb=%.1f "

@@ -1,9 +1,9 @@
 // A trade and a balance refresh, against logs and markets of realistic size.
 #include "BenchSupport.h"
 #include "data/GameSchema.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
+#include "game/Module1.h"
 #include "trading/MarketTrades.h"
+#include "ui/App.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -16,7 +16,7 @@ void BM_ExecuteTradePurchase(benchmark::State& state)
     // A purchase: one row more each time.
     const Module1::Trade buy{"S0005", dao::Currency::fromTicks(123400), "1", Module1::Trade::Type::Buy};
     for (auto _ : state)
-        Module1::ExecuteTrade(buy);
+        Module1::ExecuteTrade(BenchGame(), buy);
     FinishBenchGame();
 }
 BENCHMARK(BM_ExecuteTradePurchase)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond);
@@ -30,9 +30,9 @@ void BM_ExecuteTradeBuyThenSell(benchmark::State& state)
     Module1::Trade t{"S0010", dao::Currency::fromTicks(10000), "1", Module1::Trade::Type::Buy};
     for (auto _ : state) {
         t.type = Module1::Trade::Type::Buy;
-        Module1::ExecuteTrade(t);
+        Module1::ExecuteTrade(BenchGame(), t);
         t.type = Module1::Trade::Type::Sell;
-        Module1::ExecuteTrade(t);
+        Module1::ExecuteTrade(BenchGame(), t);
     }
     state.SetItemsProcessed(state.iterations() * 2);
     FinishBenchGame();
@@ -45,7 +45,7 @@ void BM_RefreshBalance(benchmark::State& state)
     BenchMarket market(1000);
     StartBenchGame(50 * 4, 50); // 50 holdings
     for (auto _ : state)
-        Module1::RefreshBalance();
+        Module1::RefreshBalance(&BenchGame());
     FinishBenchGame();
 }
 BENCHMARK(BM_RefreshBalance)->Unit(benchmark::kMillisecond);
@@ -59,13 +59,13 @@ void BM_MarginCheck(benchmark::State& state)
     BenchMarket market(1000);
     StartBenchGame(50 * 4, 50);
     {
-        dao::Database g = dao::Database::open(App::GameFile());
+        dao::Database g = BenchGame().Open();
         for (int i = 1; i <= 50; i += 2)
             GameSchema::AppendTrade(g, QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0')),
                 dao::Currency::fromTicks(10000), -5, dao::Currency::fromTicks(50000));
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(Trading::CallMargin());
+        benchmark::DoNotOptimize(Trading::CallMargin(BenchGame()));
     FinishBenchGame();
 }
 BENCHMARK(BM_MarginCheck)->Unit(benchmark::kMillisecond);
@@ -79,7 +79,7 @@ void BM_FillOrders(benchmark::State& state)
     StartBenchGame(50 * 4, 50);
     PlaceBenchOrders(100);
     for (auto _ : state)
-        benchmark::DoNotOptimize(Trading::FillOrders());
+        benchmark::DoNotOptimize(Trading::FillOrders(BenchGame()));
     FinishBenchGame();
 }
 BENCHMARK(BM_FillOrders)->Unit(benchmark::kMillisecond);

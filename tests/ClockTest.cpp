@@ -7,12 +7,12 @@ protected:
         GameTest::SetUp();
         startGame("Clara");
     }
-    QTime shown() const { return Exchange::ShownTimeOfDay().value_or(QTime()); }
+    QTime shown() const { return Session::Current().Clock().TimeOfDay().value_or(QTime()); }
 };
 
 TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
 {
-    EXPECT_FALSE(Exchange::ShownTimeOfDay());
+    EXPECT_FALSE(Session::Current().Clock().TimeOfDay());
     Module1::AdvanceClock();
     EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(0, 9, 1)));
     EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Session::Current().Clock().BaseDate().dayOfWeek()));
@@ -98,7 +98,7 @@ TEST(GameClock, APauseKeepsWhatIsLeftAndEverySpeedStretchesEveryPeriodByOneFacto
     GameClock clock;
     clock.UseHandTime(true);
     clock.Run(true);
-    VbTimer market(nullptr, true, 10000, &clock), minute(nullptr, true, 1000, &clock);
+    VbTimer market(clock, nullptr, true, 10000), minute(clock, nullptr, true, 1000);
     int moves = 0;
     QObject::connect(&market, &VbTimer::timeout, [&] { ++moves; });
     clock.Advance(6000); // 40 % of the market's period left
@@ -108,7 +108,7 @@ TEST(GameClock, APauseKeepsWhatIsLeftAndEverySpeedStretchesEveryPeriodByOneFacto
     EXPECT_FALSE(market.isRunning());
     EXPECT_EQ(market.remaining(), 4000);
     for (int speed = 0; speed < 6; ++speed) { // paused or not, 40 % of the new period is left
-        SCOPED_TRACE(GameClock::SpeedName(speed).toStdString());
+        SCOPED_TRACE(ClockMenu::SpeedName(speed).toStdString());
         clock.SetPaused(speed % 2 == 0);
         clock.SetSpeed(speed);
         const qint64 minuteMs = GameClock::kMinuteMs[size_t(speed)];

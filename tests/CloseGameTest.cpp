@@ -35,7 +35,6 @@ TEST_F(CloseGameTest, CloseExitAndTheMainOrAboutTitleBarDeleteTheFileAndUnloadEv
         EXPECT_EQ(App::EndRequested(), QByteArray(way) != "Close");
         App::ResetEndRequest();
     }
-    EXPECT_EQ(Module1::PlayerName, dao::Value("Cleo"));
     EXPECT_TRUE(msgs.messages.empty());
     ed->OfferSavedGames(false); // a game ended for good is not offered
     ed->mnuFileItem(1)->trigger();

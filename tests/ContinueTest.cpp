@@ -24,7 +24,7 @@ protected:
     }
     QString balance()
     {
-        Module1::RefreshBalance();
+        Module1::RefreshBalance(game());
         const Form3& b = *Forms::IfLoaded<Form3>();
         return b.cashbalance->text() + "|" + b.Text3->text() + "|" + b.Text4->text();
     }
@@ -71,7 +71,7 @@ TEST_F(ContinueTest, AKilledGameIsOfferedAndContinuesWithEveryTradeInItsFile)
     ProcessDeletions();
     EXPECT_EQ(Forms::IfLoaded<frmContinue>(), nullptr);
     expectGame(true);
-    EXPECT_EQ(Module1::GameFileName, "Ann.sav");
+    EXPECT_EQ(game()->GameFileName, "Ann.sav");
     EXPECT_EQ(ed->windowTitle(), "Varnel Ticora: V1.0");
     Module1::AdvanceClock();
     EXPECT_EQ(Session::Current().Clock().Time(), at(0, 9, 1));

@@ -36,7 +36,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         QFile::remove(path("stocks.tqs"));
         ASSERT_TRUE(QFile::copy(TestMarket(), path("stocks.tqs")));
         QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        if (Module1::GameFileName.isEmpty())
+        if (!game())
             startGame("Trader");
         Module1::AdvanceClock(); // prepares the day the case before left unprepared
         QFile file(path("stocks.tqs"));

@@ -21,13 +21,12 @@ TEST(KillChild, DISABLED_TickUntilKilled)
     });
     ScriptDraws({100}); // the market rises against the shorts: every move calls them
     GameShell::Wire(); // every tick records the game's worth
-    Module1::StartingBalance = 500000;
     if (!QFile::exists(App::FilePath("Kim.sav"))) {
         Module1::CreateNewGame("Kim");
         dao::Database game = dao::Database::open(App::FilePath("Kim.sav"));
         AddTrade(game, "CINX", 0.0001, 1000, -0.1); // for the orders to sell
     }
-    Session::Current().Open("Kim", "Kim.sav");
+    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000));
     const QString kim = App::FilePath("Kim.sav");
     auto one = [](const QString& file, const QString& sql) { return RawRows(file, sql).value(0); };
     for (int i = 0; i < 100000; ++i) {
@@ -51,7 +50,9 @@ TEST(KillChild, DISABLED_TickUntilKilled)
             dao::Database game = dao::Database::open(kim);
             dao::Transaction tx = game.beginTransaction(); // two orders the next move fills
             for (int units : {1, 2})
-                OrderBook::Place(game, {0, "CINX", OrderBook::Type::Sell, false, dao::Currency::fromTicks(1), units});
+                OrderBook::Place(game,
+                    {0, "CINX", OrderBook::Type::Sell, OrderBook::Condition::AtOrAbove, dao::Currency::fromTicks(1),
+                        units});
             tx.commit();
         }
         Module1::MarketTick();

@@ -23,7 +23,7 @@ protected:
 TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
 {
     startGame("Ann");
-    EXPECT_EQ(Module1::GameFileName, "Ann.sav");
+    EXPECT_EQ(game()->GameFileName, "Ann.sav");
     expectGame(true);
     EXPECT_TRUE(msgs.messages.empty());
     EXPECT_EQ(Database::open(path("Ann.sav")).openTable("Player Information").field("Date"),
@@ -40,7 +40,7 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     EXPECT_EQ(RawRows(file, "SELECT count(*) FROM Position UNION ALL SELECT count(*) FROM Traderesult"),
         QStringList({"0", "0"}));
     startGame("Bob"); // a new game over an open one leaves the first file
-    EXPECT_EQ(Module1::GameFileName, "Bob.sav");
+    EXPECT_EQ(game()->GameFileName, "Bob.sav");
     EXPECT_TRUE(QFile::exists(path("Ann.sav")));
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
 }
@@ -59,8 +59,8 @@ TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwritingAndNoLeavesTheOp
     startGame("ANN");
     expectRefused("File error", files);
     EXPECT_EQ(Session::Current().Clock().Time(), at(1, 11, 30));
-    EXPECT_EQ(Module1::PlayerName, dao::Value("Open"));
-    EXPECT_EQ(RawRows(path(Module1::GameFileName), "SELECT Units FROM Traderesult"), QStringList({"3"}));
+    EXPECT_EQ(game()->PlayerName, "Open");
+    EXPECT_EQ(RawRows(game()->Path(), "SELECT Units FROM Traderesult"), QStringList({"3"}));
     const Ui::MsgBoxRequest& q = msgs.messages[0];
     EXPECT_EQ(q.text, "File already exist. Overwrite?");
     EXPECT_EQ(q.icon, Ui::Icon::Critical);

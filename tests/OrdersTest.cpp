@@ -8,14 +8,15 @@ using dao::Currency;
 
 TEST(OrderCondition, IsMetAtItsPriceExactlyAndPastItButNotShortOfIt)
 {
-    const std::tuple<bool, double, bool> cases[] = {{true, 20, true}, {true, 19.9999, true}, {true, 20.0001, false},
-        {false, 20, true}, {false, 20.0001, true}, {false, 19.9999, false}};
-    for (const auto& [atOrBelow, price, met] : cases) {
+    using enum OrderBook::Condition;
+    const std::tuple<OrderBook::Condition, double, bool> cases[] = {{AtOrBelow, 20, true}, {AtOrBelow, 19.9999, true},
+        {AtOrBelow, 20.0001, false}, {AtOrAbove, 20, true}, {AtOrAbove, 20.0001, true}, {AtOrAbove, 19.9999, false}};
+    for (const auto& [condition, price, met] : cases) {
         OrderBook::Order o;
-        o.atOrBelow = atOrBelow;
+        o.condition = condition;
         o.price = Currency::fromDouble(20);
         EXPECT_EQ(o.MetBy(Currency::fromDouble(price)), met)
-            << OrderBook::ConditionName(atOrBelow).toStdString() << " 20, at " << price;
+            << OrderBook::Code(condition).toStdString() << " 20, at " << price;
     }
 }
 
@@ -46,10 +47,10 @@ protected:
         QTest::mouseClick(f->cmdPlace, Qt::LeftButton);
     }
     /// Straight into the game file, as placed.
-    void order(const char* symbol, OrderBook::Type type, bool atOrBelow, double price, int units)
+    void order(const char* symbol, OrderBook::Type type, OrderBook::Condition condition, double price, int units)
     {
-        dao::Database game = dao::Database::open(path("Trader.sav"));
-        OrderBook::Place(game, {0, symbol, type, atOrBelow, Currency::fromDouble(price), units, at(0, 10, 0)});
+        dao::Database file = dao::Database::open(path("Trader.sav"));
+        OrderBook::Place(file, {0, symbol, type, condition, Currency::fromDouble(price), units, at(0, 10, 0)});
     }
     QStringList orders() const
     {
@@ -78,11 +79,11 @@ TEST_F(OrdersTest, PlaceChecksWhatTheDeskChecksWaitsForTheMarketAndKeepsAtMostAH
         "ALDR|Buy|100|at or below|20|" + QLocale().toString(at(0, 17, 0), QLocale::ShortFormat) + "|open|");
     EXPECT_EQ(f->findChild<QLabel*>("notice")->accessibleName(), "Order placed: buy 100 of ALDR at or below 20");
     for (int i = 1; i < OrderBook::kMostOpen; ++i)
-        order("BRKW", OrderBook::Type::Sell, false, 1000, 1);
+        order("BRKW", OrderBook::Type::Sell, OrderBook::Condition::AtOrAbove, 1000, 1);
     place("ALDR", "1", "Buy", "at or below", "20");
     EXPECT_EQ(msgs.texts(),
         QStringList("You have 100 open orders, as many as the market keeps: cancel one before you place another."));
-    Module1::RefreshOrders();
+    Module1::RefreshOrders(game());
     f->MSFlexGrid1->setCurrentCell(OrderBook::kMostOpen - 1, 0); // the oldest, last
     QTest::mouseClick(f->cmdCancelOrder, Qt::LeftButton);
     EXPECT_EQ(orders().value(0), "ALDR|Buy|100|cancelled|NULL|");
@@ -95,16 +96,17 @@ TEST_F(OrdersTest, PlaceChecksWhatTheDeskChecksWaitsForTheMarketAndKeepsAtMostAH
 TEST_F(OrdersTest, AMoveCarriesOutEachOrderItsPriceMeetsInPlacementOrderByTheDesksRules)
 {
     using T = OrderBook::Type;
+    using C = OrderBook::Condition;
     for (const auto& [symbol, price] : {std::pair("ALDR", 20), {"BRKW", 100}, {"CINX", 50}})
         setPrice(symbol, price);
-    order("ALDR", T::Buy, true, 19.5, 20000); // at 19.5 exactly: 390000 of the cash
-    order("ALDR", T::Buy, true, 20, 10000); // past its price, but the first left too little cash
-    order("ALDR", T::Buy, true, 19.4999, 1); // short of its price
-    order("BRKW", T::Sell, false, 90, 5);
-    order("CINX", T::SellShort, true, 48.75, 100);
-    order("EMBR", T::CoverShort, false, 1, 10);
-    order("GONE", T::Buy, false, 1, 1);
-    order("ALDR", T::Sell, false, 19, 20000); // what the first bought
+    order("ALDR", T::Buy, C::AtOrBelow, 19.5, 20000); // at 19.5 exactly: 390000 of the cash
+    order("ALDR", T::Buy, C::AtOrBelow, 20, 10000); // past its price, but the first left too little cash
+    order("ALDR", T::Buy, C::AtOrBelow, 19.4999, 1); // short of its price
+    order("BRKW", T::Sell, C::AtOrAbove, 90, 5);
+    order("CINX", T::SellShort, C::AtOrBelow, 48.75, 100);
+    order("EMBR", T::CoverShort, C::AtOrAbove, 1, 10);
+    order("GONE", T::Buy, C::AtOrAbove, 1, 1);
+    order("ALDR", T::Sell, C::AtOrAbove, 19, 20000); // what the first bought
     ScriptDraws({1});
     Module1::MarketTick(); // every price by 97.5 %: ALDR 19.5, BRKW 97.5, CINX 48.75
     EXPECT_EQ(orders(),

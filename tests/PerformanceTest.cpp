@@ -7,7 +7,6 @@
 
 using dao::Currency;
 
-
 struct GainsCase {
     const char* name;
     std::vector<Gains::Trade> log;

@@ -16,7 +16,7 @@ protected:
 
 TEST_F(ReportsTest, ThePortfolioValuesEachHoldingPacksTheRowsAndSaysWhenThereIsNone)
 {
-    Module1::RefreshPortfolio();
+    Module1::RefreshPortfolio(game());
     Form13* f = Forms::IfLoaded<Form13>();
     ASSERT_NE(f, nullptr);
     EXPECT_FALSE(f->isVisible()); // created hidden by the refresh
@@ -27,7 +27,7 @@ TEST_F(ReportsTest, ThePortfolioValuesEachHoldingPacksTheRowsAndSaysWhenThereIsN
     logTrade("ALDR", 10, 50, -500);
     logTrade("BRKW", 10, -20, 200); // sold out: skipped, its row stays empty
     logTrade("GONE", 10, 30, -300); // no longer listed: no price to value it with
-    Module1::RefreshPortfolio();
+    Module1::RefreshPortfolio(game());
     EXPECT_EQ(GridRows(*f->MSFlexGrid1), QStringList({"ALDR|100|12.5|1250", "GONE|30||", "|||"}));
 }
 
@@ -65,7 +65,7 @@ TEST_F(ReportsTest, TransactionsListEveryTradeWithoutSignsAndFollowTradesWhileSh
     EXPECT_EQ(f->Label1->text(), "4");
     EXPECT_EQ(GridRows(*f->MSFlexGrid1).last(), "ALDR|12.34|4|49.36|Sell");
     logTrade("CINX", 123456.789, 1234567, -152415765279.7263);
-    Module1::RefreshTransactions();
+    Module1::RefreshTransactions(game());
     FlexGrid* g = f->MSFlexGrid1; // read-only, and wide enough for its text
     EXPECT_EQ(g->editTriggers(), QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < g->Cols(); ++c)

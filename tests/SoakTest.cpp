@@ -76,8 +76,8 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
         // Minute by minute, as the clock's timer runs; a tick every ten minutes of the exchange's hours.
         do {
             Module1::AdvanceClock();
-            const QTime shown = *Exchange::ShownTimeOfDay();
-            if (Exchange::IsOpen(shown) && ++minute % 10 == 0) {
+            const QTime shown = *Session::Current().Clock().TimeOfDay();
+            if (Calendar::IsOpen(shown) && ++minute % 10 == 0) {
                 Module1::MarketTick();
                 ++ticks;
                 ASSERT_NO_FATAL_FAILURE(checkAfterTick());

@@ -1,13 +1,42 @@
 #include "ClockMenu.h"
-#include "data/kit/Accessibility.h"
-#include "data/kit/GameClock.h"
+#include "game/GameClock.h"
+#include "ui/Accessibility.h"
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
+#include <algorithm>
 
 namespace {
-constexpr int kPause = 0, kFirstSpeed = 2, kSlower = 9, kFaster = 10;
+/// A command of the clock: its entry, the entry's keys, and those of its keys
+/// that work in every window (P only here, where no text box takes it).
+struct Command {
+    const char* caption;
+    void (GameClock::*run)();
+    QList<QKeySequence> keys;
+    QList<QKeySequence> everyWindow;
+};
+const Command kPause{"Pa&use", &GameClock::TogglePause, {Qt::Key_P, Qt::Key_Pause}, {Qt::Key_Pause}};
+const Command kSlower{"&Slower", &GameClock::Slower, {Qt::CTRL | Qt::Key_Minus}, {Qt::CTRL | Qt::Key_Minus}};
+const Command kFaster{"&Faster", &GameClock::Faster, {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
+    {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}};
+
+const char* const kSpeedNames[] = {
+    "Quarter speed", "Half speed", "Normal speed", "Double speed", "Four times speed", "Ten times speed"};
+static_assert(std::size(kSpeedNames) == GameClock::kMinuteMs.size());
+} // namespace
+
+QString ClockMenu::SpeedName(int speed)
+{
+    return QString::fromLatin1(kSpeedNames[std::clamp(speed, 0, int(std::size(kSpeedNames)) - 1)]);
+}
+
+void ClockMenu::TakeKeys(QWidget* window, GameClock& clock)
+{
+    for (const Command* c : {&kPause, &kSlower, &kFaster})
+        for (const QKeySequence& key : c->everyWindow)
+            QObject::connect(new QShortcut(key, window), &QShortcut::activated, &clock, c->run);
 }
 
 ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, GameClock& clock)
@@ -16,60 +45,64 @@ ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, G
     menu_->setObjectName(QStringLiteral("mnuClock"));
     menu_->menuAction()->setObjectName(QStringLiteral("mnuClock"));
     menu_->setProperty("helpContextID", 18);
-    auto add = [this](int index, QAction* a) {
+    // Each entry is kept by its place in the menu, separators counted.
+    auto add = [this](QAction* a, std::function<void()> click = {}) {
+        const int index = int(items_.size());
         a->setObjectName(QStringLiteral("mnuClockItem(%1)").arg(index));
         items_.insert(index, a);
-        connect(a, &QAction::triggered, this, [this, index] { Click(index); });
+        if (click) {
+            clicks_.insert(index, std::move(click));
+            connect(a, &QAction::triggered, this, [this, index] { Click(index); });
+        }
         return a;
     };
-    QAction* pause = add(kPause, menu_->addAction(QStringLiteral("Pa&use")));
-    pause->setCheckable(true);
-    // P here; the Pause key works in every window (Form adds it to the others).
-    pause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
-    add(1, menu_->addSeparator());
+    auto command = [&](const Command& c) {
+        QAction* a = add(menu_->addAction(QString::fromLatin1(c.caption)), [this, run = c.run] { (clock_.*run)(); });
+        a->setShortcuts(c.keys);
+        return a;
+    };
+    pause_ = command(kPause);
+    pause_->setCheckable(true);
+    add(menu_->addSeparator());
     auto* speeds = new QActionGroup(this);
     for (int s = 0; s < int(GameClock::kMinuteMs.size()); ++s) {
-        QAction* a = add(kFirstSpeed + s, menu_->addAction(GameClock::SpeedName(s)));
+        QAction* a = add(menu_->addAction(SpeedName(s)), [this, s] { clock_.SetSpeed(s); });
         a->setCheckable(true);
+        a->setProperty("speed", s);
         speeds->addAction(a);
     }
-    add(8, menu_->addSeparator());
-    add(kSlower, menu_->addAction(QStringLiteral("&Slower")))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    add(kFaster, menu_->addAction(QStringLiteral("&Faster")))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    add(menu_->addSeparator());
+    command(kSlower);
+    command(kFaster);
     connect(&clock_, &GameClock::pausedChanged, this, [this](bool paused) {
         show();
         told(paused ? QStringLiteral("Paused") : QStringLiteral("Resumed"));
     });
     connect(&clock_, &GameClock::speedChanged, this, [this](int speed) {
         show();
-        told(GameClock::SpeedName(speed));
+        told(SpeedName(speed));
     });
     show();
 }
 
 void ClockMenu::Click(int index)
 {
-    if (index == kPause)
-        clock_.TogglePause();
-    else if (index >= kFirstSpeed && index < kFirstSpeed + int(GameClock::kMinuteMs.size()))
-        clock_.SetSpeed(index - kFirstSpeed);
-    else if (index == kSlower)
-        clock_.Slower();
-    else if (index == kFaster)
-        clock_.Faster();
+    if (const auto it = clicks_.constFind(index); it != clicks_.constEnd())
+        (*it)();
     show(); // a checked entry chosen again stays the one checked
 }
 
 void ClockMenu::show()
 {
-    items_[kPause]->setChecked(clock_.Paused());
-    items_[kFirstSpeed + clock_.Speed()]->setChecked(true);
+    pause_->setChecked(clock_.Paused());
+    for (QAction* a : std::as_const(items_))
+        if (a->property("speed").isValid())
+            a->setChecked(a->property("speed").toInt() == clock_.Speed());
     QStringList words;
     if (clock_.Paused())
         words << QStringLiteral("Paused");
     if (clock_.Speed() != GameClock::kNormalSpeed)
-        words << GameClock::SpeedName(clock_.Speed());
+        words << SpeedName(clock_.Speed());
     label_->setText(words.join(QStringLiteral(", ")));
 }
 

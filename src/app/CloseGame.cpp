@@ -1,11 +1,10 @@
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Session.h"
+#include "dao/Dao.h"
 #include "frmEditor.h"
 #include "frmHelp.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/Forms.h"
+#include "ui/MsgBox.h"
 
 namespace Module1 {
 
@@ -13,10 +12,13 @@ void CloseGame()
 {
     // A file already gone is no failure. One that cannot be deleted is said,
     // and the game ends all the same.
+    const Game* game = Session::Current().CurrentGame();
+    if (!game)
+        return;
     try {
-        dao::removeFile(App::GameFile());
+        dao::removeFile(game->Path());
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file \"%1\" could not be deleted").arg(GameFileName), e),
+        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file \"%1\" could not be deleted").arg(game->GameFileName), e),
             Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
     }
     Session::Current().Close(); // menus, toolbar, both timers and the clock

@@ -1,16 +1,18 @@
 #include "GameShell.h"
+#include "ClockMenu.h"
 #include "HelpFile.h"
 #include "data/Holdings.h"
 #include "data/WorthLog.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
 #include "frmEditor.h"
 #include "frmHelp.h"
+#include "game/Module1.h"
+#include "game/Session.h"
 #include "market/MarketEvents.h"
 #include "reports/Form11.h"
 #include "reports/Form13.h"
 #include "trading/MarketTrades.h"
 #include "trading/TradingEvents.h"
+#include "ui/App.h"
 #include <QDir>
 
 namespace GameShell {
@@ -43,10 +45,27 @@ void ShowHelp(int context)
 namespace {
 /// A Transactions window that is shown lists a recorded trade at once; a
 /// closed one is not created for it.
-void showTrades(bool recorded)
+void showTrades(const Game* game, bool recorded)
 {
     if (Form11* t = Forms::IfLoaded<Form11>(); recorded && t && t->isVisible())
-        Module1::RefreshTransactions();
+        Module1::RefreshTransactions(game);
+}
+
+/// What the market does for the player at the new prices: orders filled, in
+/// the order they were placed, then a margin call that covers the shorts,
+/// then the worth row.
+void tradeForThePlayer(const Game& game)
+{
+    const Trading::Fills filled = Trading::FillOrders(game);
+    const QStringList& told = filled.told;
+    if (frmEditor* ed = Forms::IfLoaded<frmEditor>(); ed && !told.isEmpty())
+        ed->ShowNews((told.size() == 1 ? QStringLiteral("Order filled: ") : QStringLiteral("Orders filled: ")) +
+            told.join(QStringLiteral("; ")));
+    const bool called = Trading::CallMargin(game);
+    WorthLog::RecordNow(game);
+    showTrades(&game, called || !told.isEmpty());
+    if (filled.changed) // the orders change only where one was filled or noted
+        Module1::RefreshOrders(&game);
 }
 } // namespace
 
@@ -56,6 +75,8 @@ void Wire()
     if (wired)
         return;
     wired = true;
+    // Every window and message box answers the clock's keys.
+    Forms::SetWindowKeys([](QWidget* w) { ClockMenu::TakeKeys(w, Session::Current().Clock()); });
     // The market moved: the reports that show prices, in this order.
     Market::Events& market = Market::Events::Get();
     // First what the market does for the player at the new prices: orders
@@ -63,31 +84,26 @@ void Wire()
     // the shorts. Every reader then values the same holdings.
     QObject::connect(&market, &Market::Events::moved, &market, [] {
         Holdings::SharedReading oneReading;
-        const Trading::Fills filled = Trading::FillOrders();
-        const QStringList& told = filled.told;
-        if (frmEditor* ed = Forms::IfLoaded<frmEditor>(); ed && !told.isEmpty())
-            ed->ShowNews((told.size() == 1 ? QStringLiteral("Order filled: ") : QStringLiteral("Orders filled: ")) +
-                told.join(QStringLiteral("; ")));
-        const bool called = Trading::CallMargin();
-        WorthLog::RecordNow();
-        showTrades(called || !told.isEmpty());
-        if (filled.changed) // the orders change only where one was filled or noted
-            Module1::RefreshOrders();
-        Module1::RefreshPortfolio();
+        const Game* game = Session::Current().CurrentGame();
+        if (game)
+            tradeForThePlayer(*game);
+        Module1::RefreshPortfolio(game);
         Module1::RefreshPriceInformation();
-        Module1::RefreshBalance();
-        Module1::RefreshPerformance();
+        Module1::RefreshBalance(game);
+        Module1::RefreshPerformance(game);
     });
     // A trade was made: a Transactions window that is shown lists it, the
     // Portfolio is rebuilt and the Performance, where it is open, shows the gains.
     Trading::Events& trading = Trading::Events::Get();
     QObject::connect(&trading, &Trading::Events::traded, &trading, [](bool recorded) {
-        showTrades(recorded);
-        Module1::RefreshPortfolio();
-        Module1::RefreshPerformance();
+        const Game* game = Session::Current().CurrentGame();
+        showTrades(game, recorded);
+        Module1::RefreshPortfolio(game);
+        Module1::RefreshPerformance(game);
     });
     QObject::connect(&trading, &Trading::Events::portfolioWanted, &trading, [] {
-        Module1::RefreshPortfolio(); // creates the Portfolio where it is not loaded
+        // Creates the Portfolio where it is not loaded.
+        Module1::RefreshPortfolio(Session::Current().CurrentGame());
         Raise(Forms::Get<Form13>(), false);
     });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Opening the program's windows, the help, and the wiring of what one part of
 // the program announces to the parts that listen.
-#include "data/kit/Forms.h"
-#include "data/kit/MsgBox.h"
+#include "ui/Forms.h"
+#include "ui/MsgBox.h"
 #include <QString>
 
 namespace GameShell {

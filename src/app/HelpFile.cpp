@@ -1,6 +1,6 @@
 #include "HelpFile.h"
 #include "GameShell.h"
-#include "data/kit/Twips.h"
+#include "ui/Twips.h"
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>

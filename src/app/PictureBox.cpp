@@ -1,5 +1,5 @@
 #include "PictureBox.h"
-#include "data/kit/Twips.h"
+#include "ui/Twips.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "frmAbout.h"
-#include "data/kit/Accessibility.h"
-#include "data/kit/App.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
 #include "frmEditor.h"
+#include "game/Module1.h"
+#include "ui/Accessibility.h"
+#include "ui/App.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>

@@ -5,17 +5,11 @@
 #include "assets/Form6.h"
 #include "assets/Form7.h"
 #include "data/frmContinue.h"
-#include "data/kit/Accessibility.h"
-#include "data/kit/App.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Session.h"
-#include "data/kit/Twips.h"
-#include "data/kit/VbTimer.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "game/VbTimer.h"
 #include "market/Clock.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
@@ -25,6 +19,12 @@
 #include "trading/Form1.h"
 #include "trading/Form3.h"
 #include "trading/frmOrders.h"
+#include "ui/Accessibility.h"
+#include "ui/App.h"
+#include "ui/Controls.h"
+#include "ui/Forms.h"
+#include "ui/MsgBox.h"
+#include "ui/Twips.h"
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -52,7 +52,7 @@ frmEditor::frmEditor()
     // The status bar's room follows the Clock menu's words on pause and speed.
     connect(&game.Clock(), &GameClock::pausedChanged, this, &frmEditor::Picture1_Resize);
     connect(&game.Clock(), &GameClock::speedChanged, this, &frmEditor::Picture1_Resize);
-    ShowGame(game.IsOpen());
+    ShowGame(game.CurrentGame());
     ShowClock(game.Clock().Time());
 
     auto* client = new QWidget(this);
@@ -224,8 +224,9 @@ void frmEditor::formLoad()
 
 bool frmEditor::MenuVisible(QMenu* m) { return m->menuAction()->isVisible(); }
 
-void frmEditor::ShowGame(bool open)
+void frmEditor::ShowGame(const Game* game)
 {
+    const bool open = game != nullptr;
     for (QMenu* m : {mnuAsset, mnuTools, mnuAnalyze, mnuClock}) {
         m->menuAction()->setVisible(open);
         m->menuAction()->setEnabled(open);
@@ -292,9 +293,8 @@ void frmEditor::Picture2_Resize()
 
 void frmEditor::newCommand()
 {
-    Module1::VersionText = QStringLiteral("V1.0");
-    setWindowTitle((newFromToolbar_ ? QStringLiteral("Varnel Ticora: ") : QStringLiteral("Varnel Korvath: ")) +
-        Module1::VersionText);
+    setWindowTitle(
+        (newFromToolbar_ ? QStringLiteral("Varnel Ticora: ") : QStringLiteral("Varnel Korvath: ")) + App::kVersion);
     newFromToolbar_ = false;
     Module1::OpenNewGameWindow();
     Module1::PresetStartingBalance();
@@ -313,11 +313,7 @@ void frmEditor::OfferSavedGames(bool asked)
     GameShell::ShowWindow<frmContinue>(true);
 }
 
-void frmEditor::showContinued()
-{
-    Module1::VersionText = QStringLiteral("V1.0");
-    setWindowTitle(QStringLiteral("Varnel Ticora: ") + Module1::VersionText);
-}
+void frmEditor::showContinued() { setWindowTitle(QStringLiteral("Varnel Ticora: ") + App::kVersion); }
 
 void frmEditor::mnuFileItem_Click(int index)
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/kit/Forms.h"
+#include "ui/Forms.h"
 #include <QDate>
 #include <QDateTime>
 #include <QMainWindow>
@@ -10,6 +10,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class ClockMenu;
+class Game;
 class ImageButton;
 class PictureBox;
 class VbTimer;
@@ -46,7 +47,7 @@ public:
     /// Whether a menu shows on the menu bar.
     static bool MenuVisible(QMenu* m);
     /// The game's state and the clock's time as the session announces them.
-    void ShowGame(bool open);
+    void ShowGame(const Game* game);
     void ShowClock(const std::optional<QDateTime>& t);
     /// What happened unasked, in the status bar and heard once by a screen
     /// reader, without taking the focus.

@@ -1,6 +1,6 @@
 #pragma once
 #include "HelpFile.h"
-#include "data/kit/Forms.h"
+#include "ui/Forms.h"
 
 class QListWidget;
 class QTextBrowser;

@@ -1,7 +1,7 @@
-#include "data/kit/App.h"
-#include "data/kit/Forms.h"
-#include "data/kit/MsgBox.h"
 #include "frmEditor.h"
+#include "ui/App.h"
+#include "ui/Forms.h"
+#include "ui/MsgBox.h"
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTimer>

@@ -1,9 +1,9 @@
 #include "Form7.h"
-#include "data/kit/Accessibility.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "ui/Accessibility.h"
+#include "ui/Controls.h"
+#include "ui/MsgBox.h"
+#include "ui/Twips.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

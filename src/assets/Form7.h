@@ -1,5 +1,5 @@
 #pragma once
-#include "data/kit/Forms.h"
+#include "ui/Forms.h"
 
 class QComboBox;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "Symbols.h"
+#include "dao/Dao.h"
 #include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
 #include <QRegularExpression>
 
 namespace Assets {

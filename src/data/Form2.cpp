@@ -1,8 +1,8 @@
 #include "Form2.h"
-#include "data/kit/Accessibility.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "ui/Accessibility.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

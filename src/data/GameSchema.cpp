@@ -40,4 +40,11 @@ void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price
     rs.update();
 }
 
+dao::Currency StartingBalanceOf(dao::Database& game)
+{
+    dao::Recordset info = game.openSnapshot(kPlayerTable);
+    const dao::Value cash = info.recordCount() ? info.field(kCashField) : dao::Value();
+    return cash.isNumber() ? cash.toCurrency() : dao::Currency::fromDouble(kStartingBalance);
+}
+
 } // namespace GameSchema

@@ -3,11 +3,11 @@
 // Information", the stored queries "Position" and "Result" over the log, the
 // game's worth after every tick "Worth" and the orders the market fills
 // "Orders". Every name is named here once; names match in any letter case.
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 
 namespace GameSchema {
 
-/// Every game starts with this cash, which the cash rule counts from.
+/// Every game New makes starts with this cash, which its file keeps.
 inline constexpr int kStartingBalance = 500000;
 
 inline const QString kTradeTable = QStringLiteral("Traderesult");
@@ -64,6 +64,10 @@ void Create(dao::Database& db);
 /// Gives a game file a table of a later version where it has none (an older
 /// game's file); true when it was made.
 bool Ensure(dao::Database& game, const dao::TableDef& table);
+
+/// The balance the game started with, as its player's record keeps it; a
+/// record without one started as every game does.
+dao::Currency StartingBalanceOf(dao::Database& game);
 
 /// Appends a row to the trade log.
 void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price, int64_t units, dao::Currency result);

@@ -1,9 +1,8 @@
 #include "data/Holdings.h"
 #include "data/GameSchema.h"
 #include "data/MarketSchema.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Numbers.h"
+#include "ui/App.h"
+#include "ui/Numbers.h"
 #include <cmath>
 #include <optional>
 
@@ -37,14 +36,10 @@ void SharedReading::Changed()
     s = Shared{s.readings};
 }
 
-dao::Currency Cash(dao::Database& game, dao::Value* sumOfResult)
+dao::Currency Cash(dao::Database& game, dao::Currency startingBalance)
 {
     const dao::Value sum = game.openSnapshot(GameSchema::kResultQuery).field(GameSchema::kSumOfResultField);
-    if (sumOfResult)
-        *sumOfResult = sum;
-    const dao::Currency starting =
-        Module1::StartingBalance.isNull() ? dao::Currency() : Module1::StartingBalance.toCurrency();
-    return sum.isNull() ? starting : sum.toCurrency() + starting;
+    return sum.isNull() ? startingBalance : sum.toCurrency() + startingBalance;
 }
 
 std::vector<Holding> Read(dao::Database& game)
@@ -74,32 +69,46 @@ const Holding* Find(const std::vector<Holding>& held, const QString& symbol)
     return it == held.end() ? nullptr : &*it;
 }
 
-dao::Currency Value(const dao::Value& price, int64_t units) { return price.toCurrency() * units; }
-
-Worth WorthOf(dao::Database& game)
+std::optional<dao::Currency> ListedPrice(const Prices& prices, const QString& symbol)
 {
-    Worth w{Cash(game), std::nullopt, {}};
-    const std::vector<Holding> held = Read(game);
+    const auto it = prices.constFind(symbol);
+    return it == prices.constEnd() || it->isNull() ? std::nullopt : std::optional(it->toCurrency());
+}
+
+std::optional<dao::Currency> ValueAt(const Prices& prices, const QString& symbol, int64_t units)
+{
+    const std::optional<dao::Currency> price = ListedPrice(prices, symbol);
+    return price ? std::optional(*price * units) : std::nullopt;
+}
+
+Worth WorthAt(dao::Currency cash, const std::vector<Holding>& held, const Prices& prices)
+{
+    Worth w{cash, std::nullopt, {}};
     if (held.empty())
         return w;
     w.stocks = dao::Currency();
-    std::optional<QHash<QString, dao::Value>> prices; // read once something is held
     for (const Holding& h : held) {
         const int64_t units = Units(h);
         if (units == 0)
             continue;
-        if (!prices)
-            prices = CurrentPrices(held);
-        const auto it = prices->constFind(h.symbol);
-        if (it == prices->constEnd() || it->isNull())
-            w.unlisted << h.symbol;
+        if (const std::optional<dao::Currency> v = ValueAt(prices, h.symbol, units))
+            *w.stocks = *w.stocks + *v;
         else
-            *w.stocks = *w.stocks + Value(*it, units);
+            w.unlisted << h.symbol;
     }
     return w;
 }
 
-QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
+Worth WorthOf(dao::Database& game, dao::Currency startingBalance)
+{
+    const dao::Currency cash = Cash(game, startingBalance);
+    const std::vector<Holding> held = Read(game);
+    // The market is read only once something is held.
+    const bool holds = std::any_of(held.begin(), held.end(), [](const Holding& h) { return Units(h) != 0; });
+    return WorthAt(cash, held, holds ? CurrentPrices(held) : Prices());
+}
+
+Prices CurrentPrices(const std::vector<Holding>& held)
 {
     // Only the held symbols' rows are read: a game holds a few of a market's thousand.
     QStringList wanted;
@@ -111,7 +120,7 @@ QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held)
     dao::Database market = dao::Database::open(App::MarketFile());
     const QString &symbol = MarketSchema::kSymbolField, &price = MarketSchema::kPriceField;
     dao::Recordset rs = market.openSnapshotWhere(MarketSchema::kStocksTable, {symbol, price}, symbol, wanted);
-    QHash<QString, dao::Value> prices;
+    Prices prices;
     for (int k = 0, m = rs.recordCount(); k < m; ++k, rs.moveNext()) {
         const QString s = Numbers::PlainText(rs.field(symbol));
         if (!prices.contains(s))

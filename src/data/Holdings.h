@@ -1,7 +1,7 @@
 #pragma once
 // What the game holds and what the market prices it at, as the balance and the
 // holdings reports read them.
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 #include <QHash>
 #include <optional>
 #include <vector>
@@ -27,10 +27,9 @@ public:
     SharedReading& operator=(const SharedReading&) = delete;
 };
 
-/// The cash, one rule for every window: the starting balance (0 where there
-/// is none) plus the net result of the trades in the log (nothing while the
-/// log is empty). The log's "Sum Of Result" as read goes to sumOfResult.
-dao::Currency Cash(dao::Database& game, dao::Value* sumOfResult = nullptr);
+/// The cash, one rule for every window: the game's starting balance plus the
+/// net result of the trades in the log (nothing while the log is empty).
+dao::Currency Cash(dao::Database& game, dao::Currency startingBalance);
 
 /// The rows of the game's "Position" query, in the order it returns them.
 std::vector<Holding> Read(dao::Database& game);
@@ -43,8 +42,13 @@ int64_t Units(const Holding& h);
 /// order; none when it was never traded.
 const Holding* Find(const std::vector<Holding>& held, const QString& symbol);
 
-/// A holding's value at a price, exactly: the price as money times the units.
-dao::Currency Value(const dao::Value& price, int64_t units);
+/// The market's prices of some symbols, as read.
+using Prices = QHash<QString, dao::Value>;
+/// The listed price of a symbol; none where the market does not list it.
+std::optional<dao::Currency> ListedPrice(const Prices& prices, const QString& symbol);
+/// A holding's value at its listed price, exactly (a short counting
+/// negative); none where the symbol is not listed.
+std::optional<dao::Currency> ValueAt(const Prices& prices, const QString& symbol, int64_t units);
 
 /// What the game is worth at the market's current prices, as Balance shows it.
 struct Worth {
@@ -53,10 +57,13 @@ struct Worth {
     QStringList unlisted; ///< held symbols the market does not list, valued at 0
     dao::Currency balance() const { return cash + stocks.value_or(dao::Currency()); }
 };
-Worth WorthOf(dao::Database& game);
+/// The worth of what is held at the given prices, besides the cash.
+Worth WorthAt(dao::Currency cash, const std::vector<Holding>& held, const Prices& prices);
+/// The game's worth at the market's current prices.
+Worth WorthOf(dao::Database& game, dao::Currency startingBalance);
 
 /// The current price of each held symbol that is listed: the first row of that
 /// symbol in table order, as a walk from the first row would find it.
-QHash<QString, dao::Value> CurrentPrices(const std::vector<Holding>& held);
+Prices CurrentPrices(const std::vector<Holding>& held);
 
 } // namespace Holdings

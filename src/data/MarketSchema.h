@@ -1,7 +1,7 @@
 #pragma once
 // The market database: "Stocks Information" and, per stock S, the tables S and
 // S + "DAY" and the stored queries S + "Q" and S + "QDAY".
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 #include <vector>
 
 namespace MarketSchema {

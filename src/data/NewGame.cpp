@@ -4,12 +4,13 @@
 #include "MarketSchema.h"
 #include "OrderBook.h"
 #include "WorthLog.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
+#include "dao/Dao.h"
+#include "game/Calendar.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/App.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -24,7 +25,7 @@ namespace {
 void askAgain()
 {
     Form2& f = Forms::Get<Form2>();
-    f.fsumma->setText(Numbers::PlainText(StartingBalance));
+    f.fsumma->setText(QString::number(GameSchema::kStartingBalance));
     f.fsumma->setVisible(true);
     f.show();
 }
@@ -75,8 +76,9 @@ QString marketProblem()
     return what + QStringLiteral(" No game was started.\n\n") + todo;
 }
 
-void writeGameFile(const QString& path, const QString& player)
+void writeGameFile(const QString& path, const QString& player, const QDateTime& start)
 {
+    const dao::Value startingBalance(GameSchema::kStartingBalance);
     dao::Database db = dao::Database::create(path);
     try {
         dao::Transaction tx = db.beginTransaction();
@@ -85,13 +87,13 @@ void writeGameFile(const QString& path, const QString& player)
         dao::Recordset rs = db.openTable(kPlayerTable);
         rs.addNew();
         rs.setField(kNameField, player);
-        rs.setField(kCashField, StartingBalance);
+        rs.setField(kCashField, startingBalance);
         rs.setField(kDateField, dao::naiveDateTime(QDate::currentDate()));
-        rs.setField(kBalanceField, StartingBalance);
+        rs.setField(kBalanceField, startingBalance);
         rs.update();
         rs.close();
         WorthLog::Ensure(db);
-        WorthLog::AppendStart(db);
+        WorthLog::AppendStart(db, start, startingBalance.toCurrency());
         OrderBook::Ensure(db);
         tx.commit();
         db.close();
@@ -144,7 +146,6 @@ void OpenNewGameWindow()
 
 void PresetStartingBalance()
 {
-    StartingBalance = GameSchema::kStartingBalance;
     Form2& f = Forms::Get<Form2>();
     f.fsumma->setText(QString::number(GameSchema::kStartingBalance));
     f.fsumma->setVisible(true);
@@ -167,8 +168,9 @@ void CreateNewGame(const QString& name)
     }
     if (!replaceExistingFile(fileName))
         return;
+    GameClock& clock = Session::Current().Clock();
     try {
-        writeGameFile(App::FilePath(fileName), name);
+        writeGameFile(App::FilePath(fileName), name, Calendar::DayStart(clock.BaseDate()));
     } catch (const std::exception& e) {
         Ui::MsgBox(Ui::Failure(QStringLiteral("The game file could not be created"), e), Ui::Buttons::OK,
             Ui::Icon::Critical, QStringLiteral("File error"));
@@ -176,7 +178,7 @@ void CreateNewGame(const QString& name)
     }
     // The new game takes over only once its file is made: until then a game
     // that was open keeps its name, its file and its clock.
-    Session::Current().Open(name, fileName);
+    Session::Current().Open(name, fileName, dao::Currency::fromDouble(GameSchema::kStartingBalance));
 }
 
 } // namespace Module1

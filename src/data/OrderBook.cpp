@@ -1,47 +1,56 @@
 #include "OrderBook.h"
 #include "GameSchema.h"
-#include "data/kit/Numbers.h"
+#include "ui/Numbers.h"
 
 namespace OrderBook {
 
 using namespace GameSchema;
 
 namespace {
+// The stored codes, one table each: a file written by any version reads the same.
 const std::pair<Type, const char*> kTypes[] = {
     {Type::Buy, "Buy"}, {Type::Sell, "Sell"}, {Type::CoverShort, "Cover short"}, {Type::SellShort, "Sell short"}};
+const std::pair<Condition, const char*> kConditions[] = {
+    {Condition::AtOrBelow, "at or below"}, {Condition::AtOrAbove, "at or above"}};
+const std::pair<State, const char*> kStates[] = {
+    {State::Open, "open"}, {State::Filled, "filled"}, {State::Cancelled, "cancelled"}};
+
+template <class E, size_t N> QString codeOf(const std::pair<E, const char*> (&table)[N], E e)
+{
+    for (const auto& [value, code] : table)
+        if (value == e)
+            return QString::fromLatin1(code);
+    return {};
+}
+
+/// The value a stored code stands for; the fallback for a code no table has.
+template <class E, size_t N>
+E valueOf(const std::pair<E, const char*> (&table)[N], const dao::Value& stored, E fallback)
+{
+    const QString code = Numbers::PlainText(stored);
+    for (const auto& [value, c] : table)
+        if (code == QLatin1String(c))
+            return value;
+    return fallback;
+}
 
 dao::Value orNull(const std::optional<QDateTime>& t) { return t ? dao::Value(*t) : dao::Value(); }
 dao::Value orNull(const std::optional<dao::Currency>& c) { return c ? dao::Value(*c) : dao::Value(); }
 
 void write(dao::Recordset& rs, const Order& o)
 {
-    rs.setField(kStateField, o.state);
+    rs.setField(kStateField, Code(o.state));
     rs.setField(kDoneField, orNull(o.done));
     rs.setField(kFillPriceField, orNull(o.fillPrice));
     rs.setField(kNoteField, o.note);
 }
 } // namespace
 
-QString TypeName(Type t)
-{
-    for (const auto& [type, name] : kTypes)
-        if (type == t)
-            return QString::fromLatin1(name);
-    return {};
-}
+QString Code(Type t) { return codeOf(kTypes, t); }
 
-Type TypeNamed(const QString& name)
-{
-    for (const auto& [type, n] : kTypes)
-        if (name == QLatin1String(n))
-            return type;
-    return Type::None;
-}
+QString Code(Condition c) { return codeOf(kConditions, c); }
 
-QString ConditionName(bool atOrBelow)
-{
-    return atOrBelow ? QStringLiteral("at or below") : QStringLiteral("at or above");
-}
+QString Code(State st) { return codeOf(kStates, st); }
 
 bool Ensure(dao::Database& game)
 {
@@ -72,12 +81,12 @@ std::vector<Order> Read(dao::Database& game)
     };
     for (int i = 0; i < n; ++i, rs.moveNext()) {
         const dao::Value units = rs.field(kUnitsField);
-        out.push_back(
-            {i, Numbers::PlainText(rs.field(kSymbolField)), TypeNamed(Numbers::PlainText(rs.field(kTypeField))),
-                Numbers::PlainText(rs.field(kConditionField)) != ConditionName(false),
-                money(kPriceField).value_or(dao::Currency()), units.isNull() ? 0 : int64_t(units.toDouble()),
-                time(kPlacedField).value_or(QDateTime()), Numbers::PlainText(rs.field(kStateField)), time(kDoneField),
-                money(kFillPriceField), Numbers::PlainText(rs.field(kNoteField))});
+        out.push_back({i, Numbers::PlainText(rs.field(kSymbolField)), valueOf(kTypes, rs.field(kTypeField), Type::None),
+            // Anything but "at or above" waits for the price to fall, as before.
+            valueOf(kConditions, rs.field(kConditionField), Condition::AtOrBelow),
+            money(kPriceField).value_or(dao::Currency()), units.isNull() ? 0 : int64_t(units.toDouble()),
+            time(kPlacedField).value_or(QDateTime()), valueOf(kStates, rs.field(kStateField), State::Cancelled),
+            time(kDoneField), money(kFillPriceField), Numbers::PlainText(rs.field(kNoteField))});
     }
     return out;
 }
@@ -88,8 +97,8 @@ void Place(dao::Database& game, const Order& o)
     dao::Recordset rs = game.openTable(kOrdersTable);
     rs.addNew();
     rs.setField(kSymbolField, o.symbol);
-    rs.setField(kTypeField, TypeName(o.type));
-    rs.setField(kConditionField, ConditionName(o.atOrBelow));
+    rs.setField(kTypeField, Code(o.type));
+    rs.setField(kConditionField, Code(o.condition));
     rs.setField(kPriceField, o.price);
     rs.setField(kUnitsField, o.units);
     rs.setField(kPlacedField, o.placed);

@@ -2,8 +2,8 @@
 // The orders of a game: buy or sell when a stock's price reaches a level, kept
 // in the game file's table "Orders" until the market fills them or the player
 // cancels them.
-#include "data/dao/Dao.h"
-#include "data/kit/Module1.h"
+#include "dao/Dao.h"
+#include "game/Module1.h"
 #include <QDateTime>
 #include <optional>
 #include <vector>
@@ -11,34 +11,36 @@
 namespace OrderBook {
 
 using Type = Module1::Trade::Type;
+/// The price an order waits for: at or below its level, or at or above it.
+enum class Condition { AtOrBelow, AtOrAbove };
+/// An order's state, stored as its code.
+enum class State { Open, Filled, Cancelled };
 
 /// At most this many orders are open at once.
 inline constexpr int kMostOpen = 100;
-
-inline const QString kOpen = QStringLiteral("open"), kFilled = QStringLiteral("filled"),
-                     kCancelled = QStringLiteral("cancelled");
 
 struct Order {
     int row = 0; ///< its place in the table: the order it was placed in
     QString symbol;
     Type type = Type::None;
-    bool atOrBelow = true; ///< else at or above
+    Condition condition = Condition::AtOrBelow;
     dao::Currency price;
     int64_t units = 0;
     QDateTime placed;
-    QString state = kOpen;
+    State state = State::Open;
     std::optional<QDateTime> done;
     std::optional<dao::Currency> fillPrice;
     QString note;
-    bool isOpen() const { return state == kOpen; }
+    bool isOpen() const { return state == State::Open; }
     /// Whether a price meets its condition: at or below, or at or above, its own.
-    bool MetBy(dao::Currency p) const { return atOrBelow ? p <= price : p >= price; }
+    bool MetBy(dao::Currency p) const { return condition == Condition::AtOrBelow ? p <= price : p >= price; }
 };
 
-/// The desk's words for a type ("Buy", "Sell", "Cover short", "Sell short") and back.
-QString TypeName(Type t);
-Type TypeNamed(const QString& name);
-QString ConditionName(bool atOrBelow);
+/// The codes the table stores for a type, a condition and a state, and back:
+/// every game file keeps them, in any language.
+QString Code(Type t);
+QString Code(Condition c);
+QString Code(State s);
 
 /// Gives a game file the table where it has none (an older game's file); true when it was made.
 bool Ensure(dao::Database& game);

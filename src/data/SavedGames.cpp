@@ -2,12 +2,12 @@
 #include "GameSchema.h"
 #include "OrderBook.h"
 #include "WorthLog.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
+#include "dao/Dao.h"
+#include "game/Calendar.h"
+#include "game/Session.h"
+#include "ui/App.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -37,20 +37,16 @@ QString problemOf(const dao::FileCheck& c)
     return {};
 }
 
-/// The balance every game starts with; Cash counts from it.
-void presetStartingBalance() { Module1::StartingBalance = GameSchema::kStartingBalance; }
-
 /// The file as the list tells it; valued at the market's prices where asked.
-Game readGame(const QString& fileName, bool valued)
+SavedGame readGame(const QString& fileName, bool valued)
 {
-    Game g;
+    SavedGame g;
     g.fileName = fileName;
     const QString path = App::FilePath(fileName);
     g.changed = QFileInfo(path).lastModified().date();
     g.problem = problemOf(dao::checkFile(path, GameSchema::Objects()));
     if (!g.problem.isEmpty())
         return g;
-    presetStartingBalance();
     try {
         dao::Database game = dao::Database::open(path);
         dao::Transaction view = game.beginRead();
@@ -60,12 +56,13 @@ Game readGame(const QString& fileName, bool valued)
             return g;
         }
         g.player = Numbers::PlainText(info.field(GameSchema::kNameField));
+        g.startingBalance = GameSchema::StartingBalanceOf(game);
         dao::Recordset log = game.openSnapshot(GameSchema::kTradeTable, {GameSchema::kSymbolField});
         log.moveLast();
         g.trades = log.recordCount();
         try {
             if (valued)
-                g.worth = Holdings::WorthOf(game);
+                g.worth = Holdings::WorthOf(game, g.startingBalance);
         } catch (const std::exception&) {
             // The market's trouble, not the game's: it is still listed, unvalued.
         }
@@ -77,7 +74,7 @@ Game readGame(const QString& fileName, bool valued)
 
 } // namespace
 
-QString Game::Name() const
+QString SavedGame::Name() const
 {
     if (player.isEmpty())
         return fileName;
@@ -86,7 +83,7 @@ QString Game::Name() const
     return QStringLiteral("%1 (%2)").arg(player, fileName);
 }
 
-QString Game::Line() const
+QString SavedGame::Line() const
 {
     const QString day = QLocale().toString(changed, QLocale::LongFormat);
     if (!problem.isEmpty())
@@ -101,17 +98,17 @@ QString Game::Line() const
     return QStringLiteral("%1: %2, %3. Last played %4.").arg(Name(), trades, figures, day);
 }
 
-Game Read(const QString& fileName) { return readGame(fileName, true); }
+SavedGame Read(const QString& fileName) { return readGame(fileName, true); }
 
-std::vector<Game> List()
+std::vector<SavedGame> List(const ::Game* open)
 {
     QDir folder(App::Folder());
     folder.setNameFilters({QStringLiteral("*.sav")});
     folder.setFilter(QDir::Files | QDir::Hidden | QDir::System);
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
-    std::vector<Game> out;
+    std::vector<SavedGame> out;
     for (const QString& f : folder.entryList()) // name filters match in any letter case
-        if (!Session::Current().IsOpen() || f != Module1::GameFileName) // the game being played is no game left
+        if (!open || f != open->GameFileName) // the game being played is no game left
             out.push_back(Read(f));
     return out;
 }
@@ -120,7 +117,7 @@ QString Continue(const QString& fileName)
 {
     if (Session::Current().IsOpen())
         return QStringLiteral("A game is open. Close it before you continue another.");
-    const Game g = readGame(fileName, false); // checked again: it may have changed since it was listed
+    const SavedGame g = readGame(fileName, false); // checked again: it may have changed since it was listed
     if (!g.problem.isEmpty())
         return QStringLiteral("The game in \"%1\" cannot be continued: %2").arg(fileName, g.problem);
     try {
@@ -129,13 +126,13 @@ QString Continue(const QString& fileName)
         dao::Database game = dao::Database::open(App::FilePath(fileName));
         dao::Transaction tx = game.beginTransaction();
         if (WorthLog::Ensure(game))
-            WorthLog::AppendStart(game);
+            WorthLog::AppendStart(game, Calendar::DayStart(Session::Current().Clock().BaseDate()), g.startingBalance);
         OrderBook::Ensure(game);
         tx.commit();
     } catch (const std::exception& e) {
         return Ui::Failure(QStringLiteral("The game in \"%1\" cannot be continued").arg(fileName), e);
     }
-    Session::Current().Open(g.player, fileName);
+    Session::Current().Open(g.player, fileName, g.startingBalance);
     return {};
 }
 

@@ -2,6 +2,7 @@
 // Games that were never closed: their files are still in the application
 // folder, with every trade, and can be continued.
 #include "Holdings.h"
+#include "game/Game.h"
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -9,9 +10,10 @@
 
 namespace SavedGames {
 
-struct Game {
+struct SavedGame {
     QString fileName; ///< as it is on disk
     QString player; ///< the "Name" of its "Player Information"
+    dao::Currency startingBalance; ///< what its cash counts from
     int trades = 0;
     std::optional<Holdings::Worth> worth; ///< none where the market could not value it
     QDate changed; ///< the day the file last changed
@@ -25,9 +27,9 @@ struct Game {
 };
 
 /// The game files (any ".sav", in any letter case) in the application folder,
-/// by name; each read, and only read.
-std::vector<Game> List();
-Game Read(const QString& fileName);
+/// by name, but for the open game's; each read, and only read.
+std::vector<SavedGame> List(const ::Game* open);
+SavedGame Read(const QString& fileName);
 
 /// Hands the game to the session, as a new game would be; the problem that
 /// stops it, with what to do, or empty when it is open.

@@ -1,7 +1,7 @@
 #include "StockList.h"
 #include "MarketSchema.h"
-#include "data/kit/App.h"
-#include "data/kit/Numbers.h"
+#include "ui/App.h"
+#include "ui/Numbers.h"
 #include <QComboBox>
 #include <QStringListModel>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The listed stocks as the windows look them up: by exact symbol, in table order.
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 #include <functional>
 
 class QComboBox;

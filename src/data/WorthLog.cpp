@@ -1,8 +1,7 @@
 #include "WorthLog.h"
 #include "GameSchema.h"
-#include "data/kit/App.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Session.h"
+#include "game/GameClock.h"
+#include "ui/MsgBox.h"
 
 namespace WorthLog {
 
@@ -37,30 +36,27 @@ void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w
     rs.update();
 }
 
-QDateTime Start() { return dao::naiveDateTime(Session::Current().Clock().BaseDate(), QTime(9, 0)); }
-
-QDateTime Now() { return Session::Current().Clock().Time().value_or(Start()); }
-
-void AppendStart(dao::Database& game) { Append(game, Start(), Holdings::WorthOf(game)); }
-
-void RecordNow()
+void AppendStart(dao::Database& file, const QDateTime& start, dao::Currency startingBalance)
 {
-    if (!Session::Current().IsOpen())
-        return;
+    Append(file, start, Holdings::WorthOf(file, startingBalance));
+}
+
+void RecordNow(const Game& game)
+{
     try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        const Holdings::Worth w = Holdings::WorthOf(game);
-        dao::Transaction tx = game.beginTransaction();
-        Ensure(game);
-        Append(game, Now(), w);
+        dao::Database file = game.Open();
+        const Holdings::Worth w = Holdings::WorthOf(file, game.StartingBalance);
+        dao::Transaction tx = file.beginTransaction();
+        Ensure(file);
+        Append(file, game.Clock().Now(), w);
         tx.commit();
         lastFailure() = {};
     } catch (const std::exception& e) {
-        lastFailure() = {App::GameFile(), Ui::Failure(QStringLiteral("The game's worth could not be recorded"), e)};
+        lastFailure() = {game.Path(), Ui::Failure(QStringLiteral("The game's worth could not be recorded"), e)};
     }
 }
 
-QString LastFailure() { return lastFailure().first == App::GameFile() ? lastFailure().second : QString(); }
+QString LastFailure(const Game& game) { return lastFailure().first == game.Path() ? lastFailure().second : QString(); }
 
 std::vector<Row> Read(dao::Database& game, int from)
 {

@@ -1,10 +1,10 @@
 #include "frmContinue.h"
-#include "data/dao/Dao.h"
-#include "data/kit/Accessibility.h"
-#include "data/kit/App.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Session.h"
-#include "data/kit/Twips.h"
+#include "dao/Dao.h"
+#include "game/Session.h"
+#include "ui/Accessibility.h"
+#include "ui/App.h"
+#include "ui/MsgBox.h"
+#include "ui/Twips.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -53,18 +53,19 @@ frmContinue::frmContinue()
 
 void frmContinue::formLoad()
 {
-    games_ = SavedGames::List();
+    const Game* open = Session::Current().CurrentGame();
+    games_ = SavedGames::List(open);
     lstGames->clear();
-    for (const SavedGames::Game& g : games_)
+    for (const SavedGames::SavedGame& g : games_)
         lstGames->addItem(g.Line());
     lstGames->setCurrentRow(games_.empty() ? -1 : 0);
     lstGames->setFocus();
     // While a game is open, none other is continued.
-    cmdContinue->setVisible(!Session::Current().IsOpen());
+    cmdContinue->setVisible(!open);
     cmdDelete->setEnabled(!games_.empty());
 }
 
-const SavedGames::Game* frmContinue::chosen() const
+const SavedGames::SavedGame* frmContinue::chosen() const
 {
     const int row = lstGames->currentRow();
     return row >= 0 && row < int(games_.size()) ? &games_[size_t(row)] : nullptr;
@@ -72,7 +73,7 @@ const SavedGames::Game* frmContinue::chosen() const
 
 void frmContinue::cmdContinue_Click()
 {
-    const SavedGames::Game* g = chosen();
+    const SavedGames::SavedGame* g = chosen();
     if (!g)
         return;
     if (const QString why = SavedGames::Continue(g->fileName); !why.isEmpty()) {
@@ -87,7 +88,7 @@ void frmContinue::cmdNotNow_Click() { Forms::Unload(this); }
 
 void frmContinue::cmdDelete_Click()
 {
-    const SavedGames::Game* g = chosen();
+    const SavedGames::SavedGame* g = chosen();
     if (!g)
         return;
     const QString file = g->fileName;

@@ -1,6 +1,6 @@
 #pragma once
 #include "SavedGames.h"
-#include "data/kit/Forms.h"
+#include "ui/Forms.h"
 
 class QLabel;
 class QListWidget;
@@ -22,7 +22,7 @@ public:
     QPushButton* cmdNotNow;
     QPushButton* cmdDelete;
 
-    const std::vector<SavedGames::Game>& Games() const { return games_; }
+    const std::vector<SavedGames::SavedGame>& Games() const { return games_; }
 
     void cmdContinue_Click();
     void cmdNotNow_Click();
@@ -33,6 +33,6 @@ signals:
     void continued();
 
 private:
-    const SavedGames::Game* chosen() const;
-    std::vector<SavedGames::Game> games_;
+    const SavedGames::SavedGame* chosen() const;
+    std::vector<SavedGames::SavedGame> games_;
 };

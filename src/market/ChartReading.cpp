@@ -1,6 +1,6 @@
 #include "ChartReading.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/ReadableChart.h"
+#include "ui/Numbers.h"
+#include "ui/ReadableChart.h"
 #include <algorithm>
 
 namespace Market {

@@ -1,10 +1,10 @@
 #include "Clock.h"
 #include "MarketState.h"
-#include "data/dao/DaoError.h"
-#include "data/kit/Exchange.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Session.h"
+#include "dao/DaoError.h"
+#include "game/Calendar.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/MsgBox.h"
 #include <QLocale>
 
 namespace Market {
@@ -49,7 +49,7 @@ void AdvanceClock()
 {
     const QDateTime next = Session::Current().Clock().Step(); // the market counts down within the hours only
     // A day the evening could not prepare is prepared before the market moves on it.
-    if (!Exchange::IsOpen(next.time()) || Market::CurrentState().newDayPending)
+    if (!Calendar::IsOpen(next.time()) || Market::CurrentState().newDayPending)
         prepareNewDay();
 }
 

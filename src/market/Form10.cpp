@@ -1,9 +1,10 @@
 #include "Form10.h"
 #include "StockChart.h"
-#include "data/kit/Exchange.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
-#include "data/kit/VbTimer.h"
+#include "game/Calendar.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "game/VbTimer.h"
+#include "ui/Twips.h"
 #include <QVBoxLayout>
 
 Form10::Form10()
@@ -15,7 +16,7 @@ Form10::Form10()
     MSChart1 = new StockChart(this);
     box->addWidget(MSChart1);
     resize(Twips::ToPixels(9000), Twips::ToPixels(5400));
-    Timer1 = new VbTimer(this, false, 0);
+    Timer1 = new VbTimer(Session::Current().Clock(), this, false, 0);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &VbTimer::timeout, this, &Form10::Timer1_Timer);
 }
@@ -23,14 +24,14 @@ Form10::Form10()
 void Form10::formLoad()
 {
     Timer1->setEnabled(true);
-    Timer1->setInterval(10000);
+    Timer1->setInterval(Calendar::kMarketMs);
 }
 
 void Form10::Timer1_Timer()
 {
     // Only while the exchange is open: outside its hours the chart stays as it is.
-    const auto t = Exchange::ShownTimeOfDay();
-    if (!t || !Exchange::IsOpen(*t))
+    const auto t = Session::Current().Clock().TimeOfDay();
+    if (!t || !Calendar::IsOpen(*t))
         return;
     // Held from repainting while it is rebuilt, where the old control was hidden: no flicker.
     MSChart1->setUpdatesEnabled(false);

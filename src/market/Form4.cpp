@@ -1,6 +1,6 @@
 #include "Form4.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "ui/Twips.h"
 
 namespace {
 struct Column {

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/kit/ReportForm.h"
+#include "ui/ReportForm.h"
 
 /// Price Information: the market's price board, rebuilt by every tick.
 class Form4 : public ReportForm {

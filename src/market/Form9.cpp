@@ -1,8 +1,8 @@
 #include "Form9.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "ui/Controls.h"
+#include "ui/MsgBox.h"
+#include "ui/Twips.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 #include "MarketEvents.h"
 #include "MarketState.h"
 #include "PriceFactor.h"
+#include "dao/Dao.h"
 #include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
+#include "game/Module1.h"
+#include "ui/App.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 #include <vector>
 
 namespace {

@@ -1,9 +1,9 @@
 #include "Form4.h"
+#include "dao/Dao.h"
 #include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Numbers.h"
+#include "game/Module1.h"
+#include "ui/App.h"
+#include "ui/Numbers.h"
 #include <array>
 
 namespace Module1 {

@@ -1,7 +1,7 @@
 #include "StarterMarket.h"
 #include "PriceFactor.h"
+#include "dao/Dao.h"
 #include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
 #include <algorithm>
 #include <random>
 

@@ -1,8 +1,8 @@
 #include "StockChart.h"
+#include "dao/Dao.h"
 #include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Numbers.h"
+#include "ui/App.h"
+#include "ui/Numbers.h"
 #include <QChart>
 #include <QLineSeries>
 #include <QValueAxis>

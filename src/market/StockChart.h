@@ -1,7 +1,7 @@
 #pragma once
 // A stock's recent prices as a line chart of 200 values, any of which may be empty.
 #include "ChartReading.h"
-#include "data/kit/ReadableChart.h"
+#include "ui/ReadableChart.h"
 #include <optional>
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Build step: writes the starter stocks.tqs unless the application folder already
 // has one, since prices and histories carry over between runs.
 #include "StarterMarket.h"
-#include "data/dao/DaoError.h"
+#include "dao/DaoError.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

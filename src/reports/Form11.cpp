@@ -1,7 +1,8 @@
 #include "Form11.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -29,4 +30,4 @@ Form11::Form11()
     box->insertLayout(0, top);
 }
 
-void Form11::formLoad() { Module1::RefreshTransactions(); }
+void Form11::formLoad() { Module1::RefreshTransactions(Session::Current().CurrentGame()); }

@@ -1,6 +1,7 @@
 #include "Form13.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/Twips.h"
 
 Form13::Form13()
     : ReportForm(QStringLiteral("Portfolio"), MakeGrid(2, 4, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)),
@@ -12,6 +13,6 @@ Form13::Form13()
 
 void Form13::formLoad()
 {
-    Module1::RefreshPortfolio();
+    Module1::RefreshPortfolio(Session::Current().CurrentGame());
     update();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/kit/ReportForm.h"
+#include "ui/ReportForm.h"
 
 /// Portfolio: the holdings at current prices, kept current shown or not.
 class Form13 : public ReportForm {

@@ -1,6 +1,7 @@
 #include "Form5.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/Twips.h"
 
 Form5::Form5()
     : ReportForm(QStringLiteral("Position"),
@@ -9,4 +10,4 @@ Form5::Form5()
     MSFlexGrid1->SetColumnNames({QStringLiteral("Symbol"), QStringLiteral("Units")});
 }
 
-void Form5::formLoad() { Module1::RefreshPosition(); }
+void Form5::formLoad() { Module1::RefreshPosition(Session::Current().CurrentGame()); }

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/kit/ReportForm.h"
+#include "ui/ReportForm.h"
 
 /// Position: the net units per symbol, filled once when the window opens.
 class Form5 : public ReportForm {

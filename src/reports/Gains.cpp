@@ -1,6 +1,6 @@
 #include "Gains.h"
 #include "data/GameSchema.h"
-#include "data/kit/Numbers.h"
+#include "ui/Numbers.h"
 #include <QMap>
 #include <cmath>
 

@@ -5,7 +5,7 @@
 // at the position's average price and realises the difference. A trade that
 // goes past nothing (a purchase that covers a short and buys more) realises
 // the part that closes and starts the rest at its price.
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 #include <optional>
 #include <vector>
 

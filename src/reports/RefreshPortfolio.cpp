@@ -1,42 +1,36 @@
 #include "Form13.h"
+#include "data/GameReport.h"
 #include "data/Holdings.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
+#include "game/Module1.h"
+#include "ui/Numbers.h"
 #include <array>
 
 namespace Module1 {
 
-void RefreshPortfolio()
+void RefreshPortfolio(const Game* game)
 {
     Form13* f = Forms::IfLoadedElseLoad<Form13>();
-    if (!f || !Session::Current().IsOpen())
+    if (!f || !game)
         return;
     // Read first, so that a failure leaves the last portfolio on screen.
     std::vector<Holdings::Holding> held;
-    QHash<QString, dao::Value> prices;
-    try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        held = Holdings::Read(game);
-        if (std::any_of(held.begin(), held.end(), [](const auto& h) { return Holdings::Units(h) != 0; }))
-            prices = Holdings::CurrentPrices(held);
-    } catch (const std::exception& e) {
-        // Said in the window: the market tick refreshes it every ten seconds.
-        f->ReportFailure(QStringLiteral("The portfolio cannot be worked out"), e);
+    Holdings::Prices prices;
+    if (!GameReport::Read(*f, *game, QStringLiteral("The portfolio cannot be worked out"), [&](dao::Database& file) {
+            held = Holdings::Read(file);
+            if (std::any_of(held.begin(), held.end(), [](const auto& h) { return Holdings::Units(h) != 0; }))
+                prices = Holdings::CurrentPrices(held);
+        }))
         return;
-    }
-    f->SetNote({});
 
     std::vector<std::array<QString, 4>> listed;
     for (const Holdings::Holding& h : held) {
         const int64_t units = Holdings::Units(h);
         if (units != 0) {
             // A symbol no longer listed stays in the list, without a price.
-            const auto it = prices.constFind(h.symbol);
-            const bool priced = it != prices.constEnd() && !it->isNull();
-            listed.push_back({h.symbol, Numbers::PlainText(h.units), priced ? Numbers::PlainText(*it) : QString(),
-                priced ? Numbers::PlainText(Holdings::Value(*it, units)) : QString()});
+            const std::optional<dao::Currency> price = Holdings::ListedPrice(prices, h.symbol);
+            const std::optional<dao::Currency> value = Holdings::ValueAt(prices, h.symbol, units);
+            listed.push_back({h.symbol, Numbers::PlainText(h.units), price ? Numbers::PlainText(*price) : QString(),
+                value ? Numbers::PlainText(*value) : QString()});
         }
     }
     // One row per group, skipped ones included, the listed ones packed from the

@@ -1,24 +1,22 @@
 #include "Form5.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
+#include "data/GameReport.h"
 #include "data/Holdings.h"
+#include "game/Module1.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 
 namespace Module1 {
 
-void RefreshPosition()
+void RefreshPosition(const Game* game)
 {
+    if (!game)
+        return;
     Form5& f = Forms::Get<Form5>();
     FlexGrid& g = *f.MSFlexGrid1;
     std::vector<Holdings::Holding> held;
-    try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        held = Holdings::Read(game);
-    } catch (const std::exception& e) {
-        f.ReportFailure(QStringLiteral("The position cannot be read from the game file"), e);
+    if (!GameReport::Read(f, *game, QStringLiteral("The position cannot be read from the game file"),
+            [&](dao::Database& file) { held = Holdings::Read(file); }))
         return;
-    }
     if (held.empty()) {
         Ui::MsgBox(QStringLiteral("You don't have any stock"));
         g.SetRow(0);

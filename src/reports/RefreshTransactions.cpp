@@ -1,9 +1,9 @@
 #include "Form11.h"
+#include "dao/Dao.h"
+#include "data/GameReport.h"
 #include "data/GameSchema.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Numbers.h"
+#include "game/Module1.h"
+#include "ui/Numbers.h"
 #include <QLabel>
 
 namespace Module1 {
@@ -30,23 +30,22 @@ struct LoggedTrade {
 };
 } // namespace
 
-void RefreshTransactions()
+void RefreshTransactions(const Game* game)
 {
+    if (!game)
+        return;
     Form11& f = Forms::Get<Form11>();
     std::vector<LoggedTrade> trades;
-    try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        // In stored order: the order the trades were made.
-        using namespace GameSchema;
-        dao::Recordset rs = game.openSnapshot(kTradeTable);
-        for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-            trades.push_back(
-                {rs.field(kSymbolField), rs.field(kPriceField), rs.field(kUnitsField), rs.field(kResultField)});
-    } catch (const std::exception& e) {
-        f.ReportFailure(QStringLiteral("The transactions cannot be read from the game file"), e);
+    if (!GameReport::Read(
+            f, *game, QStringLiteral("The transactions cannot be read from the game file"), [&](dao::Database& file) {
+                // In stored order: the order the trades were made.
+                using namespace GameSchema;
+                dao::Recordset rs = file.openSnapshot(kTradeTable);
+                for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
+                    trades.push_back(
+                        {rs.field(kSymbolField), rs.field(kPriceField), rs.field(kUnitsField), rs.field(kResultField)});
+            }))
         return;
-    }
-    f.SetNote({});
     FlexGrid& g = *f.MSFlexGrid1;
     if (trades.empty()) {
         g.SetRow(0);

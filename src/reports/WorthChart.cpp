@@ -1,5 +1,5 @@
 #include "WorthChart.h"
-#include "data/kit/Numbers.h"
+#include "ui/Numbers.h"
 #include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>

@@ -1,6 +1,6 @@
 #pragma once
 #include "data/WorthLog.h"
-#include "data/kit/ReadableChart.h"
+#include "ui/ReadableChart.h"
 
 class QCategoryAxis;
 class QLineSeries;

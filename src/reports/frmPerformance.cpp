@@ -1,12 +1,12 @@
 #include "frmPerformance.h"
 #include "Gains.h"
 #include "WorthChart.h"
+#include "data/GameReport.h"
 #include "data/WorthLog.h"
-#include "data/kit/App.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
-#include "data/kit/Twips.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/Numbers.h"
+#include "ui/Twips.h"
 #include <QVBoxLayout>
 #include <array>
 
@@ -18,15 +18,13 @@ using Line = std::array<QString, 7>;
 QString text(const std::optional<dao::Currency>& c) { return c ? Numbers::PlainText(*c) : QString(); }
 
 /// A stock's line; its value and gain are added to the totals where it has them.
-Line stockLine(const Gains::Stock& s, const QHash<QString, dao::Value>& prices, std::optional<dao::Currency>& value,
+Line stockLine(const Gains::Stock& s, const Holdings::Prices& prices, std::optional<dao::Currency>& value,
     std::optional<dao::Currency>& gain)
 {
-    const auto it = prices.constFind(s.symbol);
-    const std::optional<dao::Currency> price =
-        it != prices.constEnd() && !it->isNull() ? std::optional(it->toCurrency()) : std::nullopt;
+    const std::optional<dao::Currency> price = Holdings::ListedPrice(prices, s.symbol);
     std::optional<dao::Currency> v, g;
     if (s.units != 0 && price) {
-        v = *price * s.units;
+        v = Holdings::ValueAt(prices, s.symbol, s.units);
         g = *v - s.cost;
         value = value.value_or(dao::Currency()) + *v;
         gain = gain.value_or(dao::Currency()) + *g;
@@ -49,47 +47,42 @@ frmPerformance::frmPerformance()
     setTabOrder(chtWorth, MSFlexGrid1); // read top down: the chart, then the gains
 }
 
-void frmPerformance::formLoad() { Module1::RefreshPerformance(); }
+void frmPerformance::formLoad() { Module1::RefreshPerformance(Session::Current().CurrentGame()); }
 
 namespace Module1 {
 
-void RefreshPerformance()
+void RefreshPerformance(const Game* game)
 {
     frmPerformance* f = Forms::IfLoaded<frmPerformance>();
-    if (!f || !Session::Current().IsOpen())
+    if (!f || !game)
         return;
     std::vector<WorthLog::Row> rows;
     bool changed = false, grew = false;
     std::vector<Gains::Stock> stocks;
-    QHash<QString, dao::Value> prices;
-    try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        dao::Transaction view = game.beginRead();
-        // Only the rows a tick added are read: the series grows by one a tick.
-        const int shown = int(f->chtWorth->Rows().size()), count = WorthLog::Count(game);
-        changed = count != shown;
-        grew = shown && count > shown;
-        if (changed)
-            rows = WorthLog::Read(game, grew ? shown : 0);
-        stocks = Gains::Apply(Gains::ReadLog(game));
-        // The units held are the game's holdings, as every window has them.
-        const std::vector<Holdings::Holding> held = Holdings::Read(game);
-        for (Gains::Stock& s : stocks)
-            if (const Holdings::Holding* h = Holdings::Find(held, s.symbol))
-                s.units = Holdings::Units(*h);
-        if (!held.empty())
-            prices = Holdings::CurrentPrices(held);
-    } catch (const std::exception& e) {
-        // Said in the window: every tick refreshes it.
-        f->ReportFailure(QStringLiteral("The performance cannot be worked out"), e);
+    Holdings::Prices prices;
+    if (!GameReport::Read(*f, *game, QStringLiteral("The performance cannot be worked out"), [&](dao::Database& file) {
+            dao::Transaction view = file.beginRead();
+            // Only the rows a tick added are read: the series grows by one a tick.
+            const int shown = int(f->chtWorth->Rows().size()), count = WorthLog::Count(file);
+            changed = count != shown;
+            grew = shown && count > shown;
+            if (changed)
+                rows = WorthLog::Read(file, grew ? shown : 0);
+            stocks = Gains::Apply(Gains::ReadLog(file));
+            // The units held are the game's holdings, as every window has them.
+            const std::vector<Holdings::Holding> held = Holdings::Read(file);
+            for (Gains::Stock& s : stocks)
+                if (const Holdings::Holding* h = Holdings::Find(held, s.symbol))
+                    s.units = Holdings::Units(*h);
+            if (!held.empty())
+                prices = Holdings::CurrentPrices(held);
+        }))
         return;
-    }
-    f->SetNote(WorthLog::LastFailure());
+    f->SetNote(WorthLog::LastFailure(*game));
     if (changed && grew)
         f->chtWorth->AddRows(std::move(rows));
     else if (changed)
-        f->chtWorth->SetRows(
-            std::move(rows), StartingBalance.isNull() ? dao::Currency() : StartingBalance.toCurrency());
+        f->chtWorth->SetRows(std::move(rows), game->StartingBalance);
 
     Line total{QStringLiteral("Total")};
     std::optional<dao::Currency> value, gain;

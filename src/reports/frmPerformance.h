@@ -1,5 +1,5 @@
 #pragma once
-#include "data/kit/ReportForm.h"
+#include "ui/ReportForm.h"
 
 class WorthChart;
 

@@ -1,11 +1,11 @@
 #include "TradeRules.h"
 #include "TradingEvents.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Exchange.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
+#include "dao/Dao.h"
+#include "game/Calendar.h"
+#include "game/GameClock.h"
+#include "game/Module1.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 
 namespace Module1 {
 
@@ -18,32 +18,27 @@ void say(const QString& text) { Ui::MsgBox(text); }
 /// Weighs the trade against the game's log and stores its row, before it is
 /// confirmed: a row that could not be stored is never said to be. The game
 /// file is closed on return.
-TradeRules::Verdict carryOut(const Trade& t, int64_t units)
+TradeRules::Verdict carryOut(const Game& game, const Trade& t, int64_t units)
 {
-    dao::Database game = dao::Database::open(App::GameFile());
+    dao::Database file = game.Open();
     // The margin of a short sale values every holding; no other trade needs the market.
-    const TradeRules::Book book = TradeRules::Read(game, t.type == Type::SellShort);
-    CashAvailable = book.cash;
+    const TradeRules::Book book = TradeRules::Read(file, game.StartingBalance, t.type == Type::SellShort);
     TradeRules::Verdict v = TradeRules::Weigh(t.type, t.symbol, *t.price, units, book);
     if (v.row)
-        TradeRules::Record(game, *v.row);
+        TradeRules::Record(file, *v.row);
     return v;
 }
 
 } // namespace
 
-TradeOutcome ExecuteTrade(const Trade& trade)
+TradeOutcome ExecuteTrade(const Game& game, const Trade& trade)
 {
     // A clock that shows no time lets the trade through.
-    if (const auto t = Exchange::ShownTimeOfDay(); t && !Exchange::IsOpen(*t)) {
+    if (const auto t = game.Clock().TimeOfDay(); t && !Calendar::IsOpen(*t)) {
         say(QStringLiteral("Varnel Stock Exchange is closed at the moment."));
         return {};
     }
-    // The trade's values, written once for their readers.
     const dao::Value typed = Numbers::ReadTyped(trade.units);
-    TradeSymbol = trade.symbol;
-    TradePrice = trade.price ? Numbers::FormatFourDecimals(trade.price->toDouble()) : QString();
-    TradeUnits = typed;
     if (const auto refused =
             TradeRules::RefusedAsAsked(typed.asDouble(), trade.type, !trade.symbol.isEmpty() && trade.price)) {
         TradeRules::Tell(*refused);
@@ -53,8 +48,8 @@ TradeOutcome ExecuteTrade(const Trade& trade)
     TradeOutcome outcome;
     try {
         // At the four-decimal price that is stored and confirmed, exactly.
-        outcome.sum = *trade.price * units;
-        const TradeRules::Verdict v = carryOut(trade, units);
+        outcome.sum = TradeRules::RowOf(trade.type, trade.symbol, *trade.price, units).sum();
+        const TradeRules::Verdict v = carryOut(game, trade, units);
         say(v.said);
         if (v.forCash) // a purchase refused for want of cash ends here
             return outcome;

@@ -1,11 +1,12 @@
 #include "Form1.h"
-#include "data/OrderBook.h"
-#include "data/kit/App.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Twips.h"
+#include "TradeRules.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "ui/App.h"
+#include "ui/Controls.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
+#include "ui/Twips.h"
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -35,9 +36,9 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, int l, int
     return lb;
 }
 
-QRadioButton* option(QWidget* parent, const char* name, const char* caption, int l, int t)
+QRadioButton* option(QWidget* parent, const char* name, Module1::Trade::Type type, int l, int t)
 {
-    return Twips::Create<QRadioButton>(parent, name, l, t, 1215, 375, QString::fromLatin1(caption));
+    return Twips::Create<QRadioButton>(parent, name, l, t, 1215, 375, TradeRules::Caption(type));
 }
 
 } // namespace
@@ -67,14 +68,18 @@ Form1::Form1()
     Label4 = label(this, "Label4", "Max", 4320, 720, 495, 255, Text4);
     quantity = textBox(this, "quantity", 3000, 1800, 2055, 375);
     Label2 = label(this, "Label2", "Units", 3000, 1560, 2295, 255, quantity);
-    optBuybutton = option(this, "optBuybutton", "Buy", 120, 1920);
-    optSellButton = option(this, "optSellButton", "Sell", 1440, 1920);
-    Covshort = option(this, "Covshort", "Cover short", 120, 2400);
-    Selshort = option(this, "Selshort", "Sell short", 1440, 2400);
+    using Type = Module1::Trade::Type;
+    optBuybutton = option(this, "optBuybutton", Type::Buy, 120, 1920);
+    optSellButton = option(this, "optSellButton", Type::Sell, 1440, 1920);
+    Covshort = option(this, "Covshort", Type::CoverShort, 120, 2400);
+    Selshort = option(this, "Selshort", Type::SellShort, 1440, 2400);
     types = new QButtonGroup(this);
     types->setExclusive(true);
-    for (QRadioButton* r : {optBuybutton, optSellButton, Covshort, Selshort})
-        types->addButton(r);
+    // Each button is known by the type it stands for, never by its caption.
+    const std::pair<QRadioButton*, Type> buttons[] = {{optBuybutton, Type::Buy}, {optSellButton, Type::Sell},
+        {Covshort, Type::CoverShort}, {Selshort, Type::SellShort}};
+    for (const auto& [r, type] : buttons)
+        types->addButton(r, int(type));
     ListCurprice = textBox(this, "ListCurprice", 3000, 2280, 2055, 375, "Trade price");
     Result = textBox(this, "Result", 3000, 2760, 2055, 375, "Sum of the trade");
     Command1 = Controls::Button(this, "Command1", "Help", 240, 3360, 1215, 495);
@@ -113,13 +118,17 @@ void Form1::Command1_Click()
 
 Module1::Trade Form1::AskedTrade() const
 {
-    const QAbstractButton* b = types->checkedButton(); // named by its caption, as an order's type is
-    return {Text1->text(), chosenPrice, quantity->text(), OrderBook::TypeNamed(b ? b->text() : QString())};
+    const int id = types->checkedId();
+    return {
+        Text1->text(), chosenPrice, quantity->text(), id < 0 ? Module1::Trade::Type::None : Module1::Trade::Type(id)};
 }
 
 void Form1::Command2_Click()
 {
-    const Module1::TradeOutcome done = Module1::ExecuteTrade(AskedTrade());
+    const Game* game = Session::Current().CurrentGame();
+    if (!game) // the desk closes with the game
+        return;
+    const Module1::TradeOutcome done = Module1::ExecuteTrade(*game, AskedTrade());
     if (done.sum)
         Result->setText(Numbers::PlainText(*done.sum));
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
+#include "game/Module1.h"
+#include "ui/Forms.h"
 
 class QButtonGroup;
 class QComboBox;

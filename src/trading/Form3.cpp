@@ -1,10 +1,11 @@
 #include "Form3.h"
 #include "TradingEvents.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Exchange.h"
-#include "data/kit/Module1.h"
-#include "data/kit/Twips.h"
-#include "data/kit/VbTimer.h"
+#include "game/Calendar.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "game/VbTimer.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,7 +60,7 @@ Form3::Form3()
     QFont small = lblNote->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     lblNote->setFont(small);
-    Timer1 = new VbTimer(this, true, 0);
+    Timer1 = new VbTimer(Session::Current().Clock(), this, true, 0);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &VbTimer::timeout, this, &Form3::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
@@ -67,17 +68,17 @@ Form3::Form3()
 
 void Form3::formLoad()
 {
-    Module1::RefreshBalance();
+    Module1::RefreshBalance(Session::Current().CurrentGame());
     Timer1->setEnabled(true);
-    Timer1->setInterval(1000);
+    Timer1->setInterval(Calendar::kMinuteMs);
 }
 
 void Form3::Timer1_Timer()
 {
     // A clock that shows no time counts as outside the exchange hours.
-    const auto t = Exchange::ShownTimeOfDay();
-    if (t && Exchange::IsOpen(*t)) {
-        Module1::RefreshBalance();
+    const auto t = Session::Current().Clock().TimeOfDay();
+    if (t && Calendar::IsOpen(*t)) {
+        Module1::RefreshBalance(Session::Current().CurrentGame());
         repaint();
     }
 }
@@ -85,7 +86,7 @@ void Form3::Timer1_Timer()
 void Form3::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous())
-        Module1::RefreshBalance();
+        Module1::RefreshBalance(Session::Current().CurrentGame());
     Form::showEvent(e);
 }
 

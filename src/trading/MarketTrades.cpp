@@ -1,34 +1,42 @@
 #include "MarketTrades.h"
 #include "TradeRules.h"
 #include "data/OrderBook.h"
-#include "data/WorthLog.h"
-#include "data/kit/App.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
-#include <utility>
+#include "game/GameClock.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 
 namespace Trading {
 
 namespace {
-/// A failure told once, not at every move while its cause lasts.
-void tellOnce(const QString& what, const std::exception& e)
+/// Each work's failures apart: one that alternates with the other's is still told once.
+FailureMemory& fillFailures()
 {
-    static QString told;
+    static FailureMemory m;
+    return m;
+}
+FailureMemory& marginFailures()
+{
+    static FailureMemory m;
+    return m;
+}
+
+void tellOnce(FailureMemory& memory, const QString& what, const std::exception& e)
+{
     const QString text = Ui::Failure(what, e);
-    if (text != std::exchange(told, text))
+    if (memory.Failed(text))
         Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Critical);
 }
 
 /// Carries an order out at a price by the rules of its type, or leaves it
 /// open where they refuse it; the book follows a fill.
-TradeRules::Verdict fill(dao::Database& game, OrderBook::Order& o, dao::Currency price, TradeRules::Book& book)
+TradeRules::Verdict fill(
+    dao::Database& game, OrderBook::Order& o, dao::Currency price, const QDateTime& now, TradeRules::Book& book)
 {
     TradeRules::Verdict v = TradeRules::Weigh(o.type, o.symbol, price, o.units, book);
     if (!v.row)
         return v;
-    o.state = OrderBook::kFilled;
-    o.done = WorthLog::Now();
+    o.state = OrderBook::State::Filled;
+    o.done = now;
     o.fillPrice = price;
     o.note.clear();
     dao::Transaction tx = game.beginTransaction(); // the trade and its order filled, or neither
@@ -40,42 +48,38 @@ TradeRules::Verdict fill(dao::Database& game, OrderBook::Order& o, dao::Currency
 }
 
 /// The market's prices of the open orders' stocks.
-QHash<QString, dao::Value> pricesOf(const std::vector<OrderBook::Order>& orders)
+Holdings::Prices pricesOf(const std::vector<OrderBook::Order>& orders)
 {
     std::vector<Holdings::Holding> wanted;
     for (const OrderBook::Order& o : orders)
         if (o.isOpen())
             wanted.push_back({o.symbol, {}});
-    return wanted.empty() ? QHash<QString, dao::Value>() : Holdings::CurrentPrices(wanted);
+    return wanted.empty() ? Holdings::Prices() : Holdings::CurrentPrices(wanted);
 }
 
 } // namespace
 
-Fills FillOrders()
+Fills FillOrders(const Game& g)
 {
     Fills done;
-    if (!Session::Current().IsOpen())
-        return done;
     bool& writing = done.changed;
     try {
-        dao::Database game = dao::Database::open(App::GameFile());
+        dao::Database game = g.Open();
         std::vector<OrderBook::Order> orders = OrderBook::Read(game);
-        const QHash<QString, dao::Value> prices = pricesOf(orders);
+        const Holdings::Prices prices = pricesOf(orders);
         std::optional<TradeRules::Book> book; // read once an order is to be carried out
         std::vector<const OrderBook::Order*> noted;
         for (OrderBook::Order& o : orders) {
             if (!o.isOpen())
                 continue;
-            const auto it = prices.constFind(o.symbol);
             QString note = QStringLiteral("The stock is no longer listed.");
-            if (it != prices.constEnd() && !it->isNull()) {
-                const dao::Currency price = it->toCurrency();
-                if (!o.MetBy(price))
+            if (const std::optional<dao::Currency> price = Holdings::ListedPrice(prices, o.symbol)) {
+                if (!o.MetBy(*price))
                     continue;
                 if (!book)
-                    book = TradeRules::Read(game, true);
+                    book = TradeRules::Read(game, g.StartingBalance, true);
                 writing = true;
-                const TradeRules::Verdict v = fill(game, o, price, *book);
+                const TradeRules::Verdict v = fill(game, o, *price, g.Clock().Now(), *book);
                 if (v.row) {
                     done.told << TradeRules::Done(o.type, *v.row);
                     continue;
@@ -94,38 +98,41 @@ Fills FillOrders()
                 OrderBook::Update(game, *o);
             tx.commit();
         }
+        if (writing)
+            fillFailures().Succeeded();
     } catch (const std::exception& e) {
         if (writing) // what was filled stays filled; the rest is tried at the next move
-            tellOnce(QStringLiteral("The orders could not be carried out in the game file"), e);
+            tellOnce(fillFailures(), QStringLiteral("The orders could not be carried out in the game file"), e);
     }
     if (!done.told.isEmpty())
         Holdings::SharedReading::Changed();
     return done;
 }
 
-bool CallMargin()
+bool CallMargin(const Game& g)
 {
-    if (!Session::Current().IsOpen())
-        return false;
     TradeRules::Margin m;
     std::vector<TradeRules::Row> rows;
     try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        const TradeRules::Book book = TradeRules::Read(game, true);
+        dao::Database game = g.Open();
+        const TradeRules::Book book = TradeRules::Read(game, g.StartingBalance, true);
         m = TradeRules::MarginOf(book);
         if (m.Calls())
             rows = TradeRules::CoverAll(book);
-        if (rows.empty())
+        if (rows.empty()) {
+            marginFailures().Succeeded(); // no call is due: one due later is a new one
             return false;
+        }
         dao::Transaction tx = game.beginTransaction(); // every short covered, or none
         for (const TradeRules::Row& row : rows)
             TradeRules::Record(game, row);
         tx.commit();
+        marginFailures().Succeeded();
     } catch (const std::exception& e) {
         // The move stays; a call that is due is tried again at the next one. A
         // file that cannot be read is said by the windows that show it.
         if (!rows.empty())
-            tellOnce(QStringLiteral("The margin call could not be recorded in the game file"), e);
+            tellOnce(marginFailures(), QStringLiteral("The margin call could not be recorded in the game file"), e);
         return false;
     }
     Holdings::SharedReading::Changed();

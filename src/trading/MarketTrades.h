@@ -3,7 +3,9 @@
 // rules: each stored in one transaction with what it changes, so that a kill
 // leaves all of it or none.
 
+#include "game/Game.h"
 #include <QStringList>
+#include <utility>
 
 namespace Trading {
 
@@ -15,11 +17,23 @@ struct Fills {
     QStringList told; ///< what each filled did ("bought 10 of ALDR at 12.34")
     bool changed = false; ///< whether any order was written, filled or noted
 };
-Fills FillOrders();
+Fills FillOrders(const Game& game);
 
 /// Where the balance fell below 30 % of the short positions' value, every short
 /// position is covered at the move's prices, and the player told once. True
 /// when it recorded anything.
-bool CallMargin();
+bool CallMargin(const Game& game);
+
+/// A failure of a work the market does at every move, told once while it
+/// lasts: told again when it comes back after a success, or changes.
+class FailureMemory {
+public:
+    /// True when it is to be told now.
+    bool Failed(const QString& text) { return text != std::exchange(told_, text); }
+    void Succeeded() { told_.clear(); }
+
+private:
+    QString told_;
+};
 
 } // namespace Trading

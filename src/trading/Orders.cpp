@@ -1,12 +1,11 @@
 #include "TradeRules.h"
+#include "data/GameReport.h"
 #include "data/OrderBook.h"
-#include "data/WorthLog.h"
-#include "data/kit/Accessibility.h"
-#include "data/kit/App.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
 #include "frmOrders.h"
+#include "game/GameClock.h"
+#include "ui/Accessibility.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -19,40 +18,48 @@ namespace {
 QString described(const OrderBook::Order& o)
 {
     return QStringLiteral("%1 %2 of %3 %4 %5")
-        .arg(OrderBook::TypeName(o.type).toLower())
+        .arg(TradeRules::Caption(o.type).toLower())
         .arg(o.units)
-        .arg(o.symbol, OrderBook::ConditionName(o.atOrBelow), Numbers::PlainText(o.price));
+        .arg(o.symbol, frmOrders::Caption(o.condition), Numbers::PlainText(o.price));
 }
 
-/// The order the window asks for, or why it cannot be placed.
-std::variant<OrderBook::Order, QString> asked(const frmOrders& f)
+/// The order the window asks for; none where it cannot be placed, which is told.
+std::optional<OrderBook::Order> asked(const frmOrders& f, const QDateTime& now)
 {
     const double units = Numbers::ReadTyped(f.quantity->text());
     // Only an entry chosen from the list counts, not a text typed over it.
     const QString chosen = f.Combo1->itemText(f.Combo1->currentIndex());
     const QString symbol = f.Combo1->currentIndex() >= 0 && f.Combo1->currentText() == chosen ? chosen : QString();
-    if (const auto refused = TradeRules::RefusedAsAsked(units, f.ChosenType(), !symbol.isEmpty()))
-        return *refused;
-    if (!f.ChosenAtOrBelow())
-        return QStringLiteral("Choose a condition: at or below, or at or above.");
+    if (const auto refused = TradeRules::RefusedAsAsked(units, f.ChosenType(), !symbol.isEmpty())) {
+        TradeRules::Tell(*refused);
+        return std::nullopt;
+    }
+    const std::optional<OrderBook::Condition> condition = f.ChosenCondition();
+    if (!condition) {
+        Ui::MsgBox(QStringLiteral("Choose a condition: at or below, or at or above."));
+        return std::nullopt;
+    }
     const double price = Numbers::ReadTyped(f.txtPrice->text());
-    if (!(price > 0 && price < 1e12))
-        return QStringLiteral("Type the price the order waits for: a number above 0.");
+    if (!(price > 0 && price < 1e12)) {
+        Ui::MsgBox(QStringLiteral("Type the price the order waits for: a number above 0."));
+        return std::nullopt;
+    }
     OrderBook::Order o;
     o.symbol = symbol;
     o.type = f.ChosenType();
-    o.atOrBelow = *f.ChosenAtOrBelow();
+    o.condition = *condition;
     o.price = dao::Currency::fromDouble(price);
     o.units = int64_t(units);
-    o.placed = WorthLog::Now();
+    o.placed = now;
     return o;
 }
 
 /// Runs a change of the game's orders; a failure is told, and nothing changed.
-bool change(const QString& what, const std::function<void(dao::Database&, std::vector<OrderBook::Order>&)>& f)
+bool change(
+    const Game& g, const QString& what, const std::function<void(dao::Database&, std::vector<OrderBook::Order>&)>& f)
 {
     return Ui::Attempt(what, [&] {
-        dao::Database game = dao::Database::open(App::GameFile());
+        dao::Database game = g.Open();
         dao::Transaction tx = game.beginTransaction();
         std::vector<OrderBook::Order> orders = OrderBook::Read(game);
         f(game, orders);
@@ -60,22 +67,31 @@ bool change(const QString& what, const std::function<void(dao::Database&, std::v
     });
 }
 
+/// A state as the list shows it.
+QString shown(OrderBook::State s)
+{
+    switch (s) {
+    case OrderBook::State::Open:
+        return QStringLiteral("open");
+    case OrderBook::State::Filled:
+        return QStringLiteral("filled");
+    case OrderBook::State::Cancelled:
+        break;
+    }
+    return QStringLiteral("cancelled");
+}
+
 } // namespace
 
-void RefreshOrders()
+void RefreshOrders(const Game* game)
 {
     frmOrders* f = Forms::IfLoaded<frmOrders>();
-    if (!f || !Session::Current().IsOpen())
+    if (!f || !game)
         return;
     std::vector<OrderBook::Order> orders;
-    try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        orders = OrderBook::Read(game);
-    } catch (const std::exception& e) {
-        f->ReportFailure(QStringLiteral("The orders cannot be read from the game file"), e);
+    if (!GameReport::Read(*f, *game, QStringLiteral("The orders cannot be read from the game file"),
+            [&](dao::Database& file) { orders = OrderBook::Read(file); }))
         return;
-    }
-    f->SetNote({});
     FlexGrid& g = *f->MSFlexGrid1;
     g.SetRows(int(orders.size()) + 1);
     f->shown.clear();
@@ -85,9 +101,9 @@ void RefreshOrders()
         int r = 1;
         for (auto o = orders.rbegin(); o != orders.rend(); ++o, ++r) { // newest first
             f->shown.push_back(o->row);
-            const QString cells[] = {o->symbol, OrderBook::TypeName(o->type), QString::number(o->units),
-                OrderBook::ConditionName(o->atOrBelow), Numbers::PlainText(o->price),
-                here.toString(o->placed, QLocale::ShortFormat), o->state, o->note};
+            const QString cells[] = {o->symbol, TradeRules::Caption(o->type), QString::number(o->units),
+                frmOrders::Caption(o->condition), Numbers::PlainText(o->price),
+                here.toString(o->placed, QLocale::ShortFormat), shown(o->state), o->note};
             for (int c = 0; c < g.Cols(); ++c)
                 g.SetTextMatrix(r, c, cells[c]);
         }
@@ -95,21 +111,19 @@ void RefreshOrders()
     f->FitGrid();
 }
 
-void PlaceOrder()
+void PlaceOrder(const Game& game)
 {
     frmOrders& f = Forms::Get<frmOrders>();
-    const auto order = asked(f);
-    if (const QString* refused = std::get_if<QString>(&order)) {
-        TradeRules::Tell(*refused);
+    const std::optional<OrderBook::Order> order = asked(f, game.Clock().Now());
+    if (!order)
         return;
-    }
-    const OrderBook::Order& o = std::get<OrderBook::Order>(order);
+    const OrderBook::Order& o = *order;
     bool full = false;
-    if (!change(QStringLiteral("The order could not be placed in the game file"), [&](auto& game, auto& orders) {
+    if (!change(game, QStringLiteral("The order could not be placed in the game file"), [&](auto& file, auto& orders) {
             full = std::count_if(orders.begin(), orders.end(), [](const auto& x) { return x.isOpen(); }) >=
                 OrderBook::kMostOpen;
             if (!full)
-                OrderBook::Place(game, o);
+                OrderBook::Place(file, o);
         }))
         return;
     if (full) {
@@ -118,29 +132,30 @@ void PlaceOrder()
                        .arg(OrderBook::kMostOpen));
         return;
     }
-    RefreshOrders();
+    RefreshOrders(&game);
     Accessibility::Announce(f.MSFlexGrid1, QStringLiteral("Order placed: ") + described(o));
 }
 
-void CancelOrder()
+void CancelOrder(const Game& game)
 {
     frmOrders& f = Forms::Get<frmOrders>();
     const std::optional<int> row = f.SelectedOrder();
     OrderBook::Order cancelled;
-    if (!change(QStringLiteral("The order could not be cancelled in the game file"), [&](auto& game, auto& orders) {
-            if (!row || *row >= int(orders.size()) || !orders[size_t(*row)].isOpen())
-                return;
-            cancelled = orders[size_t(*row)];
-            cancelled.state = OrderBook::kCancelled;
-            cancelled.done = WorthLog::Now();
-            OrderBook::Update(game, cancelled);
-        }))
+    if (!change(
+            game, QStringLiteral("The order could not be cancelled in the game file"), [&](auto& file, auto& orders) {
+                if (!row || *row >= int(orders.size()) || !orders[size_t(*row)].isOpen())
+                    return;
+                cancelled = orders[size_t(*row)];
+                cancelled.state = OrderBook::State::Cancelled;
+                cancelled.done = game.Clock().Now();
+                OrderBook::Update(file, cancelled);
+            }))
         return;
     if (cancelled.isOpen()) { // nothing was cancelled
         Ui::MsgBox(QStringLiteral("Choose an open order in the list first."));
         return;
     }
-    RefreshOrders();
+    RefreshOrders(&game);
     Accessibility::Announce(f.MSFlexGrid1, QStringLiteral("Order cancelled: ") + described(cancelled));
 }
 

@@ -1,30 +1,26 @@
 #include "Form3.h"
+#include "dao/Dao.h"
 #include "data/Holdings.h"
-#include "data/dao/Dao.h"
-#include "data/kit/App.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
+#include "game/Module1.h"
+#include "ui/Controls.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 #include <QLabel>
 #include <QLineEdit>
 
 namespace Module1 {
 
-void RefreshBalance()
+void RefreshBalance(const Game* game)
 {
     Form3* loaded = Forms::IfLoadedElseLoad<Form3>();
-    if (!loaded)
+    if (!loaded || !game)
         return;
     Form3& f = *loaded;
-    if (!Session::Current().IsOpen())
-        return;
     try {
-        dao::Database game = dao::Database::open(App::GameFile());
-        const Holdings::Worth w = Holdings::WorthOf(game);
+        dao::Database file = game->Open();
+        const Holdings::Worth w = Holdings::WorthOf(file, game->StartingBalance);
         Controls::SetText(f.cashbalance, Numbers::PlainText(w.cash));
-        f.showplayername->setText(Numbers::PlainText(PlayerName));
+        f.showplayername->setText(game->PlayerName);
         Controls::SetText(f.Text3, w.stocks ? Numbers::PlainText(*w.stocks) : QString());
         Controls::SetText(f.Text4, Numbers::PlainText(w.balance()));
         f.lblNote->setText(w.unlisted.isEmpty()

@@ -1,7 +1,7 @@
 #include "TradeRules.h"
 #include "data/GameSchema.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 #include <cmath>
 
 namespace TradeRules {
@@ -20,8 +20,6 @@ Book After(Book book, const Row& row)
 
 namespace {
 
-const QString kUnitsRefused = QStringLiteral("You must enter a valid units amount.");
-
 QString plain(dao::Currency c) { return Numbers::PlainText(c); }
 
 /// What a trade of the type did, as the desk and the status bar say it.
@@ -33,22 +31,14 @@ QString verb(Type type)
                                                  : "sold short");
 }
 
-/// The market's price of a symbol the book holds; none where it is not listed.
-std::optional<dao::Currency> priceOf(const Book& book, const QString& symbol)
-{
-    const auto it = book.prices.constFind(symbol);
-    return it == book.prices.constEnd() || it->isNull() ? std::nullopt : std::optional(it->toCurrency());
-}
-
 Verdict refused(const QString& why, bool forCash = false) { return {std::nullopt, why, forCash}; }
 
 Verdict recorded(Type type, const Row& row)
 {
-    const int64_t units = std::abs(row.units);
     return {row,
         QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
-            .arg(verb(type), QString::number(units), row.symbol, Numbers::FormatFourDecimals(row.price.toDouble()),
-                plain(row.price * units)),
+            .arg(verb(type), QString::number(std::abs(row.units)), row.symbol,
+                Numbers::FormatFourDecimals(row.price.toDouble()), plain(row.sum())),
         false};
 }
 
@@ -62,7 +52,7 @@ Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int
 {
     if (held > 0)
         return refused(QStringLiteral("You hold %1 of %2: sell them before you sell short.").arg(held).arg(symbol));
-    const Row row{symbol, price, -units, price * units};
+    const Row row = RowOf(Type::SellShort, symbol, price, units);
     const Margin m = MarginOf(After(book, row), symbol, price);
     if (!m.AllowsShortSale())
         return refused(
@@ -78,31 +68,66 @@ Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t
         return refused(QStringLiteral("You have no short position in %1.").arg(symbol));
     if (units > -held)
         return refused(QStringLiteral("You are short only %1 of %2.").arg(-held).arg(symbol));
-    if (price * units > book.cash)
-        return cashShort(price * units, book.cash);
-    return recorded(Type::CoverShort, {symbol, price, units, -(price * units)});
+    const Row row = RowOf(Type::CoverShort, symbol, price, units);
+    if (row.sum() > book.cash)
+        return cashShort(row.sum(), book.cash);
+    return recorded(Type::CoverShort, row);
 }
 
 } // namespace
 
-std::optional<QString> RefusedAsAsked(double units, Type type, bool stockChosen)
+QString Caption(Type type)
+{
+    switch (type) {
+    case Type::Buy:
+        return QStringLiteral("Buy");
+    case Type::Sell:
+        return QStringLiteral("Sell");
+    case Type::CoverShort:
+        return QStringLiteral("Cover short");
+    case Type::SellShort:
+        return QStringLiteral("Sell short");
+    case Type::None:
+        break;
+    }
+    return {};
+}
+
+Row RowOf(Type type, const QString& symbol, dao::Currency price, int64_t units)
+{
+    const dao::Currency sum = price * units;
+    // What is bought or covered comes in and is paid for; what is sold goes out and pays.
+    if (type == Type::Buy || type == Type::CoverShort)
+        return {symbol, price, units, -sum};
+    return {symbol, price, -units, sum};
+}
+
+std::optional<Refusal> RefusedAsAsked(double units, Type type, bool stockChosen)
 {
     // Whole: the log stores whole units, and the cash must agree with them.
     if (!(units > 0 && units == std::floor(units) && units <= 2147483647.0))
-        return kUnitsRefused;
+        return Refusal::Units;
     if (type == Type::None)
-        return QStringLiteral("Choose transaction type");
+        return Refusal::Type;
     if (!stockChosen) // nothing to price the trade with
-        return QStringLiteral("Choose a stock from the list first.");
+        return Refusal::Stock;
     return std::nullopt;
 }
 
-void Tell(const QString& refusal)
+void Tell(Refusal refusal)
 {
-    if (refusal == kUnitsRefused)
-        Ui::MsgBox(refusal, Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("UnitsSheet Error"));
-    else
-        Ui::MsgBox(refusal);
+    switch (refusal) {
+    case Refusal::Units:
+        Ui::MsgBox(QStringLiteral("You must enter a valid units amount."), Ui::Buttons::OK, Ui::Icon::Exclamation,
+            QStringLiteral("UnitsSheet Error"));
+        return;
+    case Refusal::Type:
+        Ui::MsgBox(QStringLiteral("Choose transaction type"));
+        return;
+    case Refusal::Stock:
+        Ui::MsgBox(QStringLiteral("Choose a stock from the list first."));
+        return;
+    }
 }
 
 QString Done(Type type, const Row& row)
@@ -113,9 +138,9 @@ QString Done(Type type, const Row& row)
         .arg(row.symbol, plain(row.price));
 }
 
-Book Read(dao::Database& game, bool priced)
+Book Read(dao::Database& file, dao::Currency startingBalance, bool priced)
 {
-    Book b{Holdings::Cash(game), Holdings::Read(game), {}};
+    Book b{Holdings::Cash(file, startingBalance), Holdings::Read(file), {}};
     if (priced && !b.held.empty())
         b.prices = Holdings::CurrentPrices(b.held);
     return b;
@@ -128,14 +153,15 @@ void Record(dao::Database& game, const Row& row)
 
 Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t units, const Book& book)
 {
-    const dao::Currency sum = price * units;
     const Holdings::Holding* h = Holdings::Find(book.held, symbol);
     const int64_t held = h ? Holdings::Units(*h) : 0;
     switch (type) {
-    case Type::Buy:
-        if (sum > book.cash)
-            return cashShort(sum, book.cash);
-        return recorded(type, {symbol, price, units, -sum});
+    case Type::Buy: {
+        const Row row = RowOf(type, symbol, price, units);
+        if (row.sum() > book.cash)
+            return cashShort(row.sum(), book.cash);
+        return recorded(type, row);
+    }
     case Type::Sell:
         // Found by exact symbol in the query's order; a sale never opens a short.
         if (book.held.empty() || book.held.front().symbol.isEmpty())
@@ -144,7 +170,7 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
             return refused(QStringLiteral("You don't have this kind of stock!"));
         if (units > held)
             return refused(QStringLiteral("You don't have this number of stock"));
-        return recorded(type, {symbol, price, -units, sum});
+        return recorded(type, RowOf(type, symbol, price, units));
     case Type::SellShort:
         return sellShort(symbol, price, units, held, book);
     case Type::CoverShort:
@@ -157,16 +183,14 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
 
 Margin MarginOf(const Book& book, const QString& symbol, std::optional<dao::Currency> price)
 {
-    Margin m{book.cash, {}};
-    for (const Holdings::Holding& h : book.held) {
-        const int64_t units = Holdings::Units(h);
-        const std::optional<dao::Currency> p = price && h.symbol == symbol ? price : priceOf(book, h.symbol);
-        if (!p || units == 0)
-            continue; // not listed: valued at 0, as the Balance does
-        m.balance = m.balance + *p * units;
-        if (units < 0)
-            m.shorts = m.shorts + *p * -units;
-    }
+    Holdings::Prices prices = book.prices;
+    if (price)
+        prices.insert(symbol, dao::Value(*price));
+    // The Balance's sum, where a symbol not listed counts 0.
+    Margin m{Holdings::WorthAt(book.cash, book.held, prices).balance(), {}};
+    for (const Holdings::Holding& h : book.held)
+        if (const int64_t units = Holdings::Units(h); units < 0)
+            m.shorts = m.shorts + Holdings::ValueAt(prices, h.symbol, -units).value_or(dao::Currency());
     return m;
 }
 
@@ -175,9 +199,9 @@ std::vector<Row> CoverAll(const Book& book)
     std::vector<Row> rows;
     for (const Holdings::Holding& h : book.held) {
         const int64_t units = Holdings::Units(h);
-        const std::optional<dao::Currency> price = priceOf(book, h.symbol);
+        const std::optional<dao::Currency> price = Holdings::ListedPrice(book.prices, h.symbol);
         if (units < 0 && price)
-            rows.push_back({h.symbol, *price, -units, -(*price * -units)});
+            rows.push_back(RowOf(Type::CoverShort, h.symbol, *price, -units));
     }
     return rows;
 }

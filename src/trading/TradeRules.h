@@ -3,7 +3,7 @@
 // market fills, a margin call): what the game has, weighed against a trade,
 // gives the row it records or why it is refused, in the desk's words.
 #include "data/Holdings.h"
-#include "data/kit/Module1.h"
+#include "game/Module1.h"
 #include <optional>
 #include <vector>
 
@@ -15,10 +15,15 @@ using Type = Module1::Trade::Type;
 struct Book {
     dao::Currency cash;
     std::vector<Holdings::Holding> held; ///< in the query's order
-    QHash<QString, dao::Value> prices; ///< the current price of each held symbol the market lists
+    Holdings::Prices prices; ///< the current price of each held symbol the market lists
 };
 /// The game's cash and holdings, with the market's prices for them where asked.
-Book Read(dao::Database& game, bool priced);
+Book Read(dao::Database& file, dao::Currency startingBalance, bool priced);
+
+/// The option buttons' captions of the types, in the desk's words ("Buy",
+/// "Sell", "Cover short", "Sell short"): one table for every window.
+QString Caption(Type type);
+inline constexpr Type kTypes[] = {Type::Buy, Type::Sell, Type::CoverShort, Type::SellShort};
 
 /// A row of the trade log: positive units and a negative result for what is
 /// bought or covered, negative units and a positive result for what is sold.
@@ -27,8 +32,12 @@ struct Row {
     dao::Currency price;
     int64_t units;
     dao::Currency result;
+    /// What it comes to: the price times the units, without a sign.
+    dao::Currency sum() const { return result < dao::Currency() ? -result : result; }
     bool operator==(const Row&) const = default;
 };
+/// The row of a trade: price times units, with the signs of its type.
+Row RowOf(Type type, const QString& symbol, dao::Currency price, int64_t units);
 void Record(dao::Database& game, const Row& row);
 
 /// The book as it is after the row.
@@ -37,9 +46,10 @@ Book After(Book book, const Row& row);
 /// Why a trade asked for is refused before it is weighed, in the order the
 /// desk checks: the units (whole, above 0), the type, a stock chosen; none
 /// when it may be weighed.
-std::optional<QString> RefusedAsAsked(double units, Type type, bool stockChosen);
+enum class Refusal { Units, Type, Stock };
+std::optional<Refusal> RefusedAsAsked(double units, Type type, bool stockChosen);
 /// Shows that refusal as the desk does: the units' with its own caption.
-void Tell(const QString& refusal);
+void Tell(Refusal refusal);
 
 /// What a trade did, as a fill is told: "bought 10 of ALDR at 12.34".
 QString Done(Type type, const Row& row);

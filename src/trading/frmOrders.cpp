@@ -1,9 +1,9 @@
 #include "frmOrders.h"
-#include "data/OrderBook.h"
+#include "TradeRules.h"
 #include "data/StockList.h"
-#include "data/kit/Controls.h"
-#include "data/kit/Session.h"
-#include "data/kit/Twips.h"
+#include "game/Session.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,19 +19,26 @@ const QStringList kColumns = {QStringLiteral("Symbol"), QStringLiteral("Type"), 
     QStringLiteral("Condition"), QStringLiteral("Price"), QStringLiteral("Placed"), QStringLiteral("State"),
     QStringLiteral("Note")};
 
+/// An option button of a group, known by its id: the value it stands for.
+struct Option {
+    QRadioButton** button;
+    const char* name;
+    QString caption;
+    int id;
+};
+
 /// Option buttons in a titled group, two a line as on the desk, one of them to choose.
-QButtonGroup* options(QWidget* form, QHBoxLayout* row, const char* title,
-    std::initializer_list<std::pair<QRadioButton**, std::pair<const char*, const char*>>> buttons)
+QButtonGroup* options(QWidget* form, QHBoxLayout* row, const char* title, std::initializer_list<Option> buttons)
 {
     auto* frame = new QGroupBox(QString::fromLatin1(title), form);
     auto* lines = new QGridLayout(frame);
     auto* group = new QButtonGroup(form);
     int i = 0;
-    for (const auto& [button, nameAndCaption] : buttons) {
-        *button = new QRadioButton(QString::fromLatin1(nameAndCaption.second), frame);
-        (*button)->setObjectName(QString::fromLatin1(nameAndCaption.first));
-        group->addButton(*button);
-        lines->addWidget(*button, i / 2, i % 2);
+    for (const Option& o : buttons) {
+        *o.button = new QRadioButton(o.caption, frame);
+        (*o.button)->setObjectName(QString::fromLatin1(o.name));
+        group->addButton(*o.button, o.id);
+        lines->addWidget(*o.button, i / 2, i % 2);
         ++i;
     }
     row->addWidget(frame);
@@ -80,13 +87,19 @@ frmOrders::frmOrders()
     first->addLayout(stock);
     first->setAlignment(stock, Qt::AlignBottom);
     quantity = titledBox(this, first, lblUnits, "lblUnits", "Units", "quantity");
+    using Type = Module1::Trade::Type;
+    auto type = [](QRadioButton** b, const char* name, Type t) {
+        return Option{b, name, TradeRules::Caption(t), int(t)};
+    };
     types = options(this, first, "Type",
-        {{&optBuybutton, {"optBuybutton", "Buy"}}, {&optSellButton, {"optSellButton", "Sell"}},
-            {&Covshort, {"Covshort", "Cover short"}}, {&Selshort, {"Selshort", "Sell short"}}});
+        {type(&optBuybutton, "optBuybutton", Type::Buy), type(&optSellButton, "optSellButton", Type::Sell),
+            type(&Covshort, "Covshort", Type::CoverShort), type(&Selshort, "Selshort", Type::SellShort)});
     first->addStretch(1);
     auto* second = new QHBoxLayout;
+    using OrderBook::Condition;
     conditions = options(this, second, "Condition",
-        {{&optBelow, {"optBelow", "at or below"}}, {&optAbove, {"optAbove", "at or above"}}});
+        {{&optBelow, "optBelow", Caption(Condition::AtOrBelow), int(Condition::AtOrBelow)},
+            {&optAbove, "optAbove", Caption(Condition::AtOrAbove), int(Condition::AtOrAbove)}});
     txtPrice = titledBox(this, second, lblPrice, "lblPrice", "Price", "txtPrice");
     cmdPlace = Controls::Button(this, "cmdPlace", "Place", 0, 0, 1215, 375);
     second->addWidget(cmdPlace, 0, Qt::AlignBottom);
@@ -101,26 +114,30 @@ frmOrders::frmOrders()
     connect(cmdPlace, &QPushButton::clicked, this, &frmOrders::cmdPlace_Click);
     connect(cmdCancelOrder, &QPushButton::clicked, this, &frmOrders::cmdCancelOrder_Click);
     // Another game: the window shows its orders, not the last game's.
-    connect(&Session::Current(), &Session::gameChanged, this, [] { Module1::RefreshOrders(); });
+    connect(&Session::Current(), &Session::gameChanged, this, &Module1::RefreshOrders);
 }
 
 void frmOrders::formLoad()
 {
     StockList::Fill(Combo1, QStringLiteral("Select a stock"));
-    Module1::RefreshOrders();
+    Module1::RefreshOrders(Session::Current().CurrentGame());
 }
 
 Module1::Trade::Type frmOrders::ChosenType() const
 {
-    const QAbstractButton* b = types->checkedButton();
-    return OrderBook::TypeNamed(b ? b->text() : QString());
+    const int id = types->checkedId();
+    return id < 0 ? Module1::Trade::Type::None : Module1::Trade::Type(id);
 }
 
-std::optional<bool> frmOrders::ChosenAtOrBelow() const
+std::optional<OrderBook::Condition> frmOrders::ChosenCondition() const
 {
-    if (!conditions->checkedButton())
-        return std::nullopt;
-    return conditions->checkedButton() == optBelow;
+    const int id = conditions->checkedId();
+    return id < 0 ? std::nullopt : std::optional(OrderBook::Condition(id));
+}
+
+QString frmOrders::Caption(OrderBook::Condition c)
+{
+    return c == OrderBook::Condition::AtOrBelow ? QStringLiteral("at or below") : QStringLiteral("at or above");
 }
 
 std::optional<int> frmOrders::SelectedOrder() const
@@ -129,6 +146,14 @@ std::optional<int> frmOrders::SelectedOrder() const
     return r >= 0 && r < int(shown.size()) ? std::optional(shown[size_t(r)]) : std::nullopt;
 }
 
-void frmOrders::cmdPlace_Click() { Module1::PlaceOrder(); }
+void frmOrders::cmdPlace_Click()
+{
+    if (const Game* game = Session::Current().CurrentGame())
+        Module1::PlaceOrder(*game);
+}
 
-void frmOrders::cmdCancelOrder_Click() { Module1::CancelOrder(); }
+void frmOrders::cmdCancelOrder_Click()
+{
+    if (const Game* game = Session::Current().CurrentGame())
+        Module1::CancelOrder(*game);
+}

@@ -1,6 +1,7 @@
 #pragma once
-#include "data/kit/Module1.h"
-#include "data/kit/ReportForm.h"
+#include "data/OrderBook.h"
+#include "game/Module1.h"
+#include "ui/ReportForm.h"
 #include <vector>
 
 class QButtonGroup;
@@ -31,7 +32,9 @@ public:
 
     /// The type and the condition chosen; none where none is.
     Module1::Trade::Type ChosenType() const;
-    std::optional<bool> ChosenAtOrBelow() const;
+    std::optional<OrderBook::Condition> ChosenCondition() const;
+    /// A condition in the window's words.
+    static QString Caption(OrderBook::Condition c);
     /// The order the grid's current line shows, if any.
     std::optional<int> SelectedOrder() const;
 

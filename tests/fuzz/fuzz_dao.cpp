@@ -1,7 +1,7 @@
 // Whatever names and SQL text the data layer is handed, it either does what
 // was asked or refuses with its own error: it never crashes, and nothing but
 // the named object is touched.
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 #include <QTemporaryDir>
 #include <cstdlib>
 

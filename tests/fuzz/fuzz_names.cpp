@@ -2,7 +2,7 @@
 // folder, and a symbol it lets through is a plain name the database can take.
 #include "assets/Symbols.h"
 #include "data/GameName.h"
-#include "data/dao/Dao.h"
+#include "dao/Dao.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>

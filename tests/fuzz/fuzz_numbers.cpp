@@ -1,6 +1,6 @@
 // The leading-number reader never fails on any text, and the number writer's
 // text reads back as the number it was written from.
-#include "data/kit/Numbers.h"
+#include "ui/Numbers.h"
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>

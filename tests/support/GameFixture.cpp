@@ -53,7 +53,6 @@ void GameTest::addStock(const QString& name, const QString& symbol, const QStrin
 void GameTest::expectGame(bool open) const
 {
     EXPECT_EQ(Session::Current().IsOpen(), open);
-    EXPECT_EQ(Module1::GameFileName.isEmpty(), !open);
     EXPECT_EQ(ed->mnuFileItem(3)->isEnabled(), open) << "Close";
     EXPECT_EQ(ed->mnuFileItem(1)->isEnabled(), !open) << "Continue";
     for (QMenu* m : {ed->mnuAsset, ed->mnuAnalyze, ed->mnuTools, ed->mnuClock})
@@ -214,7 +213,6 @@ void AppFolderTest::TearDown()
     dao::releaseAll();
     App::ReleaseInstanceLock();
     App::ResetEndRequest();
-    Module1::StartingBalance = dao::Null{};
     QDir::setCurrent(QDir::tempPath());
 }
 

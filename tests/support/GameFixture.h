@@ -2,6 +2,7 @@
 // Everything the tests drive: the windows, the procedures and the fixtures: a
 // temporary application folder with its own copy of the starter market, a
 // message-box recorder that answers, scripted random draws, a game to play.
+#include "app/ClockMenu.h"
 #include "app/GameShell.h"
 #include "app/PictureBox.h"
 #include "app/frmAbout.h"
@@ -9,20 +10,15 @@
 #include "app/frmHelp.h"
 #include "assets/Form6.h"
 #include "assets/Form7.h"
+#include "dao/Dao.h"
 #include "data/Form2.h"
 #include "data/GameSchema.h"
 #include "data/MarketSchema.h"
-#include "data/dao/Dao.h"
 #include "data/frmContinue.h"
-#include "data/kit/App.h"
-#include "data/kit/Exchange.h"
-#include "data/kit/FlexGrid.h"
-#include "data/kit/Forms.h"
-#include "data/kit/Module1.h"
-#include "data/kit/MsgBox.h"
-#include "data/kit/Numbers.h"
-#include "data/kit/Session.h"
-#include "data/kit/VbTimer.h"
+#include "game/Calendar.h"
+#include "game/Module1.h"
+#include "game/Session.h"
+#include "game/VbTimer.h"
 #include "market/Clock.h"
 #include "market/Form10.h"
 #include "market/Form4.h"
@@ -36,6 +32,11 @@
 #include "reports/Form5.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
+#include "ui/App.h"
+#include "ui/FlexGrid.h"
+#include "ui/Forms.h"
+#include "ui/MsgBox.h"
+#include "ui/Numbers.h"
 #include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
@@ -72,6 +73,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     QString path(const QString& name) const { return dir_.filePath(name); }
+    /// The open game; none while no game is open.
+    static const Game* game() { return Session::Current().CurrentGame(); }
     QString folder() const { return dir_.path(); }
     /// A file's bytes; none when it is not there.
     std::optional<QByteArray> fileBytes(const QString& name) const;
@@ -174,8 +177,8 @@ protected:
     /// Appends a row to the open game's trade log, as a trade would.
     void logTrade(const QString& symbol, double price, int units, double result)
     {
-        dao::Database game = dao::Database::open(path(Module1::GameFileName));
-        AddTrade(game, symbol, price, units, result);
+        dao::Database file = game()->Open();
+        AddTrade(file, symbol, price, units, result);
     }
 
     frmEditor* ed = nullptr;

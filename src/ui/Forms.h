@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QAbstractButton;
 
@@ -63,6 +64,11 @@ void Register(QWidget* w);
 /// Parent for new windows: the main window while it is loaded, so that the
 /// others stay above it.
 QWidget* Owner();
+
+/// The keys every window and message box answers besides its own (the
+/// game's clock, which the shell names): given once, taken by each as it is made.
+void SetWindowKeys(std::function<void(QWidget*)> keys);
+void TakeWindowKeys(QWidget* window);
 
 /// The one instance of form T, created (hidden) with its load step if needed.
 template <class T> T& Get()

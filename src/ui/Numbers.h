@@ -1,6 +1,6 @@
 #pragma once
 // How numbers are written on screen and read from what the user typed.
-#include "data/dao/Value.h"
+#include "dao/Value.h"
 #include <QString>
 
 namespace Numbers {

@@ -1,9 +1,8 @@
 #include "VbTimer.h"
 #include "GameClock.h"
-#include "Session.h"
 
-VbTimer::VbTimer(QObject* parent, bool enabled, int interval, GameClock* clock)
-    : QObject(parent), clock_(clock ? *clock : Session::Current().Clock()), enabled_(enabled), interval_(interval)
+VbTimer::VbTimer(GameClock& clock, QObject* parent, bool enabled, int interval)
+    : QObject(parent), clock_(clock), enabled_(enabled), interval_(interval)
 {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer); // ticks stay ten seconds apart, not within 5%

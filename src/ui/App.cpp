@@ -1,5 +1,4 @@
 #include "App.h"
-#include "Module1.h"
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -46,11 +45,9 @@ QString FilePath(const QString& name) { return Folder() + QLatin1Char('/') + nam
 
 QString MarketFile() { return FilePath(QStringLiteral("stocks.tqs")); }
 
-QString GameFile() { return FilePath(Module1::GameFileName); }
-
 namespace {
-const QString kPlacementAdvice = QStringLiteral(
-    "Free some space on its disk, or give the folder write permission, then start the program again.");
+const QString kPlacementAdvice =
+    QStringLiteral("Free some space on its disk, or give the folder write permission, then start the program again.");
 
 /// Copies a file where none is, whole or not at all; says why not, in a player's words.
 QString seed(const QString& from, const QString& to)
@@ -79,8 +76,9 @@ Placement PlaceApplicationFolder(const QString& programFolder, const QString& us
     if (!shipped.exists(QStringLiteral("stocks.tqs")))
         return {program.absolutePath(), {}}; // as it is: the game says what is missing
     if (!QDir().mkpath(userDataFolder))
-        return {{}, QStringLiteral("The folder %1, where %2 keeps the market and the games, cannot be made. %3")
-                        .arg(QDir::toNativeSeparators(userDataFolder), kTitle, kPlacementAdvice)};
+        return {{},
+            QStringLiteral("The folder %1, where %2 keeps the market and the games, cannot be made. %3")
+                .arg(QDir::toNativeSeparators(userDataFolder), kTitle, kPlacementAdvice)};
     const QDir user(userDataFolder);
     // The market is the player's once copied; the help follows the installed version.
     const QString error =

@@ -1,27 +1,14 @@
 #pragma once
-// The values the procedures share for as long as the program runs.
-#include "data/dao/Value.h"
+#include "Game.h"
 #include <QString>
 #include <optional>
-
-namespace Module1 {
-
-inline dao::Value PlayerName;
-inline dao::Value StartingBalance;
-/// The open game's file name, relative to the application folder; empty while
-/// no game is open. It and PlayerName are written by the session only.
-inline QString GameFileName;
-inline QString VersionText;
-/// The last trade's values, written once by ExecuteTrade for their readers.
-inline dao::Value TradeUnits, TradePrice, TradeSymbol, CashAvailable;
-
-} // namespace Module1
 
 // The procedures, each in the folder of its subsystem.
 namespace Module1 {
 
 // Game file and new game.
 void OpenNewGameWindow();
+/// The Information window shows the balance every new game starts with.
 void PresetStartingBalance();
 /// The name typed into the Information window.
 QString StorePlayerName();
@@ -52,12 +39,12 @@ struct TradeOutcome {
     std::optional<dao::Currency> sum;
     bool recorded = false;
 };
-TradeOutcome ExecuteTrade(const Trade& trade);
-void RefreshBalance();
+TradeOutcome ExecuteTrade(const Game& game, const Trade& trade);
+void RefreshBalance(const Game* game);
 // Orders the market fills: the Orders window's grid, and its two buttons.
-void RefreshOrders();
-void PlaceOrder();
-void CancelOrder();
+void RefreshOrders(const Game* game);
+void PlaceOrder(const Game& game);
+void CancelOrder(const Game& game);
 // The price board and the chart.
 void RefreshPriceInformation();
 void FillChartStockList();
@@ -65,12 +52,12 @@ void ShowChartStockName();
 void ShowStockChart();
 void RedrawStockChart();
 // Holdings reports.
-void RefreshPosition();
-void RefreshPortfolio();
-void RefreshTransactions();
+void RefreshPosition(const Game* game);
+void RefreshPortfolio(const Game* game);
+void RefreshTransactions(const Game* game);
 /// The Performance window, where it is loaded: the worth since the game began
 /// and the gain on every stock traded.
-void RefreshPerformance();
+void RefreshPerformance(const Game* game);
 // Listing and correcting stocks.
 void AddAsset();
 void FillEditStockList();

@@ -1,8 +1,8 @@
 #include "MsgBox.h"
 #include "App.h"
+#include "Forms.h"
 #include "MessageText.h"
-#include "Session.h"
-#include "data/dao/DaoError.h"
+#include "dao/DaoError.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -69,7 +69,7 @@ std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r)
         auto* copy = new QShortcut(QKeySequence::Copy, box.get());
         QObject::connect(copy, &QShortcut::activated, text, [t = r.text] { QGuiApplication::clipboard()->setText(t); });
     }
-    Session::Current().Clock().TakeKeys(box.get()); // the game can be paused while a message waits
+    Forms::TakeWindowKeys(box.get()); // the game can be paused while a message waits
     return box;
 }
 

@@ -1,24 +1,16 @@
 #include "GameClock.h"
-#include "Exchange.h"
+#include "Calendar.h"
 #include "VbTimer.h"
-#include <QShortcut>
-#include <QTimeZone>
-#include <QWidget>
 #include <algorithm>
 
-QString GameClock::SpeedName(int speed)
-{
-    static const char* const names[] = {
-        "Quarter speed", "Half speed", "Normal speed", "Double speed", "Four times speed", "Ten times speed"};
-    return QString::fromLatin1(names[std::clamp(speed, 0, int(kMinuteMs.size()) - 1)]);
-}
+static_assert(GameClock::kMinuteMs[GameClock::kNormalSpeed] == Calendar::kMinuteMs);
 
 GameClock::GameClock(QObject* parent) : QObject(parent)
 {
     real_.start();
-    minute_ = std::make_unique<VbTimer>(nullptr, false, 0, this);
+    minute_ = std::make_unique<VbTimer>(*this, nullptr, false, 0);
     minute_->setObjectName(QStringLiteral("Timer1"));
-    market_ = std::make_unique<VbTimer>(nullptr, true, 0, this);
+    market_ = std::make_unique<VbTimer>(*this, nullptr, true, 0);
     market_->setObjectName(QStringLiteral("Timer2"));
     startUp();
 }
@@ -28,7 +20,7 @@ GameClock::~GameClock() = default;
 void GameClock::startUp()
 {
     minute_->setEnabled(false);
-    minute_->setInterval(1000);
+    minute_->setInterval(Calendar::kMinuteMs);
     market_->setEnabled(true); // enabled, but silent until the clock gives it a period
     market_->setInterval(0);
 }
@@ -37,23 +29,19 @@ void GameClock::SetTime(const std::optional<QDateTime>& t)
 {
     time_ = t;
     if (t) {
-        const bool open = Exchange::IsOpen(t->time());
+        const bool open = Calendar::IsOpen(t->time());
         if (open)
-            market_->setInterval(10000); // the same period again leaves the countdown alone
+            market_->setInterval(Calendar::kMarketMs); // the same period again leaves the countdown alone
         market_->setEnabled(open);
     }
     emit timeChanged(t);
 }
 
+QDateTime GameClock::Now() const { return time_.value_or(Calendar::DayStart(baseDate_)); }
+
 QDateTime GameClock::Step()
 {
-    QDateTime next;
-    if (!time_) // a game's first minute
-        next = QDateTime(baseDate_, QTime(9, 1), QTimeZone::utc());
-    else if (time_->time() >= QTime(17, 0) && time_->time() < QTime(23, 59))
-        next = time_->addSecs(16 * 3600 + 60); // the night, skipped: 17:00 stays shown until 09:01
-    else
-        next = time_->addSecs(60);
+    const QDateTime next = Calendar::NextMinute(time_, baseDate_);
     SetTime(next);
     return next;
 }
@@ -112,15 +100,6 @@ void GameClock::Advance(qint64 ms)
         next->fire();
     }
     handNow_ = end;
-}
-
-void GameClock::TakeKeys(QWidget* window)
-{
-    const std::pair<QKeySequence, void (GameClock::*)()> keys[] = {{Qt::Key_Pause, &GameClock::TogglePause},
-        {Qt::CTRL | Qt::Key_Minus, &GameClock::Slower}, {Qt::CTRL | Qt::Key_Plus, &GameClock::Faster},
-        {Qt::CTRL | Qt::Key_Equal, &GameClock::Faster}};
-    for (const auto& [key, step] : keys)
-        connect(new QShortcut(key, window), &QShortcut::activated, this, step);
 }
 
 void GameClock::forget(VbTimer* t) { std::erase(timers_, t); }

@@ -6,6 +6,7 @@
 namespace App {
 
 inline const QString kTitle = QStringLiteral("Varnel Ticora");
+inline const QString kVersion = QStringLiteral("V1.0");
 
 /// The application folder: where the program, stocks.tqs, the help file and the
 /// game files live. Defaults to the executable's folder; tests set their own.
@@ -15,8 +16,6 @@ void SetFolder(const QString& path);
 QString FilePath(const QString& name);
 /// The market database: stocks.tqs in the application folder.
 QString MarketFile();
-/// The open game's file, in the application folder.
-QString GameFile();
 
 /// Where the program keeps its files when installed: beside the program when
 /// stocks.tqs is there (a portable folder), else, for a system installation

@@ -1,6 +1,5 @@
 #include "Forms.h"
 #include "Accessibility.h"
-#include "Session.h"
 #include "Twips.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -43,7 +42,7 @@ Form::Form(QWidget* parent, Qt::WindowFlags f) : QWidget(parent ? parent : Forms
     // A shortcut, so that the box or list with the focus cannot swallow it.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &Form::escape);
-    Session::Current().Clock().TakeKeys(this);
+    Forms::TakeWindowKeys(this);
 }
 
 void Form::SetKeyButtons(QAbstractButton* enter, QAbstractButton* cancel)
@@ -201,6 +200,26 @@ QWidget* Owner()
         if (dynamic_cast<Main*>(w))
             return w;
     return nullptr;
+}
+
+} // namespace Forms
+
+namespace Forms {
+
+namespace {
+std::function<void(QWidget*)>& windowKeys()
+{
+    static std::function<void(QWidget*)> k;
+    return k;
+}
+} // namespace
+
+void SetWindowKeys(std::function<void(QWidget*)> keys) { windowKeys() = std::move(keys); }
+
+void TakeWindowKeys(QWidget* window)
+{
+    if (windowKeys())
+        windowKeys()(window);
 }
 
 } // namespace Forms

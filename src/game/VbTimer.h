@@ -14,8 +14,8 @@ class GameClock;
 class VbTimer : public QObject {
     Q_OBJECT
 public:
-    /// Paced by the session's clock unless another is given.
-    explicit VbTimer(QObject* parent = nullptr, bool enabled = false, int interval = 0, GameClock* clock = nullptr);
+    /// Paced by the given clock.
+    explicit VbTimer(GameClock& clock, QObject* parent = nullptr, bool enabled = false, int interval = 0);
     ~VbTimer() override;
 
     bool enabled() const { return enabled_; }

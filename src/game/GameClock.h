@@ -11,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-class QWidget;
 class VbTimer;
 
 class GameClock : public QObject {
@@ -22,8 +21,6 @@ public:
     /// market moves at every speed.
     static constexpr std::array<int, 6> kMinuteMs = {4000, 2000, 1000, 500, 250, 100};
     static constexpr int kNormalSpeed = 2;
-    /// "Quarter speed" to "Ten times speed".
-    static QString SpeedName(int speed);
 
     explicit GameClock(QObject* parent = nullptr);
     ~GameClock() override;
@@ -31,10 +28,13 @@ public:
     /// The time the labels show and the exchange's rules read; none while no
     /// game runs or before a game's first minute.
     const std::optional<QDateTime>& Time() const { return time_; }
+    /// The time of day it shows; none while it shows nothing.
+    std::optional<QTime> TimeOfDay() const { return time_ ? std::optional(time_->time()) : std::nullopt; }
+    /// Its time, or before a game's first minute the start of its first day.
+    QDateTime Now() const;
     /// Puts the clock on a time: within the exchange hours the market counts down.
     void SetTime(const std::optional<QDateTime>& t);
-    /// One clock minute on: a game's first is 09:01 of the base date, and the
-    /// night is skipped (17:00 stays shown until 09:01 of the next day).
+    /// One clock minute on, by the calendar.
     QDateTime Step();
     /// The date each game's clock starts on: the day the program started.
     QDate BaseDate() const { return baseDate_; }
@@ -70,10 +70,6 @@ public:
     bool ByHand() const { return byHand_; }
     /// Moves the hand's time on, firing every countdown that falls due, in turn.
     void Advance(qint64 ms);
-
-    /// Pause, Ctrl+minus and Ctrl+plus (or Ctrl+equals) in the window pause
-    /// the game and step its speed, as the main window's Clock menu does.
-    void TakeKeys(QWidget* window);
 
     /// Back to the state after start-up, with no one listening; for tests.
     void Reset();

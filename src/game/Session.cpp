@@ -1,0 +1,29 @@
+#include "Session.h"
+
+Session& Session::Current()
+{
+    static Session s;
+    return s;
+}
+
+void Session::Open(const QString& player, const QString& fileName, dao::Currency startingBalance)
+{
+    game_ = std::make_unique<Game>(player, fileName, startingBalance, clock_);
+    clock_.Run(true);
+    emit gameChanged(game_.get());
+}
+
+void Session::Close()
+{
+    // Listeners hear of the end while the ended game is still whole.
+    std::unique_ptr<Game> ended = std::move(game_);
+    clock_.Run(false);
+    emit gameChanged(nullptr);
+}
+
+void Session::Reset()
+{
+    disconnect();
+    clock_.Reset();
+    game_.reset();
+}
