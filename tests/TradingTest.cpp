@@ -1,5 +1,6 @@
 #include "support/GameFixture.h"
 #include "trading/TradeRules.h"
+#include "trading/MarketTrades.h"
 
 using namespace dao;
 
@@ -124,15 +125,19 @@ INSTANTIATE_TEST_SUITE_P(ASaleSellsAtMostTheUnitsHeld, TradeRuleTest,
 
 INSTANTIATE_TEST_SUITE_P(AShortSaleNeedsNoLongAndABalanceOfHalfTheShorts, TradeRuleTest,
     ::testing::Values(
-        Steps{{"ALDR", 0, "10", "Buy", "You bought 10 of ALDR at a price 12.3400 for the overall sum 123.4"},
-            {"ALDR", 0, "1", "Sell short", "You hold 10 of ALDR: sell them before you sell short."}},
-        Steps{{"BRKW", 100000.001, "10", "Sell short",
-                  "A short sale of 1000000.01 needs a balance of at least half of your short positions: your balance "
-                  "would be 500000 and half of your short positions 500000.005."},
+        Steps{{"ALDR", 0, "1", "Buy", "You bought 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
+            {"ALDR", 0, "1", "Sell short", "You hold 1 of ALDR: sell them before you sell short."},
+            {"ALDR", 0, "1", "Sell", "You sold 1 of ALDR at a price 12.3400 for the overall sum 12.34"},
+            {"ALDR", 0, "1", "Sell short", "You sold short 1 of ALDR at a price 12.3400 for the overall sum 12.34"}},
+        Steps{{"BRKW", 100000.0001, "10", "Sell short",
+                  "A short sale of 1000000.001 needs a balance of at least half of your short positions: your "
+                  "balance would be 500000 and half of your short positions 500000.0005."},
             {"BRKW", 100000, "10", "Sell short",
                 "You sold short 10 of BRKW at a price 100000.0000 for the overall sum 1000000"}, // 50 % exactly
-            {"BRKW", 200000, "10", "Cover short",
-                "Sum of this thansaction 2000000 and is more than your cash 1500000"}},
+            {"BRKW", 150000.0001, "10", "Cover short",
+                "Sum of this thansaction 1500000.001 and is more than your cash 1500000"},
+            {"BRKW", 150000, "10", "Cover short",
+                "You covered 10 of BRKW at a price 150000.0000 for the overall sum 1500000"}},
         Steps{{"ALDR", 0, "1", "Cover short", "You have no short position in ALDR."},
             {"ALDR", 0, "5", "Sell short", "You sold short 5 of ALDR at a price 12.3400 for the overall sum 61.7"},
             {"ALDR", 0, "6", "Cover short", "You are short only 5 of ALDR."},
@@ -216,6 +221,7 @@ struct MarginCase {
     std::vector<std::tuple<const char*, int, double>> held; ///< symbol, units, price (0: not listed)
     double balance, shorts;
     bool allowsShortSale, calls;
+    QStringList covered; ///< what a call covers: every short the market prices
 };
 
 class MarginRuleTest : public ::testing::TestWithParam<MarginCase> { };
@@ -234,21 +240,21 @@ TEST_P(MarginRuleTest, BalanceAndShortsAtTheBooksPrices)
     EXPECT_EQ(m.shorts, Currency::fromDouble(c.shorts));
     EXPECT_EQ(m.AllowsShortSale(), c.allowsShortSale);
     EXPECT_EQ(m.Calls(), c.calls);
-    std::vector<TradeRules::Row> covers; // a call covers every priced short, at its price
-    for (const auto& [symbol, units, price] : c.held)
-        if (units < 0 && price)
-            covers.push_back({symbol, Currency::fromDouble(price), -units, Currency::fromDouble(price * units)});
-    EXPECT_EQ(TradeRules::CoverAll(book), covers);
+    QStringList covered;
+    for (const TradeRules::Row& r : TradeRules::CoverAll(book))
+        covered << r.symbol;
+    EXPECT_EQ(covered, c.covered);
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, MarginRuleTest,
-    ::testing::Values(MarginCase{"HalfExactly", 1500000, {{"A", -10, 100000}}, 500000, 1000000, true, false},
-        MarginCase{"ThirtyPerCentExactly", 1300000, {{"A", -10, 100000}}, 300000, 1000000, false, false},
-        MarginCase{"JustBelowThirty", 1300000, {{"A", -10, 100000.01}}, 299999.9, 1000000.1, false, true},
+    ::testing::Values(MarginCase{"HalfExactly", 1500000, {{"A", -10, 100000}}, 500000, 1000000, true, false, {"A"}},
+        MarginCase{"ThirtyPerCentExactly", 1300000, {{"A", -10, 100000}}, 300000, 1000000, false, false, {"A"}},
+        MarginCase{"ATenThousandthBelowThirty", 1300000, {{"A", -10, 100000.0001}}, 299999.999, 1000000.001, false,
+            true, {"A"}},
         MarginCase{"SeveralShortsAndALongThatHolds", 1300000, {{"A", -5, 100000.01}, {"B", -5, 100000.01}, {"L", 1, 1}},
-            300000.9, 1000000.1, false, false},
+            300000.9, 1000000.1, false, false, {"A", "B"}},
         MarginCase{"SeveralShortsCalled", 1300000, {{"A", -5, 100000.01}, {"B", -5, 100000.01}, {"Q", -3, 0}}, 299999.9,
-            1000000.1, false, true}),
+            1000000.1, false, true, {"A", "B"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TradingTest, AMarginCallCoversEveryShortAtTheMovesPricesInOneGoAndIsSaidOnce)
@@ -280,4 +286,16 @@ TEST_F(TradingTest, AMarginCallCoversEveryShortAtTheMovesPricesInOneGoAndIsSaidO
     EXPECT_EQ(msgs.texts().count(said), 1);
     EXPECT_EQ(Forms::IfLoaded<Form11>()->Label1->text(), "5");
     EXPECT_EQ(Forms::IfLoaded<Form3>()->cashbalance->text(), Numbers::PlainText(cash - shorts));
+}
+
+TEST(FailureMemory, TellsAFailureOnceWhileItLastsAgainAfterASuccessAndApartFromTheOtherWork)
+{
+    Trading::FailureMemory fills, margin;
+    EXPECT_TRUE(fills.Failed("disk full"));
+    EXPECT_FALSE(fills.Failed("disk full")) << "the same failure at the next move";
+    fills.Succeeded();
+    EXPECT_TRUE(fills.Failed("disk full")) << "back after a success";
+    EXPECT_TRUE(margin.Failed("read-only"));
+    EXPECT_FALSE(fills.Failed("disk full")) << "the margin's failure between two of the fills'";
+    EXPECT_FALSE(margin.Failed("read-only")) << "the fills' failure between two of the margin's";
 }

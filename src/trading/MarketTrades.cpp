@@ -9,15 +9,11 @@ namespace Trading {
 
 namespace {
 /// Each work's failures apart: one that alternates with the other's is still told once.
-FailureMemory& fillFailures()
+enum Work { kFills, kMargin };
+FailureMemory& failures(Work w)
 {
-    static FailureMemory m;
-    return m;
-}
-FailureMemory& marginFailures()
-{
-    static FailureMemory m;
-    return m;
+    static FailureMemory memory[2];
+    return memory[w];
 }
 
 void tellOnce(FailureMemory& memory, const QString& what, const std::exception& e)
@@ -99,10 +95,10 @@ Fills FillOrders(const Game& g)
             tx.commit();
         }
         if (writing)
-            fillFailures().Succeeded();
+            failures(kFills).Succeeded();
     } catch (const std::exception& e) {
         if (writing) // what was filled stays filled; the rest is tried at the next move
-            tellOnce(fillFailures(), QStringLiteral("The orders could not be carried out in the game file"), e);
+            tellOnce(failures(kFills), QStringLiteral("The orders could not be carried out in the game file"), e);
     }
     if (!done.told.isEmpty())
         Holdings::SharedReading::Changed();
@@ -120,19 +116,19 @@ bool CallMargin(const Game& g)
         if (m.Calls())
             rows = TradeRules::CoverAll(book);
         if (rows.empty()) {
-            marginFailures().Succeeded(); // no call is due: one due later is a new one
+            failures(kMargin).Succeeded(); // no call is due: one due later is a new one
             return false;
         }
         dao::Transaction tx = game.beginTransaction(); // every short covered, or none
         for (const TradeRules::Row& row : rows)
             TradeRules::Record(game, row);
         tx.commit();
-        marginFailures().Succeeded();
+        failures(kMargin).Succeeded();
     } catch (const std::exception& e) {
         // The move stays; a call that is due is tried again at the next one. A
         // file that cannot be read is said by the windows that show it.
         if (!rows.empty())
-            tellOnce(marginFailures(), QStringLiteral("The margin call could not be recorded in the game file"), e);
+            tellOnce(failures(kMargin), QStringLiteral("The margin call could not be recorded in the game file"), e);
         return false;
     }
     Holdings::SharedReading::Changed();
