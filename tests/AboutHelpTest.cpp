@@ -10,21 +10,32 @@ protected:
     frmHelp* help() { return Forms::IfLoaded<frmHelp>(); }
 };
 
-TEST_F(AboutHelpTest, OkClosesTheAboutWindowAndNothingElse)
+TEST_F(AboutHelpTest, OkReturnAndTheTitleBarCloseTheAboutWindowAndNothingElse)
 {
     startGame("Reader");
-    ed->mnuAboutItem(3)->trigger();
-    frmAbout* a = Forms::IfLoaded<frmAbout>();
-    ASSERT_NE(a, nullptr);
-    EXPECT_TRUE(a->isVisible());
-    EXPECT_TRUE(a->isModal());
-    EXPECT_TRUE(a->lblAbout->text().startsWith("Varnel Ticora V1.0\n\nFeel free to be the sponsore"));
-    EXPECT_EQ(a->focusWidget(), a->cmdAbout); // as a message box: its text is read as the dialog opens
-    QTest::mouseClick(a->cmdAbout, Qt::LeftButton);
-    ProcessDeletions();
-    EXPECT_EQ(Forms::IfLoaded<frmAbout>(), nullptr);
-    EXPECT_FALSE(App::EndRequested());
-    EXPECT_TRUE(QFile::exists(path("Reader.sav")));
+    const std::pair<const char*, std::function<void(frmAbout*)>> ways[] = {
+        {"OK", [](frmAbout* a) { QTest::mouseClick(a->cmdAbout, Qt::LeftButton); }},
+        {"Return", [](frmAbout* a) { QTest::keyClick(a, Qt::Key_Return); }},
+        {"title bar", [](frmAbout* a) { a->close(); }},
+    };
+    for (const auto& [way, close] : ways) {
+        SCOPED_TRACE(way);
+        ed->mnuAboutItem(3)->trigger();
+        frmAbout* a = Forms::IfLoaded<frmAbout>();
+        ASSERT_NE(a, nullptr);
+        EXPECT_TRUE(a->isModal());
+        EXPECT_TRUE(a->lblAbout->text().startsWith("Varnel Ticora V1.0\n\nFeel free to be the sponsore"));
+        // As a message box: its one stop is OK, and the dialog carries its text.
+        EXPECT_EQ(a->focusWidget(), a->cmdAbout);
+        EXPECT_EQ(a->lblAbout->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(a)->text(QAccessible::Description), a->lblAbout->text());
+        close(a);
+        ProcessDeletions();
+        EXPECT_EQ(Forms::IfLoaded<frmAbout>(), nullptr);
+        EXPECT_FALSE(App::EndRequested());
+        EXPECT_TRUE(QFile::exists(path("Reader.sav")));
+        EXPECT_TRUE(Session::Current().Clock().Minute().isRunning());
+    }
     EXPECT_TRUE(msgs.messages.empty());
 }
 

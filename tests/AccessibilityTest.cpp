@@ -152,7 +152,7 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
     // as dialogs, and what a sighted player reads, within reach of Tab.
     const std::tuple<const char*, QAccessible::Role, QStringList> kinds[] = {
         {"Form2", QAccessible::Dialog, {"playername", "fsumma"}}, {"Form6", QAccessible::Dialog, {"Text1"}},
-        {"Form7", QAccessible::Dialog, {"editstock"}}, {"frmAbout", QAccessible::Dialog, {"lblAbout", "cmdAbout"}},
+        {"Form7", QAccessible::Dialog, {"editstock"}}, {"frmAbout", QAccessible::Dialog, {"cmdAbout"}},
         {"Form11", QAccessible::Window, {"Label1", "MSFlexGrid1"}}, {"Form3", QAccessible::Window, {"cashbalance"}},
         {"frmHelp", QAccessible::Window, {"lstTopics", "txtTopic"}}, {"Form10", QAccessible::Window, {"MSChart1"}},
         {"frmContinue", QAccessible::Dialog, {"lstGames", "cmdNotNow"}},

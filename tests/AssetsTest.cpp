@@ -77,9 +77,6 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
     const QByteArray before = marketBytes();
     const std::array<const char*, 4> cases[] = {
         // name, symbol, price, what is said
-        {"Alpha", "", "12.5", "Fill the necessary information"},
-        {"", "ALP", "12.5", "Fill the necessary information"},
-        {"Alpha", "ALP", "", "Fill the necessary information"},
         {"Aldren", "ALDR", "12.5", "This stock already exist in your game!"},
         {"Twin", "aldr", "5", "would clash"}, // a lower-case twin
         {"Twin", "GAMDAY", "5", "would clash"}, // a listed stock's intraday table
@@ -100,12 +97,58 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         ASSERT_EQ(msgs.messages.size(), 1u);
         EXPECT_TRUE(msgs.messages[0].text.contains(said)) << msgs.messages[0].text.toStdString();
         EXPECT_EQ(marketBytes(), before);
+        EXPECT_EQ(Forms::IfLoaded<Form6>(), nullptr);
     }
-    addStock("Alpha", "ALP", "abc"); // letters in the price box pass and store 0
-    EXPECT_EQ(stock("ALP").price, Value(Currency()));
     addStock("Beta", "BET", "1,000.5", "", "", "2,000"); // as the player writes numbers
     EXPECT_EQ(
         QList<double>({stock("BET").price.toDouble(), stock("BET").volume.toDouble()}), QList<double>({1000.5, 2000}));
+}
+
+TEST_F(AssetsTest, AFigureThatIsNoNumberOrBelowZeroIsRefusedByAddAndEditAndKeepsTheWindowAsTyped)
+{
+    const QString price = "Type the current price as a number above 0, for example 12.5.",
+                  low = "Type the day's lowest price as a number of 0 or more, for example 12.5, or leave it empty.",
+                  high = "Type the day's highest price as a number of 0 or more, for example 12.5, or leave it empty.",
+                  volume = "Type the volume as a number of 0 or more, for example 1000, or leave it empty.";
+    enum Box { Price, Min, Max, Volume };
+    const std::tuple<Box, const char*, QString> cases[] = {{Price, "abc", price}, {Price, "10abc", price},
+        {Price, "0", price}, {Price, "-5", price}, {Price, "", price}, {Min, "-1", low}, {Min, "x", low},
+        {Max, "-0.0001", high}, {Volume, "-1", volume}};
+    const QByteArray before = marketBytes();
+    for (const auto& [box, typed, said] : cases) {
+        SCOPED_TRACE(typed);
+        for (const bool adding : {true, false}) {
+            SCOPED_TRACE(adding ? "Add" : "Edit");
+            msgs.messages.clear();
+            QWidget* window = nullptr;
+            QLineEdit* typedIn = nullptr;
+            if (adding) {
+                QString figures[] = {"12.5", "", "", ""};
+                figures[box] = typed;
+                addStock("Alpha", "ALP", figures[Price], figures[Min], figures[Max], figures[Volume]);
+                Form6* f = Forms::IfLoaded<Form6>();
+                window = f;
+                typedIn = f ? QList<QLineEdit*>({f->Text3, f->Text4, f->Text5, f->Text6})[box] : nullptr;
+            } else {
+                Form7* f = edit("BRKW");
+                typedIn = QList<QLineEdit*>({f->Text2, f->Text3, f->Text5, f->Text4})[box];
+                retype(typedIn, typed);
+                if (!*typed)
+                    typedIn->clear();
+                enter(f);
+                window = Forms::IfLoaded<Form7>();
+            }
+            const QString expected = adding && box == Price && !*typed ? "Fill the necessary information" : said;
+            EXPECT_EQ(msgs.texts(), QStringList(expected));
+            ASSERT_NE(window, nullptr) << "the window stays open";
+            EXPECT_EQ(typedIn->text(), typed);
+            if (expected == said)
+                EXPECT_EQ(window->focusWidget(), typedIn);
+            Forms::Unload(window);
+            ProcessDeletions();
+            EXPECT_EQ(marketBytes(), before);
+        }
+    }
 }
 
 TEST_F(AssetsTest, AFailureAfterTheRowIsWrittenLeavesTheMarketAsItWas)
@@ -159,7 +202,6 @@ TEST_F(AssetsTest, EditStoresTheChangesInTheirOrder)
         {"price above Max", "15", nullptr, nullptr, nullptr, 15, 8, 15, 100, false},
         {"price below Min, new Min typed", "5", "4", nullptr, nullptr, 5, 4, 12, 100, false},
         {"price below Min", "5", nullptr, nullptr, nullptr, 5, 5, 12, 100, false},
-        {"letters store 0", nullptr, "x", nullptr, nullptr, 10, 0, 12, 100, true},
         {"as the player writes numbers", nullptr, nullptr, nullptr, "1,000", 10, 8, 12, 1000, true},
     };
     for (const auto& c : cases) {

@@ -11,14 +11,13 @@ protected:
     }
 };
 
-TEST_F(CloseGameTest, CloseExitAndTheMainOrAboutTitleBarDeleteTheFileAndUnloadEveryWindowButHelp)
+TEST_F(CloseGameTest, CloseExitAndTheMainTitleBarDeleteTheFileAndUnloadEveryWindowButHelp)
 {
     ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), path("zolthelp.hlp")));
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"Close", [this] { ed->mnuFileItem(3)->trigger(); }},
         {"Exit", [this] { ed->mnuFileItem(5)->trigger(); }},
         {"title bar", [this] { ed->show(), ed->close(); }},
-        {"About's title bar", [this] { ed->mnuAboutItem(3)->trigger(), Forms::IfLoaded<frmAbout>()->close(); }},
     };
     for (const auto& [way, close] : ways) {
         SCOPED_TRACE(way);

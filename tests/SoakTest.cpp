@@ -22,6 +22,7 @@ protected:
         } else if (what == 6) {
             addStock("Soak company", any({QString("SK%1").arg(pick(1000)), "aldr", "X Y", "SELECT", "ALDR", ""}),
                 QString::number(1 + pick(500)));
+            Forms::Unload(Forms::IfLoaded<Form6>()); // kept open by a refusal: the player cancels
         } else if (what == 7) {
             ed->mnuToolsItem(1)->trigger();
             Form7* f = Forms::IfLoaded<Form7>();

@@ -1,6 +1,6 @@
 #include "support/GameFixture.h"
-#include "trading/TradeRules.h"
 #include "trading/MarketTrades.h"
+#include "trading/TradeRules.h"
 
 using namespace dao;
 

@@ -1,11 +1,8 @@
 #include "frmAbout.h"
-#include "frmEditor.h"
-#include "game/Module1.h"
 #include "ui/Accessibility.h"
 #include "ui/App.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,13 +17,14 @@ frmAbout::frmAbout()
     lblAbout = Twips::Create<QLabel>(fraAbout, "lblAbout", 120, 360, 3135, 1935);
     lblAbout->setWordWrap(true);
     lblAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Controls::MakeReadable(lblAbout); // Tab reaches the text, to be read again
+    // The text is no Tab stop: it said nothing there, and Return did nothing.
+    // The dialog itself carries it, so that it is heard with the dialog.
+    lblAbout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblAbout->setFocusPolicy(Qt::NoFocus);
     cmdAbout = Twips::Create<QPushButton>(this, "cmdAbout", 1080, 2760, 1452, 612, QStringLiteral("OK"));
     cmdAbout->setDefault(true);
-    // The focus on OK, as a message box has it: a screen reader reads the
-    // dialog with its text as it opens, by any path. On the text itself, the
-    // opening went unheard when the About menu was reached from a closed help.
-    Controls::SetTabOrder({cmdAbout, lblAbout});
+    // The focus on OK, as a message box has it, the one stop there is: Return
+    // closes the window wherever it is.
     cmdAbout->setFocus();
     SetKeyButtons(cmdAbout, cmdAbout);
     connect(cmdAbout, &QPushButton::clicked, this, &frmAbout::cmdAbout_Click);
@@ -40,30 +38,10 @@ QString frmAbout::AboutText()
         .join(QLatin1Char('\n'));
 }
 
-void frmAbout::cmdAbout_Click()
+void frmAbout::SetText(const QString& text)
 {
-    Module1::QueryUnloadAbout(1); // unloaded from code
-    Forms::Unload(this);
+    lblAbout->setText(text);
+    setAccessibleDescription(text); // heard with the dialog, as a message box's text is
 }
 
-void frmAbout::closeEvent(QCloseEvent* e)
-{
-    e->accept();
-    Module1::QueryUnloadAbout(0);
-}
-
-namespace Module1 {
-
-void QueryUnloadAbout(int reason)
-{
-    if (reason != 0 && reason != 3)
-        return;
-    if (frmAbout* a = Forms::IfLoaded<frmAbout>())
-        Forms::Unload(a);
-    // The main window's own shut-down deletes an open game's file first.
-    if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
-        ed->close();
-    App::EndProgram();
-}
-
-} // namespace Module1
+void frmAbout::cmdAbout_Click() { Forms::Unload(this); }

@@ -19,9 +19,8 @@ public:
     QLabel* lblAbout;
     QPushButton* cmdAbout; ///< OK
 
-    void cmdAbout_Click();
+    /// Shows the text, and gives it to the dialog to be heard with it.
+    void SetText(const QString& text);
 
-protected:
-    /// Closed from its title bar: the program ends.
-    void closeEvent(QCloseEvent* e) override;
+    void cmdAbout_Click();
 };

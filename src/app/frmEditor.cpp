@@ -369,7 +369,7 @@ void frmEditor::mnuAboutItem_Click(int index)
     if (index == 0)
         GameShell::ShowHelp(0);
     else if (index == 3) {
-        Forms::Get<frmAbout>().lblAbout->setText(frmAbout::AboutText());
+        Forms::Get<frmAbout>().SetText(frmAbout::AboutText());
         GameShell::ShowWindow<frmAbout>(true);
     }
 }

@@ -1,4 +1,5 @@
 #include "Form6.h"
+#include "StockFigures.h"
 #include "Symbols.h"
 #include "dao/Dao.h"
 #include "data/MarketSchema.h"
@@ -15,20 +16,35 @@ const QString kCaption = QStringLiteral("Add Asset");
 
 namespace Module1 {
 
-void AddAsset()
+bool AddAsset()
 {
     Form6& f = Forms::Get<Form6>();
     const QString name = f.Text1->text();
     const QString symbol = f.Text2->text();
-    const double price = Numbers::ReadTyped(f.Text3->text());
-    const double low = Numbers::ReadTyped(f.Text4->text());
-    const double high = Numbers::ReadTyped(f.Text5->text());
-    const double volume = Numbers::ReadTyped(f.Text6->text());
     if (symbol.isEmpty() || name.isEmpty() || f.Text3->text().isEmpty()) {
         Ui::MsgBox(QStringLiteral("Fill the necessary information"));
-        return;
+        return false;
     }
-    auto refuse = [](const QString& why) { Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, kCaption); };
+    using Assets::Figure;
+    const std::pair<Figure, QLineEdit*> boxes[] = {
+        {Figure::Price, f.Text3}, {Figure::Min, f.Text4}, {Figure::Max, f.Text5}, {Figure::Volume, f.Text6}};
+    double figures[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const auto& [figure, box] = boxes[i];
+        const std::optional<double> v = Assets::ReadFigure(figure, box->text());
+        if (!v) {
+            Ui::MsgBox(Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation, kCaption);
+            box->setFocus();
+            box->selectAll();
+            return false;
+        }
+        figures[i] = *v;
+    }
+    const auto [price, low, high, volume] = figures;
+    auto refuse = [](const QString& why) {
+        Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, kCaption);
+        return true;
+    };
     if (QString why = Assets::SymbolFormProblem(symbol); !why.isEmpty())
         return refuse(why);
     try {
@@ -36,7 +52,7 @@ void AddAsset()
         dao::Recordset listed = db.openSnapshot(MarketSchema::kStocksTable);
         if (StockList::Walk(listed, symbol, [] { return false; })) {
             Ui::MsgBox(QStringLiteral("This stock already exist in your game!"));
-            return;
+            return true;
         }
         listed.close();
         if (QString why = Assets::SymbolProblem(db, symbol); !why.isEmpty())
@@ -63,6 +79,7 @@ void AddAsset()
             Ui::Failure(QStringLiteral("The stock %1 could not be added; the market is as it was").arg(symbol), e),
             Ui::Buttons::OK, Ui::Icon::Critical, kCaption);
     }
+    return true;
 }
 
 } // namespace Module1

@@ -1,4 +1,5 @@
 #include "Form7.h"
+#include "StockFigures.h"
 #include "dao/Dao.h"
 #include "data/MarketSchema.h"
 #include "data/StockList.h"
@@ -42,23 +43,44 @@ void ShowEditStock()
 
 namespace {
 
+/// Changed by the player since the stock was shown.
+bool isTouched(const QLineEdit* box) { return box->text() != box->property(kShown).toString(); }
+
 /// A box's value as the field stores it, read as the player types numbers; an
 /// empty box over a Null field leaves it Null.
 struct Entry {
     QString field;
     dao::FieldType type;
     const QLineEdit* box;
+    Assets::Figure figure;
 
-    /// Changed by the player since the stock was shown.
-    bool touched() const { return box->text() != box->property(kShown).toString(); }
+    bool touched() const { return isTouched(box); }
 
     dao::Value value(const dao::Value& stored) const
     {
         if (box->text().isEmpty() && stored.isNull())
             return stored;
-        return dao::convertForField(Numbers::ReadTyped(box->text()), type);
+        return dao::convertForField(Assets::ReadFigure(figure, box->text()).value_or(0), type);
     }
 };
+
+/// The first box the player changed to a figure that cannot be stored, which
+/// is said, the focus put on it; none when every change can be.
+bool refused(const Form7& f)
+{
+    using Assets::Figure;
+    const std::pair<Figure, QLineEdit*> boxes[] = {
+        {Figure::Price, f.Text2}, {Figure::Min, f.Text3}, {Figure::Volume, f.Text4}, {Figure::Max, f.Text5}};
+    for (const auto& [figure, box] : boxes)
+        if (isTouched(box) && !Assets::ReadFigure(figure, box->text())) {
+            Ui::MsgBox(
+                Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("Edit stock"));
+            box->setFocus();
+            box->selectAll();
+            return true;
+        }
+    return false;
+}
 
 bool numericallyEqual(const dao::Value& a, const dao::Value& b)
 {
@@ -69,19 +91,23 @@ bool numericallyEqual(const dao::Value& a, const dao::Value& b)
 
 } // namespace
 
-void SaveEditedStock()
+bool SaveEditedStock()
 {
     Form7& f = Forms::Get<Form7>();
+    if (refused(f))
+        return false;
     const QString chosen = f.editstock->currentText();
     bool unchanged = false;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
         using namespace MarketSchema;
-        auto entry = [&](const QString& field, const QLineEdit* box) {
-            return Entry{field, db.fieldType(kStocksTable, field), box};
+        using Assets::Figure;
+        auto entry = [&](const QString& field, const QLineEdit* box, Figure figure) {
+            return Entry{field, db.fieldType(kStocksTable, field), box, figure};
         };
-        const Entry price = entry(kPriceField, f.Text2), low = entry(kMinField, f.Text3),
-                    volume = entry(kVolumeField, f.Text4), high = entry(kMaxField, f.Text5);
+        const Entry price = entry(kPriceField, f.Text2, Figure::Price), low = entry(kMinField, f.Text3, Figure::Min),
+                    volume = entry(kVolumeField, f.Text4, Figure::Volume),
+                    high = entry(kMaxField, f.Text5, Figure::Max);
 
         // The corrections of one Enter are stored together.
         dao::Transaction tx = db.beginTransaction();
@@ -120,11 +146,12 @@ void SaveEditedStock()
     } catch (const std::exception& e) {
         Ui::MsgBox(Ui::Failure(QStringLiteral("The stock could not be changed; the market is as it was"), e),
             Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("Edit stock"));
-        return;
+        return true;
     }
     // Said once the change is stored, so that no write waits on the user.
     if (unchanged)
         Ui::MsgBox(QStringLiteral("No changes were made!"));
+    return true;
 }
 
 } // namespace Module1

@@ -34,8 +34,8 @@ Form6::Form6()
 
 void Form6::Command1_Click()
 {
-    Module1::AddAsset();
-    Forms::Unload(this);
+    if (Module1::AddAsset()) // a refused figure keeps the window open with what was typed
+        Forms::Unload(this);
 }
 
 void Form6::Command2_Click() { Forms::Unload(this); }

@@ -45,8 +45,8 @@ void Form7::editstock_Click() { Ui::Attempt(QStringLiteral("The stock cannot be 
 
 void Form7::Command1_Click()
 {
-    Module1::SaveEditedStock();
-    Forms::Unload(this);
+    if (Module1::SaveEditedStock()) // a refused figure keeps the window open with what was typed
+        Forms::Unload(this);
 }
 
 void Form7::Command2_Click() { Forms::Unload(this); }

@@ -5,6 +5,8 @@ namespace GameName {
 
 QString UnusableReason(const QString& name)
 {
+    if (name.trimmed().isEmpty()) // it would name a hidden file, ".sav", or blanks
+        return QStringLiteral("it is empty or only blanks. Type a name for the game");
     // Without a separator, "<name>.sav" is one file in the folder, dots or not.
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("it contains a slash or backslash");

@@ -59,11 +59,11 @@ void RefreshTransactions(const Game* game);
 /// and the gain on every stock traded.
 void RefreshPerformance(const Game* game);
 // Listing and correcting stocks.
-void AddAsset();
+/// False where what was typed is refused, and the window stays open.
+bool AddAsset();
 void FillEditStockList();
 void ShowEditStock();
-void SaveEditedStock();
-// The About window.
-void QueryUnloadAbout(int reason);
+/// False where what was typed is refused, and the window stays open.
+bool SaveEditedStock();
 
 } // namespace Module1

@@ -1,4 +1,6 @@
 #pragma once
+#include <QSet>
+#include <QString>
 // What the market remembers from one run of the clock or the tick to the next:
 // whether a tick is running, a new day still to prepare, and
 // the failures already told, so that each is told once. Kept in one place, so
@@ -13,6 +15,8 @@ struct State {
     /// The evening's preparation of the next day failed (and was told): it is
     /// tried again every clock minute, and no tick runs until it succeeds.
     bool newDayPending = false;
+    /// The stocks whose price of 0 was told this run: each is told once.
+    QSet<QString> zeroPriceTold;
 };
 
 State& CurrentState();

@@ -54,24 +54,18 @@ namespace Market {
 
 namespace {
 
-/// A price the tick brought to 0, with what made it: its three messages say so.
-struct ZeroPrice {
-    double factor;
-    int r;
-};
-
 /// Moves the stock the recordset stands on: its price and volume by a draw,
 /// the new price added to its history (the oldest of 200 dropped) and to the
 /// day's prices, and the day's range from those.
-void moveStock(dao::Database& db, dao::Recordset& rs, std::vector<ZeroPrice>& zeros)
+void moveStock(dao::Database& db, dao::Recordset& rs, QStringList& zeros)
 {
     using namespace MarketSchema;
     const int r = DrawR();
     const double factor = PriceFactor(r);
     const QString symbol = textOf(rs.field(kSymbolField));
     const double newPrice = rs.field(kPriceField).toDouble() * factor / 100;
-    if (newPrice == 0)
-        zeros.push_back({factor, r});
+    if (newPrice == 0) // a price of 0 (an older or hand-edited market) stays 0
+        zeros << symbol;
     rs.edit();
     rs.setField(kPriceField, newPrice);
     rs.setField(kVolumeField, rs.field(kVolumeField).toDouble() + double(r) * VolumeStep(r));
@@ -103,7 +97,7 @@ void moveStock(dao::Database& db, dao::Recordset& rs, std::vector<ZeroPrice>& ze
 
 bool MovePrices()
 {
-    std::vector<ZeroPrice> zeros;
+    QStringList zeros;
     State& state = CurrentState();
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
@@ -126,11 +120,12 @@ bool MovePrices()
     }
     state.lastTickFailure.clear();
     // Shown only after the tick is stored, so no transaction waits on the user.
-    for (const ZeroPrice& z : zeros) {
-        Ui::MsgBox(Numbers::PlainText(0.0));
-        Ui::MsgBox(Numbers::PlainText(z.factor));
-        Ui::MsgBox(QString::number(z.r));
-    }
+    for (const QString& symbol : zeros)
+        if (!state.zeroPriceTold.contains(symbol)) {
+            state.zeroPriceTold.insert(symbol);
+            Ui::MsgBox(QStringLiteral("The price of %1 is 0, so it cannot move: correct it in Tools > Edit assets.")
+                           .arg(symbol));
+        }
     return true;
 }
 

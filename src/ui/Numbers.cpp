@@ -175,6 +175,18 @@ double ReadTyped(const QString& text)
     return ok && std::isfinite(v) ? v : Val(text);
 }
 
+std::optional<double> ReadWhole(const QString& text)
+{
+    const QString s = withoutBlanks(text);
+    for (const QLocale& l : {QLocale(), QLocale::c()}) {
+        bool ok = false;
+        const double v = l.toDouble(s, &ok);
+        if (ok && std::isfinite(v))
+            return v;
+    }
+    return std::nullopt;
+}
+
 QString FormatFourDecimals(double v)
 {
     if (!std::isfinite(v))

@@ -2,6 +2,7 @@
 // How numbers are written on screen and read from what the user typed.
 #include "dao/Value.h"
 #include <QString>
+#include <optional>
 
 namespace Numbers {
 
@@ -35,6 +36,11 @@ double Val(const QString& text);
 /// thousand on a German desktop, "12,5" twelve and a half); any other text by
 /// the leading-number rule of Val ("10abc" -> 10, "2.5" -> 2.5).
 double ReadTyped(const QString& text);
+
+/// A text that is as a whole, blanks aside, a number, in the player's own
+/// number format or with a point as the separator; none for any other text,
+/// an empty one included ("10abc", "abc", "inf").
+std::optional<double> ReadWhole(const QString& text);
 
 /// The "0.0000" pattern: rounded to four decimals, exactly four written.
 QString FormatFourDecimals(double v);

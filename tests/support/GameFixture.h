@@ -171,7 +171,8 @@ protected:
     /// chosen from its list, the units typed, the type picked by its caption
     /// (none when empty), Enter pressed.
     void trade(const QString& symbol, const QString& units, const QString& type);
-    /// Types into the Add Asset window's boxes and presses Enter.
+    /// Types into the Add Asset window's boxes and presses Enter; a window a
+    /// refusal kept open is left open, to be looked at, and closed by the next.
     void addStock(const QString& name, const QString& symbol, const QString& price, const QString& min = {},
         const QString& max = {}, const QString& volume = {});
     /// Appends a row to the open game's trade log, as a trade would.
