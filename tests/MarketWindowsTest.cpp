@@ -65,17 +65,17 @@ TEST_F(MarketWindowsTest, TheBoardListsEveryStockAndEveryTickRebuildsItShownOrNo
     EXPECT_EQ(hidden->MSFlexGrid1->Rows(), 1);
 }
 
-TEST_F(MarketWindowsTest, ChartSlotsReadTheLatestTwoHundredButOneOfTheHistory)
+TEST_F(MarketWindowsTest, ChartSlotsReadTheLatestTwoHundredOfTheHistoryTheLatestPriceLast)
 {
-    // Rows of history, and the first and last slot that hold a price (0: none).
-    const std::tuple<int, int, int> cases[] = {{201, 1, 200}, {200, 2, 200}, {10, 2, 11}, {0, 0, 0}};
+    // Rows of history (row j priced j), and the first and last slot that hold a price (0: none).
+    const std::tuple<int, int, int> cases[] = {{201, 1, 200}, {200, 1, 200}, {199, 2, 200}, {10, 2, 11}, {0, 0, 0}};
     for (const auto& [rows, first, last] : cases) {
         SCOPED_TRACE(rows);
         makeHistory(QString("T%1").arg(rows), rows);
         const Market::ChartSlots s = Market::ReadChartSlots(QString("T%1").arg(rows));
         for (int k = 1; k <= Market::kChartSlots; ++k) {
             const bool filled = first && k >= first && k <= last;
-            ASSERT_EQ(s[size_t(k - 1)], filled ? std::optional<double>(1 + k - first) : std::nullopt) << k;
+            ASSERT_EQ(s[size_t(k - 1)], filled ? std::optional<double>(rows - (last - k)) : std::nullopt) << k;
         }
     }
     const Market::ChartSlots none = Market::ReadChartSlots("NOSUCH");
@@ -101,11 +101,16 @@ TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInO
     EXPECT_EQ(chart->MSChart1->Slots(), Market::ReadChartSlots("ALDR"));
     const std::pair<QDateTime, bool> steps[] = {{at(0, 10, 0), true}, {at(0, 15, 59), true}, {at(0, 16, 0), false},
         {at(0, 16, 30), false}, {at(1, 9, 1), true}};
+    ed->mnuAssetitem(1)->trigger(); // the board beside it
     for (const auto& [t, redraws] : steps) {
         SCOPED_TRACE(t.toString().toStdString());
         setClock(t);
+        Module1::MarketTick(); // every move is drawn as the board shows it
+        EXPECT_EQ(chart->MSChart1->Slots().back(), stocks()[0].price.toDouble());
+        EXPECT_EQ(GridRows(*Forms::IfLoaded<Form4>()->MSFlexGrid1).value(1).section('|', 1, 1),
+            Numbers::PlainText(chart->MSChart1->Slots().back().value_or(0)));
         const Market::ChartSlots shown = chart->MSChart1->Slots();
-        Module1::MarketTick();
+        Market::MovePrices(); // a move the window has not heard of: its own timer draws it in the hours
         chart->Timer1_Timer();
         EXPECT_EQ(chart->MSChart1->Slots() != shown, redraws);
     }

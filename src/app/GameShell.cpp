@@ -1,5 +1,6 @@
 #include "GameShell.h"
 #include "ClockMenu.h"
+#include "GamePanel.h"
 #include "HelpFile.h"
 #include "data/Holdings.h"
 #include "data/WorthLog.h"
@@ -7,6 +8,7 @@
 #include "frmHelp.h"
 #include "game/Module1.h"
 #include "game/Session.h"
+#include "market/Form10.h"
 #include "market/MarketEvents.h"
 #include "reports/Form11.h"
 #include "reports/Form13.h"
@@ -53,19 +55,37 @@ void showTrades(const Game* game, bool recorded)
 
 /// What the market does for the player at the new prices: orders filled, in
 /// the order they were placed, then a margin call that covers the shorts,
-/// then the worth row.
+/// then the worth row. Each is told in the status bar.
 void tradeForThePlayer(const Game& game)
 {
+    frmEditor* ed = Forms::IfLoaded<frmEditor>();
     const Trading::Fills filled = Trading::FillOrders(game);
     const QStringList& told = filled.told;
-    if (frmEditor* ed = Forms::IfLoaded<frmEditor>(); ed && !told.isEmpty())
+    if (ed && !told.isEmpty())
         ed->ShowNews((told.size() == 1 ? QStringLiteral("Order filled: ") : QStringLiteral("Orders filled: ")) +
             told.join(QStringLiteral("; ")));
-    const bool called = Trading::CallMargin(game);
+    const QString called = Trading::CallMargin(game);
+    if (ed && !called.isEmpty())
+        ed->ShowNews(called, false); // its message box has told it
     WorthLog::RecordNow(game);
-    showTrades(&game, called || !told.isEmpty());
+    showTrades(&game, !called.isEmpty() || !told.isEmpty());
     if (filled.changed) // the orders change only where one was filled or noted
         Module1::RefreshOrders(&game);
+}
+
+/// The game at a glance and the desk's holdings, after anything that changes them.
+void showHoldings(const Game* game)
+{
+    if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
+        ed->glance->Refresh(game);
+    Module1::ShowDeskHoldings(game);
+}
+
+/// A chart that is open shows the moved price, as the board does.
+void redrawChart()
+{
+    if (Form10* chart = Forms::IfLoaded<Form10>())
+        chart->Redraw();
 }
 } // namespace
 
@@ -91,6 +111,8 @@ void Wire()
         Module1::RefreshPriceInformation();
         Module1::RefreshBalance(game);
         Module1::RefreshPerformance(game);
+        redrawChart();
+        showHoldings(game);
     });
     // A trade was made: a Transactions window that is shown lists it, the
     // Portfolio is rebuilt and the Performance, where it is open, shows the gains.
@@ -100,7 +122,10 @@ void Wire()
         showTrades(game, recorded);
         Module1::RefreshPortfolio(game);
         Module1::RefreshPerformance(game);
+        showHoldings(game);
     });
+    QObject::connect(
+        &trading, &Trading::Events::ordersChanged, &trading, [] { showHoldings(Session::Current().CurrentGame()); });
     QObject::connect(&trading, &Trading::Events::portfolioWanted, &trading, [] {
         // Creates the Portfolio where it is not loaded.
         Module1::RefreshPortfolio(Session::Current().CurrentGame());

@@ -1,5 +1,6 @@
 #include "frmEditor.h"
 #include "ClockMenu.h"
+#include "GamePanel.h"
 #include "GameShell.h"
 #include "PictureBox.h"
 #include "assets/Form6.h"
@@ -41,6 +42,7 @@ frmEditor::frmEditor()
 {
     setWindowTitle(App::kTitle);
     createStatusBar();
+    glance = new GamePanel(this);
     createMenus();
     createToolbar();
     createTimers();
@@ -61,6 +63,7 @@ frmEditor::frmEditor()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(Picture2);
+    layout->addWidget(glance);
     layout->addStretch(1);
     layout->addWidget(Picture1);
     setCentralWidget(client);
@@ -184,6 +187,7 @@ void frmEditor::createStatusBar()
     Twips::Place(Label2, 4440, 120, 1215, 255);
     lblStatus = new FitLabel(Picture1);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->SetShrinks(false); // readable: what does not fit ends in an ellipsis, whole in its tooltip
     lblStatus->setAccessibleDescription(QStringLiteral("What the market did"));
     lblPace = new FitLabel(Picture1);
     lblPace->setObjectName(QStringLiteral("lblPace"));
@@ -227,6 +231,8 @@ bool frmEditor::MenuVisible(QMenu* m) { return m->menuAction()->isVisible(); }
 void frmEditor::ShowGame(const Game* game)
 {
     const bool open = game != nullptr;
+    ShowNews({}); // the last game's news is no news of this one
+    glance->Refresh(game);
     for (QMenu* m : {mnuAsset, mnuTools, mnuAnalyze, mnuClock}) {
         m->menuAction()->setVisible(open);
         m->menuAction()->setEnabled(open);
@@ -243,6 +249,8 @@ void frmEditor::ShowGame(const Game* game)
 
 void frmEditor::ShowClock(const std::optional<QDateTime>& t)
 {
+    if (t)
+        glance->ClockMoved(Session::Current().CurrentGame(), t->date());
     Label1->setText(t ? Market::ClockText(*t) : QString());
     Label2->setText(t ? Market::WeekdayName(*t) : QString());
 }
@@ -276,11 +284,15 @@ void frmEditor::Picture1_Resize()
     Picture1->update();
 }
 
-void frmEditor::ShowNews(const QString& text)
+void frmEditor::ShowNews(const QString& text, bool announce)
 {
     lblStatus->setText(text);
-    lblStatus->setToolTip(text); // whole, where the status bar has no room for it
-    Accessibility::Announce(lblStatus, text);
+    // Whole, where the status bar has no room for it.
+    lblStatus->setToolTip(text);
+    lblStatus->setAccessibleDescription(text.isEmpty() ? QStringLiteral("What the market did") : text);
+    glance->ShowNews(text);
+    if (announce && !text.isEmpty())
+        Accessibility::Announce(lblStatus, text);
 }
 
 void frmEditor::Picture2_Resize()

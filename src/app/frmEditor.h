@@ -10,6 +10,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class ClockMenu;
+class FitLabel;
+class GamePanel;
 class Game;
 class ImageButton;
 class PictureBox;
@@ -30,7 +32,8 @@ public:
     QLabel* Label1 = nullptr; ///< Label1(0): the clock time
     QLabel* Label2 = nullptr; ///< Label2(0): the weekday
     QLabel* lblPace = nullptr; ///< "Paused", and a speed other than normal
-    QLabel* lblStatus = nullptr; ///< what the market did by itself, such as an order it filled
+    FitLabel* lblStatus = nullptr; ///< what the market did by itself, such as an order it filled
+    GamePanel* glance = nullptr; ///< the game at a glance, while one is open
     VbTimer* Timer1 = nullptr; ///< the clock's minute
     VbTimer* Timer2 = nullptr; ///< the clock's market countdown
     QMenu *mnuFile = nullptr, *mnuAsset = nullptr, *mnuAnalyze = nullptr, *mnuTools = nullptr, *mnuClock = nullptr,
@@ -49,9 +52,9 @@ public:
     /// The game's state and the clock's time as the session announces them.
     void ShowGame(const Game* game);
     void ShowClock(const std::optional<QDateTime>& t);
-    /// What happened unasked, in the status bar and heard once by a screen
-    /// reader, without taking the focus.
-    void ShowNews(const QString& text);
+    /// What happened unasked, in the status bar and the game's panel; heard
+    /// once where it is announced (a message box tells it otherwise).
+    void ShowNews(const QString& text, bool announce = true);
 
     /// The games that were never closed, to continue one; asked from the menu,
     /// it says so when there is none.

@@ -24,6 +24,8 @@ void MarketTick();
 void FillTradingStockList();
 void ShowTradingStock();
 void SendKeyN();
+/// The desk's cash and the units held of its stock, where it is loaded.
+void ShowDeskHoldings(const Game* game);
 /// One trade as the desk asks for it: the chosen stock and its price as shown
 /// when it was chosen (none when no stock is), the units as typed, the type.
 struct Trade {

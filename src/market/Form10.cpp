@@ -33,6 +33,11 @@ void Form10::Timer1_Timer()
     const auto t = Session::Current().Clock().TimeOfDay();
     if (!t || !Calendar::IsOpen(*t))
         return;
+    Redraw();
+}
+
+void Form10::Redraw()
+{
     // Held from repainting while it is rebuilt, where the old control was hidden: no flicker.
     MSChart1->setUpdatesEnabled(false);
     Module1::RedrawStockChart();

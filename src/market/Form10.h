@@ -16,4 +16,6 @@ public:
     VbTimer* Timer1;
 
     void Timer1_Timer();
+    /// Draws the stock's prices as the market holds them now.
+    void Redraw();
 };

@@ -18,8 +18,9 @@ ChartSlots ReadChartSlots(const QString& symbol)
         dao::Transaction view = db.beginRead();
         dao::Recordset rs = db.openSnapshot(symbol);
         const int R = rs.recordCount();
-        const int p = R >= kChartSlots ? R - kChartSlots : 0;
-        // Row j (1-based) goes to slot j - p + 1.
+        // Row j (1-based) goes to slot j - p + 1, the latest to the last slot:
+        // a full history shows its last 200 prices, a short one after a gap.
+        const int p = std::max(0, R - kChartSlots + 1);
         int j = 1;
         for (rs.moveFirst(); j <= R; ++j, rs.moveNext()) {
             const int k = j - p + 1;

@@ -46,7 +46,7 @@ QRadioButton* option(QWidget* parent, const char* name, Module1::Trade::Type typ
 Form1::Form1()
 {
     setWindowTitle(QStringLiteral("Trading desk"));
-    Twips::SetSilverClientArea(this, 5235, 4020);
+    Twips::SetSilverClientArea(this, 5235, 4500);
 
     Combo1 = Twips::Create<QComboBox>(this, "Combo1", 120, 600, 1815, 315);
     // Titled like the chart's list: on this desktop a list is named by its title, not its name.
@@ -56,6 +56,7 @@ Form1::Form1()
     Controls::MakeSymbolList(Combo1, Combo1->accessibleName());
     Combo1->setEditText(QStringLiteral("Select a stock"));
     stockname = textBox(this, "stockname", 120, 1200, 1815, 375, "Company name");
+    lblName = label(this, "lblName", "Company name", 120, 960, 1815, 240, stockname);
     Text1 = textBox(this, "Text1", 2160, 960, 735, 375);
     Text2 = textBox(this, "Text2", 2880, 960, 735, 375);
     Text3 = textBox(this, "Text3", 3600, 960, 735, 375);
@@ -80,20 +81,27 @@ Form1::Form1()
         {Covshort, Type::CoverShort}, {Selshort, Type::SellShort}};
     for (const auto& [r, type] : buttons)
         types->addButton(r, int(type));
-    ListCurprice = textBox(this, "ListCurprice", 3000, 2280, 2055, 375, "Trade price");
-    Result = textBox(this, "Result", 3000, 2760, 2055, 375, "Sum of the trade");
-    Command1 = Controls::Button(this, "Command1", "Help", 240, 3360, 1215, 495);
-    Command2 = Controls::Button(this, "Command2", "Enter", 2880, 3360, 1215, 495);
-    Comman1 = Controls::Button(this, "Comman1", "Cancel", 4200, 3360, 855, 495);
+    ListCurprice = textBox(this, "ListCurprice", 3000, 2460, 2055, 375, "Trade price");
+    lblPrice = label(this, "lblPrice", "Trade price", 3000, 2220, 2055, 240, ListCurprice);
+    Result = textBox(this, "Result", 3000, 3120, 2055, 375, "Sum of the trade");
+    lblSum = label(this, "lblSum", "Sum of the trade", 3000, 2880, 2055, 240, Result);
+    // What the player has to trade with: a short counts as negative units.
+    txtCash = textBox(this, "txtCash", 120, 3120, 1215, 375, "Cash available");
+    lblCash = label(this, "lblCash", "Cash available", 120, 2880, 1215, 240, txtCash);
+    txtHeld = textBox(this, "txtHeld", 1440, 3120, 1215, 375, "Units held");
+    lblHeld = label(this, "lblHeld", "Units held", 1440, 2880, 1215, 240, txtHeld);
+    Command1 = Controls::Button(this, "Command1", "Help", 240, 3840, 1215, 495);
+    Command2 = Controls::Button(this, "Command2", "Enter", 2880, 3840, 1215, 495);
+    Comman1 = Controls::Button(this, "Comman1", "Cancel", 4200, 3840, 855, 495);
     // The stock's figures come only from choosing it: a typed price or symbol
     // would trade at a price the market never had.
-    for (QLineEdit* e : {stockname, Text1, Text2, Text3, Text4, ListCurprice, Result})
+    for (QLineEdit* e : {stockname, Text1, Text2, Text3, Text4, ListCurprice, Result, txtCash, txtHeld})
         Controls::MakeDisplayBox(e);
     SetKeyButtons(Command2, Comman1);
 
     // Cancel first, so that it has the focus when the desk opens.
     Controls::SetTabOrder({Comman1, Command2, quantity, optBuybutton, optSellButton, Covshort, Selshort, Result,
-        stockname, Text1, Text2, Text3, Text4, ListCurprice, Combo1, Command1});
+        txtCash, txtHeld, stockname, Text1, Text2, Text3, Text4, ListCurprice, Combo1, Command1});
     Comman1->setFocus();
 
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
@@ -103,9 +111,18 @@ Form1::Form1()
     setProperty("helpContextID", 0);
 }
 
-void Form1::formLoad() { Module1::FillTradingStockList(); }
+void Form1::formLoad()
+{
+    Module1::FillTradingStockList();
+    Module1::ShowDeskHoldings(Session::Current().CurrentGame());
+}
 
-void Form1::Combo1_Click() { Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowTradingStock); }
+void Form1::Combo1_Click()
+{
+    Result->clear(); // the sum was the last stock's
+    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowTradingStock);
+    Module1::ShowDeskHoldings(Session::Current().CurrentGame());
+}
 
 void Form1::Command1_Click()
 {
@@ -131,6 +148,7 @@ void Form1::Command2_Click()
     const Module1::TradeOutcome done = Module1::ExecuteTrade(*game, AskedTrade());
     if (done.sum)
         Result->setText(Numbers::PlainText(*done.sum));
+    Module1::ShowDeskHoldings(game);
 }
 
 void Form1::Comman1_Click()

@@ -28,6 +28,9 @@ public:
     QButtonGroup* types;
     QLineEdit* ListCurprice;
     QLineEdit* Result;
+    QLabel *lblName, *lblPrice, *lblSum, *lblCash, *lblHeld; ///< the boxes' titles
+    QLineEdit* txtCash; ///< the game's cash
+    QLineEdit* txtHeld; ///< the units held of the chosen stock, a short negative
     QPushButton* Command1; ///< Help
     QPushButton* Command2; ///< Enter
     QPushButton* Comman1; ///< Cancel

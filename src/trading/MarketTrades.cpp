@@ -105,7 +105,7 @@ Fills FillOrders(const Game& g)
     return done;
 }
 
-bool CallMargin(const Game& g)
+QString CallMargin(const Game& g)
 {
     TradeRules::Margin m;
     std::vector<TradeRules::Row> rows;
@@ -117,7 +117,7 @@ bool CallMargin(const Game& g)
             rows = TradeRules::CoverAll(book);
         if (rows.empty()) {
             failures(kMargin).Succeeded(); // no call is due: one due later is a new one
-            return false;
+            return {};
         }
         dao::Transaction tx = game.beginTransaction(); // every short covered, or none
         for (const TradeRules::Row& row : rows)
@@ -129,13 +129,14 @@ bool CallMargin(const Game& g)
         // file that cannot be read is said by the windows that show it.
         if (!rows.empty())
             tellOnce(failures(kMargin), QStringLiteral("The margin call could not be recorded in the game file"), e);
-        return false;
+        return {};
     }
     Holdings::SharedReading::Changed();
-    Ui::MsgBox(QStringLiteral("Margin call: your balance %1 fell below 30 % of your short positions %2, so they were "
-                              "covered at the market's prices.")
-                   .arg(Numbers::PlainText(m.balance), Numbers::PlainText(m.shorts)));
-    return true;
+    const QString told = QStringLiteral("Margin call: your balance %1 fell below 30 % of your short positions %2, so "
+                                        "they were covered at the market's prices.")
+                             .arg(Numbers::PlainText(m.balance), Numbers::PlainText(m.shorts));
+    Ui::MsgBox(told);
+    return told;
 }
 
 } // namespace Trading

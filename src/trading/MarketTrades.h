@@ -20,9 +20,9 @@ struct Fills {
 Fills FillOrders(const Game& game);
 
 /// Where the balance fell below 30 % of the short positions' value, every short
-/// position is covered at the move's prices, and the player told once. True
-/// when it recorded anything.
-bool CallMargin(const Game& game);
+/// position is covered at the move's prices, and the player told once. What
+/// it told; empty when it recorded nothing.
+QString CallMargin(const Game& game);
 
 /// A failure of a work the market does at every move, told once while it
 /// lasts: told again when it comes back after a success, or changes.

@@ -1,4 +1,5 @@
 #include "TradeRules.h"
+#include "TradingEvents.h"
 #include "data/GameReport.h"
 #include "data/OrderBook.h"
 #include "frmOrders.h"
@@ -134,6 +135,7 @@ void PlaceOrder(const Game& game)
     }
     RefreshOrders(&game);
     Accessibility::Announce(f.MSFlexGrid1, QStringLiteral("Order placed: ") + described(o));
+    emit Trading::Events::Get().ordersChanged();
 }
 
 void CancelOrder(const Game& game)
@@ -157,6 +159,7 @@ void CancelOrder(const Game& game)
     }
     RefreshOrders(&game);
     Accessibility::Announce(f.MSFlexGrid1, QStringLiteral("Order cancelled: ") + described(cancelled));
+    emit Trading::Events::Get().ordersChanged();
 }
 
 } // namespace Module1

@@ -1,9 +1,11 @@
 #include "Form1.h"
 #include "dao/Dao.h"
+#include "data/Holdings.h"
 #include "data/MarketSchema.h"
 #include "data/StockList.h"
 #include "game/Module1.h"
 #include "ui/App.h"
+#include "ui/Controls.h"
 #include "ui/Numbers.h"
 #include <QApplication>
 #include <QComboBox>
@@ -34,6 +36,27 @@ void ShowTradingStock()
         f.stockname->setText(text(kNameField));
         return true;
     });
+}
+
+void ShowDeskHoldings(const Game* game)
+{
+    Form1* f = Forms::IfLoaded<Form1>();
+    if (!f || !game)
+        return;
+    try {
+        dao::Database file = game->Open();
+        Controls::SetText(f->txtCash, Numbers::PlainText(Holdings::Cash(file, game->StartingBalance)));
+        const QString symbol = f->Text1->text();
+        if (symbol.isEmpty()) { // no stock chosen yet
+            Controls::SetText(f->txtHeld, QString());
+            return;
+        }
+        const std::vector<Holdings::Holding> held = Holdings::Read(file);
+        const Holdings::Holding* h = Holdings::Find(held, symbol);
+        Controls::SetText(f->txtHeld, QString::number(h ? Holdings::Units(*h) : 0));
+    } catch (const std::exception&) {
+        // A file that cannot be read is said where a trade is made.
+    }
 }
 
 void SendKeyN()

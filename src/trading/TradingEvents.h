@@ -15,6 +15,8 @@ signals:
     void traded(bool recorded);
     /// The Balance window's player asks to see the portfolio.
     void portfolioWanted();
+    /// An order was placed or cancelled.
+    void ordersChanged();
 };
 
 } // namespace Trading

@@ -11,7 +11,8 @@ void FitLabel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect area = contentsRect();
-    p.setFont(Twips::FontToFit(font(), text(), area.width(), 5));
+    if (shrinks_)
+        p.setFont(Twips::FontToFit(font(), text(), area.width(), 5));
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     // What does not fit even in the smallest font ends in an ellipsis, not mid-letter.
     p.drawText(area, int(alignment()), p.fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));

@@ -15,9 +15,15 @@ class FitLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    /// Whether a text too long is drawn smaller first; else it keeps the
+    /// label's font and ends in an ellipsis.
+    void SetShrinks(bool on) { shrinks_ = on; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
+
+private:
+    bool shrinks_ = true;
 };
 
 namespace Controls {

@@ -3,6 +3,7 @@
 // temporary application folder with its own copy of the starter market, a
 // message-box recorder that answers, scripted random draws, a game to play.
 #include "app/ClockMenu.h"
+#include "app/GamePanel.h"
 #include "app/GameShell.h"
 #include "app/PictureBox.h"
 #include "app/frmAbout.h"
@@ -33,6 +34,7 @@
 #include "trading/Form1.h"
 #include "trading/Form3.h"
 #include "ui/App.h"
+#include "ui/Controls.h"
 #include "ui/FlexGrid.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
