@@ -17,19 +17,23 @@ struct Command {
     QList<QKeySequence> keys;
     QList<QKeySequence> everyWindow;
 };
-const Command kPause{"Pa&use", &GameClock::TogglePause, {Qt::Key_P, Qt::Key_Pause}, {Qt::Key_Pause}};
-const Command kSlower{"&Slower", &GameClock::Slower, {Qt::CTRL | Qt::Key_Minus}, {Qt::CTRL | Qt::Key_Minus}};
-const Command kFaster{"&Faster", &GameClock::Faster, {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
-    {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}};
+const Command kPause{
+    QT_TRANSLATE_NOOP("ClockMenu", "Pa&use"), &GameClock::TogglePause, {Qt::Key_P, Qt::Key_Pause}, {Qt::Key_Pause}};
+const Command kSlower{QT_TRANSLATE_NOOP("ClockMenu", "&Slower"), &GameClock::Slower, {Qt::CTRL | Qt::Key_Minus},
+    {Qt::CTRL | Qt::Key_Minus}};
+const Command kFaster{QT_TRANSLATE_NOOP("ClockMenu", "&Faster"), &GameClock::Faster,
+    {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}};
 
-const char* const kSpeedNames[] = {
-    "Quarter speed", "Half speed", "Normal speed", "Double speed", "Four times speed", "Ten times speed"};
+const char* const kSpeedNames[] = {QT_TRANSLATE_NOOP("ClockMenu", "Quarter speed"),
+    QT_TRANSLATE_NOOP("ClockMenu", "Half speed"), QT_TRANSLATE_NOOP("ClockMenu", "Normal speed"),
+    QT_TRANSLATE_NOOP("ClockMenu", "Double speed"), QT_TRANSLATE_NOOP("ClockMenu", "Four times speed"),
+    QT_TRANSLATE_NOOP("ClockMenu", "Ten times speed")};
 static_assert(std::size(kSpeedNames) == GameClock::kMinuteMs.size());
 } // namespace
 
 QString ClockMenu::SpeedName(int speed)
 {
-    return QString::fromLatin1(kSpeedNames[std::clamp(speed, 0, int(std::size(kSpeedNames)) - 1)]);
+    return tr(kSpeedNames[std::clamp(speed, 0, int(std::size(kSpeedNames)) - 1)]);
 }
 
 void ClockMenu::TakeKeys(QWidget* window, GameClock& clock)
@@ -40,7 +44,7 @@ void ClockMenu::TakeKeys(QWidget* window, GameClock& clock)
 }
 
 ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, GameClock& clock)
-    : QObject(bar), menu_(bar->addMenu(QStringLiteral("C&lock"))), items_(items), label_(label), clock_(clock)
+    : QObject(bar), menu_(bar->addMenu(tr("C&lock"))), items_(items), label_(label), clock_(clock)
 {
     menu_->setObjectName(QStringLiteral("mnuClock"));
     menu_->menuAction()->setObjectName(QStringLiteral("mnuClock"));
@@ -57,7 +61,7 @@ ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, G
         return a;
     };
     auto command = [&](const Command& c) {
-        QAction* a = add(menu_->addAction(QString::fromLatin1(c.caption)), [this, run = c.run] { (clock_.*run)(); });
+        QAction* a = add(menu_->addAction(tr(c.caption)), [this, run = c.run] { (clock_.*run)(); });
         a->setShortcuts(c.keys);
         return a;
     };
@@ -76,7 +80,7 @@ ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, G
     command(kFaster);
     connect(&clock_, &GameClock::pausedChanged, this, [this](bool paused) {
         show();
-        told(paused ? QStringLiteral("Paused") : QStringLiteral("Resumed"));
+        told(paused ? tr("Paused") : tr("Resumed"));
     });
     connect(&clock_, &GameClock::speedChanged, this, [this](int speed) {
         show();
@@ -100,7 +104,7 @@ void ClockMenu::show()
             a->setChecked(a->property("speed").toInt() == clock_.Speed());
     QStringList words;
     if (clock_.Paused())
-        words << QStringLiteral("Paused");
+        words << tr("Paused");
     if (clock_.Speed() != GameClock::kNormalSpeed)
         words << SpeedName(clock_.Speed());
     label_->setText(words.join(QStringLiteral(", ")));

@@ -5,6 +5,7 @@
 #include "game/Session.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
+#include <QCoreApplication>
 
 namespace Module1 {
 
@@ -18,8 +19,10 @@ void CloseGame()
     try {
         dao::removeFile(game->Path());
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file \"%1\" could not be deleted").arg(game->GameFileName), e),
-            Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
+        Ui::MsgBox(Ui::Failure(QCoreApplication::translate("Shell", "The game file \"%1\" could not be deleted")
+                                   .arg(game->GameFileName),
+                       e),
+            Ui::Buttons::OK, Ui::Icon::Exclamation, QCoreApplication::translate("Shell", "File error"));
     }
     Session::Current().Close(); // menus, toolbar, both timers and the clock
     // Help is no part of the game: it stays open.

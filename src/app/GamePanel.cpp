@@ -38,8 +38,8 @@ GamePanel::GamePanel(QWidget* parent) : QWidget(parent)
     // across the foot. Each figure a box its title names: Tab reaches it, and
     // a screen reader reads both.
     int row = 0, column = 0;
-    auto figure = [&](const char* name, const char* title, int span = 1) {
-        auto* label = new QLabel(QString::fromLatin1(title), this);
+    auto figure = [&](const char* name, const QString& title, int span = 1) {
+        auto* label = new QLabel(title, this);
         label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(name).mid(3));
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
@@ -51,18 +51,18 @@ GamePanel::GamePanel(QWidget* parent) : QWidget(parent)
         ++row;
         return box;
     };
-    txtPlayer = figure("txtPlayer", "Player");
-    txtCash = figure("txtCash", "Cash");
-    txtStocks = figure("txtStocks", "Stocks");
-    txtBalance = figure("txtBalance", "Balance");
+    txtPlayer = figure("txtPlayer", tr("Player"));
+    txtCash = figure("txtCash", tr("Cash"));
+    txtStocks = figure("txtStocks", tr("Stocks"));
+    txtBalance = figure("txtBalance", tr("Balance"));
     row = 0;
     column = 2;
-    txtSinceStart = figure("txtSinceStart", "Since the game began");
-    txtToday = figure("txtToday", "Since the day began");
-    txtOrders = figure("txtOrders", "Open orders");
+    txtSinceStart = figure("txtSinceStart", tr("Since the game began"));
+    txtToday = figure("txtToday", tr("Since the day began"));
+    txtOrders = figure("txtOrders", tr("Open orders"));
     row = 4;
     column = 0;
-    txtNews = figure("txtNews", "Latest news", 3);
+    txtNews = figure("txtNews", tr("Latest news"), 3);
     hide();
 }
 

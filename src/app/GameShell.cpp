@@ -15,6 +15,7 @@
 #include "trading/MarketTrades.h"
 #include "trading/TradingEvents.h"
 #include "ui/App.h"
+#include <QCoreApplication>
 #include <QDir>
 
 namespace GameShell {
@@ -33,7 +34,7 @@ void ShowHelp(int context)
     const QString file = App::HelpFile().isEmpty() ? App::FilePath(QStringLiteral("zolthelp.hlp")) : App::HelpFile();
     Help::Parsed help = Help::ReadFile(file);
     if (!help.error.isEmpty()) {
-        Ui::MsgBox(QStringLiteral("The help cannot be shown: the help file %1 %2.")
+        Ui::MsgBox(QCoreApplication::translate("Shell", "The help cannot be shown: the help file %1 %2.")
                        .arg(QDir::toNativeSeparators(file), help.error),
             Ui::Buttons::OK, Ui::Icon::Exclamation);
         return;
@@ -62,7 +63,8 @@ void tradeForThePlayer(const Game& game)
     const Trading::Fills filled = Trading::FillOrders(game);
     const QStringList& told = filled.told;
     if (ed && !told.isEmpty())
-        ed->ShowNews((told.size() == 1 ? QStringLiteral("Order filled: ") : QStringLiteral("Orders filled: ")) +
+        ed->ShowNews((told.size() == 1 ? QCoreApplication::translate("Shell", "Order filled: ")
+                                       : QCoreApplication::translate("Shell", "Orders filled: ")) +
             told.join(QStringLiteral("; ")));
     const QString called = Trading::CallMargin(game);
     if (ed && !called.isEmpty())

@@ -2,6 +2,7 @@
 #include "GameShell.h"
 #include "ui/Twips.h"
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -23,7 +24,7 @@ Parsed ParseText(const QByteArray& bytes)
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
     if (utf8.hasError() || text.contains(QChar(0))) {
-        out.error = QStringLiteral("is not a text file");
+        out.error = QCoreApplication::translate("Help", "is not a text file");
         return out;
     }
     static const QRegularExpression head(QStringLiteral("^\\[topic (\\d{1,6})\\][ \\t]*(.*)$"));
@@ -45,7 +46,7 @@ Parsed ParseText(const QByteArray& bytes)
             finish();
             const int n = m.captured(1).toInt();
             if (out.topics.count(n)) {
-                out.error = QStringLiteral("has topic %1 twice").arg(n);
+                out.error = QCoreApplication::translate("Help", "has topic %1 twice").arg(n);
                 out.topics.clear();
                 return out;
             }
@@ -54,15 +55,15 @@ Parsed ParseText(const QByteArray& bytes)
         } else if (topic) {
             lines << line;
         } else if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1Char(';'))) {
-            out.error = QStringLiteral("has text before its first topic");
+            out.error = QCoreApplication::translate("Help", "has text before its first topic");
             return out;
         }
     }
     finish();
     if (out.topics.empty())
-        out.error = QStringLiteral("holds no topic");
+        out.error = QCoreApplication::translate("Help", "holds no topic");
     else if (!out.topics.count(0))
-        out.error = QStringLiteral("has no contents page (topic 0)");
+        out.error = QCoreApplication::translate("Help", "has no contents page (topic 0)");
     if (!out.error.isEmpty())
         out.topics.clear();
     return out;
@@ -72,11 +73,11 @@ Parsed ReadFile(const QString& path)
 {
     QFile f(path);
     if (!f.exists())
-        return {{}, QStringLiteral("cannot be found")};
+        return {{}, QCoreApplication::translate("Help", "cannot be found")};
     if (f.size() > kMaxSize)
-        return {{}, QStringLiteral("is too large to be a help file")};
+        return {{}, QCoreApplication::translate("Help", "is too large to be a help file")};
     if (!f.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("cannot be opened (%1)").arg(f.errorString())};
+        return {{}, QCoreApplication::translate("Help", "cannot be opened (%1)").arg(f.errorString())};
     return ParseText(f.readAll());
 }
 

@@ -9,7 +9,7 @@
 
 frmAbout::frmAbout()
 {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     Accessibility::SetRole(this, QAccessible::Dialog); // it asks something: its text is read as it opens
     setProperty("helpContextID", 15); // its help topic
     Twips::SetSilverClientArea(this, 3945, 3525);
@@ -21,7 +21,7 @@ frmAbout::frmAbout()
     // The dialog itself carries it, so that it is heard with the dialog.
     lblAbout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblAbout->setFocusPolicy(Qt::NoFocus);
-    cmdAbout = Twips::Create<QPushButton>(this, "cmdAbout", 1080, 2760, 1452, 612, QStringLiteral("OK"));
+    cmdAbout = Twips::Create<QPushButton>(this, "cmdAbout", 1080, 2760, 1452, 612, tr("OK"));
     cmdAbout->setDefault(true);
     // The focus on OK, as a message box has it, the one stop there is: Return
     // closes the window wherever it is.
@@ -32,9 +32,8 @@ frmAbout::frmAbout()
 
 QString frmAbout::AboutText()
 {
-    return QStringList({QStringLiteral("Varnel Ticora V1.0"), QString(),
-                           QStringLiteral("Feel free to be the sponsore of the next version."),
-                           QStringLiteral("Your advertisment will be placed on the starting screen.")})
+    return QStringList({tr("Varnel Ticora V1.0"), QString(), tr("Feel free to be the sponsore of the next version."),
+                           tr("Your advertisment will be placed on the starting screen.")})
         .join(QLatin1Char('\n'));
 }
 

@@ -76,17 +76,15 @@ void frmEditor::createMenus()
 {
     struct Entry {
         int index;
-        const char* caption;
+        const char* caption; ///< none for a separator
     };
     auto build = [this](const char* name, const char* caption, const char* itemName,
                      std::initializer_list<Entry> entries, QMap<int, QAction*>& items, void (frmEditor::*click)(int)) {
-        QMenu* m = menuBar()->addMenu(QString::fromUtf8(caption));
+        QMenu* m = menuBar()->addMenu(tr(caption));
         m->setObjectName(QString::fromLatin1(name));
         m->menuAction()->setObjectName(QString::fromLatin1(name));
         for (const Entry& e : entries) {
-            QAction* a = QString::fromUtf8(e.caption) == QLatin1String("-")
-                ? m->addSeparator()
-                : m->addAction(QString::fromUtf8(e.caption));
+            QAction* a = e.caption ? m->addAction(tr(e.caption)) : m->addSeparator();
             a->setObjectName(QStringLiteral("%1(%2)").arg(QString::fromLatin1(itemName)).arg(e.index));
             items.insert(e.index, a);
             const int index = e.index;
@@ -94,20 +92,25 @@ void frmEditor::createMenus()
         }
         return m;
     };
-    mnuFile = build("mnuFile", "&File", "mnuFileItem",
-        {{0, "&New"}, {1, "C&ontinue..."}, {3, "&Close"}, {4, "-"}, {5, "E&xit"}}, fileItems_,
-        &frmEditor::mnuFileItem_Click);
-    mnuAsset = build("mnuAsset", "A&ssets", "mnuAssetitem",
-        {{0, "T&rade"}, {1, "&Prices"}, {2, "&Chart"}, {3, "&Orders"}}, assetItems_, &frmEditor::mnuAssetitem_Click);
-    mnuAnalyze = build("mnuAnalyze", "&Balance", "mnuAnalyzeItem",
-        {{0, "&Balance"}, {1, "P&osition"}, {2, "&Transaction"}, {3, "Pe&rformance"}}, analyzeItems_,
-        &frmEditor::mnuAnalyzeItem_Click);
-    mnuTools = build("mnuTools", "&Tools", "mnuToolsItem", {{0, "A&dd new assets"}, {1, "&Edit assets"}}, toolsItems_,
+    mnuFile = build("mnuFile", QT_TR_NOOP("&File"), "mnuFileItem",
+        {{0, QT_TR_NOOP("&New")}, {1, QT_TR_NOOP("C&ontinue...")}, {3, QT_TR_NOOP("&Close")}, {4, nullptr},
+            {5, QT_TR_NOOP("E&xit")}},
+        fileItems_, &frmEditor::mnuFileItem_Click);
+    mnuAsset = build("mnuAsset", QT_TR_NOOP("A&ssets"), "mnuAssetitem",
+        {{0, QT_TR_NOOP("T&rade")}, {1, QT_TR_NOOP("&Prices")}, {2, QT_TR_NOOP("&Chart")}, {3, QT_TR_NOOP("&Orders")}},
+        assetItems_, &frmEditor::mnuAssetitem_Click);
+    //: The Balance menu, and its entry that opens the Balance window.
+    mnuAnalyze = build("mnuAnalyze", QT_TR_NOOP("&Balance"), "mnuAnalyzeItem",
+        {{0, QT_TR_NOOP("&Balance")}, {1, QT_TR_NOOP("P&osition")}, {2, QT_TR_NOOP("&Transaction")},
+            {3, QT_TR_NOOP("Pe&rformance")}},
+        analyzeItems_, &frmEditor::mnuAnalyzeItem_Click);
+    mnuTools = build("mnuTools", QT_TR_NOOP("&Tools"), "mnuToolsItem",
+        {{0, QT_TR_NOOP("A&dd new assets")}, {1, QT_TR_NOOP("&Edit assets")}}, toolsItems_,
         &frmEditor::mnuToolsItem_Click);
     clockMenu_ = new ClockMenu(menuBar(), clockItems_, lblPace, Session::Current().Clock());
     mnuClock = clockMenu_->menu();
-    mnuAbout = build("mnuAbout", "&About...", "mnuAboutItem", {{0, "Help"}, {2, "-"}, {3, "About"}}, aboutItems_,
-        &frmEditor::mnuAboutItem_Click);
+    mnuAbout = build("mnuAbout", QT_TR_NOOP("&About..."), "mnuAboutItem",
+        {{0, QT_TR_NOOP("Help")}, {2, nullptr}, {3, QT_TR_NOOP("About")}}, aboutItems_, &frmEditor::mnuAboutItem_Click);
     mnuAbout->setProperty("helpContextID", 1);
     aboutItems_[0]->setProperty("helpContextID", 1);
 }
@@ -129,10 +132,11 @@ void frmEditor::createToolbar()
         QAction* command; ///< the menu entry's, which it shares
     };
     const Button buttons[] = {
-        {&Newup, "Newup", "newdn", "newupn", "New game", 0, "new", fileItems_[0]},
-        {&tradeup, "tradeup", "tradedn", "tradeupn", "Trading desk", 2040, "trade", assetItems_[0]},
-        {&chartup, "chartup", "chartdn", "chartupn", "Stock performance chart", 2880, "chart", assetItems_[2]},
-        {&balup, "balup", "baldn", "balupn", "Balance", 3720, "balance", analyzeItems_[0]},
+        {&Newup, "Newup", "newdn", "newupn", QT_TR_NOOP("New game"), 0, "new", fileItems_[0]},
+        {&tradeup, "tradeup", "tradedn", "tradeupn", QT_TR_NOOP("Trading desk"), 2040, "trade", assetItems_[0]},
+        {&chartup, "chartup", "chartdn", "chartupn", QT_TR_NOOP("Stock performance chart"), 2880, "chart",
+            assetItems_[2]},
+        {&balup, "balup", "baldn", "balupn", QT_TR_NOOP("Balance"), 3720, "balance", analyzeItems_[0]},
     };
     for (const Button& b : buttons) {
         // Two hidden images only store the button's pressed and released pictures.
@@ -148,8 +152,8 @@ void frmEditor::createToolbar()
         upn->hide();
         auto* up = new ImageButton(Picture2, QString::fromLatin1(b.up), dn, upn);
         Twips::Place(up, b.left, 120, 825, 705);
-        up->setToolTip(QString::fromLatin1(b.tip));
-        up->setAccessibleName(QString::fromLatin1(b.tip));
+        up->setToolTip(tr(b.tip));
+        up->setAccessibleName(tr(b.tip));
         *b.target = up;
         if (up == Newup) // runs before the command it triggers
             connect(up, &ImageButton::clicked, this, &frmEditor::Newup_Click);
@@ -175,23 +179,23 @@ void frmEditor::createStatusBar()
     Label1 = new FitLabel(Picture1);
     Label1->setObjectName(QStringLiteral("Label1"));
     // Described, not named: a name would hide the time it shows.
-    Label1->setAccessibleDescription(QStringLiteral("Simulated date and time"));
-    Label1->setToolTip(QStringLiteral("Simulated date and time"));
+    Label1->setAccessibleDescription(tr("Simulated date and time"));
+    Label1->setToolTip(tr("Simulated date and time"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Twips::Place(Label1, 5880, 120, 1635, 195);
     Label2 = new FitLabel(Picture1);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAccessibleDescription(QStringLiteral("Simulated weekday"));
-    Label2->setToolTip(QStringLiteral("Simulated weekday"));
+    Label2->setAccessibleDescription(tr("Simulated weekday"));
+    Label2->setToolTip(tr("Simulated weekday"));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Twips::Place(Label2, 4440, 120, 1215, 255);
     lblStatus = new FitLabel(Picture1);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->SetShrinks(false); // readable: what does not fit ends in an ellipsis, whole in its tooltip
-    lblStatus->setAccessibleDescription(QStringLiteral("What the market did"));
+    lblStatus->setAccessibleDescription(tr("What the market did"));
     lblPace = new FitLabel(Picture1);
     lblPace->setObjectName(QStringLiteral("lblPace"));
-    lblPace->setAccessibleDescription(QStringLiteral("Pause and speed"));
+    lblPace->setAccessibleDescription(tr("Pause and speed"));
     lblPace->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(Picture1, &PictureBox::resized, this, &frmEditor::Picture1_Resize);
 }
@@ -210,7 +214,7 @@ void frmEditor::formLoad()
     App::SetHelpFile(App::FilePath(QStringLiteral("zolthelp.hlp")));
     Help::InstallF1();
     if (!App::AcquireInstanceLock()) {
-        Ui::MsgBox(QStringLiteral("Проект уже запущен!"));
+        Ui::MsgBox(tr("Проект уже запущен!"));
         Forms::Unload(this);
         App::EndProgram();
         return;
@@ -289,7 +293,7 @@ void frmEditor::ShowNews(const QString& text, bool announce)
     lblStatus->setText(text);
     // Whole, where the status bar has no room for it.
     lblStatus->setToolTip(text);
-    lblStatus->setAccessibleDescription(text.isEmpty() ? QStringLiteral("What the market did") : text);
+    lblStatus->setAccessibleDescription(text.isEmpty() ? tr("What the market did") : text);
     glance->ShowNews(text);
     if (announce && !text.isEmpty())
         Accessibility::Announce(lblStatus, text);
@@ -318,7 +322,7 @@ void frmEditor::OfferSavedGames(bool asked)
     if (d.Games().empty()) {
         Forms::Unload(&d);
         if (asked)
-            Ui::MsgBox(QStringLiteral("There is no game to continue."));
+            Ui::MsgBox(tr("There is no game to continue."));
         return;
     }
     connect(&d, &frmContinue::continued, this, &frmEditor::showContinued, Qt::UniqueConnection);

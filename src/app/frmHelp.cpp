@@ -13,18 +13,18 @@
 
 frmHelp::frmHelp()
 {
-    setWindowTitle(QStringLiteral("Varnel Ticora Help"));
+    setWindowTitle(tr("Varnel Ticora Help"));
     auto* box = new QHBoxLayout(this);
     lstTopics = new QListWidget(this);
     lstTopics->setObjectName(QStringLiteral("lstTopics"));
-    lstTopics->setAccessibleName(QStringLiteral("Help topics"));
-    lstTopics->setToolTip(QStringLiteral("Help topics"));
+    lstTopics->setAccessibleName(tr("Help topics"));
+    lstTopics->setToolTip(tr("Help topics"));
     txtTopic = new QTextBrowser(this);
     txtTopic->setObjectName(QStringLiteral("txtTopic"));
-    txtTopic->setAccessibleName(QStringLiteral("Help text"));
+    txtTopic->setAccessibleName(tr("Help text"));
     // A caret, so that the arrow keys read the topic line by line.
     txtTopic->setTextInteractionFlags(txtTopic->textInteractionFlags() | Qt::TextSelectableByKeyboard);
-    txtTopic->setToolTip(QStringLiteral("Help text"));
+    txtTopic->setToolTip(tr("Help text"));
     // The topics are laid out in columns of fixed-width text, 80 characters wide.
     txtTopic->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtTopic->setMinimumWidth(txtTopic->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('x'))) + 30);

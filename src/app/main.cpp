@@ -3,6 +3,7 @@
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -17,8 +18,9 @@ public:
         try {
             return QApplication::notify(receiver, e);
         } catch (const std::exception& ex) {
-            Ui::MsgBox(QStringLiteral("Something went wrong: %1").arg(QString::fromUtf8(ex.what())), Ui::Buttons::OK,
-                Ui::Icon::Critical);
+            Ui::MsgBox(
+                QCoreApplication::translate("Shell", "Something went wrong: %1").arg(QString::fromUtf8(ex.what())),
+                Ui::Buttons::OK, Ui::Icon::Critical);
             return false;
         }
     }
@@ -29,6 +31,7 @@ int main(int argc, char** argv)
 {
     Application app(argc, argv);
     QApplication::setApplicationName(App::kTitle);
+    App::InstallTranslations(QLocale::system()); // the desktop's language, where there is a catalogue for it
     const App::Placement place = App::PlaceApplicationFolder(QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/varnel-ticora"));
     if (!place.error.isEmpty()) {

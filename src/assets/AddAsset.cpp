@@ -8,11 +8,12 @@
 #include "ui/App.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
-const QString kCaption = QStringLiteral("Add Asset");
-}
+QString caption() { return QCoreApplication::translate("Assets", "Add Asset"); }
+} // namespace
 
 namespace Module1 {
 
@@ -22,7 +23,7 @@ bool AddAsset()
     const QString name = f.Text1->text();
     const QString symbol = f.Text2->text();
     if (symbol.isEmpty() || name.isEmpty() || f.Text3->text().isEmpty()) {
-        Ui::MsgBox(QStringLiteral("Fill the necessary information"));
+        Ui::MsgBox(QCoreApplication::translate("Assets", "Fill the necessary information"));
         return false;
     }
     using Assets::Figure;
@@ -33,7 +34,7 @@ bool AddAsset()
         const auto& [figure, box] = boxes[i];
         const std::optional<double> v = Assets::ReadFigure(figure, box->text());
         if (!v) {
-            Ui::MsgBox(Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation, kCaption);
+            Ui::MsgBox(Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation, caption());
             box->setFocus();
             box->selectAll();
             return false;
@@ -42,7 +43,7 @@ bool AddAsset()
     }
     const auto [price, low, high, volume] = figures;
     auto refuse = [](const QString& why) {
-        Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, kCaption);
+        Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, caption());
         return true;
     };
     if (QString why = Assets::SymbolFormProblem(symbol); !why.isEmpty())
@@ -51,7 +52,7 @@ bool AddAsset()
         dao::Database db = dao::Database::open(App::MarketFile());
         dao::Recordset listed = db.openSnapshot(MarketSchema::kStocksTable);
         if (StockList::Walk(listed, symbol, [] { return false; })) {
-            Ui::MsgBox(QStringLiteral("This stock already exist in your game!"));
+            Ui::MsgBox(QCoreApplication::translate("Assets", "This stock already exist in your game!"));
             return true;
         }
         listed.close();
@@ -75,9 +76,11 @@ bool AddAsset()
         MarketSchema::CreateStockObjects(db, symbol, history);
         tx.commit();
     } catch (const std::exception& e) {
-        Ui::MsgBox(
-            Ui::Failure(QStringLiteral("The stock %1 could not be added; the market is as it was").arg(symbol), e),
-            Ui::Buttons::OK, Ui::Icon::Critical, kCaption);
+        Ui::MsgBox(Ui::Failure(
+                       QCoreApplication::translate("Assets", "The stock %1 could not be added; the market is as it was")
+                           .arg(symbol),
+                       e),
+            Ui::Buttons::OK, Ui::Icon::Critical, caption());
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -73,8 +74,8 @@ bool refused(const Form7& f)
         {Figure::Price, f.Text2}, {Figure::Min, f.Text3}, {Figure::Volume, f.Text4}, {Figure::Max, f.Text5}};
     for (const auto& [figure, box] : boxes)
         if (isTouched(box) && !Assets::ReadFigure(figure, box->text())) {
-            Ui::MsgBox(
-                Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("Edit stock"));
+            Ui::MsgBox(Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation,
+                QCoreApplication::translate("Assets", "Edit stock"));
             box->setFocus();
             box->selectAll();
             return true;
@@ -144,13 +145,15 @@ bool SaveEditedStock()
         rs.close();
         tx.commit();
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The stock could not be changed; the market is as it was"), e),
-            Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("Edit stock"));
+        Ui::MsgBox(
+            Ui::Failure(
+                QCoreApplication::translate("Assets", "The stock could not be changed; the market is as it was"), e),
+            Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("Assets", "Edit stock"));
         return true;
     }
     // Said once the change is stored, so that no write waits on the user.
     if (unchanged)
-        Ui::MsgBox(QStringLiteral("No changes were made!"));
+        Ui::MsgBox(QCoreApplication::translate("Assets", "No changes were made!"));
     return true;
 }
 

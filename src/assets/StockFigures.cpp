@@ -1,5 +1,6 @@
 #include "StockFigures.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 
 namespace Assets {
 
@@ -18,19 +19,21 @@ QString FigureRefusal(Figure figure)
     const QString example = Numbers::PlainText(12.5);
     switch (figure) {
     case Figure::Price:
-        return QStringLiteral("Type the current price as a number above 0, for example %1.").arg(example);
+        return QCoreApplication::translate("Assets", "Type the current price as a number above 0, for example %1.")
+            .arg(example);
     case Figure::Min:
-        return QStringLiteral(
-            "Type the day's lowest price as a number of 0 or more, for example %1, or leave it empty.")
+        return QCoreApplication::translate(
+            "Assets", "Type the day's lowest price as a number of 0 or more, for example %1, or leave it empty.")
             .arg(example);
     case Figure::Max:
-        return QStringLiteral(
-            "Type the day's highest price as a number of 0 or more, for example %1, or leave it empty.")
+        return QCoreApplication::translate(
+            "Assets", "Type the day's highest price as a number of 0 or more, for example %1, or leave it empty.")
             .arg(example);
     case Figure::Volume:
         break;
     }
-    return QStringLiteral("Type the volume as a number of 0 or more, for example 1000, or leave it empty.");
+    return QCoreApplication::translate(
+        "Assets", "Type the volume as a number of 0 or more, for example 1000, or leave it empty.");
 }
 
 } // namespace Assets

@@ -1,6 +1,7 @@
 #include "Symbols.h"
 #include "dao/Dao.h"
 #include "data/MarketSchema.h"
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace Assets {
@@ -21,10 +22,11 @@ QString queryProblem(const QString& symbol)
             scratch.appendTable(dao::TableDef(table, {{MarketSchema::kHistoryPriceField, dao::FieldType::Currency}}));
         for (const QString& table : tables)
             if (!scratch.compiles(MarketSchema::RangeQuerySql(table)))
-                return QStringLiteral("it is a word of the database language");
+                return QCoreApplication::translate("Assets", "it is a word of the database language");
         return {};
     } catch (const dao::Error& e) {
-        return QStringLiteral("the database could not try it (%1)").arg(QString::fromUtf8(e.what()));
+        return QCoreApplication::translate("Assets", "the database could not try it (%1)")
+            .arg(QString::fromUtf8(e.what()));
     }
 }
 } // namespace
@@ -33,19 +35,22 @@ QString SymbolFormProblem(const QString& symbol)
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
     if (!plain.match(symbol).hasMatch())
-        return QStringLiteral("The symbol \"%1\" cannot be used: a symbol starts with a letter and holds only the "
-                              "letters A to Z, digits and \"_\", without blanks.")
+        return QCoreApplication::translate("Assets",
+            "The symbol \"%1\" cannot be used: a symbol starts with a letter and holds only the "
+            "letters A to Z, digits and \"_\", without blanks.")
             .arg(symbol);
     if (symbol.size() > kMaxSymbolLength)
-        return QStringLiteral("The symbol \"%1\" cannot be used: a symbol has at most %2 characters.")
+        return QCoreApplication::translate(
+            "Assets", "The symbol \"%1\" cannot be used: a symbol has at most %2 characters.")
             .arg(symbol)
             .arg(kMaxSymbolLength);
     if (symbol.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
-        return QStringLiteral("The symbol \"%1\" cannot be used: names starting with \"sqlite_\" are the "
-                              "database's own.")
+        return QCoreApplication::translate("Assets",
+            "The symbol \"%1\" cannot be used: names starting with \"sqlite_\" are the "
+            "database's own.")
             .arg(symbol);
     if (const QString why = queryProblem(symbol); !why.isEmpty())
-        return QStringLiteral("The symbol \"%1\" cannot be used: %2.").arg(symbol, why);
+        return QCoreApplication::translate("Assets", "The symbol \"%1\" cannot be used: %2.").arg(symbol, why);
     return {};
 }
 
@@ -65,8 +70,9 @@ QString SymbolProblem(dao::Database& market, const QString& symbol)
     for (const QString& name : derivedNames(symbol))
         for (const QString& other : existing)
             if (name.compare(other, Qt::CaseInsensitive) == 0)
-                return QStringLiteral("The symbol \"%1\" cannot be used: its table or query \"%2\" would clash "
-                                      "with \"%3\", which the market already holds.")
+                return QCoreApplication::translate("Assets",
+                    "The symbol \"%1\" cannot be used: its table or query \"%2\" would clash "
+                    "with \"%3\", which the market already holds.")
                     .arg(symbol, name, other);
     return {};
 }

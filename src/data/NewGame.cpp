@@ -11,6 +11,7 @@
 #include "ui/App.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -53,27 +54,32 @@ QString marketProblem()
     case dao::FileCheck::Verdict::Sound:
         return {};
     case dao::FileCheck::Verdict::Missing:
-        what = QStringLiteral("The market file %1 is missing.").arg(file);
-        todo = QStringLiteral("Copy it back from a backup. In an installed copy of %1, starting the program again "
-                              "puts the starter market back.")
+        what = QCoreApplication::translate("NewGame", "The market file %1 is missing.").arg(file);
+        todo = QCoreApplication::translate("NewGame",
+            "Copy it back from a backup. In an installed copy of %1, starting the program again "
+            "puts the starter market back.")
                    .arg(App::kTitle);
         break;
     case dao::FileCheck::Verdict::Unreadable:
-        what = QStringLiteral("The market file %1 cannot be read (%2).").arg(file, why);
-        todo = QStringLiteral("Give the file read and write permission, then choose New again.");
+        what = QCoreApplication::translate("NewGame", "The market file %1 cannot be read (%2).").arg(file, why);
+        todo =
+            QCoreApplication::translate("NewGame", "Give the file read and write permission, then choose New again.");
         break;
     case dao::FileCheck::Verdict::Busy:
-        what = QStringLiteral("The market file %1 is in use by another program (%2).").arg(file, why);
-        todo = QStringLiteral("Close the other program, then choose New again.");
+        what = QCoreApplication::translate("NewGame", "The market file %1 is in use by another program (%2).")
+                   .arg(file, why);
+        todo = QCoreApplication::translate("NewGame", "Close the other program, then choose New again.");
         break;
     case dao::FileCheck::Verdict::Damaged:
-        what = QStringLiteral("The market file %1 is damaged and cannot be used (%2).").arg(file, why);
-        todo = QStringLiteral("Restore it from a backup copy. In an installed copy of %1 you can instead remove it: "
-                              "the starter market is put back the next time the program starts.")
+        what = QCoreApplication::translate("NewGame", "The market file %1 is damaged and cannot be used (%2).")
+                   .arg(file, why);
+        todo = QCoreApplication::translate("NewGame",
+            "Restore it from a backup copy. In an installed copy of %1 you can instead remove it: "
+            "the starter market is put back the next time the program starts.")
                    .arg(App::kTitle);
         break;
     }
-    return what + QStringLiteral(" No game was started.\n\n") + todo;
+    return what + QCoreApplication::translate("NewGame", " No game was started.\n\n") + todo;
 }
 
 void writeGameFile(const QString& path, const QString& player, const QDateTime& start)
@@ -117,8 +123,8 @@ bool replaceExistingFile(const QString& fileName)
     const QString existing = existingFileIgnoringCase(fileName);
     if (existing.isEmpty())
         return true;
-    const Ui::Answer a = Ui::MsgBox(QStringLiteral("File already exist. Overwrite?"), Ui::Buttons::YesNo,
-        Ui::Icon::Critical, QStringLiteral("File error"), true);
+    const Ui::Answer a = Ui::MsgBox(QCoreApplication::translate("NewGame", "File already exist. Overwrite?"),
+        Ui::Buttons::YesNo, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"), true);
     if (a != Ui::Answer::Yes) {
         askAgain();
         return false;
@@ -127,8 +133,10 @@ bool replaceExistingFile(const QString& fileName)
         dao::removeFile(App::FilePath(existing));
         return true;
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The file \"%1\" could not be replaced").arg(existing), e),
-            Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("File error"));
+        Ui::MsgBox(
+            Ui::Failure(
+                QCoreApplication::translate("NewGame", "The file \"%1\" could not be replaced").arg(existing), e),
+            Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"));
         return false;
     }
 }
@@ -157,13 +165,14 @@ void CreateNewGame(const QString& name)
 {
     const QString fileName = name + QStringLiteral(".sav");
     if (const QString why = GameName::UnusableReason(name); !why.isEmpty()) {
-        Ui::MsgBox(QStringLiteral("The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
-            Ui::Buttons::OK, Ui::Icon::Exclamation, QStringLiteral("File error"));
+        Ui::MsgBox(QCoreApplication::translate("NewGame", "The name \"%1\" cannot be used for a game file: %2.")
+                       .arg(name, why),
+            Ui::Buttons::OK, Ui::Icon::Exclamation, QCoreApplication::translate("NewGame", "File error"));
         askAgain();
         return;
     }
     if (const QString why = marketProblem(); !why.isEmpty()) {
-        Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Critical, QStringLiteral("Market error"));
+        Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "Market error"));
         return;
     }
     if (!replaceExistingFile(fileName))
@@ -172,8 +181,8 @@ void CreateNewGame(const QString& name)
     try {
         writeGameFile(App::FilePath(fileName), name, Calendar::DayStart(clock.BaseDate()));
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The game file could not be created"), e), Ui::Buttons::OK,
-            Ui::Icon::Critical, QStringLiteral("File error"));
+        Ui::MsgBox(Ui::Failure(QCoreApplication::translate("NewGame", "The game file could not be created"), e),
+            Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"));
         return;
     }
     // The new game takes over only once its file is made: until then a game

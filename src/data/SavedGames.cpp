@@ -8,6 +8,7 @@
 #include "ui/App.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -16,7 +17,11 @@ namespace SavedGames {
 
 namespace {
 
-const QString kLeftAlone = QStringLiteral(" The file was left as it is: restore it from a backup copy, or delete it.");
+QString leftAlone()
+{
+    return QCoreApplication::translate(
+        "SavedGames", " The file was left as it is: restore it from a backup copy, or delete it.");
+}
 
 QString problemOf(const dao::FileCheck& c)
 {
@@ -25,14 +30,19 @@ QString problemOf(const dao::FileCheck& c)
     case dao::FileCheck::Verdict::Sound:
         break;
     case dao::FileCheck::Verdict::Missing:
-        return QStringLiteral("the file is no longer there.");
+        return QCoreApplication::translate("SavedGames", "the file is no longer there.");
     case dao::FileCheck::Verdict::Unreadable:
-        return QStringLiteral("it cannot be read (%1). Give the file read permission, then try again.").arg(why);
+        return QCoreApplication::translate(
+            "SavedGames", "it cannot be read (%1). Give the file read permission, then try again.")
+            .arg(why);
     case dao::FileCheck::Verdict::Busy:
-        return QStringLiteral("it is in use by another program (%1). Close the other program, then try again.")
+        return QCoreApplication::translate(
+            "SavedGames", "it is in use by another program (%1). Close the other program, then try again.")
             .arg(why);
     case dao::FileCheck::Verdict::Damaged:
-        return QStringLiteral("it is damaged or is not a game of %1 (%2).").arg(App::kTitle, why) + kLeftAlone;
+        return QCoreApplication::translate("SavedGames", "it is damaged or is not a game of %1 (%2).")
+                   .arg(App::kTitle, why) +
+            leftAlone();
     }
     return {};
 }
@@ -52,7 +62,7 @@ SavedGame readGame(const QString& fileName, bool valued)
         dao::Transaction view = game.beginRead();
         dao::Recordset info = game.openSnapshot(GameSchema::kPlayerTable);
         if (info.recordCount() == 0) {
-            g.problem = QStringLiteral("it holds no player's record.") + kLeftAlone;
+            g.problem = QCoreApplication::translate("SavedGames", "it holds no player's record.") + leftAlone();
             return g;
         }
         g.player = Numbers::PlainText(info.field(GameSchema::kNameField));
@@ -67,7 +77,9 @@ SavedGame readGame(const QString& fileName, bool valued)
             // The market's trouble, not the game's: it is still listed, unvalued.
         }
     } catch (const std::exception& e) {
-        g.problem = QStringLiteral("it cannot be read as a game (%1).").arg(QString::fromUtf8(e.what())) + kLeftAlone;
+        g.problem = QCoreApplication::translate("SavedGames", "it cannot be read as a game (%1).")
+                        .arg(QString::fromUtf8(e.what())) +
+            leftAlone();
     }
     return g;
 }
@@ -87,15 +99,17 @@ QString SavedGame::Line() const
 {
     const QString day = QLocale().toString(changed, QLocale::LongFormat);
     if (!problem.isEmpty())
-        return QStringLiteral("%1: cannot be continued: %2 Last changed %3.").arg(fileName, problem, day);
-    const QString trades =
-        this->trades == 1 ? QStringLiteral("1 trade") : QStringLiteral("%1 trades").arg(this->trades);
+        return QCoreApplication::translate("SavedGames", "%1: cannot be continued: %2 Last changed %3.")
+            .arg(fileName, problem, day);
+    const QString trades = QCoreApplication::translate("SavedGames", "%n trade(s)", nullptr, this->trades);
     const QString figures = worth
-        ? QStringLiteral("cash %1, stocks %2, balance %3")
-              .arg(Numbers::PlainText(worth->cash), worth->stocks ? Numbers::PlainText(*worth->stocks) : "none",
+        ? QCoreApplication::translate("SavedGames", "cash %1, stocks %2, balance %3")
+              .arg(Numbers::PlainText(worth->cash),
+                  worth->stocks ? Numbers::PlainText(*worth->stocks)
+                                : QCoreApplication::translate("SavedGames", "none"),
                   Numbers::PlainText(worth->balance()))
-        : QStringLiteral("its worth cannot be read from the market now");
-    return QStringLiteral("%1: %2, %3. Last played %4.").arg(Name(), trades, figures, day);
+        : QCoreApplication::translate("SavedGames", "its worth cannot be read from the market now");
+    return QCoreApplication::translate("SavedGames", "%1: %2, %3. Last played %4.").arg(Name(), trades, figures, day);
 }
 
 SavedGame Read(const QString& fileName) { return readGame(fileName, true); }
@@ -116,10 +130,11 @@ std::vector<SavedGame> List(const ::Game* open)
 QString Continue(const QString& fileName)
 {
     if (Session::Current().IsOpen())
-        return QStringLiteral("A game is open. Close it before you continue another.");
+        return QCoreApplication::translate("SavedGames", "A game is open. Close it before you continue another.");
     const SavedGame g = readGame(fileName, false); // checked again: it may have changed since it was listed
     if (!g.problem.isEmpty())
-        return QStringLiteral("The game in \"%1\" cannot be continued: %2").arg(fileName, g.problem);
+        return QCoreApplication::translate("SavedGames", "The game in \"%1\" cannot be continued: %2")
+            .arg(fileName, g.problem);
     try {
         // An older game's file gets the tables of the game's worth, whose series
         // starts now, and of its orders.
@@ -130,7 +145,8 @@ QString Continue(const QString& fileName)
         OrderBook::Ensure(game);
         tx.commit();
     } catch (const std::exception& e) {
-        return Ui::Failure(QStringLiteral("The game in \"%1\" cannot be continued").arg(fileName), e);
+        return Ui::Failure(
+            QCoreApplication::translate("SavedGames", "The game in \"%1\" cannot be continued").arg(fileName), e);
     }
     Session::Current().Open(g.player, fileName, g.startingBalance);
     return {};

@@ -2,6 +2,7 @@
 #include "GameSchema.h"
 #include "game/GameClock.h"
 #include "ui/MsgBox.h"
+#include <QCoreApplication>
 
 namespace WorthLog {
 
@@ -52,7 +53,8 @@ void RecordNow(const Game& game)
         tx.commit();
         lastFailure() = {};
     } catch (const std::exception& e) {
-        lastFailure() = {game.Path(), Ui::Failure(QStringLiteral("The game's worth could not be recorded"), e)};
+        lastFailure() = {game.Path(),
+            Ui::Failure(QCoreApplication::translate("WorthLog", "The game's worth could not be recorded"), e)};
     }
 }
 

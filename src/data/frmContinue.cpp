@@ -13,12 +13,12 @@
 
 frmContinue::frmContinue()
 {
-    setWindowTitle(QStringLiteral("Continue a game"));
+    setWindowTitle(tr("Continue a game"));
     Accessibility::SetRole(this, QAccessible::Dialog); // it asks something: its text is read as it opens
     setProperty("helpContextID", 16); // its help topic
     Twips::SetBackground(this, Twips::kSilver);
     auto* box = new QVBoxLayout(this);
-    lblGames = new QLabel(QStringLiteral("&Games that were never closed"), this);
+    lblGames = new QLabel(tr("&Games that were never closed"), this);
     lblGames->setObjectName(QStringLiteral("lblGames"));
     lstGames = new QListWidget(this);
     lstGames->setObjectName(QStringLiteral("lstGames"));
@@ -26,20 +26,20 @@ frmContinue::frmContinue()
     lstGames->setSpacing(3);
     lstGames->setMinimumSize(Twips::ToPixels(7200), Twips::ToPixels(1800));
     lblGames->setBuddy(lstGames);
-    lstGames->setAccessibleName(QStringLiteral("Games that were never closed")); // a list takes no name from its label
+    lstGames->setAccessibleName(tr("Games that were never closed")); // a list takes no name from its label
     box->addWidget(lblGames);
     box->addWidget(lstGames, 1);
     auto* buttons = new QHBoxLayout;
-    auto button = [&](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+    auto button = [&](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         buttons->addWidget(b);
         return b;
     };
-    cmdContinue = button("cmdContinue", "Continue");
-    cmdNotNow = button("cmdNotNow", "Not now");
+    cmdContinue = button("cmdContinue", tr("Continue"));
+    cmdNotNow = button("cmdNotNow", tr("Not now"));
     buttons->addStretch(1);
-    cmdDelete = button("cmdDelete", "Delete");
+    cmdDelete = button("cmdDelete", tr("Delete"));
     box->addLayout(buttons);
     cmdContinue->setDefault(true);
     SetKeyButtons(cmdContinue, cmdNotNow);
@@ -92,11 +92,11 @@ void frmContinue::cmdDelete_Click()
     if (!g)
         return;
     const QString file = g->fileName;
-    if (Ui::MsgBox(QStringLiteral("Delete the game of %1 for good?").arg(g->Name()), Ui::Buttons::YesNo,
-            Ui::Icon::Question, windowTitle(), true) != Ui::Answer::Yes)
+    if (Ui::MsgBox(tr("Delete the game of %1 for good?").arg(g->Name()), Ui::Buttons::YesNo, Ui::Icon::Question,
+            windowTitle(), true) != Ui::Answer::Yes)
         return;
-    if (!Ui::Attempt(QStringLiteral("The game file \"%1\" could not be deleted").arg(file),
-            [&] { dao::removeFile(App::FilePath(file)); }))
+    if (!Ui::Attempt(
+            tr("The game file \"%1\" could not be deleted").arg(file), [&] { dao::removeFile(App::FilePath(file)); }))
         return;
     const int row = lstGames->currentRow();
     formLoad();

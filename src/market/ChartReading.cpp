@@ -1,6 +1,7 @@
 #include "ChartReading.h"
 #include "ui/Numbers.h"
 #include "ui/ReadableChart.h"
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace Market {
@@ -20,7 +21,10 @@ QString ChartSummary(const QString& symbol, const ChartSlots& values)
     for (const auto& v : values)
         if (v)
             prices.push_back(*v);
-    return Charts::Summary(symbol, QStringLiteral("price"), QStringLiteral("prices"), prices);
+    const int n = int(prices.size());
+    return Charts::Summary(symbol,
+        n ? QCoreApplication::translate("Chart", "%n price(s)", nullptr, n) : QCoreApplication::translate("Chart", "no prices"),
+        prices);
 }
 
 QString SlotText(const ChartSlots& values, int slot)
@@ -28,8 +32,8 @@ QString SlotText(const ChartSlots& values, int slot)
     const std::vector<int> priced = PricedSlots(values);
     const auto at = std::find(priced.begin(), priced.end(), slot);
     if (at == priced.end())
-        return QStringLiteral("Tick %1: no price").arg(slot);
-    return QStringLiteral("Price %1 of %2: %3")
+        return QCoreApplication::translate("Chart", "Tick %1: no price").arg(slot);
+    return QCoreApplication::translate("Chart", "Price %1 of %2: %3")
         .arg(at - priced.begin() + 1)
         .arg(priced.size())
         .arg(Numbers::PlainText(*values[size_t(slot - 1)]));

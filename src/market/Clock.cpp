@@ -5,6 +5,7 @@
 #include "game/Module1.h"
 #include "game/Session.h"
 #include "ui/MsgBox.h"
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace Market {
@@ -37,8 +38,8 @@ void prepareNewDay()
         if (state.newDayPending)
             return;
         state.newDayPending = true; // before the message: the clock runs on while it waits
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The new trading day could not be prepared"), e), Ui::Buttons::OK,
-            Ui::Icon::Exclamation);
+        Ui::MsgBox(Ui::Failure(QCoreApplication::translate("Market", "The new trading day could not be prepared"), e),
+            Ui::Buttons::OK, Ui::Icon::Exclamation);
     }
 }
 } // namespace

@@ -10,20 +10,20 @@
 
 Form9::Form9()
 {
-    setWindowTitle(QStringLiteral("Stock Performance"));
+    setWindowTitle(tr("Stock Performance"));
     setProperty("helpContextID", 4); // its help topic
     Twips::SetSilverClientArea(this, 4200, 2520);
     chartstock = Twips::Create<QComboBox>(this, "chartstock", 240, 480, 1815, 315);
-    Label1 = Twips::Create<QLabel>(this, "Label1", 240, 200, 1815, 255, QStringLiteral("Stock"));
+    Label1 = Twips::Create<QLabel>(this, "Label1", 240, 200, 1815, 255, tr("Stock"));
     Label1->setBuddy(chartstock);
     Controls::MakeSymbolList(chartstock, Label1->text());
-    chartstock->setEditText(QStringLiteral("Select stock"));
+    chartstock->setEditText(tr("Select stock"));
     Text1 = Twips::Create<QLineEdit>(this, "Text1", 240, 1200, 3735, 315);
     Controls::MakeDisplayBox(Text1);
-    Label2 = Twips::Create<QLabel>(this, "Label2", 240, 920, 3735, 255, QStringLiteral("Company name"));
+    Label2 = Twips::Create<QLabel>(this, "Label2", 240, 920, 3735, 255, tr("Company name"));
     Label2->setBuddy(Text1);
-    Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 1800, 1455, 495, QStringLiteral("View chart"));
-    Command2 = Twips::Create<QPushButton>(this, "Command2", 2520, 1800, 1455, 495, QStringLiteral("Cancel"));
+    Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 1800, 1455, 495, tr("View chart"));
+    Command2 = Twips::Create<QPushButton>(this, "Command2", 2520, 1800, 1455, 495, tr("Cancel"));
     Command1->setDefault(true);
     SetKeyButtons(Command1, Command2);
     connect(chartstock, &QComboBox::activated, this, &Form9::chartstock_Click);
@@ -33,10 +33,7 @@ Form9::Form9()
 
 void Form9::formLoad() { Module1::FillChartStockList(); }
 
-void Form9::chartstock_Click()
-{
-    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowChartStockName);
-}
+void Form9::chartstock_Click() { Ui::Attempt(tr("The stock cannot be shown"), Module1::ShowChartStockName); }
 
 void Form9::Command1_Click()
 {

@@ -7,6 +7,7 @@
 #include "ui/App.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <vector>
 
 namespace {
@@ -111,7 +112,7 @@ bool MovePrices()
         tx.commit();
     } catch (const std::exception& e) {
         // Said once, not every ten seconds while the cause lasts.
-        const QString text = Ui::Failure(QStringLiteral("The market could not move"), e);
+        const QString text = Ui::Failure(QCoreApplication::translate("Market", "The market could not move"), e);
         if (text != state.lastTickFailure) {
             state.lastTickFailure = text;
             Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Exclamation);
@@ -123,7 +124,8 @@ bool MovePrices()
     for (const QString& symbol : zeros)
         if (!state.zeroPriceTold.contains(symbol)) {
             state.zeroPriceTold.insert(symbol);
-            Ui::MsgBox(QStringLiteral("The price of %1 is 0, so it cannot move: correct it in Tools > Edit assets.")
+            Ui::MsgBox(QCoreApplication::translate(
+                "Market", "The price of %1 is 0, so it cannot move: correct it in Tools > Edit assets.")
                            .arg(symbol));
         }
     return true;

@@ -4,6 +4,7 @@
 #include "game/Module1.h"
 #include "ui/App.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <array>
 
 namespace Module1 {
@@ -41,12 +42,12 @@ void RefreshPriceInformation()
             rows.push_back(std::move(row));
         }
     } catch (const std::exception& e) {
-        f->ReportFailure(QStringLiteral("The price board cannot be read from the market"), e);
+        f->ReportFailure(QCoreApplication::translate("Market", "The price board cannot be read from the market"), e);
         return;
     }
-    f->SetNote(noHistory.isEmpty()
-            ? QString()
-            : QStringLiteral("No price history for: %1").arg(noHistory.join(QStringLiteral(", "))));
+    f->SetNote(noHistory.isEmpty() ? QString()
+                                   : QCoreApplication::translate("Market", "No price history for: %1")
+                                         .arg(noHistory.join(QStringLiteral(", "))));
 
     FlexGrid& g = *f->MSFlexGrid1;
     g.setUpdatesEnabled(false);

@@ -8,11 +8,15 @@
 #include "ui/App.h"
 #include "ui/Numbers.h"
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace Module1 {
 
-void FillChartStockList() { StockList::Fill(Forms::Get<Form9>().chartstock, QStringLiteral("Select stock")); }
+void FillChartStockList()
+{
+    StockList::Fill(Forms::Get<Form9>().chartstock, QCoreApplication::translate("Market", "Select stock"));
+}
 
 void ShowChartStockName()
 {

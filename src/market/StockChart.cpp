@@ -4,6 +4,7 @@
 #include "ui/App.h"
 #include "ui/Numbers.h"
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -51,9 +52,9 @@ StockChart::StockChart(QWidget* parent) : ReadableChart(parent)
     axisX->setTickAnchor(0);
     axisX->setTickInterval(20);
     axisX->setLabelFormat(QStringLiteral("%d"));
-    axisX->setTitleText(QStringLiteral("Tick"));
+    axisX->setTitleText(QCoreApplication::translate("Chart", "Tick"));
     axisY = new QValueAxis(c);
-    axisY->setTitleText(QStringLiteral("Price"));
+    axisY->setTitleText(QCoreApplication::translate("Chart", "Price"));
     c->addAxis(axisX, Qt::AlignBottom);
     c->addAxis(axisY, Qt::AlignLeft);
     SetSlots({});

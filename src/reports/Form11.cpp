@@ -8,20 +8,19 @@
 #include <QVBoxLayout>
 
 Form11::Form11()
-    : ReportForm(QStringLiteral("Transactions"),
-          MakeGrid(10, 5, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 5400, 4200, 9)
+    : ReportForm(
+          tr("Transactions"), MakeGrid(10, 5, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 5400, 4200, 9)
 {
-    MSFlexGrid1->SetColumnNames({QStringLiteral("Symbol"), QStringLiteral("Price"), QStringLiteral("Units"),
-        QStringLiteral("Amount"), QStringLiteral("Type")});
+    MSFlexGrid1->SetColumnNames({tr("Symbol"), tr("Price"), tr("Units"), tr("Amount"), tr("Type")});
     auto* top = new QHBoxLayout;
-    Label2 = new QLabel(QStringLiteral("Transactions"), this);
+    Label2 = new QLabel(tr("Transactions"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setToolTip(QStringLiteral("Number of transactions"));
+    Label1->setToolTip(tr("Number of transactions"));
     // Reached by Tab and read under its title, as the count a sighted player sees.
     Controls::MakeReadable(Label1);
     Label2->setBuddy(Label1);

@@ -4,11 +4,10 @@
 #include "ui/Twips.h"
 
 Form13::Form13()
-    : ReportForm(QStringLiteral("Portfolio"), MakeGrid(2, 4, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)),
-          4800, 3000, 8)
+    : ReportForm(
+          tr("Portfolio"), MakeGrid(2, 4, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 4800, 3000, 8)
 {
-    MSFlexGrid1->SetColumnNames(
-        {QStringLiteral("Symbol"), QStringLiteral("Units"), QStringLiteral("Price"), QStringLiteral("Value")});
+    MSFlexGrid1->SetColumnNames({tr("Symbol"), tr("Units"), tr("Price"), tr("Value")});
 }
 
 void Form13::formLoad()

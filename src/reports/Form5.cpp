@@ -4,10 +4,10 @@
 #include "ui/Twips.h"
 
 Form5::Form5()
-    : ReportForm(QStringLiteral("Position"),
-          MakeGrid(18, 2, Twips::DesignFont(QStringLiteral("Times New Roman"), 8.25, true)), 3600, 6300, 6)
+    : ReportForm(tr("Position"), MakeGrid(18, 2, Twips::DesignFont(QStringLiteral("Times New Roman"), 8.25, true)),
+          3600, 6300, 6)
 {
-    MSFlexGrid1->SetColumnNames({QStringLiteral("Symbol"), QStringLiteral("Units")});
+    MSFlexGrid1->SetColumnNames({tr("Symbol"), tr("Units")});
 }
 
 void Form5::formLoad() { Module1::RefreshPosition(Session::Current().CurrentGame()); }

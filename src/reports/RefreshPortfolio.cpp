@@ -3,6 +3,7 @@
 #include "data/Holdings.h"
 #include "game/Module1.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <array>
 
 namespace Module1 {
@@ -15,11 +16,12 @@ void RefreshPortfolio(const Game* game)
     // Read first, so that a failure leaves the last portfolio on screen.
     std::vector<Holdings::Holding> held;
     Holdings::Prices prices;
-    if (!GameReport::Read(*f, *game, QStringLiteral("The portfolio cannot be worked out"), [&](dao::Database& file) {
-            held = Holdings::Read(file);
-            if (std::any_of(held.begin(), held.end(), [](const auto& h) { return Holdings::Units(h) != 0; }))
-                prices = Holdings::CurrentPrices(held);
-        }))
+    if (!GameReport::Read(*f, *game, QCoreApplication::translate("Reports", "The portfolio cannot be worked out"),
+            [&](dao::Database& file) {
+                held = Holdings::Read(file);
+                if (std::any_of(held.begin(), held.end(), [](const auto& h) { return Holdings::Units(h) != 0; }))
+                    prices = Holdings::CurrentPrices(held);
+            }))
         return;
 
     std::vector<std::array<QString, 4>> listed;
@@ -37,7 +39,7 @@ void RefreshPortfolio(const Game* game)
     // top; each cell written once, so that an unchanged one is left alone.
     const int rows = listed.empty() ? 1 : int(held.size());
     if (listed.empty())
-        listed.push_back({QStringLiteral("No shares")});
+        listed.push_back({QCoreApplication::translate("Reports", "No shares")});
     FlexGrid& g = *f->MSFlexGrid1;
     g.SetRows(rows);
     {

@@ -4,6 +4,7 @@
 #include "game/Module1.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 
 namespace Module1 {
 
@@ -14,11 +15,12 @@ void RefreshPosition(const Game* game)
     Form5& f = Forms::Get<Form5>();
     FlexGrid& g = *f.MSFlexGrid1;
     std::vector<Holdings::Holding> held;
-    if (!GameReport::Read(f, *game, QStringLiteral("The position cannot be read from the game file"),
+    if (!GameReport::Read(f, *game,
+            QCoreApplication::translate("Reports", "The position cannot be read from the game file"),
             [&](dao::Database& file) { held = Holdings::Read(file); }))
         return;
     if (held.empty()) {
-        Ui::MsgBox(QStringLiteral("You don't have any stock"));
+        Ui::MsgBox(QCoreApplication::translate("Reports", "You don't have any stock"));
         g.SetRow(0);
         g.SetText(QStringLiteral("---"));
         g.SetCol(0);

@@ -4,6 +4,7 @@
 #include "data/GameSchema.h"
 #include "game/Module1.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace Module1 {
@@ -36,8 +37,9 @@ void RefreshTransactions(const Game* game)
         return;
     Form11& f = Forms::Get<Form11>();
     std::vector<LoggedTrade> trades;
-    if (!GameReport::Read(
-            f, *game, QStringLiteral("The transactions cannot be read from the game file"), [&](dao::Database& file) {
+    if (!GameReport::Read(f, *game,
+            QCoreApplication::translate("Reports", "The transactions cannot be read from the game file"),
+            [&](dao::Database& file) {
                 // In stored order: the order the trades were made.
                 using namespace GameSchema;
                 dao::Recordset rs = file.openSnapshot(kTradeTable);
@@ -49,9 +51,9 @@ void RefreshTransactions(const Game* game)
     FlexGrid& g = *f.MSFlexGrid1;
     if (trades.empty()) {
         g.SetRow(0);
-        g.SetText(QStringLiteral("There isn't any transaction yet"));
+        g.SetText(QCoreApplication::translate("Reports", "There isn't any transaction yet"));
         g.SetCol(0);
-        g.SetText(QStringLiteral("N/A"));
+        g.SetText(QCoreApplication::translate("Reports", "N/A"));
     } else {
         const int n = int(trades.size());
         f.Label1->setText(QString::number(n));
@@ -62,7 +64,8 @@ void RefreshTransactions(const Game* game)
             const bool sale = t.units.isNumber() && t.units.toDouble() < 0;
             g.SetRow(k);
             g.SetTextMatrix(k, 2, Numbers::PlainText(magnitude(t.units)));
-            g.SetTextMatrix(k, 4, sale ? QStringLiteral("Sell") : QStringLiteral("Buy"));
+            g.SetTextMatrix(k, 4,
+                sale ? QCoreApplication::translate("Reports", "Sell") : QCoreApplication::translate("Reports", "Buy"));
             g.SetTextMatrix(k, 3, Numbers::PlainText(magnitude(t.result)));
             g.SetTextMatrix(k, 0, Numbers::PlainText(t.symbol));
             g.SetTextMatrix(k, 1, Numbers::PlainText(t.price));

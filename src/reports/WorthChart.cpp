@@ -2,6 +2,7 @@
 #include "ui/Numbers.h"
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QLocale>
 #include <QValueAxis>
@@ -44,9 +45,9 @@ WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
     c->setMargins(QMargins(4, 4, 36, 4)); // room for the last time's label, which stands on the plot's edge
     axisX = new QCategoryAxis(c);
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axisX->setTitleText(QStringLiteral("Game time"));
+    axisX->setTitleText(QCoreApplication::translate("WorthChart", "Game time"));
     axisY = new QValueAxis(c);
-    axisY->setTitleText(QStringLiteral("Balance"));
+    axisY->setTitleText(QCoreApplication::translate("WorthChart", "Balance"));
     axisY->setLabelFormat(QStringLiteral("%.0f"));
     c->addAxis(axisX, Qt::AlignBottom);
     c->addAxis(axisY, Qt::AlignLeft);
@@ -108,7 +109,7 @@ QString WorthChart::PlaceText(int place) const
     if (place < 0 || place >= PlaceCount())
         return {};
     const WorthLog::Row& r = rows_[size_t(place)];
-    return QStringLiteral("Worth %1 of %2: %3 at %4, %5")
+    return QCoreApplication::translate("WorthChart", "Worth %1 of %2: %3 at %4, %5")
         .arg(place + 1)
         .arg(rows_.size())
         .arg(Numbers::PlainText(r.balance), r.time.time().toString(QStringLiteral("hh:mm")),
@@ -121,7 +122,11 @@ QString WorthChart::Summary() const
     figures.reserve(rows_.size());
     for (const WorthLog::Row& r : rows_)
         figures.push_back(money(r.balance));
-    return Charts::Summary(QStringLiteral("Worth"), QStringLiteral("figure"), QStringLiteral("figures"), figures);
+    const int n = int(figures.size());
+    return Charts::Summary(QCoreApplication::translate("WorthChart", "Worth"),
+        n ? QCoreApplication::translate("WorthChart", "%n figure(s)", nullptr, n)
+          : QCoreApplication::translate("WorthChart", "no figures"),
+        figures);
 }
 
 QString WorthChart::ToolTipAt(const QPoint& pos) const

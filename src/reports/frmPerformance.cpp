@@ -7,12 +7,21 @@
 #include "game/Session.h"
 #include "ui/Numbers.h"
 #include "ui/Twips.h"
+#include <QCoreApplication>
 #include <QVBoxLayout>
 #include <array>
 
 namespace {
-const QStringList kColumns = {QStringLiteral("Symbol"), QStringLiteral("Units"), QStringLiteral("Average paid"),
-    QStringLiteral("Price"), QStringLiteral("Value"), QStringLiteral("Gain"), QStringLiteral("Realised")};
+/// The grid's column titles, in the player's language as the window is made.
+QStringList columns()
+{
+    return {QCoreApplication::translate("frmPerformance", "Symbol"),
+        QCoreApplication::translate("frmPerformance", "Units"),
+        QCoreApplication::translate("frmPerformance", "Average paid"),
+        QCoreApplication::translate("frmPerformance", "Price"), QCoreApplication::translate("frmPerformance", "Value"),
+        QCoreApplication::translate("frmPerformance", "Gain"),
+        QCoreApplication::translate("frmPerformance", "Realised")};
+}
 using Line = std::array<QString, 7>;
 
 QString text(const std::optional<dao::Currency>& c) { return c ? Numbers::PlainText(*c) : QString(); }
@@ -35,12 +44,13 @@ Line stockLine(const Gains::Stock& s, const Holdings::Prices& prices, std::optio
 } // namespace
 
 frmPerformance::frmPerformance()
-    : ReportForm(QStringLiteral("Performance"),
-          MakeGrid(1, 7, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25), 1), 9000, 7200, 17)
+    : ReportForm(tr("Performance"), MakeGrid(1, 7, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25), 1), 9000,
+          7200, 17)
 {
-    for (int c = 0; c < int(kColumns.size()); ++c)
-        MSFlexGrid1->SetTextMatrix(0, c, kColumns[c]);
-    MSFlexGrid1->SetColumnNames(kColumns);
+    const QStringList titles = columns();
+    for (int c = 0; c < int(titles.size()); ++c)
+        MSFlexGrid1->SetTextMatrix(0, c, titles[c]);
+    MSFlexGrid1->SetColumnNames(titles);
     chtWorth = new WorthChart(this);
     chtWorth->setMinimumHeight(Twips::ToPixels(3600));
     box->insertWidget(0, chtWorth, 2);
@@ -60,23 +70,25 @@ void RefreshPerformance(const Game* game)
     bool changed = false, grew = false;
     std::vector<Gains::Stock> stocks;
     Holdings::Prices prices;
-    if (!GameReport::Read(*f, *game, QStringLiteral("The performance cannot be worked out"), [&](dao::Database& file) {
-            dao::Transaction view = file.beginRead();
-            // Only the rows a tick added are read: the series grows by one a tick.
-            const int shown = int(f->chtWorth->Rows().size()), count = WorthLog::Count(file);
-            changed = count != shown;
-            grew = shown && count > shown;
-            if (changed)
-                rows = WorthLog::Read(file, grew ? shown : 0);
-            stocks = Gains::Apply(Gains::ReadLog(file));
-            // The units held are the game's holdings, as every window has them.
-            const std::vector<Holdings::Holding> held = Holdings::Read(file);
-            for (Gains::Stock& s : stocks)
-                if (const Holdings::Holding* h = Holdings::Find(held, s.symbol))
-                    s.units = Holdings::Units(*h);
-            if (!held.empty())
-                prices = Holdings::CurrentPrices(held);
-        }))
+    if (!GameReport::Read(*f, *game,
+            QCoreApplication::translate("frmPerformance", "The performance cannot be worked out"),
+            [&](dao::Database& file) {
+                dao::Transaction view = file.beginRead();
+                // Only the rows a tick added are read: the series grows by one a tick.
+                const int shown = int(f->chtWorth->Rows().size()), count = WorthLog::Count(file);
+                changed = count != shown;
+                grew = shown && count > shown;
+                if (changed)
+                    rows = WorthLog::Read(file, grew ? shown : 0);
+                stocks = Gains::Apply(Gains::ReadLog(file));
+                // The units held are the game's holdings, as every window has them.
+                const std::vector<Holdings::Holding> held = Holdings::Read(file);
+                for (Gains::Stock& s : stocks)
+                    if (const Holdings::Holding* h = Holdings::Find(held, s.symbol))
+                        s.units = Holdings::Units(*h);
+                if (!held.empty())
+                    prices = Holdings::CurrentPrices(held);
+            }))
         return;
     f->SetNote(WorthLog::LastFailure(*game));
     if (changed && grew)
@@ -84,7 +96,7 @@ void RefreshPerformance(const Game* game)
     else if (changed)
         f->chtWorth->SetRows(std::move(rows), game->StartingBalance);
 
-    Line total{QStringLiteral("Total")};
+    Line total{QCoreApplication::translate("frmPerformance", "Total")};
     std::optional<dao::Currency> value, gain;
     dao::Currency realised;
     std::vector<Line> lines;

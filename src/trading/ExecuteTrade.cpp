@@ -6,6 +6,7 @@
 #include "game/Module1.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 
 namespace Module1 {
 
@@ -35,7 +36,7 @@ TradeOutcome ExecuteTrade(const Game& game, const Trade& trade)
 {
     // A clock that shows no time lets the trade through.
     if (const auto t = game.Clock().TimeOfDay(); t && !Calendar::IsOpen(*t)) {
-        say(QStringLiteral("Varnel Stock Exchange is closed at the moment."));
+        say(QCoreApplication::translate("Trading", "Varnel Stock Exchange is closed at the moment."));
         return {};
     }
     const dao::Value typed = Numbers::ReadTyped(trade.units);
@@ -55,8 +56,9 @@ TradeOutcome ExecuteTrade(const Game& game, const Trade& trade)
             return outcome;
         outcome.recorded = v.row.has_value();
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QStringLiteral("The trade could not be recorded in the game file"), e), Ui::Buttons::OK,
-            Ui::Icon::Critical);
+        Ui::MsgBox(
+            Ui::Failure(QCoreApplication::translate("Trading", "The trade could not be recorded in the game file"), e),
+            Ui::Buttons::OK, Ui::Icon::Critical);
         return outcome;
     }
     emit Trading::Events::Get().traded(outcome.recorded); // the game file is closed by now

@@ -19,19 +19,19 @@
 
 namespace {
 
-QLineEdit* textBox(QWidget* parent, const char* name, int l, int t, int w, int h, const char* accessible = nullptr)
+QLineEdit* textBox(QWidget* parent, const char* name, int l, int t, int w, int h, const QString& accessible = {})
 {
     auto* e = Twips::Create<QLineEdit>(parent, name, l, t, w, h);
-    if (accessible) {
-        e->setAccessibleName(QString::fromLatin1(accessible));
-        e->setToolTip(QString::fromLatin1(accessible));
+    if (!accessible.isEmpty()) {
+        e->setAccessibleName(accessible);
+        e->setToolTip(accessible);
     }
     return e;
 }
 
-QLabel* label(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h, QWidget* buddy)
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h, QWidget* buddy)
 {
-    auto* lb = Twips::Create<QLabel>(parent, name, l, t, w, h, QString::fromLatin1(caption));
+    auto* lb = Twips::Create<QLabel>(parent, name, l, t, w, h, caption);
     lb->setBuddy(buddy);
     return lb;
 }
@@ -45,30 +45,30 @@ QRadioButton* option(QWidget* parent, const char* name, Module1::Trade::Type typ
 
 Form1::Form1()
 {
-    setWindowTitle(QStringLiteral("Trading desk"));
+    setWindowTitle(tr("Trading desk"));
     Twips::SetSilverClientArea(this, 5235, 4500);
 
     Combo1 = Twips::Create<QComboBox>(this, "Combo1", 120, 600, 1815, 315);
     // Titled like the chart's list: on this desktop a list is named by its title, not its name.
-    lblStock = label(this, "lblStock", "Stock", 120, 360, 1815, 255, Combo1);
-    Combo1->setAccessibleName(QStringLiteral("Stock"));
-    Combo1->setToolTip(QStringLiteral("Choose a stock"));
+    lblStock = label(this, "lblStock", tr("Stock"), 120, 360, 1815, 255, Combo1);
+    Combo1->setAccessibleName(tr("Stock"));
+    Combo1->setToolTip(tr("Choose a stock"));
     Controls::MakeSymbolList(Combo1, Combo1->accessibleName());
-    Combo1->setEditText(QStringLiteral("Select a stock"));
-    stockname = textBox(this, "stockname", 120, 1200, 1815, 375, "Company name");
-    lblName = label(this, "lblName", "Company name", 120, 960, 1815, 240, stockname);
+    Combo1->setEditText(tr("Select a stock"));
+    stockname = textBox(this, "stockname", 120, 1200, 1815, 375, tr("Company name"));
+    lblName = label(this, "lblName", tr("Company name"), 120, 960, 1815, 240, stockname);
     Text1 = textBox(this, "Text1", 2160, 960, 735, 375);
     Text2 = textBox(this, "Text2", 2880, 960, 735, 375);
     Text3 = textBox(this, "Text3", 3600, 960, 735, 375);
     Text4 = textBox(this, "Text4", 4320, 960, 735, 375);
     for (QLineEdit* e : {Text1, Text2, Text3, Text4})
         Twips::FitTextToWidth(e);
-    Label1 = label(this, "Label1", "Symbol", 2160, 720, 615, 255, Text1);
-    Label3 = label(this, "Label3", "Price", 2880, 720, 495, 255, Text2);
-    Label5 = label(this, "Label5", "Min", 3600, 720, 495, 255, Text3);
-    Label4 = label(this, "Label4", "Max", 4320, 720, 495, 255, Text4);
+    Label1 = label(this, "Label1", tr("Symbol"), 2160, 720, 615, 255, Text1);
+    Label3 = label(this, "Label3", tr("Price"), 2880, 720, 495, 255, Text2);
+    Label5 = label(this, "Label5", tr("Min"), 3600, 720, 495, 255, Text3);
+    Label4 = label(this, "Label4", tr("Max"), 4320, 720, 495, 255, Text4);
     quantity = textBox(this, "quantity", 3000, 1800, 2055, 375);
-    Label2 = label(this, "Label2", "Units", 3000, 1560, 2295, 255, quantity);
+    Label2 = label(this, "Label2", tr("Units"), 3000, 1560, 2295, 255, quantity);
     using Type = Module1::Trade::Type;
     optBuybutton = option(this, "optBuybutton", Type::Buy, 120, 1920);
     optSellButton = option(this, "optSellButton", Type::Sell, 1440, 1920);
@@ -81,18 +81,18 @@ Form1::Form1()
         {Covshort, Type::CoverShort}, {Selshort, Type::SellShort}};
     for (const auto& [r, type] : buttons)
         types->addButton(r, int(type));
-    ListCurprice = textBox(this, "ListCurprice", 3000, 2460, 2055, 375, "Trade price");
-    lblPrice = label(this, "lblPrice", "Trade price", 3000, 2220, 2055, 240, ListCurprice);
-    Result = textBox(this, "Result", 3000, 3120, 2055, 375, "Sum of the trade");
-    lblSum = label(this, "lblSum", "Sum of the trade", 3000, 2880, 2055, 240, Result);
+    ListCurprice = textBox(this, "ListCurprice", 3000, 2460, 2055, 375, tr("Trade price"));
+    lblPrice = label(this, "lblPrice", tr("Trade price"), 3000, 2220, 2055, 240, ListCurprice);
+    Result = textBox(this, "Result", 3000, 3120, 2055, 375, tr("Sum of the trade"));
+    lblSum = label(this, "lblSum", tr("Sum of the trade"), 3000, 2880, 2055, 240, Result);
     // What the player has to trade with: a short counts as negative units.
-    txtCash = textBox(this, "txtCash", 120, 3120, 1215, 375, "Cash available");
-    lblCash = label(this, "lblCash", "Cash available", 120, 2880, 1215, 240, txtCash);
-    txtHeld = textBox(this, "txtHeld", 1440, 3120, 1215, 375, "Units held");
-    lblHeld = label(this, "lblHeld", "Units held", 1440, 2880, 1215, 240, txtHeld);
-    Command1 = Controls::Button(this, "Command1", "Help", 240, 3840, 1215, 495);
-    Command2 = Controls::Button(this, "Command2", "Enter", 2880, 3840, 1215, 495);
-    Comman1 = Controls::Button(this, "Comman1", "Cancel", 4200, 3840, 855, 495);
+    txtCash = textBox(this, "txtCash", 120, 3120, 1215, 375, tr("Cash available"));
+    lblCash = label(this, "lblCash", tr("Cash available"), 120, 2880, 1215, 240, txtCash);
+    txtHeld = textBox(this, "txtHeld", 1440, 3120, 1215, 375, tr("Units held"));
+    lblHeld = label(this, "lblHeld", tr("Units held"), 1440, 2880, 1215, 240, txtHeld);
+    Command1 = Controls::Button(this, "Command1", tr("Help"), 240, 3840, 1215, 495);
+    Command2 = Controls::Button(this, "Command2", tr("Enter"), 2880, 3840, 1215, 495);
+    Comman1 = Controls::Button(this, "Comman1", tr("Cancel"), 4200, 3840, 855, 495);
     // The stock's figures come only from choosing it: a typed price or symbol
     // would trade at a price the market never had.
     for (QLineEdit* e : {stockname, Text1, Text2, Text3, Text4, ListCurprice, Result, txtCash, txtHeld})
@@ -120,7 +120,7 @@ void Form1::formLoad()
 void Form1::Combo1_Click()
 {
     Result->clear(); // the sum was the last stock's
-    Ui::Attempt(QStringLiteral("The stock cannot be shown"), Module1::ShowTradingStock);
+    Ui::Attempt(tr("The stock cannot be shown"), Module1::ShowTradingStock);
     Module1::ShowDeskHoldings(Session::Current().CurrentGame());
 }
 

@@ -20,9 +20,9 @@ QFont titleFont()
     return f;
 }
 
-QLabel* title(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h)
+QLabel* title(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h)
 {
-    auto* lb = Twips::Create<FitLabel>(parent, name, l, t, w, h, QString::fromLatin1(caption));
+    auto* lb = Twips::Create<FitLabel>(parent, name, l, t, w, h, caption);
     lb->setFont(titleFont());
     lb->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return lb;
@@ -41,20 +41,20 @@ QLineEdit* amount(QWidget* parent, const char* name, int l, int t, QLabel* buddy
 
 Form3::Form3()
 {
-    setWindowTitle(QStringLiteral("Balance"));
+    setWindowTitle(tr("Balance"));
     setProperty("helpContextID", 5); // its help topic
     Twips::SetSilverClientArea(this, 3720, 2910);
 
-    showplayername = title(this, "showplayername", "", 240, 120, 3375, 375);
+    showplayername = title(this, "showplayername", {}, 240, 120, 3375, 375);
     showplayername->setAlignment(Qt::AlignCenter);
-    showplayername->setAccessibleDescription(QStringLiteral("Player"));
-    lblcash = title(this, "lblcash", "Cash", 240, 840, 1575, 255);
+    showplayername->setAccessibleDescription(tr("Player"));
+    lblcash = title(this, "lblcash", tr("Cash"), 240, 840, 1575, 255);
     cashbalance = amount(this, "cashbalance", 1920, 840, lblcash);
-    lblStocks = title(this, "lblStocks", "Stocks", 240, 1320, 1455, 255);
+    lblStocks = title(this, "lblStocks", tr("Stocks"), 240, 1320, 1455, 255);
     Text3 = amount(this, "Text3", 1920, 1320, lblStocks);
-    lblBalance = title(this, "lblBalance", "Balance", 240, 1800, 1455, 255);
+    lblBalance = title(this, "lblBalance", tr("Balance"), 240, 1800, 1455, 255);
     Text4 = amount(this, "Text4", 1920, 1800, lblBalance);
-    Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 2280, 1215, 495, QStringLiteral("View Portfolio"));
+    Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 2280, 1215, 495, tr("View Portfolio"));
     lblNote = Twips::Create<QLabel>(this, "lblNote", 1560, 2280, 2055, 555);
     lblNote->setWordWrap(true);
     QFont small = lblNote->font();

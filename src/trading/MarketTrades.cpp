@@ -4,6 +4,7 @@
 #include "game/GameClock.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 
 namespace Trading {
 
@@ -68,7 +69,7 @@ Fills FillOrders(const Game& g)
         for (OrderBook::Order& o : orders) {
             if (!o.isOpen())
                 continue;
-            QString note = QStringLiteral("The stock is no longer listed.");
+            QString note = QCoreApplication::translate("Trading", "The stock is no longer listed.");
             if (const std::optional<dao::Currency> price = Holdings::ListedPrice(prices, o.symbol)) {
                 if (!o.MetBy(*price))
                     continue;
@@ -98,7 +99,8 @@ Fills FillOrders(const Game& g)
             failures(kFills).Succeeded();
     } catch (const std::exception& e) {
         if (writing) // what was filled stays filled; the rest is tried at the next move
-            tellOnce(failures(kFills), QStringLiteral("The orders could not be carried out in the game file"), e);
+            tellOnce(failures(kFills),
+                QCoreApplication::translate("Trading", "The orders could not be carried out in the game file"), e);
     }
     if (!done.told.isEmpty())
         Holdings::SharedReading::Changed();
@@ -128,12 +130,14 @@ QString CallMargin(const Game& g)
         // The move stays; a call that is due is tried again at the next one. A
         // file that cannot be read is said by the windows that show it.
         if (!rows.empty())
-            tellOnce(failures(kMargin), QStringLiteral("The margin call could not be recorded in the game file"), e);
+            tellOnce(failures(kMargin),
+                QCoreApplication::translate("Trading", "The margin call could not be recorded in the game file"), e);
         return {};
     }
     Holdings::SharedReading::Changed();
-    const QString told = QStringLiteral("Margin call: your balance %1 fell below 30 % of your short positions %2, so "
-                                        "they were covered at the market's prices.")
+    const QString told = QCoreApplication::translate("Trading",
+        "Margin call: your balance %1 fell below 30 % of your short positions %2, so "
+        "they were covered at the market's prices.")
                              .arg(Numbers::PlainText(m.balance), Numbers::PlainText(m.shorts));
     Ui::MsgBox(told);
     return told;

@@ -8,6 +8,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
 
@@ -18,7 +19,7 @@ namespace {
 /// "buy 100 of ALDR at or below 20"
 QString described(const OrderBook::Order& o)
 {
-    return QStringLiteral("%1 %2 of %3 %4 %5")
+    return QCoreApplication::translate("Trading", "%1 %2 of %3 %4 %5")
         .arg(TradeRules::Caption(o.type).toLower())
         .arg(o.units)
         .arg(o.symbol, frmOrders::Caption(o.condition), Numbers::PlainText(o.price));
@@ -37,12 +38,12 @@ std::optional<OrderBook::Order> asked(const frmOrders& f, const QDateTime& now)
     }
     const std::optional<OrderBook::Condition> condition = f.ChosenCondition();
     if (!condition) {
-        Ui::MsgBox(QStringLiteral("Choose a condition: at or below, or at or above."));
+        Ui::MsgBox(QCoreApplication::translate("Trading", "Choose a condition: at or below, or at or above."));
         return std::nullopt;
     }
     const double price = Numbers::ReadTyped(f.txtPrice->text());
     if (!(price > 0 && price < 1e12)) {
-        Ui::MsgBox(QStringLiteral("Type the price the order waits for: a number above 0."));
+        Ui::MsgBox(QCoreApplication::translate("Trading", "Type the price the order waits for: a number above 0."));
         return std::nullopt;
     }
     OrderBook::Order o;
@@ -73,13 +74,13 @@ QString shown(OrderBook::State s)
 {
     switch (s) {
     case OrderBook::State::Open:
-        return QStringLiteral("open");
+        return QCoreApplication::translate("Trading", "open");
     case OrderBook::State::Filled:
-        return QStringLiteral("filled");
+        return QCoreApplication::translate("Trading", "filled");
     case OrderBook::State::Cancelled:
         break;
     }
-    return QStringLiteral("cancelled");
+    return QCoreApplication::translate("Trading", "cancelled");
 }
 
 } // namespace
@@ -90,7 +91,8 @@ void RefreshOrders(const Game* game)
     if (!f || !game)
         return;
     std::vector<OrderBook::Order> orders;
-    if (!GameReport::Read(*f, *game, QStringLiteral("The orders cannot be read from the game file"),
+    if (!GameReport::Read(*f, *game,
+            QCoreApplication::translate("Trading", "The orders cannot be read from the game file"),
             [&](dao::Database& file) { orders = OrderBook::Read(file); }))
         return;
     FlexGrid& g = *f->MSFlexGrid1;
@@ -120,21 +122,23 @@ void PlaceOrder(const Game& game)
         return;
     const OrderBook::Order& o = *order;
     bool full = false;
-    if (!change(game, QStringLiteral("The order could not be placed in the game file"), [&](auto& file, auto& orders) {
-            full = std::count_if(orders.begin(), orders.end(), [](const auto& x) { return x.isOpen(); }) >=
-                OrderBook::kMostOpen;
-            if (!full)
-                OrderBook::Place(file, o);
-        }))
+    if (!change(game, QCoreApplication::translate("Trading", "The order could not be placed in the game file"),
+            [&](auto& file, auto& orders) {
+                full = std::count_if(orders.begin(), orders.end(), [](const auto& x) { return x.isOpen(); }) >=
+                    OrderBook::kMostOpen;
+                if (!full)
+                    OrderBook::Place(file, o);
+            }))
         return;
     if (full) {
-        Ui::MsgBox(QStringLiteral("You have %1 open orders, as many as the market keeps: cancel one before you "
-                                  "place another.")
+        Ui::MsgBox(QCoreApplication::translate("Trading",
+            "You have %1 open orders, as many as the market keeps: cancel one before you "
+            "place another.")
                        .arg(OrderBook::kMostOpen));
         return;
     }
     RefreshOrders(&game);
-    Accessibility::Announce(f.MSFlexGrid1, QStringLiteral("Order placed: ") + described(o));
+    Accessibility::Announce(f.MSFlexGrid1, QCoreApplication::translate("Trading", "Order placed: ") + described(o));
     emit Trading::Events::Get().ordersChanged();
 }
 
@@ -143,8 +147,8 @@ void CancelOrder(const Game& game)
     frmOrders& f = Forms::Get<frmOrders>();
     const std::optional<int> row = f.SelectedOrder();
     OrderBook::Order cancelled;
-    if (!change(
-            game, QStringLiteral("The order could not be cancelled in the game file"), [&](auto& file, auto& orders) {
+    if (!change(game, QCoreApplication::translate("Trading", "The order could not be cancelled in the game file"),
+            [&](auto& file, auto& orders) {
                 if (!row || *row >= int(orders.size()) || !orders[size_t(*row)].isOpen())
                     return;
                 cancelled = orders[size_t(*row)];
@@ -154,11 +158,12 @@ void CancelOrder(const Game& game)
             }))
         return;
     if (cancelled.isOpen()) { // nothing was cancelled
-        Ui::MsgBox(QStringLiteral("Choose an open order in the list first."));
+        Ui::MsgBox(QCoreApplication::translate("Trading", "Choose an open order in the list first."));
         return;
     }
     RefreshOrders(&game);
-    Accessibility::Announce(f.MSFlexGrid1, QStringLiteral("Order cancelled: ") + described(cancelled));
+    Accessibility::Announce(
+        f.MSFlexGrid1, QCoreApplication::translate("Trading", "Order cancelled: ") + described(cancelled));
     emit Trading::Events::Get().ordersChanged();
 }
 

@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -25,10 +26,11 @@ void RefreshBalance(const Game* game)
         Controls::SetText(f.Text4, Numbers::PlainText(w.balance()));
         f.lblNote->setText(w.unlisted.isEmpty()
                 ? QString()
-                : QStringLiteral("Not listed in the market, valued at 0: %1").arg(w.unlisted.join(", ")));
+                : QCoreApplication::translate("Trading", "Not listed in the market, valued at 0: %1")
+                      .arg(w.unlisted.join(", ")));
     } catch (const std::exception& e) {
         // Said in the window: a message box each second would lock the player out.
-        f.lblNote->setText(Ui::Failure(QStringLiteral("The balance cannot be worked out"), e));
+        f.lblNote->setText(Ui::Failure(QCoreApplication::translate("Trading", "The balance cannot be worked out"), e));
     }
 }
 

@@ -9,12 +9,16 @@
 #include "ui/Numbers.h"
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace Module1 {
 
-void FillTradingStockList() { StockList::Fill(Forms::Get<Form1>().Combo1, QStringLiteral("Select a stock")); }
+void FillTradingStockList()
+{
+    StockList::Fill(Forms::Get<Form1>().Combo1, QCoreApplication::translate("Trading", "Select a stock"));
+}
 
 void ShowTradingStock()
 {

@@ -2,6 +2,7 @@
 #include "data/GameSchema.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include <QCoreApplication>
 #include <cmath>
 
 namespace TradeRules {
@@ -25,10 +26,11 @@ QString plain(dao::Currency c) { return Numbers::PlainText(c); }
 /// What a trade of the type did, as the desk and the status bar say it.
 QString verb(Type type)
 {
-    return QString::fromLatin1(type == Type::Buy ? "bought"
-            : type == Type::Sell                 ? "sold"
-            : type == Type::CoverShort           ? "covered"
-                                                 : "sold short");
+    //: What a trade did: "You bought 10 of ALDR", "bought 10 of ALDR at 12.34".
+    return type == Type::Buy       ? QCoreApplication::translate("Trading", "bought")
+        : type == Type::Sell       ? QCoreApplication::translate("Trading", "sold")
+        : type == Type::CoverShort ? QCoreApplication::translate("Trading", "covered")
+                                   : QCoreApplication::translate("Trading", "sold short");
 }
 
 Verdict refused(const QString& why, bool forCash = false) { return {std::nullopt, why, forCash}; }
@@ -36,7 +38,7 @@ Verdict refused(const QString& why, bool forCash = false) { return {std::nullopt
 Verdict recorded(Type type, const Row& row)
 {
     return {row,
-        QStringLiteral("You %1 %2 of %3 at a price %4 for the overall sum %5")
+        QCoreApplication::translate("Trading", "You %1 %2 of %3 at a price %4 for the overall sum %5")
             .arg(verb(type), QString::number(std::abs(row.units)), row.symbol,
                 Numbers::FormatFourDecimals(row.price.toDouble()), plain(row.sum())),
         false};
@@ -44,20 +46,24 @@ Verdict recorded(Type type, const Row& row)
 
 Verdict cashShort(dao::Currency sum, dao::Currency cash)
 {
-    return refused(
-        QStringLiteral("Sum of this thansaction %1 and is more than your cash %2").arg(plain(sum), plain(cash)), true);
+    return refused(QCoreApplication::translate("Trading", "Sum of this thansaction %1 and is more than your cash %2")
+                       .arg(plain(sum), plain(cash)),
+        true);
 }
 
 Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
 {
     if (held > 0)
-        return refused(QStringLiteral("You hold %1 of %2: sell them before you sell short.").arg(held).arg(symbol));
+        return refused(QCoreApplication::translate("Trading", "You hold %1 of %2: sell them before you sell short.")
+                           .arg(held)
+                           .arg(symbol));
     const Row row = RowOf(Type::SellShort, symbol, price, units);
     const Margin m = MarginOf(After(book, row), symbol, price);
     if (!m.AllowsShortSale())
         return refused(
-            QStringLiteral("A short sale of %1 needs a balance of at least half of your short positions: "
-                           "your balance would be %2 and half of your short positions %3.")
+            QCoreApplication::translate("Trading",
+                "A short sale of %1 needs a balance of at least half of your short positions: "
+                "your balance would be %2 and half of your short positions %3.")
                 .arg(plain(row.result), plain(m.balance), plain(dao::Currency::fromTicks(m.shorts.ticks() / 2))));
     return recorded(Type::SellShort, row);
 }
@@ -65,9 +71,9 @@ Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int
 Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
 {
     if (held >= 0)
-        return refused(QStringLiteral("You have no short position in %1.").arg(symbol));
+        return refused(QCoreApplication::translate("Trading", "You have no short position in %1.").arg(symbol));
     if (units > -held)
-        return refused(QStringLiteral("You are short only %1 of %2.").arg(-held).arg(symbol));
+        return refused(QCoreApplication::translate("Trading", "You are short only %1 of %2.").arg(-held).arg(symbol));
     const Row row = RowOf(Type::CoverShort, symbol, price, units);
     if (row.sum() > book.cash)
         return cashShort(row.sum(), book.cash);
@@ -80,13 +86,13 @@ QString Caption(Type type)
 {
     switch (type) {
     case Type::Buy:
-        return QStringLiteral("Buy");
+        return QCoreApplication::translate("Trading", "Buy");
     case Type::Sell:
-        return QStringLiteral("Sell");
+        return QCoreApplication::translate("Trading", "Sell");
     case Type::CoverShort:
-        return QStringLiteral("Cover short");
+        return QCoreApplication::translate("Trading", "Cover short");
     case Type::SellShort:
-        return QStringLiteral("Sell short");
+        return QCoreApplication::translate("Trading", "Sell short");
     case Type::None:
         break;
     }
@@ -118,21 +124,21 @@ void Tell(Refusal refusal)
 {
     switch (refusal) {
     case Refusal::Units:
-        Ui::MsgBox(QStringLiteral("You must enter a valid units amount."), Ui::Buttons::OK, Ui::Icon::Exclamation,
-            QStringLiteral("UnitsSheet Error"));
+        Ui::MsgBox(QCoreApplication::translate("Trading", "You must enter a valid units amount."), Ui::Buttons::OK,
+            Ui::Icon::Exclamation, QCoreApplication::translate("Trading", "UnitsSheet Error"));
         return;
     case Refusal::Type:
-        Ui::MsgBox(QStringLiteral("Choose transaction type"));
+        Ui::MsgBox(QCoreApplication::translate("Trading", "Choose transaction type"));
         return;
     case Refusal::Stock:
-        Ui::MsgBox(QStringLiteral("Choose a stock from the list first."));
+        Ui::MsgBox(QCoreApplication::translate("Trading", "Choose a stock from the list first."));
         return;
     }
 }
 
 QString Done(Type type, const Row& row)
 {
-    return QStringLiteral("%1 %2 of %3 at %4")
+    return QCoreApplication::translate("Trading", "%1 %2 of %3 at %4")
         .arg(verb(type))
         .arg(std::abs(row.units))
         .arg(row.symbol, plain(row.price));
@@ -165,11 +171,11 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
     case Type::Sell:
         // Found by exact symbol in the query's order; a sale never opens a short.
         if (book.held.empty() || book.held.front().symbol.isEmpty())
-            return refused(QStringLiteral("You don't have any stock to sell"));
+            return refused(QCoreApplication::translate("Trading", "You don't have any stock to sell"));
         if (!h)
-            return refused(QStringLiteral("You don't have this kind of stock!"));
+            return refused(QCoreApplication::translate("Trading", "You don't have this kind of stock!"));
         if (units > held)
-            return refused(QStringLiteral("You don't have this number of stock"));
+            return refused(QCoreApplication::translate("Trading", "You don't have this number of stock"));
         return recorded(type, RowOf(type, symbol, price, units));
     case Type::SellShort:
         return sellShort(symbol, price, units, held, book);
@@ -178,7 +184,7 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
     case Type::None:
         break;
     }
-    return refused(QStringLiteral("Choose transaction type"));
+    return refused(QCoreApplication::translate("Trading", "Choose transaction type"));
 }
 
 Margin MarginOf(const Book& book, const QString& symbol, std::optional<dao::Currency> price)

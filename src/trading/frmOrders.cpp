@@ -15,9 +15,14 @@
 #include <QVBoxLayout>
 
 namespace {
-const QStringList kColumns = {QStringLiteral("Symbol"), QStringLiteral("Type"), QStringLiteral("Units"),
-    QStringLiteral("Condition"), QStringLiteral("Price"), QStringLiteral("Placed"), QStringLiteral("State"),
-    QStringLiteral("Note")};
+/// The grid's column titles, in the player's language as the window is made.
+QStringList columns()
+{
+    return {QCoreApplication::translate("frmOrders", "Symbol"), QCoreApplication::translate("frmOrders", "Type"),
+        QCoreApplication::translate("frmOrders", "Units"), QCoreApplication::translate("frmOrders", "Condition"),
+        QCoreApplication::translate("frmOrders", "Price"), QCoreApplication::translate("frmOrders", "Placed"),
+        QCoreApplication::translate("frmOrders", "State"), QCoreApplication::translate("frmOrders", "Note")};
+}
 
 /// An option button of a group, known by its id: the value it stands for.
 struct Option {
@@ -28,9 +33,9 @@ struct Option {
 };
 
 /// Option buttons in a titled group, two a line as on the desk, one of them to choose.
-QButtonGroup* options(QWidget* form, QHBoxLayout* row, const char* title, std::initializer_list<Option> buttons)
+QButtonGroup* options(QWidget* form, QHBoxLayout* row, const QString& title, std::initializer_list<Option> buttons)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(title), form);
+    auto* frame = new QGroupBox(title, form);
     auto* lines = new QGridLayout(frame);
     auto* group = new QButtonGroup(form);
     int i = 0;
@@ -46,10 +51,10 @@ QButtonGroup* options(QWidget* form, QHBoxLayout* row, const char* title, std::i
 }
 
 QLineEdit* titledBox(
-    QWidget* form, QHBoxLayout* row, QLabel*& label, const char* labelName, const char* caption, const char* name)
+    QWidget* form, QHBoxLayout* row, QLabel*& label, const char* labelName, const QString& caption, const char* name)
 {
     auto* column = new QVBoxLayout;
-    label = new QLabel(QString::fromLatin1(caption), form);
+    label = new QLabel(caption, form);
     label->setObjectName(QString::fromLatin1(labelName));
     auto* box = new QLineEdit(form);
     box->setObjectName(QString::fromLatin1(name));
@@ -64,49 +69,50 @@ QLineEdit* titledBox(
 } // namespace
 
 frmOrders::frmOrders()
-    : ReportForm(QStringLiteral("Orders"),
-          MakeGrid(1, int(kColumns.size()), Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25), 1), 7200, 4800,
+    : ReportForm(tr("Orders"),
+          MakeGrid(1, int(columns().size()), Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25), 1), 7200, 4800,
           19)
 {
-    for (int c = 0; c < int(kColumns.size()); ++c)
-        MSFlexGrid1->SetTextMatrix(0, c, kColumns[c]);
-    MSFlexGrid1->SetColumnNames(kColumns);
+    const QStringList titles = columns();
+    for (int c = 0; c < int(titles.size()); ++c)
+        MSFlexGrid1->SetTextMatrix(0, c, titles[c]);
+    MSFlexGrid1->SetColumnNames(titles);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     auto* first = new QHBoxLayout;
     auto* stock = new QVBoxLayout;
-    lblStock = new QLabel(QStringLiteral("Stock"), this);
+    lblStock = new QLabel(tr("Stock"), this);
     lblStock->setObjectName(QStringLiteral("lblStock"));
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     lblStock->setBuddy(Combo1);
-    Combo1->setAccessibleName(QStringLiteral("Stock"));
+    Combo1->setAccessibleName(tr("Stock"));
     Controls::MakeSymbolList(Combo1, Combo1->accessibleName());
     stock->addWidget(lblStock);
     stock->addWidget(Combo1);
     Combo1->setMinimumWidth(Twips::ToPixels(1815)); // as wide as the desk's
     first->addLayout(stock);
     first->setAlignment(stock, Qt::AlignBottom);
-    quantity = titledBox(this, first, lblUnits, "lblUnits", "Units", "quantity");
+    quantity = titledBox(this, first, lblUnits, "lblUnits", tr("Units"), "quantity");
     using Type = Module1::Trade::Type;
     auto type = [](QRadioButton** b, const char* name, Type t) {
         return Option{b, name, TradeRules::Caption(t), int(t)};
     };
-    types = options(this, first, "Type",
+    types = options(this, first, tr("Type"),
         {type(&optBuybutton, "optBuybutton", Type::Buy), type(&optSellButton, "optSellButton", Type::Sell),
             type(&Covshort, "Covshort", Type::CoverShort), type(&Selshort, "Selshort", Type::SellShort)});
     first->addStretch(1);
     auto* second = new QHBoxLayout;
     using OrderBook::Condition;
-    conditions = options(this, second, "Condition",
+    conditions = options(this, second, tr("Condition"),
         {{&optBelow, "optBelow", Caption(Condition::AtOrBelow), int(Condition::AtOrBelow)},
             {&optAbove, "optAbove", Caption(Condition::AtOrAbove), int(Condition::AtOrAbove)}});
-    txtPrice = titledBox(this, second, lblPrice, "lblPrice", "Price", "txtPrice");
-    cmdPlace = Controls::Button(this, "cmdPlace", "Place", 0, 0, 1215, 375);
+    txtPrice = titledBox(this, second, lblPrice, "lblPrice", tr("Price"), "txtPrice");
+    cmdPlace = Controls::Button(this, "cmdPlace", tr("Place"), 0, 0, 1215, 375);
     second->addWidget(cmdPlace, 0, Qt::AlignBottom);
     second->addStretch(1);
     box->insertLayout(0, first);
     box->insertLayout(1, second);
-    cmdCancelOrder = Controls::Button(this, "cmdCancelOrder", "Cancel order", 0, 0, 1455, 375);
+    cmdCancelOrder = Controls::Button(this, "cmdCancelOrder", tr("Cancel order"), 0, 0, 1455, 375);
     box->insertWidget(3, cmdCancelOrder, 0, Qt::AlignLeft);
     Controls::SetTabOrder({Combo1, quantity, optBuybutton, optSellButton, Covshort, Selshort, optBelow, optAbove,
         txtPrice, cmdPlace, MSFlexGrid1, cmdCancelOrder});
@@ -119,7 +125,7 @@ frmOrders::frmOrders()
 
 void frmOrders::formLoad()
 {
-    StockList::Fill(Combo1, QStringLiteral("Select a stock"));
+    StockList::Fill(Combo1, tr("Select a stock"));
     Module1::RefreshOrders(Session::Current().CurrentGame());
 }
 
@@ -137,7 +143,7 @@ std::optional<OrderBook::Condition> frmOrders::ChosenCondition() const
 
 QString frmOrders::Caption(OrderBook::Condition c)
 {
-    return c == OrderBook::Condition::AtOrBelow ? QStringLiteral("at or below") : QStringLiteral("at or above");
+    return c == OrderBook::Condition::AtOrBelow ? tr("at or below") : tr("at or above");
 }
 
 std::optional<int> frmOrders::SelectedOrder() const

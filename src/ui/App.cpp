@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLockFile>
+#include <QTranslator>
 #include <memory>
 
 namespace App {
@@ -32,6 +34,49 @@ bool& endRequested()
 }
 } // namespace
 
+namespace {
+struct Translators {
+    QTranslator own, qt;
+    QString language;
+};
+Translators& translators()
+{
+    static Translators t;
+    return t;
+}
+} // namespace
+
+QString InstallTranslations(const QLocale& locale)
+{
+    RemoveTranslations();
+    Translators& t = translators();
+    // The locale's languages in the player's order: the first the program has
+    // wins. Without one, the source texts stay, with their English plurals.
+    if (!t.own.load(locale, QStringLiteral("ticora"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        if (t.own.load(QStringLiteral(":/i18n/ticora_en.qm")))
+            QCoreApplication::installTranslator(&t.own);
+        return {};
+    }
+    QCoreApplication::installTranslator(&t.own);
+    if (t.own.language().startsWith(QLatin1String("en")))
+        return {}; // the source texts are English
+    if (t.qt.load(
+            locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&t.qt);
+    t.language = t.own.language().section(QLatin1Char('_'), 0, 0);
+    return t.language;
+}
+
+void RemoveTranslations()
+{
+    Translators& t = translators();
+    QCoreApplication::removeTranslator(&t.own);
+    QCoreApplication::removeTranslator(&t.qt);
+    t.language.clear();
+}
+
+QString Language() { return translators().language; }
+
 QString Folder()
 {
     if (folder().isEmpty())
@@ -46,8 +91,11 @@ QString FilePath(const QString& name) { return Folder() + QLatin1Char('/') + nam
 QString MarketFile() { return FilePath(QStringLiteral("stocks.tqs")); }
 
 namespace {
-const QString kPlacementAdvice =
-    QStringLiteral("Free some space on its disk, or give the folder write permission, then start the program again.");
+QString placementAdvice()
+{
+    return QCoreApplication::translate(
+        "App", "Free some space on its disk, or give the folder write permission, then start the program again.");
+}
 
 /// Copies a file where none is, whole or not at all; says why not, in a player's words.
 QString seed(const QString& from, const QString& to)
@@ -59,8 +107,8 @@ QString seed(const QString& from, const QString& to)
     QFile source(from);
     if (!source.copy(part) || !QFile::rename(part, to)) {
         QFile::remove(part);
-        return QStringLiteral("The starter market cannot be copied to %1 (%2). %3")
-            .arg(QDir::toNativeSeparators(to), source.errorString(), kPlacementAdvice);
+        return QCoreApplication::translate("App", "The starter market cannot be copied to %1 (%2). %3")
+            .arg(QDir::toNativeSeparators(to), source.errorString(), placementAdvice());
     }
     QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return {};
@@ -77,8 +125,9 @@ Placement PlaceApplicationFolder(const QString& programFolder, const QString& us
         return {program.absolutePath(), {}}; // as it is: the game says what is missing
     if (!QDir().mkpath(userDataFolder))
         return {{},
-            QStringLiteral("The folder %1, where %2 keeps the market and the games, cannot be made. %3")
-                .arg(QDir::toNativeSeparators(userDataFolder), kTitle, kPlacementAdvice)};
+            QCoreApplication::translate(
+                "App", "The folder %1, where %2 keeps the market and the games, cannot be made. %3")
+                .arg(QDir::toNativeSeparators(userDataFolder), kTitle, placementAdvice())};
     const QDir user(userDataFolder);
     // The market is the player's once copied; the help follows the installed version.
     const QString error =

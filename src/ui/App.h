@@ -1,5 +1,6 @@
 #pragma once
 // The application object: its folder, title, help file and the one-instance rule.
+#include <QLocale>
 #include <QString>
 #include <utility>
 
@@ -26,6 +27,15 @@ struct Placement {
     QString error;
 };
 Placement PlaceApplicationFolder(const QString& programFolder, const QString& userDataFolder);
+
+/// The program's texts in the locale's language, where the program has a
+/// catalogue for it, and then Qt's own texts (its buttons and dialogs) in it
+/// too; the language loaded ("de"), or empty where the source texts stay.
+QString InstallTranslations(const QLocale& locale);
+/// Back to the source texts; for tests.
+void RemoveTranslations();
+/// The language InstallTranslations loaded; empty for the source texts.
+QString Language();
 
 QString HelpFile();
 void SetHelpFile(const QString& path);

@@ -73,14 +73,14 @@ void PlaceTitledBoxes(QWidget* form, std::initializer_list<TitledBox> boxes)
 {
     for (const TitledBox& b : boxes) {
         *b.box = Twips::Create<QLineEdit>(form, b.boxName, b.bl, b.bt, b.bw, b.bh);
-        *b.label = Twips::Create<QLabel>(form, b.labelName, b.ll, b.lt, b.lw, b.lh, QString::fromLatin1(b.caption));
+        *b.label = Twips::Create<QLabel>(form, b.labelName, b.ll, b.lt, b.lw, b.lh, b.caption);
         (*b.label)->setBuddy(*b.box);
     }
 }
 
-QPushButton* Button(QWidget* form, const char* name, const char* caption, int l, int t, int w, int h)
+QPushButton* Button(QWidget* form, const char* name, const QString& caption, int l, int t, int w, int h)
 {
-    return Twips::Create<QPushButton>(form, name, l, t, w, h, QString::fromLatin1(caption));
+    return Twips::Create<QPushButton>(form, name, l, t, w, h, caption);
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> order)

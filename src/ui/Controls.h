@@ -56,7 +56,7 @@ void MakeSymbolList(QComboBox* list, const QString& name);
 struct TitledBox {
     QLabel** label;
     const char* labelName;
-    const char* caption;
+    QString caption;
     int ll, lt, lw, lh; ///< the label's twips
     QLineEdit** box;
     const char* boxName;
@@ -65,7 +65,7 @@ struct TitledBox {
 void PlaceTitledBoxes(QWidget* form, std::initializer_list<TitledBox> boxes);
 
 /// A push button placed by twips.
-QPushButton* Button(QWidget* form, const char* name, const char* caption, int l, int t, int w, int h);
+QPushButton* Button(QWidget* form, const char* name, const QString& caption, int l, int t, int w, int h);
 
 /// Tab visits the widgets in this order.
 void SetTabOrder(std::initializer_list<QWidget*> order);

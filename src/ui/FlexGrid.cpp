@@ -1,5 +1,6 @@
 #include "FlexGrid.h"
 #include "Twips.h"
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
@@ -21,7 +22,7 @@ public:
             return shown;
         // What a screen reader says of an empty cell, which it would otherwise pass over in silence.
         if (role == Qt::AccessibleTextRole)
-            return shown.isEmpty() ? QVariant(QStringLiteral("blank")) : QVariant();
+            return shown.isEmpty() ? QVariant(QCoreApplication::translate("Grid", "blank")) : QVariant();
         return QTableWidgetItem::data(role);
     }
     void setData(int role, const QVariant& value) override

@@ -3,6 +3,7 @@
 #include <QAbstractSeries>
 #include <QAccessibleWidget>
 #include <QChart>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -31,20 +32,18 @@ std::optional<int> MovePlace(std::optional<int> place, int count, int key)
     return std::nullopt;
 }
 
-QString Summary(const QString& name, const QString& one, const QString& many, const std::vector<double>& figures)
+QString Summary(const QString& name, const QString& counted, const std::vector<double>& figures)
 {
     if (figures.empty())
-        return QStringLiteral("%1: no %2").arg(name, many);
+        return QCoreApplication::translate("Chart", "%1: %2").arg(name, counted);
     const auto [low, high] = std::minmax_element(figures.begin(), figures.end());
     const double first = figures.front(), last = figures.back();
-    QString s = QStringLiteral("%1: %2 %3, first %4, last %5, lowest %6, highest %7")
-                    .arg(name)
-                    .arg(figures.size())
-                    .arg(figures.size() == 1 ? one : many, Numbers::PlainText(first), Numbers::PlainText(last),
-                        Numbers::PlainText(*low), Numbers::PlainText(*high));
+    QString s = QCoreApplication::translate("Chart", "%1: %2, first %3, last %4, lowest %5, highest %6")
+                    .arg(name, counted, Numbers::PlainText(first), Numbers::PlainText(last), Numbers::PlainText(*low),
+                        Numbers::PlainText(*high));
     if (first != 0) {
         const double change = (last - first) / first * 100;
-        s += QStringLiteral(", change %1%2 %")
+        s += QCoreApplication::translate("Chart", ", change %1%2 %")
                  .arg(change > 0 ? QStringLiteral("+") : QString(), QLocale().toString(change, 'f', 2));
     }
     return s;
@@ -102,8 +101,9 @@ public:
         if (t == QAccessible::Name)
             return chart()->Summary();
         if (t == QAccessible::Description)
-            return QStringLiteral("Left and Right move through the figures one by one, Page Up and Page Down by ten, "
-                                  "Home and End to the first and the last.");
+            return QCoreApplication::translate("Chart",
+                "Left and Right move through the figures one by one, Page Up and Page Down by ten, "
+                "Home and End to the first and the last.");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return chart()->PlaceCount(); }

@@ -18,9 +18,9 @@ namespace Charts {
 std::optional<int> MovePlace(std::optional<int> place, int count, int key);
 
 /// "ALDR: 200 prices, first 25.1, last 27.4388, lowest 24.9, highest 28.1,
-/// change +9.31 %" for the name and the figures' noun, one and many; the
-/// change is left out where the first figure is 0; "ALDR: no prices" for none.
-QString Summary(const QString& name, const QString& one, const QString& many, const std::vector<double>& figures);
+/// change +9.31 %" for the name and the figures as counted ("200 prices");
+/// the change is left out where the first figure is 0; "ALDR: no prices" for none.
+QString Summary(const QString& name, const QString& counted, const std::vector<double>& figures);
 
 } // namespace Charts
 

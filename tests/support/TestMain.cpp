@@ -1,3 +1,4 @@
+#include "ui/App.h"
 #include <QtWidgets>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The expected texts are written with a point; tests of other locales set their own.
     QLocale::setDefault(QLocale::c());
+    // The source texts, with their English plurals, as an English desktop has them.
+    App::InstallTranslations(QLocale(QLocale::English));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
