@@ -41,9 +41,13 @@ protected:
         for (QButtonGroup* g : {f->types, f->conditions}) {
             g->setExclusive(false);
             for (QAbstractButton* b : g->buttons())
-                b->setChecked(b->text() == type || b->text() == condition);
+                b->setChecked(false);
             g->setExclusive(true);
         }
+        if (const auto t = TypeNamed(type))
+            f->types->button(int(*t))->setChecked(true);
+        if (!condition.isEmpty()) // by what it is, in any language
+            (condition == "at or below" ? f->optBelow : f->optAbove)->setChecked(true);
         QTest::mouseClick(f->cmdPlace, Qt::LeftButton);
     }
     /// Straight into the game file, as placed.

@@ -130,6 +130,7 @@
         </message>
         <message>
             <source>%1: %2</source>
+            <translatorcomment>same on purpose</translatorcomment>
             <translation>%1: %2</translation>
         </message>
         <message>
@@ -141,6 +142,7 @@
         <name>ClockMenu</name>
         <message>
             <source>Pa&amp;use</source>
+            <translatorcomment>same on purpose</translatorcomment>
             <translation>Pa&amp;use</translation>
         </message>
         <message>
@@ -1125,10 +1127,12 @@
         </message>
         <message>
             <source>OK</source>
+            <translatorcomment>same on purpose</translatorcomment>
             <translation>OK</translation>
         </message>
         <message>
             <source>Varnel Ticora V1.0</source>
+            <translatorcomment>same on purpose</translatorcomment>
             <translation>Varnel Ticora V1.0</translation>
         </message>
         <message>
@@ -1211,6 +1215,7 @@
         </message>
         <message>
             <source>&amp;Chart</source>
+            <translatorcomment>same on purpose</translatorcomment>
             <translation>&amp;Chart</translation>
         </message>
         <message>
@@ -1297,6 +1302,16 @@
         <message>
             <source>There is no game to continue.</source>
             <translation>Es gibt kein Spiel zum Fortsetzen.</translation>
+        </message>
+        <message>
+            <source>Varnel Ticora: </source>
+            <translatorcomment>same on purpose</translatorcomment>
+            <translation>Varnel Ticora: </translation>
+        </message>
+        <message>
+            <source>Varnel Korvath: </source>
+            <translatorcomment>same on purpose</translatorcomment>
+            <translation>Varnel Korvath: </translation>
         </message>
     </context>
     <context>

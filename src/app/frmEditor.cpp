@@ -310,7 +310,7 @@ void frmEditor::Picture2_Resize()
 void frmEditor::newCommand()
 {
     setWindowTitle(
-        (newFromToolbar_ ? QStringLiteral("Varnel Ticora: ") : QStringLiteral("Varnel Korvath: ")) + App::kVersion);
+        (newFromToolbar_ ? tr("Varnel Ticora: ") : tr("Varnel Korvath: ")) + App::kVersion);
     newFromToolbar_ = false;
     Module1::OpenNewGameWindow();
     Module1::PresetStartingBalance();
@@ -329,7 +329,7 @@ void frmEditor::OfferSavedGames(bool asked)
     GameShell::ShowWindow<frmContinue>(true);
 }
 
-void frmEditor::showContinued() { setWindowTitle(QStringLiteral("Varnel Ticora: ") + App::kVersion); }
+void frmEditor::showContinued() { setWindowTitle(tr("Varnel Ticora: ") + App::kVersion); }
 
 void frmEditor::mnuFileItem_Click(int index)
 {

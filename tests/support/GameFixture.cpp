@@ -20,9 +20,20 @@ void GameTest::trade(const QString& symbol, const QString& units, const QString&
     QTest::keyClicks(desk->quantity, units);
     desk->types->setExclusive(false);
     for (QAbstractButton* b : desk->types->buttons())
-        b->setChecked(b->text() == type);
+        b->setChecked(false);
     desk->types->setExclusive(true);
+    if (const auto t = TypeNamed(type)) // by what it is, in any language
+        desk->types->button(int(*t))->setChecked(true);
     QTest::mouseClick(desk->Command2, Qt::LeftButton);
+}
+
+std::optional<Module1::Trade::Type> TypeNamed(const QString& caption)
+{
+    using T = Module1::Trade::Type;
+    const std::map<QString, T> types{
+        {"Buy", T::Buy}, {"Sell", T::Sell}, {"Cover short", T::CoverShort}, {"Sell short", T::SellShort}};
+    const auto it = types.find(caption);
+    return it == types.end() ? std::nullopt : std::optional(it->second);
 }
 
 void ChooseByKey(QComboBox* list, const QString& symbol)

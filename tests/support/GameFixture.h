@@ -203,6 +203,8 @@ QWidget* FindForm(const QString& name);
 
 /// Picks a list's entry with the arrow key, as a player would.
 void ChooseByKey(QComboBox* list, const QString& symbol);
+/// A trade's type by its English caption; none for any other text.
+std::optional<Module1::Trade::Type> TypeNamed(const QString& caption);
 
 /// A grid's cells, a row a string with the columns joined by '|'.
 QStringList GridRows(const FlexGrid& g);
