@@ -115,9 +115,13 @@ TEST_F(OrdersTest, AMoveCarriesOutEachOrderItsPriceMeetsInPlacementOrderByTheDes
     Module1::MarketTick(); // every price by 97.5 %: ALDR 19.5, BRKW 97.5, CINX 48.75
     EXPECT_EQ(orders(),
         QStringList({"ALDR|Buy|20000|filled|195000|",
-            "ALDR|Buy|10000|open|NULL|Sum of this thansaction 195000 and is more than your cash 110000",
+            "ALDR|Buy|10000|open|NULL|Sum of this thansaction %1 and is more than your cash %2\x1f"
+            "195000\x1f"
+            "110000",
             "ALDR|Buy|1|open|NULL|", "BRKW|Sell|5|open|NULL|You don't have this kind of stock!",
-            "CINX|Sell short|100|filled|487500|", "EMBR|Cover short|10|open|NULL|You have no short position in EMBR.",
+            "CINX|Sell short|100|filled|487500|",
+            "EMBR|Cover short|10|open|NULL|You have no short position in %1.\x1f"
+            "EMBR",
             "GONE|Buy|1|open|NULL|The stock is no longer listed.", "ALDR|Sell|20000|filled|195000|"}));
     EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT Symbol, Price, Units, Result FROM Traderesult"),
         QStringList({"ALDR|195000|20000|-3900000000", "CINX|487500|-100|48750000", "ALDR|195000|-20000|3900000000"}));
@@ -128,4 +132,7 @@ TEST_F(OrdersTest, AMoveCarriesOutEachOrderItsPriceMeetsInPlacementOrderByTheDes
     EXPECT_TRUE(msgs.messages.empty());
     EXPECT_EQ(Forms::IfLoaded<Form3>()->cashbalance->text(), "504875"); // the windows follow
     EXPECT_EQ(GridRows(*f->MSFlexGrid1).value(1).section('|', 6, 6), "filled"); // newest first
+    // A note is kept in the same words in every language, and shown in the player's.
+    EXPECT_EQ(GridRows(*f->MSFlexGrid1).value(7).section('|', 7),
+        "Sum of this thansaction 195000 and is more than your cash 110000");
 }

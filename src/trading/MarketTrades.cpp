@@ -69,7 +69,7 @@ Fills FillOrders(const Game& g)
         for (OrderBook::Order& o : orders) {
             if (!o.isOpen())
                 continue;
-            QString note = QCoreApplication::translate("Trading", "The stock is no longer listed.");
+            QString note = TradeRules::Words{QT_TRANSLATE_NOOP("Trading", "The stock is no longer listed.")}.Stored();
             if (const std::optional<dao::Currency> price = Holdings::ListedPrice(prices, o.symbol)) {
                 if (!o.MetBy(*price))
                     continue;
@@ -81,7 +81,7 @@ Fills FillOrders(const Game& g)
                     done.told << TradeRules::Done(o.type, *v.row);
                     continue;
                 }
-                note = v.said;
+                note = v.why.Stored(); // the same in every language
             }
             if (note != o.note) {
                 o.note = note;

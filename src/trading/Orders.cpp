@@ -106,7 +106,7 @@ void RefreshOrders(const Game* game)
             f->shown.push_back(o->row);
             const QString cells[] = {o->symbol, TradeRules::Caption(o->type), QString::number(o->units),
                 frmOrders::Caption(o->condition), Numbers::PlainText(o->price),
-                here.toString(o->placed, QLocale::ShortFormat), shown(o->state), o->note};
+                here.toString(o->placed, QLocale::ShortFormat), shown(o->state), TradeRules::Words::Shown(o->note)};
             for (int c = 0; c < g.Cols(); ++c)
                 g.SetTextMatrix(r, c, cells[c]);
         }

@@ -3,6 +3,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace TradeRules {
@@ -33,7 +34,14 @@ QString verb(Type type)
                                    : QCoreApplication::translate("Trading", "sold short");
 }
 
-Verdict refused(const QString& why, bool forCash = false) { return {std::nullopt, why, forCash}; }
+Verdict refused(const char* source, QStringList args = {}, bool forCash = false)
+{
+    const Words why{source, std::move(args)};
+    return {std::nullopt, why.Shown(), why, forCash};
+}
+
+/// Money as a refusal keeps it: the same in every language.
+QString kept(dao::Currency c) { return c.toPlainString(); }
 
 Verdict recorded(Type type, const Row& row)
 {
@@ -41,39 +49,36 @@ Verdict recorded(Type type, const Row& row)
         QCoreApplication::translate("Trading", "You %1 %2 of %3 at a price %4 for the overall sum %5")
             .arg(verb(type), QString::number(std::abs(row.units)), row.symbol,
                 Numbers::FormatFourDecimals(row.price.toDouble()), plain(row.sum())),
-        false};
+        {}, false};
 }
 
 Verdict cashShort(dao::Currency sum, dao::Currency cash)
 {
-    return refused(QCoreApplication::translate("Trading", "Sum of this thansaction %1 and is more than your cash %2")
-                       .arg(plain(sum), plain(cash)),
-        true);
+    return refused(QT_TRANSLATE_NOOP("Trading", "Sum of this thansaction %1 and is more than your cash %2"),
+        {kept(sum), kept(cash)}, true);
 }
 
 Verdict sellShort(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
 {
     if (held > 0)
-        return refused(QCoreApplication::translate("Trading", "You hold %1 of %2: sell them before you sell short.")
-                           .arg(held)
-                           .arg(symbol));
+        return refused(QT_TRANSLATE_NOOP("Trading", "You hold %1 of %2: sell them before you sell short."),
+            {QString::number(held), symbol});
     const Row row = RowOf(Type::SellShort, symbol, price, units);
     const Margin m = MarginOf(After(book, row), symbol, price);
     if (!m.AllowsShortSale())
-        return refused(
-            QCoreApplication::translate("Trading",
-                "A short sale of %1 needs a balance of at least half of your short positions: "
-                "your balance would be %2 and half of your short positions %3.")
-                .arg(plain(row.result), plain(m.balance), plain(dao::Currency::fromTicks(m.shorts.ticks() / 2))));
+        return refused(QT_TRANSLATE_NOOP("Trading",
+                           "A short sale of %1 needs a balance of at least half of your short positions: "
+                           "your balance would be %2 and half of your short positions %3."),
+            {kept(row.result), kept(m.balance), kept(dao::Currency::fromTicks(m.shorts.ticks() / 2))});
     return recorded(Type::SellShort, row);
 }
 
 Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t held, const Book& book)
 {
     if (held >= 0)
-        return refused(QCoreApplication::translate("Trading", "You have no short position in %1.").arg(symbol));
+        return refused(QT_TRANSLATE_NOOP("Trading", "You have no short position in %1."), {symbol});
     if (units > -held)
-        return refused(QCoreApplication::translate("Trading", "You are short only %1 of %2.").arg(-held).arg(symbol));
+        return refused(QT_TRANSLATE_NOOP("Trading", "You are short only %1 of %2."), {QString::number(-held), symbol});
     const Row row = RowOf(Type::CoverShort, symbol, price, units);
     if (row.sum() > book.cash)
         return cashShort(row.sum(), book.cash);
@@ -81,6 +86,32 @@ Verdict cover(const QString& symbol, dao::Currency price, int64_t units, int64_t
 }
 
 } // namespace
+
+QString Words::Shown() const
+{
+    QString text = QCoreApplication::translate("Trading", source);
+    for (const QString& a : args) {
+        // A number is shown in the player's form; a symbol as it is.
+        static const QRegularExpression plainNumber(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
+        text =
+            text.arg(plainNumber.match(a).hasMatch() ? Numbers::PlainText(dao::Currency::fromDouble(a.toDouble())) : a);
+    }
+    return text;
+}
+
+QString Words::Stored() const
+{
+    QStringList parts{QString::fromUtf8(source)};
+    parts += args;
+    return parts.join(QChar(0x1f)); // a separator no text holds
+}
+
+QString Words::Shown(const QString& stored)
+{
+    const QStringList parts = stored.split(QChar(0x1f));
+    const QByteArray source = parts.front().toUtf8();
+    return Words{source.constData(), parts.mid(1)}.Shown();
+}
 
 QString Caption(Type type)
 {
@@ -171,11 +202,11 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
     case Type::Sell:
         // Found by exact symbol in the query's order; a sale never opens a short.
         if (book.held.empty() || book.held.front().symbol.isEmpty())
-            return refused(QCoreApplication::translate("Trading", "You don't have any stock to sell"));
+            return refused(QT_TRANSLATE_NOOP("Trading", "You don't have any stock to sell"));
         if (!h)
-            return refused(QCoreApplication::translate("Trading", "You don't have this kind of stock!"));
+            return refused(QT_TRANSLATE_NOOP("Trading", "You don't have this kind of stock!"));
         if (units > held)
-            return refused(QCoreApplication::translate("Trading", "You don't have this number of stock"));
+            return refused(QT_TRANSLATE_NOOP("Trading", "You don't have this number of stock"));
         return recorded(type, RowOf(type, symbol, price, units));
     case Type::SellShort:
         return sellShort(symbol, price, units, held, book);
@@ -184,7 +215,7 @@ Verdict Weigh(Type type, const QString& symbol, dao::Currency price, int64_t uni
     case Type::None:
         break;
     }
-    return refused(QCoreApplication::translate("Trading", "Choose transaction type"));
+    return refused(QT_TRANSLATE_NOOP("Trading", "Choose transaction type"));
 }
 
 Margin MarginOf(const Book& book, const QString& symbol, std::optional<dao::Currency> price)

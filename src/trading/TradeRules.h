@@ -54,9 +54,24 @@ void Tell(Refusal refusal);
 /// What a trade did, as a fill is told: "bought 10 of ALDR at 12.34".
 QString Done(Type type, const Row& row);
 
+/// Why a trade is refused, the same in every language: its source text and
+/// its arguments, numbers with a point. Shown in the player's language; kept
+/// in this form where it is stored (an order's note), so that a game file
+/// holds the same whatever the language it was played in.
+struct Words {
+    const char* source = nullptr;
+    QStringList args;
+    QString Shown() const;
+    QString Stored() const;
+    /// A stored text in the player's language; one stored by an earlier
+    /// version (a plain text) as it was, translated where it can be.
+    static QString Shown(const QString& stored);
+};
+
 struct Verdict {
     std::optional<Row> row; ///< what it records; none when refused
     QString said; ///< its confirmation, or why it is refused
+    Words why; ///< why it is refused, to be stored
     bool forCash = false; ///< refused for want of cash, as a purchase can be
 };
 /// A trade of whole units of a symbol at a price, by the rules of its type.
