@@ -63,6 +63,14 @@ TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTop
     help()->lstTopics->setCurrentRow(2); // choosing another topic from the list shows it
     EXPECT_EQ(help()->CurrentTopic(), 2);
     EXPECT_TRUE(msgs.messages.empty());
+    // In German, the German help at the same topic.
+    ASSERT_TRUE(QFile::copy(QString(TICORA_HELP_FILE).replace(".hlp", "_de.hlp"), path("zolthelp_de.hlp")));
+    App::InstallTranslations(QLocale(QLocale::German));
+    App::SetHelpFile(App::HelpFileInLanguage());
+    QTest::keyClick(ed, Qt::Key_F1);
+    EXPECT_TRUE(help()->txtTopic->toPlainText().startsWith("Inhalt"));
+    App::InstallTranslations(QLocale(QLocale::English));
+    App::SetHelpFile(App::HelpFileInLanguage());
     QFile::remove(path("zolthelp.hlp"));
     QTest::keyClick(ed, Qt::Key_F1);
     EXPECT_EQ(msgs.texts(),
@@ -87,12 +95,21 @@ TEST(HelpFile, ADamagedHelpFileSaysWhyAndTheShippedOneHasATopicForEveryWindow)
     ASSERT_EQ(ok.error, "");
     EXPECT_EQ(ok.topics.size(), 2u);
     EXPECT_EQ(ok.topics.at(2).title, "Two");
-    QFile f(QStringLiteral(TICORA_HELP_FILE));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const Help::Parsed h = Help::ParseText(f.readAll());
+    auto shipped = [](const QString& file) {
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
+        return Help::ParseText(f.readAll());
+    };
+    const Help::Parsed h = shipped(QStringLiteral(TICORA_HELP_FILE));
     ASSERT_EQ(h.error, "");
-    for (int topic = 0; topic <= 18; ++topic)
+    for (int topic = 0; topic <= 19; ++topic)
         EXPECT_TRUE(h.topics.count(topic)) << topic;
+    // Every language's help has the same topics, by their numbers.
+    const Help::Parsed de = shipped(QString(TICORA_HELP_FILE).replace(".hlp", "_de.hlp"));
+    ASSERT_EQ(de.error, "");
+    for (const auto& [topic, _] : h.topics)
+        EXPECT_TRUE(de.topics.count(topic)) << topic;
+    EXPECT_EQ(de.topics.size(), h.topics.size());
     for (const char* m : {"Varnel Stock Exchange is closed at the moment.", "You must enter a valid units amount.",
              "Choose transaction type", "You don't have this number of stock", "This stock already exist in your game!",
              "Fill the necessary information", "No changes were made!", "You have no short position in"})

@@ -1313,6 +1313,21 @@
             <translatorcomment>same on purpose</translatorcomment>
             <translation>Varnel Korvath: </translation>
         </message>
+        <message>
+            <source>New</source>
+            <extracomment>Under the toolbar's picture: a new game.</extracomment>
+            <translation>Neu</translation>
+        </message>
+        <message>
+            <source>Trade</source>
+            <extracomment>Under the toolbar's picture: the Trading desk.</extracomment>
+            <translation>Handeln</translation>
+        </message>
+        <message>
+            <source>Chart</source>
+            <translatorcomment>same on purpose</translatorcomment>
+            <translation>Chart</translation>
+        </message>
     </context>
     <context>
         <name>frmHelp</name>

@@ -31,7 +31,7 @@ void Raise(QWidget& w, bool modal)
 
 void ShowHelp(int context)
 {
-    const QString file = App::HelpFile().isEmpty() ? App::FilePath(QStringLiteral("zolthelp.hlp")) : App::HelpFile();
+    const QString file = App::HelpFile().isEmpty() ? App::HelpFileInLanguage() : App::HelpFile();
     Help::Parsed help = Help::ReadFile(file);
     if (!help.error.isEmpty()) {
         Ui::MsgBox(QCoreApplication::translate("Shell", "The help cannot be shown: the help file %1 %2.")

@@ -51,10 +51,27 @@ void ImageButton::BindTo(QAction* command)
     follow();
 }
 
+void ImageButton::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
 void ImageButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, pixmap());
+    const QPixmap picture = pixmap();
+    p.drawPixmap(0, 0, picture);
+    if (!caption_.isEmpty() && !picture.isNull()) {
+        // The pictures' own caption is English, in the band at their foot.
+        const QRect band(3, picture.height() - 16, picture.width() - 6, 13);
+        p.fillRect(band, picture.toImage().pixelColor(4, picture.height() - 6));
+        QFont f = font();
+        f.setPixelSize(10);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(band, Qt::AlignCenter, p.fontMetrics().elidedText(caption_, Qt::ElideRight, band.width()));
+    }
     if (hasFocus()) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         p.drawRect(rect().adjusted(2, 2, -3, -3));

@@ -42,6 +42,8 @@ public:
     /// Presses the command a menu entry also runs: a click triggers it, and
     /// the button shows and works only while the command does.
     void BindTo(QAction* command);
+    /// A caption drawn over the one the pictures carry, in the player's language.
+    void SetCaption(const QString& caption);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -53,4 +55,5 @@ private:
     const QLabel* pressed_;
     const QLabel* released_;
     QPixmap current_;
+    QString caption_;
 };

@@ -130,13 +130,19 @@ void frmEditor::createToolbar()
         int left;
         const char* picture; ///< its images in the toolbar resources
         QAction* command; ///< the menu entry's, which it shares
+        const char* caption; ///< the word its pictures carry
     };
     const Button buttons[] = {
-        {&Newup, "Newup", "newdn", "newupn", QT_TR_NOOP("New game"), 0, "new", fileItems_[0]},
-        {&tradeup, "tradeup", "tradedn", "tradeupn", QT_TR_NOOP("Trading desk"), 2040, "trade", assetItems_[0]},
+        {&Newup, "Newup", "newdn", "newupn", QT_TR_NOOP("New game"), 0, "new", fileItems_[0],
+            //: Under the toolbar's picture: a new game.
+            QT_TR_NOOP("New")},
+        {&tradeup, "tradeup", "tradedn", "tradeupn", QT_TR_NOOP("Trading desk"), 2040, "trade", assetItems_[0],
+            //: Under the toolbar's picture: the Trading desk.
+            QT_TR_NOOP("Trade")},
         {&chartup, "chartup", "chartdn", "chartupn", QT_TR_NOOP("Stock performance chart"), 2880, "chart",
-            assetItems_[2]},
-        {&balup, "balup", "baldn", "balupn", QT_TR_NOOP("Balance"), 3720, "balance", analyzeItems_[0]},
+            assetItems_[2], QT_TR_NOOP("Chart")},
+        {&balup, "balup", "baldn", "balupn", QT_TR_NOOP("Balance"), 3720, "balance", analyzeItems_[0],
+            QT_TR_NOOP("Balance")},
     };
     for (const Button& b : buttons) {
         // Two hidden images only store the button's pressed and released pictures.
@@ -158,6 +164,8 @@ void frmEditor::createToolbar()
         if (up == Newup) // runs before the command it triggers
             connect(up, &ImageButton::clicked, this, &frmEditor::Newup_Click);
         up->BindTo(b.command);
+        if (!App::Language().isEmpty()) // the pictures carry the English word
+            up->SetCaption(tr(b.caption));
     }
 }
 
@@ -211,7 +219,7 @@ void frmEditor::createTimers()
 
 void frmEditor::formLoad()
 {
-    App::SetHelpFile(App::FilePath(QStringLiteral("zolthelp.hlp")));
+    App::SetHelpFile(App::HelpFileInLanguage());
     Help::InstallF1();
     if (!App::AcquireInstanceLock()) {
         Ui::MsgBox(tr("Проект уже запущен!"));
@@ -309,8 +317,7 @@ void frmEditor::Picture2_Resize()
 
 void frmEditor::newCommand()
 {
-    setWindowTitle(
-        (newFromToolbar_ ? tr("Varnel Ticora: ") : tr("Varnel Korvath: ")) + App::kVersion);
+    setWindowTitle((newFromToolbar_ ? tr("Varnel Ticora: ") : tr("Varnel Korvath: ")) + App::kVersion);
     newFromToolbar_ = false;
     Module1::OpenNewGameWindow();
     Module1::PresetStartingBalance();

@@ -126,7 +126,7 @@ void Form1::Combo1_Click()
 
 void Form1::Command1_Click()
 {
-    App::SetHelpFile(App::FilePath(QStringLiteral("zolthelp.hlp")));
+    App::SetHelpFile(App::HelpFileInLanguage());
     setProperty("helpContextID", 7);
     // F1, as a player would press it: the help opens at this window's topic.
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);

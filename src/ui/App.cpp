@@ -77,6 +77,12 @@ void RemoveTranslations()
 
 QString Language() { return translators().language; }
 
+QString HelpFileInLanguage()
+{
+    const QString own = FilePath(QStringLiteral("zolthelp_%1.hlp").arg(Language()));
+    return !Language().isEmpty() && QFileInfo::exists(own) ? own : FilePath(QStringLiteral("zolthelp.hlp"));
+}
+
 QString Folder()
 {
     if (folder().isEmpty())
@@ -135,8 +141,11 @@ Placement PlaceApplicationFolder(const QString& programFolder, const QString& us
     if (!error.isEmpty())
         return {{}, error};
     // A help that cannot be copied is said when it is asked for; the game goes on.
-    QFile::remove(user.filePath(QStringLiteral("zolthelp.hlp")));
-    seed(shipped.filePath(QStringLiteral("zolthelp.hlp")), user.filePath(QStringLiteral("zolthelp.hlp")));
+    // The help in every language, as this version has it.
+    for (const QString& help : shipped.entryList({QStringLiteral("zolthelp*.hlp")}, QDir::Files)) {
+        QFile::remove(user.filePath(help));
+        seed(shipped.filePath(help), user.filePath(help));
+    }
     return {user.absolutePath(), {}};
 }
 

@@ -37,6 +37,9 @@ void RemoveTranslations();
 /// The language InstallTranslations loaded; empty for the source texts.
 QString Language();
 
+/// The help file in the player's language, in the application folder:
+/// zolthelp_<language>.hlp where it is there, else zolthelp.hlp.
+QString HelpFileInLanguage();
 QString HelpFile();
 void SetHelpFile(const QString& path);
 
