@@ -1,3 +1,4 @@
+#include "assets/StockFigures.h"
 #include "support/GameFixture.h"
 
 using namespace dao;
@@ -104,51 +105,37 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         QList<double>({stock("BET").price.toDouble(), stock("BET").volume.toDouble()}), QList<double>({1000.5, 2000}));
 }
 
-TEST_F(AssetsTest, AFigureThatIsNoNumberOrBelowZeroIsRefusedByAddAndEditAndKeepsTheWindowAsTyped)
+TEST(StockFigures, APriceIsANumberAbove0AndTheOtherFiguresNumbersOf0OrMoreEmptyMeaning0)
 {
-    const QString price = "Type the current price as a number above 0, for example 12.5.",
-                  low = "Type the day's lowest price as a number of 0 or more, for example 12.5, or leave it empty.",
-                  high = "Type the day's highest price as a number of 0 or more, for example 12.5, or leave it empty.",
-                  volume = "Type the volume as a number of 0 or more, for example 1000, or leave it empty.";
-    enum Box { Price, Min, Max, Volume };
-    const std::tuple<Box, const char*, QString> cases[] = {{Price, "abc", price}, {Price, "10abc", price},
-        {Price, "0", price}, {Price, "-5", price}, {Price, "", price}, {Min, "-1", low}, {Min, "x", low},
-        {Max, "-0.0001", high}, {Volume, "-1", volume}};
+    using F = Assets::Figure;
+    const std::tuple<F, const char*, std::optional<double>> cases[] = {{F::Price, "12.5", 12.5},
+        {F::Price, "0.0001", 0.0001}, {F::Price, "abc", {}}, {F::Price, "10abc", {}}, {F::Price, "0", {}},
+        {F::Price, "-5", {}}, {F::Price, "", {}}, {F::Min, "", 0}, {F::Min, "0", 0}, {F::Min, "-1", {}},
+        {F::Min, "x", {}}, {F::Max, "-0.0001", {}}, {F::Volume, "-1", {}}, {F::Volume, " 2 ", 2}};
+    for (const auto& [figure, typed, read] : cases)
+        EXPECT_EQ(Assets::ReadFigure(figure, typed), read) << typed;
+}
+
+TEST_F(AssetsTest, ARefusedFigureIsSaidByAddAndEditWhichStayOpenAsTypedAndWriteNothing)
+{
     const QByteArray before = marketBytes();
-    for (const auto& [box, typed, said] : cases) {
-        SCOPED_TRACE(typed);
-        for (const bool adding : {true, false}) {
-            SCOPED_TRACE(adding ? "Add" : "Edit");
-            msgs.messages.clear();
-            QWidget* window = nullptr;
-            QLineEdit* typedIn = nullptr;
-            if (adding) {
-                QString figures[] = {"12.5", "", "", ""};
-                figures[box] = typed;
-                addStock("Alpha", "ALP", figures[Price], figures[Min], figures[Max], figures[Volume]);
-                Form6* f = Forms::IfLoaded<Form6>();
-                window = f;
-                typedIn = f ? QList<QLineEdit*>({f->Text3, f->Text4, f->Text5, f->Text6})[box] : nullptr;
-            } else {
-                Form7* f = edit("BRKW");
-                typedIn = QList<QLineEdit*>({f->Text2, f->Text3, f->Text5, f->Text4})[box];
-                retype(typedIn, typed);
-                if (!*typed)
-                    typedIn->clear();
-                enter(f);
-                window = Forms::IfLoaded<Form7>();
-            }
-            const QString expected = adding && box == Price && !*typed ? "Fill the necessary information" : said;
-            EXPECT_EQ(msgs.texts(), QStringList(expected));
-            ASSERT_NE(window, nullptr) << "the window stays open";
-            EXPECT_EQ(typedIn->text(), typed);
-            if (expected == said)
-                EXPECT_EQ(window->focusWidget(), typedIn);
-            Forms::Unload(window);
-            ProcessDeletions();
-            EXPECT_EQ(marketBytes(), before);
-        }
-    }
+    addStock("Alpha", "ALP", "-5");
+    Form6* add = Forms::IfLoaded<Form6>();
+    ASSERT_NE(add, nullptr);
+    EXPECT_EQ(msgs.texts(), QStringList("Type the current price as a number above 0, for example 12.5."));
+    EXPECT_EQ(add->Text3->text(), "-5");
+    EXPECT_EQ(add->focusWidget(), add->Text3);
+    addStock("Alpha", "ALP", ""); // "Fill the necessary information", the window kept too
+    EXPECT_NE(Forms::IfLoaded<Form6>(), nullptr);
+    Form7* f = edit("BRKW");
+    retype(f->Text3, "x");
+    enter(f);
+    ASSERT_EQ(Forms::IfLoaded<Form7>(), f);
+    EXPECT_EQ(msgs.texts().last(),
+        "Type the day's lowest price as a number of 0 or more, for example 12.5, or leave it empty.");
+    EXPECT_EQ(f->Text3->text(), "x");
+    EXPECT_EQ(f->focusWidget(), f->Text3);
+    EXPECT_EQ(marketBytes(), before);
 }
 
 TEST_F(AssetsTest, AFailureAfterTheRowIsWrittenLeavesTheMarketAsItWas)

@@ -23,6 +23,8 @@ class frmEditor : public QMainWindow, public Forms::Main {
     Q_OBJECT
 public:
     static constexpr const char* kFormName = "frmEditor";
+    /// The client area as designed.
+    static constexpr int kClientWidthTwips = 7680, kClientHeightTwips = 5220;
     frmEditor();
     void formLoad();
 

@@ -10,9 +10,33 @@
 #include "ui/Numbers.h"
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <array>
 
 namespace {
 QString caption() { return QCoreApplication::translate("Assets", "Add Asset"); }
+
+/// Lists the stock: its row and its four objects together or not at all,
+/// never a stock without its tables. Its history starts with 200 zero prices.
+void list(dao::Database& db, const QString& name, const QString& symbol, const std::array<double, 4>& figures)
+{
+    const auto [price, low, high, volume] = figures;
+    dao::Transaction tx = db.beginTransaction();
+    dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
+    rs.addNew();
+    using namespace MarketSchema;
+    rs.setField(kNameField, name);
+    rs.setField(kSymbolField, symbol);
+    rs.setField(kPriceField, price);
+    rs.setField(kMinField, low);
+    rs.setField(kMaxField, high);
+    rs.setField(kVolumeField, volume);
+    rs.update();
+    rs.close();
+    std::vector<dao::Currency> history(200, dao::Currency());
+    history.push_back(dao::Currency::fromDouble(price));
+    MarketSchema::CreateStockObjects(db, symbol, history);
+    tx.commit();
+}
 } // namespace
 
 namespace Module1 {
@@ -29,19 +53,12 @@ bool AddAsset()
     using Assets::Figure;
     const std::pair<Figure, QLineEdit*> boxes[] = {
         {Figure::Price, f.Text3}, {Figure::Min, f.Text4}, {Figure::Max, f.Text5}, {Figure::Volume, f.Text6}};
-    double figures[4] = {};
+    std::array<double, 4> figures = {};
     for (int i = 0; i < 4; ++i) {
-        const auto& [figure, box] = boxes[i];
-        const std::optional<double> v = Assets::ReadFigure(figure, box->text());
-        if (!v) {
-            Ui::MsgBox(Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation, caption());
-            box->setFocus();
-            box->selectAll();
+        if (Assets::Refuses(boxes[i].first, boxes[i].second, caption()))
             return false;
-        }
-        figures[i] = *v;
+        figures[size_t(i)] = *Assets::ReadFigure(boxes[i].first, boxes[i].second->text());
     }
-    const auto [price, low, high, volume] = figures;
     auto refuse = [](const QString& why) {
         Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Exclamation, caption());
         return true;
@@ -58,23 +75,7 @@ bool AddAsset()
         listed.close();
         if (QString why = Assets::SymbolProblem(db, symbol); !why.isEmpty())
             return refuse(why);
-        // The row and its four objects together or not at all: never a stock without its tables.
-        dao::Transaction tx = db.beginTransaction();
-        dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
-        rs.addNew();
-        using namespace MarketSchema;
-        rs.setField(kNameField, name);
-        rs.setField(kSymbolField, symbol);
-        rs.setField(kPriceField, price);
-        rs.setField(kMinField, low);
-        rs.setField(kMaxField, high);
-        rs.setField(kVolumeField, volume);
-        rs.update();
-        rs.close();
-        std::vector<dao::Currency> history(200, dao::Currency());
-        history.push_back(dao::Currency::fromDouble(price));
-        MarketSchema::CreateStockObjects(db, symbol, history);
-        tx.commit();
+        list(db, name, symbol, figures);
     } catch (const std::exception& e) {
         Ui::MsgBox(Ui::Failure(
                        QCoreApplication::translate("Assets", "The stock %1 could not be added; the market is as it was")

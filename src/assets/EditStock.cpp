@@ -73,13 +73,8 @@ bool refused(const Form7& f)
     const std::pair<Figure, QLineEdit*> boxes[] = {
         {Figure::Price, f.Text2}, {Figure::Min, f.Text3}, {Figure::Volume, f.Text4}, {Figure::Max, f.Text5}};
     for (const auto& [figure, box] : boxes)
-        if (isTouched(box) && !Assets::ReadFigure(figure, box->text())) {
-            Ui::MsgBox(Assets::FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation,
-                QCoreApplication::translate("Assets", "Edit stock"));
-            box->setFocus();
-            box->selectAll();
+        if (isTouched(box) && Assets::Refuses(figure, box, QCoreApplication::translate("Assets", "Edit stock")))
             return true;
-        }
     return false;
 }
 
@@ -88,6 +83,37 @@ bool numericallyEqual(const dao::Value& a, const dao::Value& b)
     if (a.isNull() || b.isNull())
         return a.isNull() && b.isNull();
     return a.toDouble() == b.toDouble();
+}
+
+/// Stores what the player changed on the row the recordset stands on, the
+/// price last; a new price beyond the day's range moves it. True when the
+/// price itself is unchanged.
+bool correct(dao::Recordset& rs, const Entry& price, const Entry& low, const Entry& high, const Entry& volume)
+{
+    auto store = [&](const QString& field, const dao::Value& v) {
+        rs.edit();
+        rs.setField(field, v);
+        rs.update();
+    };
+    for (const Entry* e : {&low, &high, &volume}) {
+        if (!e->touched())
+            continue;
+        const dao::Value stored = rs.field(e->field);
+        const dao::Value typed = e->value(stored);
+        if (!numericallyEqual(stored, typed))
+            store(e->field, typed);
+    }
+    const dao::Value stored = rs.field(price.field);
+    const dao::Value typed = price.touched() ? price.value(stored) : stored;
+    if (numericallyEqual(stored, typed))
+        return true;
+    store(price.field, typed);
+    const dao::Value max = rs.field(high.field), min = rs.field(low.field);
+    if (!typed.isNull() && !max.isNull() && typed.toDouble() > max.toDouble())
+        store(high.field, typed);
+    if (!typed.isNull() && !min.isNull() && typed.toDouble() < min.toDouble())
+        store(low.field, typed);
+    return false;
 }
 
 } // namespace
@@ -113,35 +139,7 @@ bool SaveEditedStock()
         // The corrections of one Enter are stored together.
         dao::Transaction tx = db.beginTransaction();
         dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
-        if (!StockList::Walk(rs, chosen, [] { return false; })) {
-            unchanged = true;
-        } else {
-            auto store = [&](const QString& field, const dao::Value& v) {
-                rs.edit();
-                rs.setField(field, v);
-                rs.update();
-            };
-            for (const Entry* e : {&low, &high, &volume}) {
-                if (!e->touched())
-                    continue;
-                const dao::Value stored = rs.field(e->field);
-                const dao::Value typed = e->value(stored);
-                if (!numericallyEqual(stored, typed))
-                    store(e->field, typed);
-            }
-            const dao::Value stored = rs.field(price.field);
-            const dao::Value typed = price.touched() ? price.value(stored) : stored;
-            if (numericallyEqual(stored, typed)) {
-                unchanged = true;
-            } else {
-                store(price.field, typed);
-                const dao::Value max = rs.field(high.field), min = rs.field(low.field);
-                if (!typed.isNull() && !max.isNull() && typed.toDouble() > max.toDouble())
-                    store(high.field, typed);
-                if (!typed.isNull() && !min.isNull() && typed.toDouble() < min.toDouble())
-                    store(low.field, typed);
-            }
-        }
+        unchanged = !StockList::Walk(rs, chosen, [] { return false; }) || correct(rs, price, low, high, volume);
         rs.close();
         tx.commit();
     } catch (const std::exception& e) {

@@ -69,18 +69,7 @@ Form1::Form1()
     Label4 = label(this, "Label4", tr("Max"), 4320, 720, 495, 255, Text4);
     quantity = textBox(this, "quantity", 3000, 1800, 2055, 375);
     Label2 = label(this, "Label2", tr("Units"), 3000, 1560, 2295, 255, quantity);
-    using Type = Module1::Trade::Type;
-    optBuybutton = option(this, "optBuybutton", Type::Buy, 120, 1920);
-    optSellButton = option(this, "optSellButton", Type::Sell, 1440, 1920);
-    Covshort = option(this, "Covshort", Type::CoverShort, 120, 2400);
-    Selshort = option(this, "Selshort", Type::SellShort, 1440, 2400);
-    types = new QButtonGroup(this);
-    types->setExclusive(true);
-    // Each button is known by the type it stands for, never by its caption.
-    const std::pair<QRadioButton*, Type> buttons[] = {{optBuybutton, Type::Buy}, {optSellButton, Type::Sell},
-        {Covshort, Type::CoverShort}, {Selshort, Type::SellShort}};
-    for (const auto& [r, type] : buttons)
-        types->addButton(r, int(type));
+    createTypes();
     ListCurprice = textBox(this, "ListCurprice", 3000, 2460, 2055, 375, tr("Trade price"));
     lblPrice = label(this, "lblPrice", tr("Trade price"), 3000, 2220, 2055, 240, ListCurprice);
     Result = textBox(this, "Result", 3000, 3120, 2055, 375, tr("Sum of the trade"));
@@ -109,6 +98,22 @@ Form1::Form1()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Comman1, &QPushButton::clicked, this, &Form1::Comman1_Click);
     setProperty("helpContextID", 0);
+}
+
+void Form1::createTypes()
+{
+    using Type = Module1::Trade::Type;
+    optBuybutton = option(this, "optBuybutton", Type::Buy, 120, 1920);
+    optSellButton = option(this, "optSellButton", Type::Sell, 1440, 1920);
+    Covshort = option(this, "Covshort", Type::CoverShort, 120, 2400);
+    Selshort = option(this, "Selshort", Type::SellShort, 1440, 2400);
+    types = new QButtonGroup(this);
+    types->setExclusive(true);
+    // Each button is known by the type it stands for, never by its caption.
+    const std::pair<QRadioButton*, Type> buttons[] = {{optBuybutton, Type::Buy}, {optSellButton, Type::Sell},
+        {Covshort, Type::CoverShort}, {Selshort, Type::SellShort}};
+    for (const auto& [r, type] : buttons)
+        types->addButton(r, int(type));
 }
 
 void Form1::formLoad()

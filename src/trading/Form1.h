@@ -47,4 +47,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+
+private:
+    /// The option buttons of the four types, one of them to choose.
+    void createTypes();
 };

@@ -29,11 +29,8 @@ void GameTest::trade(const QString& symbol, const QString& units, const QString&
 
 std::optional<Module1::Trade::Type> TypeNamed(const QString& caption)
 {
-    using T = Module1::Trade::Type;
-    const std::map<QString, T> types{
-        {"Buy", T::Buy}, {"Sell", T::Sell}, {"Cover short", T::CoverShort}, {"Sell short", T::SellShort}};
-    const auto it = types.find(caption);
-    return it == types.end() ? std::nullopt : std::optional(it->second);
+    const int i = QStringList{"Buy", "Sell", "Cover short", "Sell short"}.indexOf(caption);
+    return i < 0 ? std::nullopt : std::optional(Module1::Trade::Type(i + 1)); // in the enumeration's order
 }
 
 void ChooseByKey(QComboBox* list, const QString& symbol)
