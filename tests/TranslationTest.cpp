@@ -56,11 +56,13 @@ TEST(Catalogues, EveryEntryIsFinishedKeepsItsPlaceholdersAndDiffersFromItsSource
                 for (auto m = placeholder.globalMatch(e.source); m.hasNext();) {
                     const QString p = m.next().captured(0);
                     // A numerus form for one may say the number in words.
-                    if (p != "%n" || e.forms.size() == 1)
+                    if (p != "%n" || e.forms.size() == 1) {
                         EXPECT_TRUE(form.contains(p)) << p.toStdString() << " in " << form.toStdString();
+                    }
                 }
-                if (e.comment != "same on purpose" && e.forms.size() == 1)
+                if (e.comment != "same on purpose" && e.forms.size() == 1) {
                     EXPECT_NE(form, e.source);
+                }
             }
         }
     }

@@ -13,15 +13,15 @@ namespace {
 /// that work in every window (P only here, where no text box takes it).
 struct Command {
     const char* caption;
-    void (GameClock::*run)();
+    void (*run)(GameClock&);
     QList<QKeySequence> keys;
     QList<QKeySequence> everyWindow;
 };
-const Command kPause{
-    QT_TRANSLATE_NOOP("ClockMenu", "Pa&use"), &GameClock::TogglePause, {Qt::Key_P, Qt::Key_Pause}, {Qt::Key_Pause}};
-const Command kSlower{QT_TRANSLATE_NOOP("ClockMenu", "&Slower"), &GameClock::Slower, {Qt::CTRL | Qt::Key_Minus},
-    {Qt::CTRL | Qt::Key_Minus}};
-const Command kFaster{QT_TRANSLATE_NOOP("ClockMenu", "&Faster"), &GameClock::Faster,
+const Command kPause{QT_TRANSLATE_NOOP("ClockMenu", "Pa&use"), [](GameClock& c) { c.TogglePause(); },
+    {Qt::Key_P, Qt::Key_Pause}, {Qt::Key_Pause}};
+const Command kSlower{QT_TRANSLATE_NOOP("ClockMenu", "&Slower"), [](GameClock& c) { c.Slower(); },
+    {Qt::CTRL | Qt::Key_Minus}, {Qt::CTRL | Qt::Key_Minus}};
+const Command kFaster{QT_TRANSLATE_NOOP("ClockMenu", "&Faster"), [](GameClock& c) { c.Faster(); },
     {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}};
 
 const char* const kSpeedNames[] = {QT_TRANSLATE_NOOP("ClockMenu", "Quarter speed"),
@@ -40,7 +40,8 @@ void ClockMenu::TakeKeys(QWidget* window, GameClock& clock)
 {
     for (const Command* c : {&kPause, &kSlower, &kFaster})
         for (const QKeySequence& key : c->everyWindow)
-            QObject::connect(new QShortcut(key, window), &QShortcut::activated, &clock, c->run);
+            QObject::connect(
+                new QShortcut(key, window), &QShortcut::activated, &clock, [&clock, run = c->run] { run(clock); });
 }
 
 ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, GameClock& clock)
@@ -61,7 +62,7 @@ ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, G
         return a;
     };
     auto command = [&](const Command& c) {
-        QAction* a = add(menu_->addAction(tr(c.caption)), [this, run = c.run] { (clock_.*run)(); });
+        QAction* a = add(menu_->addAction(tr(c.caption)), [&clock = clock_, run = c.run] { run(clock); });
         a->setShortcuts(c.keys);
         return a;
     };
