@@ -79,8 +79,7 @@ void GamePanel::Refresh(const Game* game)
     try {
         dao::Database file = game->Open();
         w = Holdings::WorthOf(file, game->StartingBalance);
-        for (const OrderBook::Order& o : OrderBook::Read(file))
-            open += o.isOpen();
+        open = OrderBook::OpenCount(file);
     } catch (const std::exception&) {
         return; // the windows that show the figures say why; the panel keeps its last
     }

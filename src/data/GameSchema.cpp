@@ -40,10 +40,9 @@ void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price
     rs.update();
 }
 
-dao::Currency StartingBalanceOf(dao::Database& game)
+dao::Currency StartingBalanceOf(const dao::Recordset& info)
 {
-    dao::Recordset info = game.openSnapshot(kPlayerTable);
-    const dao::Value cash = info.recordCount() ? info.field(kCashField) : dao::Value();
+    const dao::Value cash = info.field(kCashField);
     return cash.isNumber() ? cash.toCurrency() : dao::Currency::fromDouble(kStartingBalance);
 }
 

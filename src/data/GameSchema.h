@@ -65,9 +65,9 @@ void Create(dao::Database& db);
 /// game's file); true when it was made.
 bool Ensure(dao::Database& game, const dao::TableDef& table);
 
-/// The balance the game started with, as its player's record keeps it; a
-/// record without one started as every game does.
-dao::Currency StartingBalanceOf(dao::Database& game);
+/// The balance the game started with, as the player's record the recordset
+/// stands on keeps it; a record without one started as every game does.
+dao::Currency StartingBalanceOf(const dao::Recordset& info);
 
 /// Appends a row to the trade log.
 void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price, int64_t units, dao::Currency result);

@@ -91,6 +91,13 @@ std::vector<Order> Read(dao::Database& game)
     return out;
 }
 
+int OpenCount(dao::Database& game)
+{
+    if (!game.hasTable(kOrdersTable))
+        return 0;
+    return game.openSnapshotWhere(kOrdersTable, {kStateField}, kStateField, {Code(State::Open)}).recordCount();
+}
+
 void Place(dao::Database& game, const Order& o)
 {
     Ensure(game);

@@ -46,6 +46,8 @@ QString Code(State s);
 bool Ensure(dao::Database& game);
 /// Every order, in the order they were placed; none where the file has no table.
 std::vector<Order> Read(dao::Database& game);
+/// How many orders are open, without reading them; 0 where the file has no table.
+int OpenCount(dao::Database& game);
 /// Appends an order.
 void Place(dao::Database& game, const Order& o);
 /// Stores an order's state, when it was done, its fill price and its note.

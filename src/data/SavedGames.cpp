@@ -66,7 +66,7 @@ SavedGame readGame(const QString& fileName, bool valued)
             return g;
         }
         g.player = Numbers::PlainText(info.field(GameSchema::kNameField));
-        g.startingBalance = GameSchema::StartingBalanceOf(game);
+        g.startingBalance = GameSchema::StartingBalanceOf(info);
         dao::Recordset log = game.openSnapshot(GameSchema::kTradeTable, {GameSchema::kSymbolField});
         log.moveLast();
         g.trades = log.recordCount();
