@@ -104,6 +104,8 @@ void FinishBenchGame()
     Session::Current().Close();
 }
 
+void GameTick() { Module1::MarketTick(Session::Current().CurrentGame()); }
+
 void TickThroughTradingDays(benchmark::State& state, void (*tick)())
 {
     int ticks = 0;

@@ -34,4 +34,6 @@ void FinishBenchGame();
 
 /// Runs the state's iterations as market ticks in trading days of 42, the
 /// evening's reset between days left out of the timing.
-void TickThroughTradingDays(benchmark::State& state, void (*tick)() = Module1::MarketTick);
+/// The tick the main window's timer runs, for the open game.
+void GameTick();
+void TickThroughTradingDays(benchmark::State& state, void (*tick)() = GameTick);

@@ -5,10 +5,12 @@
 #include "BenchSupport.h"
 #include "dao/Dao.h"
 #include "game/Module1.h"
+#include "game/Session.h"
 #include "market/MarketState.h"
 #include <benchmark/benchmark.h>
 
-static void MovePrices() { Market::MovePrices(); }
+static void MovePrices() { Market::MovePrices(nullptr); }
+static void MovePricesWithNews() { Market::MovePrices(Session::Current().CurrentGame()); }
 
 static void BM_MarketTick(benchmark::State& state)
 {
@@ -19,6 +21,22 @@ static void BM_MarketTick(benchmark::State& state)
     dao::releaseAll();
 }
 BENCHMARK(BM_MarketTick)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// The same with the market's news on: the draws tilted, the headlines counted
+// down and written with the move, over a news table that grows as it would.
+static void BM_MarketTickWithNews(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(int(state.range(0)));
+    Session::Current().Open(
+        QStringLiteral("Bench"), QStringLiteral("Bench.sav"), dao::Currency::fromDouble(500000), true);
+    for (int i = 0; i < 42; ++i) // a day of news already running
+        MovePricesWithNews();
+    TickThroughTradingDays(state, MovePricesWithNews);
+    Session::Current().Close();
+    dao::releaseAll();
+}
+BENCHMARK(BM_MarketTickWithNews)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 static void BM_MarketTickColdConnection(benchmark::State& state)
 {
@@ -42,7 +60,7 @@ static void BM_StartNewTradingDay(benchmark::State& state)
     BenchMarket market(int(state.range(0)), 42);
     for (auto _ : state) {
         state.PauseTiming();
-        Module1::MarketTick(); // a day's row to clear, and a volume to reset
+        Module1::MarketTick(Session::Current().CurrentGame()); // a day's row to clear, and a volume to reset
         state.ResumeTiming();
         Module1::StartNewTradingDay();
     }

@@ -136,7 +136,7 @@ void BM_MarketTickWithRefreshes(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(int(state.range(0)));
     StartBenchGame(50 * 4, 50);
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     TickThroughTradingDays(state);
     FinishBenchGame();
 }
@@ -150,7 +150,7 @@ void BM_MarketTickWithOrders(benchmark::State& state)
     StartBenchGame(50 * 4, 50);
     PlaceBenchOrders(100);
     Forms::Get<frmOrders>().show();
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     TickThroughTradingDays(state);
     FinishBenchGame();
 }

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         Module1::AdvanceClock();
         const auto t = Session::Current().Clock().TimeOfDay();
         if (t && Calendar::IsOpen(*t) && second % 10 == 0) {
-            Module1::MarketTick();
+            Module1::MarketTick(Session::Current().CurrentGame());
             trade.type = ticks++ % 2 ? Module1::Trade::Type::Sell : Module1::Trade::Type::Buy;
             Module1::ExecuteTrade(BenchGame(), trade);
             Module1::RedrawStockChart();

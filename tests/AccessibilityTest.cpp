@@ -241,7 +241,7 @@ TEST_F(AccessibilityTest, UnderAPseudoLanguageNoTextEscapesTheCatalogue)
     trade("ALDR", "abc", "Buy");
     trade("ALDR", "5", "Buy");
     ed->mnuClockItem(0)->trigger();
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     openEveryWindow();
     // Values the player typed or the market holds are no texts to translate.
     static const QRegularExpression value(QStringLiteral("^[-+\\d\\s.,:%()/]*$"));

@@ -61,7 +61,7 @@ TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueriesAndEveryWindowAndTickSeeI
     EXPECT_GE(Forms::IfLoaded<Form9>()->chartstock->findText("ROW"), 0);
     ed->mnuAssetitem(1)->trigger();
     EXPECT_TRUE(GridRows(*Forms::IfLoaded<Form4>()->MSFlexGrid1).contains("ALP|12.5|0|20|300|0|12.5"));
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     for (const char* symbol : {"ALP", "KEY", "PLAN", "ROW"}) {
         SCOPED_TRACE(symbol);
@@ -219,8 +219,8 @@ TEST_F(AssetsTest, EditAcrossATickWritesOnlyWhatThePlayerChanged)
         if (volume)
             retype(f->Text4, volume);
         ScriptDraws({100, 3});
-        Module1::MarketTick();
-        Module1::MarketTick();
+        Module1::MarketTick(Session::Current().CurrentGame());
+        Module1::MarketTick(Session::Current().CurrentGame());
         const Stock ticked = stock("ALDR");
         const QByteArray before = marketBytes();
         enter(f);

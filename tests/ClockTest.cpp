@@ -18,7 +18,7 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
     EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Session::Current().Clock().BaseDate().dayOfWeek()));
     EXPECT_EQ(ed->Timer2->interval(), 10000);
     ScriptDraws({60});
-    Module1::MarketTick(); // some volume and an intraday price to clear in the evening
+    Module1::MarketTick(Session::Current().CurrentGame()); // some volume and an intraday price to clear in the evening
     const auto before = stocks();
     const std::pair<QTime, bool> steps[] = {{QTime(8, 59), false}, {QTime(9, 0), true}, {QTime(15, 59), true},
         {QTime(16, 0), false}, {QTime(16, 1), false}};
@@ -56,7 +56,7 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
 TEST_F(ClockTest, StartNewTradingDayIsOneUnitOverAllStocks)
 {
     ScriptDraws({30});
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     // The last stock's intraday table is missing: the evening reset fails as a whole.
     RawRows(path("stocks.tqs"),
         "UPDATE \"Stocks Information\" SET stocksymbol = stocksymbol || 'X' "
@@ -70,7 +70,7 @@ TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTic
 {
     ScriptDraws({30});
     setClock(at(0, 10, 0));
-    Module1::MarketTick(); // today's volume and intraday price
+    Module1::MarketTick(Session::Current().CurrentGame()); // today's volume and intraday price
     const auto before = stocks();
     {
         FullDisk full(0);
@@ -78,12 +78,12 @@ TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTic
         for (int minute = 0; minute < 63; ++minute) // the evening, the night jump, 09:01 and 09:02
             Module1::AdvanceClock();
         EXPECT_EQ(shown(), QTime(9, 2));
-        Module1::MarketTick(); // the next day's tick waits for its day
+        Module1::MarketTick(Session::Current().CurrentGame()); // the next day's tick waits for its day
     }
     EXPECT_TRUE(msgs.texts().value(0).startsWith("The new trading day could not be prepared: the disk that holds "));
     EXPECT_EQ(stocks(), before); // nothing moved on the day before's figures
     Module1::AdvanceClock(); // room again: the next minute prepares the day
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     for (const auto& s : stocks()) { // the day's figures are the new day's alone
         SCOPED_TRACE(s.symbol.toStdString());
         EXPECT_EQ(s.volume.toDouble(), 30 * 1000);

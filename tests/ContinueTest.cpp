@@ -87,6 +87,7 @@ TEST_F(ContinueTest, NotNowAndDeleteChangeOnlyWhatThePlayerChose)
 {
     leaveGame("Ann", "10");
     leaveGame("Bob", "20"); // a New over an open game leaves the first behind
+    msgs.answers.push_back(Ui::Answer::Yes);
     ed->mnuFileItem(3)->trigger(); // Bob's is closed for good
     leaveGame("Cy", "30");
     Session::Current().Close(); // as a crash leaves it, the file in place

@@ -11,8 +11,8 @@ protected:
     void tickTwice(const QString& expected)
     {
         msgs.messages.clear();
-        Module1::MarketTick();
-        Module1::MarketTick();
+        Module1::MarketTick(Session::Current().CurrentGame());
+        Module1::MarketTick(Session::Current().CurrentGame());
         ASSERT_EQ(msgs.messages.size(), 1u) << msgs.texts().join('\n').toStdString();
         EXPECT_TRUE(msgs.messages[0].text.contains(expected)) << msgs.messages[0].text.toStdString();
     }
@@ -106,7 +106,7 @@ TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnceAndInThe
     msgs.messages.clear();
     ed->mnuAnalyzeItem(0)->trigger();
     for (int i = 0; i < 3; ++i)
-        Module1::MarketTick();
+        Module1::MarketTick(Session::Current().CurrentGame());
     EXPECT_TRUE(Forms::IfLoaded<Form3>()->lblNote->text().startsWith("The balance cannot be worked out"));
     const Form13* portfolio = Forms::IfLoaded<Form13>(); // the last portfolio stays, and says why
     EXPECT_EQ(portfolio->MSFlexGrid1->TextMatrix(0, 1), "3");
@@ -128,7 +128,7 @@ TEST_F(DamagedTest, ADiskThatFillsDuringATickLeavesTheMarketWhole)
     EXPECT_EQ(RawRows(path("stocks.tqs"), "PRAGMA integrity_check"), QStringList({"ok"}));
     EXPECT_EQ(stocks(), before);
     msgs.messages.clear();
-    Module1::MarketTick(); // room again: the market moves
+    Module1::MarketTick(Session::Current().CurrentGame()); // room again: the market moves
     EXPECT_TRUE(msgs.messages.empty());
     EXPECT_EQ(stocks()[0].dayRows, before[0].dayRows + 1);
 }

@@ -40,13 +40,14 @@ TEST_F(GlanceTest, TheMainWindowShowsTheGameAndFollowsATradeAShortAMoveAndAFill)
         {0, "CINX", OrderBook::Type::Buy, OrderBook::Condition::AtOrBelow, dao::Currency::fromTicks(1), 3,
             at(0, 10, 0)});
     ScriptDraws({100});
-    Module1::MarketTick(); // the first order fills; the second waits
+    Module1::MarketTick(Session::Current().CurrentGame()); // the first order fills; the second waits
     expectAsTheBalance();
     EXPECT_EQ(g->txtOrders->text(), "1");
     EXPECT_TRUE(g->txtNews->text().startsWith("Order filled: bought 3 of CINX at "));
     EXPECT_EQ(ed->lblStatus->toolTip(), g->txtNews->text()); // whole, where the bar has no room
     EXPECT_EQ(ed->lblStatus->accessibleDescription(), g->txtNews->text());
     EXPECT_EQ(ed->lblStatus->font(), ed->Picture1->font()); // the status bar's own size
+    msgs.answers.push_back(Ui::Answer::Yes); // ended for good
     ed->mnuFileItem(3)->trigger();
     EXPECT_FALSE(g->isVisibleTo(ed));
     EXPECT_EQ(ed->lblStatus->text(), "");

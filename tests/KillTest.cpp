@@ -3,6 +3,7 @@
 // covered every short or none, and whose orders are each open with no trade or
 // filled with exactly one.
 #include "data/OrderBook.h"
+#include "market/News.h"
 #include "support/GameFixture.h"
 
 // Run only as the child of the test below.
@@ -26,7 +27,7 @@ TEST(KillChild, DISABLED_TickUntilKilled)
         dao::Database game = dao::Database::open(App::FilePath("Kim.sav"));
         AddTrade(game, "CINX", 0.0001, 1000, -0.1); // for the orders to sell
     }
-    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000));
+    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000), false);
     const QString kim = App::FilePath("Kim.sav");
     auto one = [](const QString& file, const QString& sql) { return RawRows(file, sql).value(0); };
     for (int i = 0; i < 100000; ++i) {
@@ -55,7 +56,7 @@ TEST(KillChild, DISABLED_TickUntilKilled)
                         units});
             tx.commit();
         }
-        Module1::MarketTick();
+        Module1::MarketTick(Session::Current().CurrentGame());
         std::printf("tick %d\n", i);
         std::fflush(stdout);
     }
@@ -126,4 +127,68 @@ TEST_F(AppFolderTest, KilledMidTickTheMarketIsWhole)
     const int rows = RawRows(path("Kim.sav"), "SELECT count(*) FROM Worth").value(0).toInt() - 1;
     EXPECT_GE(rows, moved - 6);
     EXPECT_LE(rows, moved);
+}
+
+namespace {
+/// The market's draws from a seed, with news taking its chances often, so
+/// that a short run has plenty of it.
+void drawNewsFrom(unsigned seed)
+{
+    auto gen = std::make_shared<std::mt19937>(seed);
+    Market::SetDrawSource([gen](int lo, int hi) {
+        if (hi == Market::News::kStockOdds || hi == Market::News::kMarketOdds)
+            hi = lo + 9;
+        return std::uniform_int_distribution<int>(lo, hi)(*gen);
+    });
+}
+const char* const kNewsRows = "SELECT Symbol, Kind, Headline, Direction, \"Moves left\" FROM News";
+const char* const kPrices = "SELECT stocksymbol, \"Stockcurrent Price\" FROM \"Stocks Information\"";
+} // namespace
+
+// Run only as the child of the test below.
+TEST(KillChild, DISABLED_NewsUntilKilled)
+{
+    App::SetFolder(QString::fromLocal8Bit(qgetenv("TICORA_CHILD_FOLDER")));
+    drawNewsFrom(qgetenv("TICORA_NEWS_SEED").toUInt());
+    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000), true);
+    for (int i = 0; i < 100000; ++i) {
+        Market::MovePrices(Session::Current().CurrentGame());
+        std::printf("tick %d\n", i);
+        std::fflush(stdout);
+    }
+}
+
+TEST_F(AppFolderTest, KilledAmidNewsTheNewsAgreesWithThePrices)
+{
+    const unsigned seed =
+        qEnvironmentVariableIsSet("TICORA_TEST_SEED") ? qgetenv("TICORA_TEST_SEED").toUInt() : std::random_device{}();
+    std::printf("TICORA_TEST_SEED=%u\n", seed);
+    SCOPED_TRACE("TICORA_TEST_SEED=" + std::to_string(seed));
+    QProcess child;
+    qputenv("TICORA_NEWS_SEED", QByteArray::number(seed));
+    StartChildTest(child, "KillChild.DISABLED_NewsUntilKilled", folder());
+    ASSERT_TRUE(child.waitForStarted());
+    for (int ticks = 0; ticks < 40;) { // until some news has run out
+        while (!child.canReadLine())
+            ASSERT_TRUE(child.waitForReadyRead(20000)) << child.readAllStandardError().toStdString();
+        ticks += child.readLine().startsWith("tick");
+    }
+    child.waitForFinished(std::mt19937(seed)() % 200);
+    child.kill();
+    child.waitForFinished();
+    const QString killed = path("stocks.tqs");
+    const int moves = RawRows(killed, "SELECT count(*) FROM ALDRDAY").value(0).toInt();
+    // The same moves from the same draws, played whole here: the same news, each counted once a move.
+    QTemporaryDir again;
+    ASSERT_TRUE(QFile::copy(TestMarket(), again.filePath("stocks.tqs")));
+    App::SetFolder(again.path());
+    drawNewsFrom(seed);
+    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000), true);
+    for (int i = 0; i < moves; ++i)
+        Market::MovePrices(game());
+    dao::releaseAll();
+    const QStringList news = RawRows(killed, kNewsRows);
+    EXPECT_GT(news.size(), 3);
+    EXPECT_EQ(news, RawRows(again.filePath("stocks.tqs"), kNewsRows));
+    EXPECT_EQ(RawRows(killed, kPrices), RawRows(again.filePath("stocks.tqs"), kPrices));
 }

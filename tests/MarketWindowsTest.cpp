@@ -51,7 +51,7 @@ TEST_F(MarketWindowsTest, TheBoardListsEveryStockAndEveryTickRebuildsItShownOrNo
     Forms::IfLoaded<Form4>()->close();
     ProcessDeletions();
     ScriptDraws({100});
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     Form4* hidden = Forms::IfLoaded<Form4>();
     ASSERT_NE(hidden, nullptr);
     EXPECT_FALSE(hidden->isVisible());
@@ -105,11 +105,11 @@ TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInO
     for (const auto& [t, redraws] : steps) {
         SCOPED_TRACE(t.toString().toStdString());
         setClock(t);
-        Module1::MarketTick(); // every move is drawn as the board shows it
+        Module1::MarketTick(Session::Current().CurrentGame()); // every move is drawn as the board shows it
         EXPECT_EQ(GridRows(*Forms::IfLoaded<Form4>()->MSFlexGrid1).value(1).section('|', 1, 1),
             Numbers::PlainText(chart->MSChart1->Slots().back().value_or(0)));
         const Market::ChartSlots shown = chart->MSChart1->Slots();
-        Market::MovePrices(); // a move the window has not heard of: its own timer draws it in the hours
+        Market::MovePrices(nullptr); // a move the window has not heard of: its own timer draws it in the hours
         chart->Timer1_Timer();
         EXPECT_EQ(chart->MSChart1->Slots() != shown, redraws);
     }

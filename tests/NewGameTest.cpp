@@ -31,11 +31,13 @@ TEST_F(NewGameTest, CreatesTheGameFileWithItsTablesRowAndQueries)
     releaseAll();
     const QString file = path("Ann.sav"); // as any SQLite client reads it
     EXPECT_EQ(RawRows(file, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name <> 'tq_querydefs'"),
-        QStringList({"Traderesult", "Player Information", "Worth", "Orders"}));
-    EXPECT_EQ(RawRows(file, "SELECT Name, Cash, Balance, Daytime FROM \"Player Information\""),
-        QStringList({"Ann|5000000000|5000000000|NULL"}));
-    EXPECT_EQ(RawRows(file, "SELECT * FROM Worth"), // its worth starts with the game's first day
-        QStringList(QDate::currentDate().toString(Qt::ISODate) + " 09:00:00|5000000000|NULL|5000000000"));
+        QStringList({"Traderesult", "Player Information", "Start prices", "Worth", "Orders"}));
+    EXPECT_EQ(RawRows(file, "SELECT Name, Cash, Balance, Daytime, News FROM \"Player Information\""),
+        QStringList({"Ann|5000000000|5000000000|NULL|No"})); // its market moves without news until asked
+    EXPECT_EQ(RawRows(file, "SELECT count(*) FROM \"Start prices\""), QStringList("14")); // every listed stock
+    // Its worth, and the market's, start with the game's first day.
+    EXPECT_EQ(RawRows(file, "SELECT * FROM Worth"),
+        QStringList(QDate::currentDate().toString(Qt::ISODate) + " 09:00:00|5000000000|NULL|5000000000|5000000000"));
     EXPECT_EQ(RawRows(file, "SELECT * FROM Result"), QStringList({"NULL"}));
     EXPECT_EQ(RawRows(file, "SELECT count(*) FROM Position UNION ALL SELECT count(*) FROM Traderesult"),
         QStringList({"0", "0"}));

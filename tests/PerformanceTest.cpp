@@ -81,7 +81,7 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
     QStringList balances;
     for (int draw : {100, 3, 97}) {
         ScriptDraws({draw});
-        Module1::MarketTick();
+        Module1::MarketTick(Session::Current().CurrentGame());
         balances << b->cashbalance->text() + "|" + b->Text3->text() + "|" + b->Text4->text();
     }
     dao::Database game = dao::Database::open(path("Trader.sav"));
@@ -110,7 +110,7 @@ TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSerie
     EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT count(*) FROM Orders"), QStringList("0")); // it has its orders too
     setClock(at(0, 10, 30));
     for (int draw : {100, 100})
-        ScriptDraws({draw}), Module1::MarketTick();
+        ScriptDraws({draw}), Module1::MarketTick(Session::Current().CurrentGame());
     frmPerformance* f = open();
     ASSERT_NE(f, nullptr);
     WorthChart* c = f->chtWorth;
@@ -119,16 +119,18 @@ TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSerie
     c->setFocus();
     EXPECT_EQ(a->text(QAccessible::Name),
         "Worth: 3 figures, first 500000, last 500000, lowest 500000, highest "
-        "500000, change 0.00 %");
+        "500000, change 0.00 %. Now: worth 500000, market 525363.7514"); // the market's line starts at Continue
     const QString day = QLocale().dayName(at(0, 0, 0).date().dayOfWeek());
-    const std::pair<Qt::Key, QString> keys[] = {{Qt::Key_Right, "Worth 1 of 3: 500000 at 09:00, " + day},
-        {Qt::Key_End, "Worth 3 of 3: 500000 at 10:30, " + day},
-        {Qt::Key_Home, "Worth 1 of 3: 500000 at 09:00, " + day}};
+    const std::pair<Qt::Key, QString> keys[] = {
+        {Qt::Key_Right, "Worth 1 of 3: 500000 at 09:00, " + day + "; market 500000"},
+        {Qt::Key_End, "Worth 3 of 3: 500000 at 10:30, " + day + "; market 525363.7514"},
+        {Qt::Key_Home, "Worth 1 of 3: 500000 at 09:00, " + day + "; market 500000"}};
     for (const auto& [key, said] : keys) {
         QTest::keyClick(c, key);
         ASSERT_NE(a->focusChild(), nullptr);
         EXPECT_EQ(a->focusChild()->text(QAccessible::Name), said);
     }
     EXPECT_EQ(c->worth->count(), 3);
+    EXPECT_EQ(c->market->count(), 3);
     EXPECT_EQ(c->startLine->at(0).y(), 500000);
 }

@@ -38,7 +38,7 @@ TEST_F(ReportsTest, TradesAndTicksKeepThePortfolioCurrent)
     ASSERT_NE(f, nullptr); // the trade made it, in the background
     EXPECT_EQ(f->MSFlexGrid1->TextMatrix(0, 1), "100");
     ScriptDraws({100});
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     EXPECT_EQ(f->MSFlexGrid1->TextMatrix(0, 3), Numbers::PlainText(stocks()[0].price.toDouble() * 100));
     logTrade("BRKW", 1, 7, -7);
     trade("BRKW", "1", "Cover short"); // records nothing, yet rebuilds it
@@ -89,6 +89,6 @@ TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)
     EXPECT_EQ(f->MSFlexGrid1->Rows(), 19); // grown past its 18 rows
     EXPECT_EQ(f->MSFlexGrid1->TextMatrix(18, 0), "S16");
     logTrade("DVLT", 1, 9, -9);
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     EXPECT_EQ(GridRows(*f->MSFlexGrid1).join(';').count("DVLT"), 0);
 }

@@ -67,7 +67,7 @@ protected:
 TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
 {
     startGame("Soaker");
-    Market::SetDrawSource([this] { return 1 + pick(100); });
+    Market::SetDrawSource([this](int lo, int hi) { return lo + pick(hi - lo + 1); });
     const int days = std::max(1, qEnvironmentVariableIntValue("TICORA_SOAK_DAYS") ?: 50);
     int ticks = 0, minute = 0;
     for (int day = 0; day < days; ++day) {
@@ -79,7 +79,7 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
             Module1::AdvanceClock();
             const QTime shown = *Session::Current().Clock().TimeOfDay();
             if (Calendar::IsOpen(shown) && ++minute % 10 == 0) {
-                Module1::MarketTick();
+                Module1::MarketTick(Session::Current().CurrentGame());
                 ++ticks;
                 ASSERT_NO_FATAL_FAILURE(checkAfterTick());
                 ASSERT_NO_FATAL_FAILURE(randomAction());

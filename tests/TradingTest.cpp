@@ -52,7 +52,7 @@ TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneA
     EXPECT_EQ(desk->ListCurprice->text(), "12.34");
     EXPECT_EQ(desk->stockname->text(), "Aldren Mining");
     ScriptDraws({100});
-    Module1::MarketTick();
+    Module1::MarketTick(Session::Current().CurrentGame());
     EXPECT_EQ(desk->ListCurprice->text(), "12.34"); // the tick leaves the desk alone
     QTest::keyClicks(desk->quantity, "10");
     QTest::mouseClick(desk->optBuybutton, Qt::LeftButton);
@@ -175,7 +175,7 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
 {
     ScriptDraws({100});
     trade("ALDR", "10", "Buy");
-    Module1::MarketTick(); // made hidden by the tick
+    Module1::MarketTick(Session::Current().CurrentGame()); // made hidden by the tick
     Form3* b = Forms::IfLoaded<Form3>();
     ASSERT_NE(b, nullptr);
     EXPECT_FALSE(b->isVisible());
@@ -268,10 +268,10 @@ TEST_F(TradingTest, AMarginCallCoversEveryShortAtTheMovesPricesInOneGoAndIsSaidO
     trade("CINX", "5", "Buy");
     const Currency cash = Currency::fromDouble(1400100) - cinx * 5;
     ScriptDraws({100});
-    Module1::MarketTick(); // ALDR at 92254.5: the balance is 52 % of the shorts
+    Module1::MarketTick(Session::Current().CurrentGame()); // ALDR at 92254.5: the balance is 52 % of the shorts
     EXPECT_EQ(log().size(), 3);
     setPrice("ALDR", 106000);
-    Module1::MarketTick(); // at 108655.3: 29 %
+    Module1::MarketTick(Session::Current().CurrentGame()); // at 108655.3: 29 %
     const auto moved = stocks();
     const Currency aldr = moved[0].price.toCurrency(), brkw = moved[1].price.toCurrency();
     auto row = [](const char* s, Currency p) {

@@ -2,6 +2,7 @@
 #include "ClockMenu.h"
 #include "GamePanel.h"
 #include "HelpFile.h"
+#include "data/GameSchema.h"
 #include "data/Holdings.h"
 #include "data/WorthLog.h"
 #include "frmEditor.h"
@@ -10,6 +11,7 @@
 #include "game/Session.h"
 #include "market/Form10.h"
 #include "market/MarketEvents.h"
+#include "market/frmNews.h"
 #include "reports/Form11.h"
 #include "reports/Form13.h"
 #include "trading/MarketTrades.h"
@@ -43,6 +45,19 @@ void ShowHelp(int context)
     w.SetTopics(std::move(help.topics));
     w.ShowTopic(context);
     Raise(w, false);
+}
+
+void SetNews(bool on)
+{
+    const Game* game = Session::Current().CurrentGame();
+    if (game && Ui::Attempt(QCoreApplication::translate("Shell", "The market's news could not be switched"), [&] {
+            dao::Database file = game->Open();
+            GameSchema::SetNews(file, on);
+        }))
+        Session::Current().SetNews(on);
+    // The menu's tick shows what holds, whatever the click made of it.
+    if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
+        ed->ShowNewsChoice(game && game->News());
 }
 
 namespace {
@@ -115,6 +130,13 @@ void Wire()
         Module1::RefreshPerformance(game);
         redrawChart();
         showHoldings(game);
+    });
+    // Headlines are told as a filled order is, and listed where the News window is open.
+    QObject::connect(&market, &Market::Events::headlines, &market, [](const QStringList& told) {
+        if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
+            ed->ShowNews(told.join(QStringLiteral("; ")));
+        if (frmNews* news = Forms::IfLoaded<frmNews>())
+            news->Refresh();
     });
     // A trade was made: a Transactions window that is shown lists it, the
     // Portfolio is rebuilt and the Performance, where it is open, shows the gains.

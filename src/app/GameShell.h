@@ -18,6 +18,10 @@ template <class T> void ShowWindow(bool modal = false)
         Forms::Unload(Forms::IfLoaded<T>());
 }
 
+/// The open game's market has news or not: kept in its file, then followed
+/// by the market; a file that cannot keep it is told, and nothing changes.
+void SetNews(bool on);
+
 /// Opens the help at a topic (0: contents).
 void ShowHelp(int context);
 

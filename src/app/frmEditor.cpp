@@ -1,5 +1,6 @@
 #include "frmEditor.h"
 #include "ClockMenu.h"
+#include "EndGame.h"
 #include "GamePanel.h"
 #include "GameShell.h"
 #include "PictureBox.h"
@@ -14,8 +15,10 @@
 #include "market/Clock.h"
 #include "market/Form4.h"
 #include "market/Form9.h"
+#include "market/frmNews.h"
 #include "reports/Form11.h"
 #include "reports/Form5.h"
+#include "reports/frmHallOfFame.h"
 #include "reports/frmPerformance.h"
 #include "trading/Form1.h"
 #include "trading/Form3.h"
@@ -46,6 +49,7 @@ frmEditor::frmEditor()
     // The menus, toolbar, timers and clock labels follow the game.
     Session& game = Session::Current();
     connect(&game, &Session::gameChanged, this, &frmEditor::ShowGame);
+    connect(&game, &Session::newsChanged, this, &frmEditor::ShowNewsChoice);
     connect(&game.Clock(), &GameClock::timeChanged, this, &frmEditor::ShowClock);
     // The status bar's room follows the Clock menu's words on pause and speed.
     connect(&game.Clock(), &GameClock::pausedChanged, this, &frmEditor::Picture1_Resize);
@@ -89,11 +93,12 @@ void frmEditor::createMenus()
         return m;
     };
     mnuFile = build("mnuFile", QT_TR_NOOP("&File"), "mnuFileItem",
-        {{0, QT_TR_NOOP("&New")}, {1, QT_TR_NOOP("C&ontinue...")}, {3, QT_TR_NOOP("&Close")}, {4, nullptr},
-            {5, QT_TR_NOOP("E&xit")}},
+        {{0, QT_TR_NOOP("&New")}, {1, QT_TR_NOOP("C&ontinue...")}, {2, QT_TR_NOOP("&Hall of fame")},
+            {3, QT_TR_NOOP("&Close")}, {4, nullptr}, {5, QT_TR_NOOP("E&xit")}},
         fileItems_, &frmEditor::mnuFileItem_Click);
     mnuAsset = build("mnuAsset", QT_TR_NOOP("A&ssets"), "mnuAssetitem",
-        {{0, QT_TR_NOOP("T&rade")}, {1, QT_TR_NOOP("&Prices")}, {2, QT_TR_NOOP("&Chart")}, {3, QT_TR_NOOP("&Orders")}},
+        {{0, QT_TR_NOOP("T&rade")}, {1, QT_TR_NOOP("&Prices")}, {2, QT_TR_NOOP("&Chart")}, {3, QT_TR_NOOP("&Orders")},
+            {4, QT_TR_NOOP("&News")}},
         assetItems_, &frmEditor::mnuAssetitem_Click);
     //: The Balance menu, and its entry that opens the Balance window.
     mnuAnalyze = build("mnuAnalyze", QT_TR_NOOP("&Balance"), "mnuAnalyzeItem",
@@ -101,8 +106,9 @@ void frmEditor::createMenus()
             {3, QT_TR_NOOP("Pe&rformance")}},
         analyzeItems_, &frmEditor::mnuAnalyzeItem_Click);
     mnuTools = build("mnuTools", QT_TR_NOOP("&Tools"), "mnuToolsItem",
-        {{0, QT_TR_NOOP("A&dd new assets")}, {1, QT_TR_NOOP("&Edit assets")}}, toolsItems_,
-        &frmEditor::mnuToolsItem_Click);
+        {{0, QT_TR_NOOP("A&dd new assets")}, {1, QT_TR_NOOP("&Edit assets")}, {2, QT_TR_NOOP("Market &news")}},
+        toolsItems_, &frmEditor::mnuToolsItem_Click);
+    toolsItems_[2]->setCheckable(true);
     clockMenu_ = new ClockMenu(menuBar(), clockItems_, lblPace, Session::Current().Clock());
     mnuClock = clockMenu_->menu();
     mnuAbout = build("mnuAbout", QT_TR_NOOP("&About..."), "mnuAboutItem",
@@ -155,6 +161,7 @@ void frmEditor::ShowGame(const Game* game)
     }
     fileItems_[1]->setEnabled(!open); // Continue: a game that was never closed, while none is open
     fileItems_[3]->setEnabled(open); // Close
+    ShowNewsChoice(game && game->News());
     // The commands the toolbar shares: its buttons follow them.
     for (QAction* a : {assetItems_[0], assetItems_[2], analyzeItems_[0]}) {
         a->setVisible(open);
@@ -168,6 +175,13 @@ void frmEditor::ShowClock(const std::optional<QDateTime>& t)
         glance->ClockMoved(Session::Current().CurrentGame(), t->date());
     Label1->setText(t ? Market::ClockText(*t) : QString());
     Label2->setText(t ? Market::WeekdayName(*t) : QString());
+}
+
+void frmEditor::ShowNewsChoice(bool on)
+{
+    toolsItems_[2]->setChecked(on);
+    lblNews->setText(on ? tr("News on") : QString());
+    Picture1_Resize();
 }
 
 void frmEditor::ShowNews(const QString& text, bool announce)
@@ -213,13 +227,15 @@ void frmEditor::mnuFileItem_Click(int index)
     case 1:
         OfferSavedGames(true);
         break;
+    case 2:
+        GameShell::ShowWindow<frmHallOfFame>();
+        break;
     case 3:
-        Module1::CloseGame();
+        EndGame::Close();
         break;
     case 5:
-        if (Session::Current().IsOpen())
-            Module1::CloseGame();
-        App::EndProgram();
+        if (EndGame::Exit())
+            App::EndProgram();
         break;
     }
 }
@@ -237,7 +253,7 @@ void showEntry(std::initializer_list<Shows> windows, int index, bool modal = fal
 void frmEditor::mnuAssetitem_Click(int index)
 {
     showEntry({GameShell::ShowWindow<Form1>, GameShell::ShowWindow<Form4>, GameShell::ShowWindow<Form9>,
-                  GameShell::ShowWindow<frmOrders>},
+                  GameShell::ShowWindow<frmOrders>, GameShell::ShowWindow<frmNews>},
         index);
 }
 
@@ -250,6 +266,8 @@ void frmEditor::mnuAnalyzeItem_Click(int index)
 
 void frmEditor::mnuToolsItem_Click(int index)
 {
+    if (index == 2)
+        return GameShell::SetNews(toolsItems_[2]->isChecked());
     showEntry({GameShell::ShowWindow<Form6>, GameShell::ShowWindow<Form7>}, index, true);
 }
 
@@ -271,12 +289,12 @@ void frmEditor::Newup_Click()
 
 void frmEditor::Timer1_Timer() { Module1::AdvanceClock(); }
 
-void frmEditor::Timer2_Timer() { Module1::MarketTick(); }
+void frmEditor::Timer2_Timer() { Module1::MarketTick(Session::Current().CurrentGame()); }
 
 void frmEditor::closeEvent(QCloseEvent* e)
 {
+    if (!EndGame::Exit())
+        return e->ignore();
     e->accept();
-    if (Session::Current().IsOpen())
-        Module1::CloseGame();
     App::EndProgram();
 }

@@ -34,6 +34,7 @@ public:
     QLabel* Label1 = nullptr; ///< Label1(0): the clock time
     QLabel* Label2 = nullptr; ///< Label2(0): the weekday
     QLabel* lblPace = nullptr; ///< "Paused", and a speed other than normal
+    QLabel* lblNews = nullptr; ///< "News on" while the game's market has news
     FitLabel* lblStatus = nullptr; ///< what the market did by itself, such as an order it filled
     GamePanel* glance = nullptr; ///< the game at a glance, while one is open
     VbTimer* Timer1 = nullptr; ///< the clock's minute
@@ -54,6 +55,8 @@ public:
     /// The game's state and the clock's time as the session announces them.
     void ShowGame(const Game* game);
     void ShowClock(const std::optional<QDateTime>& t);
+    /// The Tools menu's tick and the status bar's words follow the game's news.
+    void ShowNewsChoice(bool on);
     /// What happened unasked, in the status bar and the game's panel; heard
     /// once where it is announced (a message box tells it otherwise).
     void ShowNews(const QString& text, bool announce = true);

@@ -99,6 +99,10 @@ void frmEditor::createStatusBar()
     lblPace->setObjectName(QStringLiteral("lblPace"));
     lblPace->setAccessibleDescription(tr("Pause and speed"));
     lblPace->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblNews = new FitLabel(Picture1);
+    lblNews->setObjectName(QStringLiteral("lblNews"));
+    lblNews->setAccessibleDescription(tr("Market news"));
+    lblNews->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(Picture1, &PictureBox::resized, this, &frmEditor::Picture1_Resize);
 }
 
@@ -122,12 +126,14 @@ void frmEditor::Picture1_Resize()
     auto* l9 = Picture1->line("Line9");
     l9->X1 = l9->X2 = W - 2040;
     Twips::SetLeft(Label2, W - 2040 - 1215);
-    // The pace as wide as its words, the market's news in the rest of the panel.
-    const int pace = lblPace->text().isEmpty()
-        ? 0
-        : Twips::FromPixels(lblPace->fontMetrics().horizontalAdvance(lblPace->text())) + 120;
+    // The pace and the news choice as wide as their words, what the market did in the rest of the panel.
+    auto widthOf = [](const QLabel* l) {
+        return l->text().isEmpty() ? 0 : Twips::FromPixels(l->fontMetrics().horizontalAdvance(l->text())) + 120;
+    };
+    const int pace = widthOf(lblPace), news = widthOf(lblNews);
     Twips::Place(lblPace, W - 2040 - 1215 - 120 - pace, 120, pace, 255);
-    Twips::Place(lblStatus, 240, 120, std::max(0, W - 2040 - 1215 - 120 - pace - 360), 255);
+    Twips::Place(lblNews, W - 2040 - 1215 - 120 - pace - news, 120, news, 255);
+    Twips::Place(lblStatus, 240, 120, std::max(0, W - 2040 - 1215 - 120 - pace - news - 360), 255);
     Picture1->update();
 }
 

@@ -68,6 +68,9 @@ public:
     bool isOpen() const { return bool(conn_); }
 
     void appendTable(const TableDef& def);
+    /// Adds a field to a table, Null in every row it has: an older file
+    /// takes a later version's field where it lacks it.
+    void appendField(const QString& table, const Field& field);
     /// Saves a stored query: its SQL is kept as given, and a view of the same
     /// name lets any SQLite client select from it.
     void createQueryDef(const QString& name, const QString& sql);
@@ -88,9 +91,13 @@ public:
     bool hasTable(const QString& name) const;
     /// The type of a table's field; throws when the table has no such field.
     FieldType fieldType(const QString& table, const QString& field) const;
+    bool hasField(const QString& table, const QString& field) const;
 
     /// Table-type recordset: rows in stored order, updatable, each change stored when it returns.
     Recordset openTable(const QString& table);
+    /// The same, standing on the row at that position (0-based), or at its end:
+    /// a long table's last rows without a walk over the ones before them.
+    Recordset openTableFrom(const QString& table, int firstRow);
     /// Read-only snapshot of a table or stored query, as of the moment of opening;
     /// of a table, only the given fields where some are given.
     Recordset openSnapshot(const QString& source, const QStringList& only = {});

@@ -60,6 +60,13 @@ void Database::appendTable(const TableDef& def)
     conn().created(def.name(), "table");
 }
 
+void Database::appendField(const QString& table, const Field& field)
+{
+    conn().execOne(
+        "ALTER TABLE " + quoted(table) + " ADD COLUMN " + quoted(field.name) + ' ' + declTypeName(field.type));
+    conn().revalidate();
+}
+
 bool Database::compiles(const QString& sql) const
 {
     const QByteArray text = translateJet(sql).toUtf8();
@@ -136,6 +143,11 @@ bool Database::hasTable(const QString& name) const
 {
     return name.compare(QLatin1String(kQueryTable), Qt::CaseInsensitive) != 0 &&
         conn().objectType(name) == QLatin1String("table");
+}
+
+bool Database::hasField(const QString& table, const QString& field) const
+{
+    return conn().table(table)->indexOf(field) >= 0;
 }
 
 FieldType Database::fieldType(const QString& table, const QString& field) const

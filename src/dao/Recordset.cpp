@@ -41,8 +41,8 @@ namespace {
 /// row it lands on in the same statement, so walking a long table stays cheap.
 class TableImpl final : public Recordset::Impl {
 public:
-    TableImpl(std::shared_ptr<Connection> c, const QString& table)
-        : conn_(std::move(c)), info_(conn_->table(table)), t_(*info_), fields_(t_.fields)
+    TableImpl(std::shared_ptr<Connection> c, const QString& table, int firstRow = 0)
+        : conn_(std::move(c)), info_(conn_->table(table)), t_(*info_), fields_(t_.fields), firstRow_(firstRow)
     {
         if (fields_.size() > 64)
             throw Error("Too many fields in table '" + table.toStdString() + "'", 0);
@@ -154,7 +154,9 @@ private:
 
     void readFirstRowIfPending() override
     {
-        if (pendingFirst_)
+        if (pendingFirst_ && firstRow_ > 0)
+            seek(Op::Nth, firstRow_);
+        else if (pendingFirst_)
             moveFirst();
     }
     void seek(Op op, std::optional<int64_t> from)
@@ -189,6 +191,7 @@ private:
     const Connection::TableInfo& t_;
     const std::vector<Field>& fields_;
     std::optional<int64_t> rowid_;
+    int firstRow_ = 0;
     bool pendingFirst_ = false, deleted_ = false;
     std::vector<Value> row_, buffer_;
     std::vector<bool> changed_;
@@ -255,6 +258,12 @@ private:
 Recordset Database::openTable(const QString& table)
 {
     return Recordset(std::make_unique<TableImpl>(conn_ ? conn_ : throw Error("The database is closed", 0), table));
+}
+
+Recordset Database::openTableFrom(const QString& table, int firstRow)
+{
+    return Recordset(
+        std::make_unique<TableImpl>(conn_ ? conn_ : throw Error("The database is closed", 0), table, firstRow));
 }
 
 Recordset Database::openSnapshot(const QString& source, const QStringList& only)

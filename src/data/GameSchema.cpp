@@ -16,7 +16,7 @@ void Create(dao::Database& db)
             {kResultField, FieldType::Currency}}));
     db.appendTable(dao::TableDef(kPlayerTable,
         {{kNameField, FieldType::Text}, {kCashField, FieldType::Currency}, {kDateField, FieldType::DateTime},
-            {kBalanceField, FieldType::Currency}, {kDaytimeField, FieldType::Text}}));
+            {kBalanceField, FieldType::Currency}, {kDaytimeField, FieldType::Text}, {kNewsField, FieldType::Text}}));
     db.createQueryDef(kPositionQuery, kPositionSql);
     db.createQueryDef(kResultQuery, kResultSql);
 }
@@ -38,6 +38,29 @@ void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price
     rs.setField(kUnitsField, units);
     rs.setField(kResultField, result);
     rs.update();
+}
+
+bool NewsOf(dao::Database& game)
+{
+    if (!game.hasField(kPlayerTable, kNewsField))
+        return false;
+    dao::Recordset info = game.openSnapshot(kPlayerTable, {kNewsField});
+    return info.recordCount() > 0 && IsYes(info.field(kNewsField));
+}
+
+void SetNews(dao::Database& game, bool on)
+{
+    dao::Transaction tx = game.beginTransaction();
+    if (!game.hasField(kPlayerTable, kNewsField))
+        game.appendField(kPlayerTable, {kNewsField, dao::FieldType::Text});
+    dao::Recordset info = game.openTable(kPlayerTable);
+    for (int i = 0, n = info.recordCount(); i < n; ++i, info.moveNext()) {
+        info.edit();
+        info.setField(kNewsField, YesNo(on));
+        info.update();
+    }
+    info.close();
+    tx.commit();
 }
 
 dao::Currency StartingBalanceOf(const dao::Recordset& info)

@@ -24,6 +24,8 @@ inline const QString kCashField = QStringLiteral("Cash");
 inline const QString kDateField = QStringLiteral("Date");
 inline const QString kBalanceField = QStringLiteral("Balance");
 inline const QString kDaytimeField = QStringLiteral("Daytime");
+/// Whether the game's market has news: "Yes" or "No"; an older file has no such field, and no news.
+inline const QString kNewsField = QStringLiteral("News");
 
 /// The units held of each symbol ever traded.
 inline const QString kPositionQuery = QStringLiteral("Position");
@@ -35,6 +37,12 @@ inline const QString kSumOfResultField = QStringLiteral("Sum Of Result");
 inline const QString kWorthTable = QStringLiteral("Worth");
 inline const QString kTimeField = QStringLiteral("Time"); ///< the game's clock
 inline const QString kStocksField = QStringLiteral("Stocks"); ///< Null while nothing was traded
+/// What the starting balance spread evenly over the market at the start is
+/// worth: Null before the game kept the start's prices.
+inline const QString kMarketField = QStringLiteral("Market");
+
+/// The price of every listed stock when the game began, in Symbol and Price.
+inline const QString kStartPricesTable = QStringLiteral("Start prices");
 
 inline const QString kOrdersTable = QStringLiteral("Orders");
 /// Its fields besides Symbol, Price and Units: the type and the condition as
@@ -68,6 +76,14 @@ bool Ensure(dao::Database& game, const dao::TableDef& table);
 /// The balance the game started with, as the player's record the recordset
 /// stands on keeps it; a record without one started as every game does.
 dao::Currency StartingBalanceOf(const dao::Recordset& info);
+
+/// Whether the game's market has news; an older file's has none.
+bool NewsOf(dao::Database& game);
+/// Keeps the choice in the player's record, adding the field an older file lacks.
+void SetNews(dao::Database& game, bool on);
+/// A stored "Yes" or "No".
+inline QString YesNo(bool on) { return on ? QStringLiteral("Yes") : QStringLiteral("No"); }
+inline bool IsYes(const dao::Value& v) { return v.kind() == dao::Value::Kind::Text && v.asText() == YesNo(true); }
 
 /// Appends a row to the trade log.
 void AppendTrade(dao::Database& game, const QString& symbol, dao::Currency price, int64_t units, dao::Currency result);

@@ -15,6 +15,31 @@ std::pair<dao::Value, dao::Value> PriceRange(
     return {range.field(QStringLiteral("Min Of Price")), range.field(QStringLiteral("Max Of Price"))};
 }
 
+bool EnsureNews(dao::Database& db)
+{
+    using dao::FieldType;
+    if (db.hasTable(kNewsTable))
+        return false;
+    db.appendTable(dao::TableDef(kNewsTable,
+        {{kNewsTimeField, FieldType::DateTime}, {kNewsSymbolField, FieldType::Text}, {kKindField, FieldType::Text},
+            {kHeadlineField, FieldType::Text}, {kDirectionField, FieldType::Text},
+            {kMovesLeftField, FieldType::Long}}));
+    return true;
+}
+
+bool EnsureHall(dao::Database& db)
+{
+    using dao::FieldType;
+    if (db.hasTable(kHallTable))
+        return false;
+    db.appendTable(dao::TableDef(kHallTable,
+        {{kHallPlayerField, FieldType::Text}, {kStartedField, FieldType::DateTime}, {kEndedField, FieldType::DateTime},
+            {kDaysField, FieldType::Long}, {kTradesField, FieldType::Long}, {kWorthField, FieldType::Currency},
+            {kReturnField, FieldType::Double}, {kMarketReturnField, FieldType::Double},
+            {kBeatByField, FieldType::Double}, {kHallNewsField, FieldType::Text}}));
+    return true;
+}
+
 void CreateStocksTable(dao::Database& db)
 {
     using dao::FieldType;

@@ -40,6 +40,32 @@ inline std::pair<dao::Value, dao::Value> DayRange(dao::Database& db, const QStri
     return PriceRange(db, symbol + QStringLiteral("QDAY"), symbol + QStringLiteral("DAY"), &day);
 }
 
+/// The market's headlines, with the moves each still has to run: written
+/// with the moves, so that the two always agree.
+inline const QString kNewsTable = QStringLiteral("News");
+inline const QString kNewsTimeField = QStringLiteral("Time"); ///< the game's clock
+inline const QString kNewsSymbolField = QStringLiteral("Symbol"); ///< empty for the whole market
+inline const QString kKindField = QStringLiteral("Kind"); ///< "rumour", "news" or "denied"
+inline const QString kHeadlineField = QStringLiteral("Headline");
+inline const QString kDirectionField = QStringLiteral("Direction"); ///< "up" or "down"
+inline const QString kMovesLeftField = QStringLiteral("Moves left");
+/// Gives the market the table where it has none; true when it was made.
+bool EnsureNews(dao::Database& db);
+
+/// The games that ended, which outlive them.
+inline const QString kHallTable = QStringLiteral("Hall of Fame");
+inline const QString kHallPlayerField = QStringLiteral("Player");
+inline const QString kStartedField = QStringLiteral("Started");
+inline const QString kEndedField = QStringLiteral("Ended");
+inline const QString kDaysField = QStringLiteral("Days");
+inline const QString kTradesField = QStringLiteral("Trades");
+inline const QString kWorthField = QStringLiteral("Worth");
+inline const QString kReturnField = QStringLiteral("Return");
+inline const QString kMarketReturnField = QStringLiteral("Market return");
+inline const QString kBeatByField = QStringLiteral("Beat by");
+inline const QString kHallNewsField = QStringLiteral("News"); ///< "Yes" or "No"
+bool EnsureHall(dao::Database& db);
+
 /// Creates the stock table in a new database.
 void CreateStocksTable(dao::Database& db);
 /// Creates the four per-stock objects; the history gets the given prices, oldest first.

@@ -96,8 +96,10 @@ void writeGameFile(const QString& path, const QString& player, const QDateTime& 
         rs.setField(kCashField, startingBalance);
         rs.setField(kDateField, dao::naiveDateTime(QDate::currentDate()));
         rs.setField(kBalanceField, startingBalance);
+        rs.setField(kNewsField, YesNo(false)); // the market moves as it always has until the player asks
         rs.update();
         rs.close();
+        WorthLog::KeepStartPrices(db);
         WorthLog::Ensure(db);
         WorthLog::AppendStart(db, start, startingBalance.toCurrency());
         OrderBook::Ensure(db);
@@ -112,6 +114,18 @@ void writeGameFile(const QString& path, const QString& player, const QDateTime& 
             // What made the creation fail is what the player needs to hear.
         }
         throw;
+    }
+}
+
+/// A new game hears none of the last game's news, nor does its market run on.
+void clearNews()
+{
+    try {
+        dao::Database market = dao::Database::open(App::MarketFile());
+        if (market.hasTable(MarketSchema::kNewsTable))
+            market.deleteAll(MarketSchema::kNewsTable);
+    } catch (const std::exception&) {
+        // A market that cannot be written now refuses the first move, which says why.
     }
 }
 
@@ -187,7 +201,8 @@ void CreateNewGame(const QString& name)
     }
     // The new game takes over only once its file is made: until then a game
     // that was open keeps its name, its file and its clock.
-    Session::Current().Open(name, fileName, dao::Currency::fromDouble(GameSchema::kStartingBalance));
+    clearNews();
+    Session::Current().Open(name, fileName, dao::Currency::fromDouble(GameSchema::kStartingBalance), false);
 }
 
 } // namespace Module1

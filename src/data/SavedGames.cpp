@@ -135,20 +135,23 @@ QString Continue(const QString& fileName)
     if (!g.problem.isEmpty())
         return QCoreApplication::translate("SavedGames", "The game in \"%1\" cannot be continued: %2")
             .arg(fileName, g.problem);
+    bool news = false;
     try {
         // An older game's file gets the tables of the game's worth, whose series
-        // starts now, and of its orders.
+        // starts now, of its orders and of the market's prices, whose line starts now.
         dao::Database game = dao::Database::open(App::FilePath(fileName));
         dao::Transaction tx = game.beginTransaction();
+        WorthLog::KeepStartPrices(game);
         if (WorthLog::Ensure(game))
             WorthLog::AppendStart(game, Calendar::DayStart(Session::Current().Clock().BaseDate()), g.startingBalance);
         OrderBook::Ensure(game);
+        news = GameSchema::NewsOf(game);
         tx.commit();
     } catch (const std::exception& e) {
         return Ui::Failure(
             QCoreApplication::translate("SavedGames", "The game in \"%1\" cannot be continued").arg(fileName), e);
     }
-    Session::Current().Open(g.player, fileName, g.startingBalance);
+    Session::Current().Open(g.player, fileName, g.startingBalance, news);
     return {};
 }
 

@@ -14,13 +14,28 @@ struct Row {
     dao::Currency cash;
     std::optional<dao::Currency> stocks; ///< none while nothing was traded
     dao::Currency balance;
+    std::optional<dao::Currency> market; ///< none before the game kept the start's prices
 };
+
+/// What the starting balance, spread evenly over the stocks listed at the
+/// start, is worth at today's prices: a stock added since is left out, one no
+/// longer listed counts at its start; none without start prices.
+std::optional<dao::Currency> MarketWorth(
+    const Holdings::Prices& start, const Holdings::Prices& now, dao::Currency startingBalance);
+/// Keeps the price of every listed stock in the game file, where it has none
+/// (a new game, or an older one continued); true when they were kept.
+bool KeepStartPrices(dao::Database& game);
+/// The prices the game file kept; none where it kept none.
+Holdings::Prices StartPrices(dao::Database& game);
+/// The market's worth from those start prices at the market's current prices.
+std::optional<dao::Currency> MarketWorthNow(const Holdings::Prices& start, dao::Currency startingBalance);
 
 /// Gives a game file the table where it has none (an older game's file);
 /// true when it was made.
 bool Ensure(dao::Database& game);
 /// Appends the worth at a time.
-void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w);
+void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w,
+    std::optional<dao::Currency> market = std::nullopt);
 /// A game's first row, where its series starts at the start of its first
 /// day: the figures of a game that holds nothing, or of one continued.
 void AppendStart(dao::Database& file, const QDateTime& start, dao::Currency startingBalance);

@@ -17,6 +17,8 @@ public:
     const QString GameFileName;
     /// What the cash counts from: 500000 for every game New makes.
     const dao::Currency StartingBalance;
+    /// Whether its market has news, as its file keeps it; the session changes it.
+    bool News() const { return news_; }
 
     /// The game file's full path.
     QString Path() const;
@@ -25,5 +27,7 @@ public:
     GameClock& Clock() const { return clock_; }
 
 private:
+    friend class Session;
     GameClock& clock_;
+    bool news_ = false;
 };

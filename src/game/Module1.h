@@ -19,7 +19,8 @@ void CloseGame();
 // Clock and market.
 void AdvanceClock();
 void StartNewTradingDay();
-void MarketTick();
+/// Moves every stock; with the game's news where its market has news.
+void MarketTick(const Game* game);
 // Trading.
 void FillTradingStockList();
 void ShowTradingStock();

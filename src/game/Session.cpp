@@ -6,11 +6,20 @@ Session& Session::Current()
     return s;
 }
 
-void Session::Open(const QString& player, const QString& fileName, dao::Currency startingBalance)
+void Session::Open(const QString& player, const QString& fileName, dao::Currency startingBalance, bool news)
 {
     game_ = std::make_unique<Game>(player, fileName, startingBalance, clock_);
+    game_->news_ = news;
     clock_.Run(true);
     emit gameChanged(game_.get());
+}
+
+void Session::SetNews(bool on)
+{
+    if (!game_ || game_->news_ == on)
+        return;
+    game_->news_ = on;
+    emit newsChanged(on);
 }
 
 void Session::Close()

@@ -19,7 +19,9 @@ public:
 
     /// A game whose file exists takes over, with a clock that starts a new
     /// trading day, unpaused.
-    void Open(const QString& player, const QString& fileName, dao::Currency startingBalance);
+    void Open(const QString& player, const QString& fileName, dao::Currency startingBalance, bool news);
+    /// The open game's market has news or not, as its file now keeps it.
+    void SetNews(bool on);
     /// No game: the clock and the market stop.
     void Close();
 
@@ -32,6 +34,7 @@ public:
 signals:
     /// The game now open, or none.
     void gameChanged(const Game* game);
+    void newsChanged(bool on);
 
 private:
     std::unique_ptr<Game> game_;

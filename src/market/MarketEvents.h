@@ -13,6 +13,8 @@ public:
 signals:
     /// Every stock has its new price stored.
     void moved();
+    /// Headlines the move brought, oldest first: each told once.
+    void headlines(const QStringList& told);
 };
 
 } // namespace Market

@@ -7,6 +7,8 @@
 // that a test can put it back as it starts.
 #include <QString>
 
+class Game;
+
 namespace Market {
 
 struct State {
@@ -17,6 +19,10 @@ struct State {
     bool newDayPending = false;
     /// The stocks whose price of 0 was told this run: each is told once.
     QSet<QString> zeroPriceTold;
+    /// Where in which market's news the first row still running is, as of
+    /// the last move stored: a move reads no older rows.
+    QString newsFile;
+    int newsFrom = 0;
 };
 
 State& CurrentState();
@@ -24,6 +30,6 @@ void ResetState();
 
 /// The tick's own work: every stock's new price stored, all or none, and its
 /// messages; false when it failed. The tick then refreshes the reports.
-bool MovePrices();
+bool MovePrices(const Game* game);
 
 } // namespace Market

@@ -1,8 +1,10 @@
 #include "MarketEvents.h"
 #include "MarketState.h"
+#include "News.h"
 #include "PriceFactor.h"
 #include "dao/Dao.h"
 #include "data/MarketSchema.h"
+#include "game/GameClock.h"
 #include "game/Module1.h"
 #include "ui/App.h"
 #include "ui/MsgBox.h"
@@ -58,12 +60,14 @@ namespace {
 /// Moves the stock the recordset stands on: its price and volume by a draw,
 /// the new price added to its history (the oldest of 200 dropped) and to the
 /// day's prices, and the day's range from those.
-void moveStock(dao::Database& db, dao::Recordset& rs, QStringList& zeros)
+void moveStock(dao::Database& db, dao::Recordset& rs, QStringList& zeros, News::Move* news)
 {
     using namespace MarketSchema;
-    const int r = DrawR();
-    const double factor = PriceFactor(r);
     const QString symbol = textOf(rs.field(kSymbolField));
+    // News tilts the draw to one half of the table: every move stays one of its steps.
+    const std::optional<News::Direction> tilt = news ? news->Stock(symbol, textOf(rs.field(kNameField))) : std::nullopt;
+    const int r = !tilt ? DrawR() : *tilt == News::Direction::Up ? Draw(50, 100) : Draw(1, 49);
+    const double factor = PriceFactor(r);
     const double newPrice = rs.field(kPriceField).toDouble() * factor / 100;
     if (newPrice == 0) // a price of 0 (an older or hand-edited market) stays 0
         zeros << symbol;
@@ -96,19 +100,26 @@ void moveStock(dao::Database& db, dao::Recordset& rs, QStringList& zeros)
 
 } // namespace
 
-bool MovePrices()
+bool MovePrices(const Game* game)
 {
-    QStringList zeros;
+    QStringList zeros, told;
     State& state = CurrentState();
+    int newsFrom = 0;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
-        // All stocks move, or none: a crash mid-tick leaves the market as before it.
+        // All stocks move, or none, with their news: a crash mid-tick leaves
+        // the market as before it, and every countdown counted once a move.
         dao::Transaction tx = db.beginTransaction();
+        std::optional<News::Table> news;
+        if (game && game->News())
+            news.emplace(db, state.newsFile == App::MarketFile() ? state.newsFrom : 0, Draw);
         int n = 0;
         dao::Recordset rs = openStocks(db, n);
         for (int i = 0; i < n; ++i, rs.moveNext())
-            moveStock(db, rs, zeros);
+            moveStock(db, rs, zeros, news ? &news->Now() : nullptr);
         rs.close();
+        if (news)
+            newsFrom = news->Write(game->Clock().Now(), told);
         tx.commit();
     } catch (const std::exception& e) {
         // Said once, not every ten seconds while the cause lasts.
@@ -120,6 +131,10 @@ bool MovePrices()
         return false;
     }
     state.lastTickFailure.clear();
+    if (game && game->News())
+        state.newsFile = App::MarketFile(), state.newsFrom = newsFrom;
+    if (!told.isEmpty())
+        emit Events::Get().headlines(told);
     // Shown only after the tick is stored, so no transaction waits on the user.
     for (const QString& symbol : zeros)
         if (!state.zeroPriceTold.contains(symbol)) {
@@ -135,7 +150,7 @@ bool MovePrices()
 
 namespace Module1 {
 
-void MarketTick()
+void MarketTick(const Game* game)
 {
     // A tick, or the messages it shows, never overlaps another tick.
     Market::State& state = Market::CurrentState();
@@ -147,7 +162,7 @@ void MarketTick()
         bool& running;
         ~Done() { running = false; }
     } done{state.tickRunning};
-    if (Market::MovePrices())
+    if (Market::MovePrices(game))
         emit Market::Events::Get().moved();
 }
 

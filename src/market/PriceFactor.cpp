@@ -23,23 +23,22 @@ double PriceFactor(int r)
 int VolumeStep(int r) { return r < 50 ? 1000 : 100; }
 
 namespace {
-std::function<int()>& source()
+std::function<int(int, int)>& source()
 {
-    static std::function<int()> s;
+    static std::function<int(int, int)> s;
     return s;
 }
 } // namespace
 
-int DrawR()
+int Draw(int lo, int hi)
 {
     if (source())
-        return source()();
+        return source()(lo, hi);
     // Seeded once: reseeding per stock from the same second would move every stock in lockstep.
     static std::mt19937 gen(unsigned(QTime::currentTime().msecsSinceStartOfDay()) ^ std::random_device{}());
-    static std::uniform_int_distribution<int> dist(1, 100);
-    return dist(gen);
+    return std::uniform_int_distribution<int>(lo, hi)(gen);
 }
 
-void SetDrawSource(std::function<int()> s) { source() = std::move(s); }
+void SetDrawSource(std::function<int(int, int)> s) { source() = std::move(s); }
 
 } // namespace Market

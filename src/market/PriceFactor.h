@@ -8,9 +8,12 @@ double PriceFactor(int r);
 /// Volume grows by r times this step.
 int VolumeStep(int r);
 
-/// The random draw r, uniform over 1 to 100. Seeded once from the clock.
-int DrawR();
+/// A random draw, uniform over lo to hi (both included): every chance the
+/// market takes comes from here. Seeded once from the clock.
+int Draw(int lo, int hi);
+/// The draw r of a move, uniform over 1 to 100.
+inline int DrawR() { return Draw(1, 100); }
 /// Tests script the draws; an empty function restores the generator.
-void SetDrawSource(std::function<int()> source);
+void SetDrawSource(std::function<int(int lo, int hi)> source);
 
 } // namespace Market

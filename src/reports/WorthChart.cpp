@@ -3,6 +3,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QValueAxis>
@@ -14,23 +16,34 @@ constexpr int kTimeLabels = 6;
 constexpr size_t kDrawnBuckets = 500;
 double money(dao::Currency c) { return c.toDouble(); }
 
-/// The line through the rows: each, or for a long series the lowest and the
-/// highest of each run of rows, so that no rise or fall is lost.
-QList<QPointF> drawnPoints(const std::vector<WorthLog::Row>& rows)
+/// The balance of a row, or the market's worth beside it.
+using Figure = std::optional<dao::Currency> (*)(const WorthLog::Row&);
+std::optional<dao::Currency> balanceOf(const WorthLog::Row& r) { return r.balance; }
+std::optional<dao::Currency> marketOf(const WorthLog::Row& r) { return r.market; }
+
+/// The line through the rows' figures: each, or for a long series the lowest
+/// and the highest of each run of rows, so that no rise or fall is lost. Rows
+/// without the figure are left out.
+QList<QPointF> drawnPoints(const std::vector<WorthLog::Row>& rows, Figure figure)
 {
-    const size_t n = rows.size(), run = (n + kDrawnBuckets - 1) / kDrawnBuckets;
+    const size_t n = rows.size(), run = std::max<size_t>((n + kDrawnBuckets - 1) / kDrawnBuckets, 1);
     QList<QPointF> out;
     out.reserve(qsizetype(std::min(n, 2 * kDrawnBuckets)));
-    for (size_t from = 0; from < n; from += std::max<size_t>(run, 1)) {
-        const size_t to = std::min(n, from + std::max<size_t>(run, 1));
-        size_t lo = from, hi = from;
+    for (size_t from = 0; from < n; from += run) {
+        const size_t to = std::min(n, from + run);
+        std::optional<size_t> lo, hi;
         for (size_t i = from; i < to; ++i) {
-            lo = rows[i].balance < rows[lo].balance ? i : lo;
-            hi = rows[i].balance > rows[hi].balance ? i : hi;
+            const std::optional<dao::Currency> v = figure(rows[i]);
+            if (!v)
+                continue;
+            lo = !lo || *v < *figure(rows[*lo]) ? i : *lo;
+            hi = !hi || *v > *figure(rows[*hi]) ? i : *hi;
         }
-        for (size_t i : {std::min(lo, hi), std::max(lo, hi)}) {
-            out.append(QPointF(double(i + 1), money(rows[i].balance)));
-            if (lo == hi)
+        if (!lo)
+            continue;
+        for (size_t i : {std::min(*lo, *hi), std::max(*lo, *hi)}) {
+            out.append(QPointF(double(i + 1), money(*figure(rows[i]))));
+            if (*lo == *hi)
                 break;
         }
     }
@@ -55,11 +68,22 @@ WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
     startLine->setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DashLine));
     worth = new QLineSeries(c);
     worth->setPen(QPen(QColor(0, 0, 0), 2));
-    for (QLineSeries* s : {startLine, worth}) {
+    // Told apart by its dashes as much as by its colour, which reads on light and dark alike.
+    market = new QLineSeries(c);
+    market->setPen(QPen(QColor(0xC0, 0x50, 0x00), 2, Qt::DashDotLine));
+    worth->setName(QCoreApplication::translate("WorthChart", "Your worth"));
+    market->setName(QCoreApplication::translate("WorthChart", "The market"));
+    for (QLineSeries* s : {startLine, market, worth}) {
         c->addSeries(s);
         s->attachAxis(axisX);
         s->attachAxis(axisY);
     }
+    // A key to the two lines; the starting balance's needs none.
+    c->legend()->setAlignment(Qt::AlignBottom);
+    c->legend()->setLabelColor(palette().color(QPalette::WindowText));
+    for (QLegendMarker* m : c->legend()->markers(startLine))
+        m->setVisible(false);
+    c->legend()->show();
 }
 
 void WorthChart::SetRows(std::vector<WorthLog::Row> rows, dao::Currency start)
@@ -72,12 +96,15 @@ void WorthChart::SetRows(std::vector<WorthLog::Row> rows, dao::Currency start)
 
 void WorthChart::AddRows(std::vector<WorthLog::Row> more)
 {
-    for (const WorthLog::Row& r : more) {
-        low_ = std::min(low_, money(r.balance));
-        high_ = std::max(high_, money(r.balance));
-    }
+    for (const WorthLog::Row& r : more)
+        for (const std::optional<dao::Currency>& v : {std::optional(r.balance), r.market})
+            if (v) {
+                low_ = std::min(low_, money(*v));
+                high_ = std::max(high_, money(*v));
+            }
     rows_.insert(rows_.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
-    worth->replace(drawnPoints(rows_)); // in one step: each point added alone redraws the line
+    worth->replace(drawnPoints(rows_, balanceOf)); // in one step: each point added alone redraws the line
+    market->replace(drawnPoints(rows_, marketOf));
     const double last = std::max<double>(2, double(rows_.size()));
     startLine->replace(QList<QPointF>{{1, money(start_)}, {last, money(start_)}});
     axisX->setRange(1, last);
@@ -109,24 +136,35 @@ QString WorthChart::PlaceText(int place) const
     if (place < 0 || place >= PlaceCount())
         return {};
     const WorthLog::Row& r = rows_[size_t(place)];
-    return QCoreApplication::translate("WorthChart", "Worth %1 of %2: %3 at %4, %5")
-        .arg(place + 1)
-        .arg(rows_.size())
-        .arg(Numbers::PlainText(r.balance), r.time.time().toString(QStringLiteral("hh:mm")),
-            QLocale().dayName(r.time.date().dayOfWeek(), QLocale::LongFormat));
+    const QString worthText = QCoreApplication::translate("WorthChart", "Worth %1 of %2: %3 at %4, %5")
+                                  .arg(place + 1)
+                                  .arg(rows_.size())
+                                  .arg(Numbers::PlainText(r.balance), r.time.time().toString(QStringLiteral("hh:mm")),
+                                      QLocale().dayName(r.time.date().dayOfWeek(), QLocale::LongFormat));
+    return r.market
+        ? worthText + QCoreApplication::translate("WorthChart", "; market %1").arg(Numbers::PlainText(*r.market))
+        : worthText;
 }
 
 QString WorthChart::Summary() const
 {
-    std::vector<double> figures;
+    std::vector<double> figures, markets;
     figures.reserve(rows_.size());
-    for (const WorthLog::Row& r : rows_)
+    for (const WorthLog::Row& r : rows_) {
         figures.push_back(money(r.balance));
+        if (r.market)
+            markets.push_back(money(*r.market));
+    }
     const int n = int(figures.size());
-    return Charts::Summary(QCoreApplication::translate("WorthChart", "Worth"),
+    QString s = Charts::Summary(QCoreApplication::translate("WorthChart", "Worth"),
         n ? QCoreApplication::translate("WorthChart", "%n figure(s)", nullptr, n)
           : QCoreApplication::translate("WorthChart", "no figures"),
         figures);
+    // The two last figures side by side, as the player compares them.
+    if (!markets.empty())
+        s += QCoreApplication::translate("WorthChart", ". Now: worth %1, market %2")
+                 .arg(Numbers::PlainText(figures.back()), Numbers::PlainText(markets.back()));
+    return s;
 }
 
 QString WorthChart::ToolTipAt(const QPoint& pos) const

@@ -8,8 +8,9 @@ class QValueAxis;
 
 /// The game's worth since it began: a point per row of its worth (the lowest
 /// and highest of each run of rows where there are more than it has room
-/// for), the game's time along the bottom, the starting balance drawn as a line. Read by keys
-/// through the figures.
+/// for), the game's time along the bottom, the starting balance drawn as a line,
+/// and the market's worth as a second line where the game keeps it. Read by
+/// keys through the figures, both of each.
 class WorthChart : public ReadableChart {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
     QString ToolTipAt(const QPoint& pos) const override;
 
     QLineSeries* worth;
+    QLineSeries* market; ///< the starting balance held in the whole market
     QLineSeries* startLine;
     QCategoryAxis* axisX;
     QValueAxis* axisY;

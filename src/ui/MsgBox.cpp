@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <cstdio>
 
@@ -22,10 +23,16 @@ Answer showReal(const MsgBoxRequest& r)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(r.caption), qPrintable(r.text));
-        return r.buttons == Buttons::YesNo ? (r.defaultSecond ? Answer::No : Answer::Yes) : Answer::OK;
+        return r.buttons == Buttons::YesNo        ? (r.defaultSecond ? Answer::No : Answer::Yes)
+            : r.buttons == Buttons::EndKeepCancel ? Answer::Cancel
+                                                  : Answer::OK;
     }
     const std::unique_ptr<QMessageBox> box = MessageBox(r);
     const int answer = box->exec();
+    if (r.buttons == Buttons::EndKeepCancel) {
+        const QAbstractButton* b = box->clickedButton();
+        return b && b->property("answer").isValid() ? Answer(b->property("answer").toInt()) : Answer::Cancel;
+    }
     return r.buttons == Buttons::YesNo ? (answer == QMessageBox::Yes ? Answer::Yes : Answer::No) : Answer::OK;
 }
 
@@ -53,6 +60,19 @@ std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r)
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(r.defaultSecond ? QMessageBox::No : QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::No);
+    } else if (r.buttons == Buttons::EndKeepCancel) {
+        const std::pair<const char*, Answer> kChoices[] = {{QT_TRANSLATE_NOOP("MsgBox", "&End the game"), Answer::End},
+            {QT_TRANSLATE_NOOP("MsgBox", "&Keep it for later"), Answer::Keep},
+            {QT_TRANSLATE_NOOP("MsgBox", "Cancel"), Answer::Cancel}};
+        for (const auto& [text, answer] : kChoices) {
+            QPushButton* b = box->addButton(QCoreApplication::translate("MsgBox", text),
+                answer == Answer::Cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+            b->setProperty("answer", int(answer));
+            if (answer == Answer::Keep) // the choice that loses nothing
+                box->setDefaultButton(b);
+            if (answer == Answer::Cancel)
+                box->setEscapeButton(b);
+        }
     } else {
         box->setStandardButtons(QMessageBox::Ok);
     }

@@ -9,9 +9,10 @@ class QMessageBox;
 
 namespace Ui {
 
-enum class Buttons { OK, YesNo };
+/// EndKeepCancel: "End the game", "Keep it for later", "Cancel".
+enum class Buttons { OK, YesNo, EndKeepCancel };
 enum class Icon { None, Critical, Question, Exclamation, Information };
-enum class Answer { OK, Yes, No };
+enum class Answer { OK, Yes, No, End, Keep, Cancel };
 
 struct MsgBoxRequest {
     QString text;

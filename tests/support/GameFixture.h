@@ -96,7 +96,8 @@ public:
 /// The market's draws come from the list, round and round.
 inline void ScriptDraws(std::vector<int> draws)
 {
-    Market::SetDrawSource([draws = std::move(draws), i = size_t(0)]() mutable { return draws[i++ % draws.size()]; });
+    Market::SetDrawSource(
+        [draws = std::move(draws), i = size_t(0)](int, int) mutable { return draws[i++ % draws.size()]; });
 }
 inline void ResetDraws() { Market::SetDrawSource({}); }
 

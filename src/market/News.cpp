@@ -1,0 +1,220 @@
+#include "News.h"
+#include "dao/Dao.h"
+#include "data/MarketSchema.h"
+#include "ui/Numbers.h"
+#include <QCoreApplication>
+#include <QSet>
+#include <algorithm>
+
+namespace Market::News {
+
+namespace {
+// What a headline says: stored as its source words and the company's name,
+// so that the market holds the same in every language.
+const char* const kGood[] = {QT_TRANSLATE_NOOP("News", "%1 wins a large contract"),
+    QT_TRANSLATE_NOOP("News", "Takeover talk around %1"), QT_TRANSLATE_NOOP("News", "%1 raises its forecast")};
+const char* const kBad[] = {QT_TRANSLATE_NOOP("News", "%1 warns on profits"),
+    QT_TRANSLATE_NOOP("News", "Inquiry into %1's accounts"),
+    QT_TRANSLATE_NOOP("News", "%1 loses its largest customer")};
+const char* const kRally[] = {QT_TRANSLATE_NOOP("News", "Markets rally on strong figures"),
+    QT_TRANSLATE_NOOP("News", "Markets rally as interest rates fall")};
+const char* const kSlide[] = {QT_TRANSLATE_NOOP("News", "Markets slide on fears of a recession"),
+    QT_TRANSLATE_NOOP("News", "Markets slide as interest rates rise")};
+const char* const kRumourUp = QT_TRANSLATE_NOOP("News", "Rumour: %1 is about to win a large order");
+const char* const kRumourDown = QT_TRANSLATE_NOOP("News", "Rumour: %1 is in trouble");
+const char* const kDenied = QT_TRANSLATE_NOOP("News", "%1 denies the rumour");
+constexpr QChar kSeparator(0x1f); // no name holds it
+
+template <size_t N> QString pick(const char* const (&phrases)[N], const Draw& draw, const QString& name = {})
+{
+    const QString source = QString::fromUtf8(phrases[draw(1, int(N)) - 1]);
+    return name.isNull() ? source : source + kSeparator + name;
+}
+QString words(const char* source, const QString& name) { return QString::fromUtf8(source) + kSeparator + name; }
+
+Direction upOrDown(const Draw& draw) { return draw(1, 2) == 1 ? Direction::Up : Direction::Down; }
+
+Kind kindOf(const dao::Value& v)
+{
+    const QString code = Numbers::PlainText(v);
+    return code == KindCode(Kind::Rumour) ? Kind::Rumour : code == KindCode(Kind::News) ? Kind::News : Kind::Denied;
+}
+} // namespace
+
+QString KindCode(Kind k)
+{
+    return k == Kind::Rumour ? QStringLiteral("rumour")
+        : k == Kind::News    ? QStringLiteral("news")
+                             : QStringLiteral("denied");
+}
+QString DirectionCode(Direction d) { return d == Direction::Up ? QStringLiteral("up") : QStringLiteral("down"); }
+
+QString Shown(const QString& stored)
+{
+    const QStringList parts = stored.split(kSeparator);
+    const QString text = QCoreApplication::translate("News", parts.front().toUtf8().constData());
+    return parts.size() > 1 ? text.arg(parts[1]) : text;
+}
+
+Move::Move(std::vector<Item> running, Draw draw) : items_(std::move(running)), draw_(std::move(draw))
+{
+    for (int i = 0; i < int(items_.size()); ++i) {
+        if (items_[size_t(i)].symbol.isEmpty())
+            market_ = i;
+        else
+            bySymbol_.insert(items_[size_t(i)].symbol, i);
+    }
+    if (!market_ && draw_(1, kMarketOdds) == 1) {
+        const Direction d = upOrDown(draw_);
+        const int moves = draw_(8, 20);
+        add({-1, {}, Kind::News, d, moves, d == Direction::Up ? pick(kRally, draw_) : pick(kSlide, draw_)});
+        market_ = int(items_.size()) - 1;
+    }
+}
+
+Item& Move::add(Item item)
+{
+    item.changed = true;
+    items_.push_back(std::move(item));
+    Item& added = items_.back();
+    if (!added.symbol.isEmpty() && added.kind != Kind::Denied)
+        bySymbol_.insert(added.symbol, int(items_.size()) - 1);
+    return added;
+}
+
+void Move::startNews(const QString& symbol, const QString& name, Direction d)
+{
+    const int moves = d == Direction::Up ? draw_(10, 25) : draw_(15, 30);
+    add({-1, symbol, Kind::News, d, moves, d == Direction::Up ? pick(kGood, draw_, name) : pick(kBad, draw_, name)});
+}
+
+std::optional<Direction> Move::Stock(const QString& symbol, const QString& name)
+{
+    seen_.insert(symbol);
+    if (const int i = bySymbol_.value(symbol, -1); i >= 0 && items_[size_t(i)].kind == Kind::Rumour) {
+        Item& rumour = items_[size_t(i)];
+        rumour.changed = true;
+        if (--rumour.movesLeft == 0) {
+            bySymbol_.remove(symbol);
+            const Direction d = rumour.direction;
+            if (draw_(1, 3) == 1) // one rumour in three is false
+                add({-1, symbol, Kind::Denied, d, 0, words(kDenied, name)});
+            else
+                startNews(symbol, name, d);
+        }
+    } else if (i < 0 && draw_(1, kStockOdds) == 1) {
+        const Direction d = upOrDown(draw_);
+        if (draw_(1, 2) == 1) // half the news is heard of first
+            add({-1, symbol, Kind::Rumour, d, draw_(3, 6), words(d == Direction::Up ? kRumourUp : kRumourDown, name)});
+        else
+            startNews(symbol, name, d);
+    }
+    if (const int i = bySymbol_.value(symbol, -1); i >= 0 && items_[size_t(i)].kind == Kind::News) {
+        Item& news = items_[size_t(i)];
+        news.changed = true;
+        if (--news.movesLeft == 0)
+            bySymbol_.remove(symbol);
+        return news.direction;
+    }
+    if (market_ && !bySymbol_.contains(symbol))
+        return items_[size_t(*market_)].direction;
+    return std::nullopt;
+}
+
+std::vector<Item> Move::Finish()
+{
+    if (market_) {
+        items_[size_t(*market_)].changed = true;
+        --items_[size_t(*market_)].movesLeft;
+    }
+    // A stock no longer listed takes no turn: its news runs out all the same.
+    for (auto it = bySymbol_.begin(); it != bySymbol_.end(); ++it)
+        if (!seen_.contains(it.key())) {
+            Item& item = items_[size_t(it.value())];
+            item.changed = true;
+            item.movesLeft = item.kind == Kind::Rumour ? 0 : item.movesLeft - 1;
+        }
+    return std::move(items_);
+}
+
+Table::Table(dao::Database& market, int firstRunning, Draw draw) : db_(market)
+{
+    using namespace MarketSchema;
+    EnsureNews(db_);
+    dao::Recordset rs = db_.openTable(kNewsTable);
+    count_ = rs.recordCount();
+    rs.close();
+    from_ = firstRunning <= count_ ? std::max(firstRunning, 0) : 0; // the table was emptied since
+    std::vector<Item> running;
+    dao::Recordset from = db_.openTableFrom(kNewsTable, from_);
+    for (int row = from_; row < count_; ++row, from.moveNext()) {
+        const dao::Value left = from.field(kMovesLeftField);
+        const Kind kind = kindOf(from.field(kKindField));
+        if (kind == Kind::Denied || !left.isNumber() || left.toDouble() <= 0)
+            continue;
+        running.push_back({row, Numbers::PlainText(from.field(kNewsSymbolField)), kind,
+            Numbers::PlainText(from.field(kDirectionField)) == DirectionCode(Direction::Down) ? Direction::Down
+                                                                                              : Direction::Up,
+            int(left.toDouble()), {}});
+    }
+    move_.emplace(std::move(running), std::move(draw));
+}
+
+int Table::Write(const QDateTime& time, QStringList& told)
+{
+    using namespace MarketSchema;
+    std::vector<Item> items = move_->Finish();
+    QHash<int, int> leftAt; // a running row's new count, by its position
+    for (const Item& item : items)
+        if (item.row >= 0 && item.changed)
+            leftAt.insert(item.row, item.movesLeft);
+    if (!leftAt.isEmpty()) {
+        dao::Recordset rs = db_.openTableFrom(kNewsTable, from_);
+        for (int row = from_, left = int(leftAt.size()); left > 0 && !rs.eof(); ++row, rs.moveNext())
+            if (const auto it = leftAt.constFind(row); it != leftAt.cend()) {
+                rs.edit();
+                rs.setField(kMovesLeftField, *it);
+                rs.update();
+                --left;
+            }
+    }
+    int next = count_, first = -1;
+    dao::Recordset rs = db_.openTable(kNewsTable);
+    for (Item& item : items) {
+        if (item.row < 0) {
+            rs.addNew();
+            rs.setField(kNewsTimeField, time);
+            rs.setField(kNewsSymbolField, item.symbol);
+            rs.setField(kKindField, KindCode(item.kind));
+            rs.setField(kHeadlineField, item.headline);
+            rs.setField(kDirectionField, DirectionCode(item.direction));
+            rs.setField(kMovesLeftField, item.movesLeft);
+            rs.update();
+            item.row = next++;
+            told << Shown(item.headline);
+        }
+        if (item.movesLeft > 0 && (first < 0 || item.row < first))
+            first = item.row;
+    }
+    return first < 0 ? next : first;
+}
+
+std::vector<Line> Read(dao::Database& market)
+{
+    using namespace MarketSchema;
+    std::vector<Line> lines;
+    if (!market.hasTable(kNewsTable))
+        return lines;
+    dao::Recordset rs = market.openSnapshot(kNewsTable, {kNewsTimeField, kHeadlineField});
+    const int n = rs.recordCount();
+    lines.reserve(size_t(n));
+    for (int i = 0; i < n; ++i, rs.moveNext()) {
+        const dao::Value t = rs.field(kNewsTimeField);
+        lines.push_back({t.kind() == dao::Value::Kind::DateTime ? t.asDateTime() : QDateTime(),
+            Shown(Numbers::PlainText(rs.field(kHeadlineField)))});
+    }
+    std::reverse(lines.begin(), lines.end());
+    return lines;
+}
+
+} // namespace Market::News

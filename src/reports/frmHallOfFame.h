@@ -1,0 +1,15 @@
+#pragma once
+#include "ui/ReportForm.h"
+
+/// Hall of fame: the best ten games that ended, by how far they beat the market.
+class frmHallOfFame : public ReportForm {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "frmHallOfFame";
+    frmHallOfFame();
+    void formLoad() override;
+    /// Lists the best games again; where they cannot be read, says why.
+    void Refresh();
+    /// Stands on a place's line (from 1), as after a game that entered there.
+    void ShowPlace(int place);
+};

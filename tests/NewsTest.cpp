@@ -1,0 +1,239 @@
+// News tilts a stock's draws for exactly its moves; rumours come before some
+// of it and one in three is denied; the market's own news tilts only the
+// stocks without news of their own. Written with the move, so that a kill
+// leaves news and prices that agree.
+#include "market/News.h"
+#include "data/HallOfFame.h"
+#include "market/frmNews.h"
+#include "reports/frmHallOfFame.h"
+#include "support/GameFixture.h"
+
+using Market::News::Direction;
+using Market::News::Kind;
+
+namespace {
+/// Draws that answer each range from its own list in turn; a range with
+/// nothing listed draws its highest, which takes no chance.
+struct Script {
+    std::map<std::pair<int, int>, std::deque<int>> next;
+    int operator()(int lo, int hi)
+    {
+        std::deque<int>& q = next[{lo, hi}];
+        if (q.empty())
+            return hi;
+        const int v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+/// Each stock's tilts over the moves ('u' up, 'd' down, '.' none), and the
+/// kinds of the rows written, in order.
+struct Played {
+    std::vector<std::string> tilts;
+    std::vector<std::string> kinds;
+};
+
+Played play(const std::vector<QString>& symbols, std::shared_ptr<Script> script, int moves)
+{
+    Played out{std::vector<std::string>(symbols.size())};
+    std::vector<Market::News::Item> running;
+    for (int m = 0; m < moves; ++m) {
+        Market::News::Move move(running, [script](int lo, int hi) { return (*script)(lo, hi); });
+        for (size_t s = 0; s < symbols.size(); ++s) {
+            const auto t = move.Stock(symbols[s], symbols[s] + " Inc");
+            out.tilts[s] += !t ? '.' : *t == Direction::Up ? 'u' : 'd';
+        }
+        running.clear();
+        for (Market::News::Item& item : move.Finish()) {
+            if (item.row < 0)
+                out.kinds.push_back(Market::News::KindCode(item.kind).toStdString()), item.row = 0;
+            if (item.movesLeft > 0)
+                running.push_back(item);
+        }
+    }
+    return out;
+}
+} // namespace
+
+TEST(NewsRules, EachStartsItsTiltForExactlyItsMovesAndTheMarketsTiltsTheRest)
+{
+    using Draws = std::map<std::pair<int, int>, std::deque<int>>;
+    struct Case {
+        const char* what;
+        Draws draws;
+        std::vector<std::string> tilts; ///< ALDR's, BRKW's
+        std::vector<std::string> kinds;
+    };
+    const Case cases[] = {
+        {"good news for 12 moves", {{{1, 420}, {1}}, {{1, 2}, {1, 2}}, {{10, 25}, {12}}},
+            {"uuuuuuuuuuuu..", ".............."}, {"news"}},
+        {"bad news for 15 moves", {{{1, 420}, {1}}, {{1, 2}, {2, 2}}, {{15, 30}, {15}}},
+            {"ddddddddddddddd.", "................"}, {"news"}},
+        {"a rumour three moves before its news", {{{1, 420}, {1}}, {{1, 2}, {1, 1}}, {{3, 6}, {3}}, {{10, 25}, {10}}},
+            {"...uuuuuuuuuu.", ".............."}, {"rumour", "news"}},
+        {"a false rumour denied", {{{1, 420}, {1}}, {{1, 2}, {2, 1}}, {{3, 6}, {4}}, {{1, 3}, {1}}},
+            {"........", "........"}, {"rumour", "denied"}},
+        {"the market's news beside a stock's own",
+            {{{1, 840}, {1}}, {{1, 2}, {1, 2, 2}}, {{8, 20}, {8}}, {{1, 420}, {1}}, {{15, 30}, {15}}},
+            {"ddddddddddddddd.", "uuuuuuuu........"}, {"news", "news"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto script = std::make_shared<Script>(Script{c.draws});
+        const Played p = play({"ALDR", "BRKW"}, script, int(c.tilts[0].size()));
+        EXPECT_EQ(p.tilts, c.tilts);
+        EXPECT_EQ(p.kinds, c.kinds);
+    }
+}
+
+TEST(NewsRules, AHeadlineNamesTheCompanyInThePlayersWords)
+{
+    auto script = std::make_shared<Script>(Script{{{{1, 420}, {1}}, {{1, 2}, {2, 1}}, {{3, 6}, {3}}, {{1, 3}, {1}}}});
+    Market::News::Move first({}, [script](int lo, int hi) { return (*script)(lo, hi); });
+    first.Stock("ALDR", "Alder Mining");
+    const std::vector<Market::News::Item> items = first.Finish();
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(Market::News::Shown(items[0].headline), "Rumour: Alder Mining is in trouble");
+    EXPECT_FALSE(items[0].headline.contains("Rumour: Alder")); // stored as its source words, the same in every language
+}
+
+class NewsTest : public OpenGameTest {
+protected:
+    /// Every range the market drew from.
+    std::vector<std::pair<int, int>> drawn;
+    void record(std::function<int(int, int)> answer)
+    {
+        Market::SetDrawSource([this, answer](int lo, int hi) {
+            drawn.push_back({lo, hi});
+            return answer(lo, hi);
+        });
+    }
+};
+
+TEST_F(NewsTest, OffTheMarketMovesAsBeforeOnItsHeadlinesAreToldListedAndKeptWithTheGame)
+{
+    record([](int, int hi) { return hi; });
+    Module1::MarketTick(game());
+    EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>(14, {1, 100}))); // one uniform draw a stock, nothing else
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM sqlite_schema WHERE name = 'News'"), QStringList("0"));
+    EXPECT_EQ(ed->lblNews->text(), "");
+
+    ed->mnuToolsItem(2)->trigger(); // Market news, on
+    EXPECT_TRUE(game()->News());
+    EXPECT_EQ(ed->lblNews->text(), "News on");
+    EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT News FROM \"Player Information\""), QStringList("Yes"));
+    record([](int, int hi) { return hi == 840 ? 1 : hi == 20 ? 8 : hi; }); // the market slides for 8 moves
+    Module1::MarketTick(game());
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT Symbol, Kind, Direction, \"Moves left\" FROM News"),
+        QStringList("|news|down|7"));
+    EXPECT_EQ(ed->lblStatus->text(), "Markets slide as interest rates rise");
+    ed->mnuAssetitem(4)->trigger();
+    frmNews* news = Forms::IfLoaded<frmNews>();
+    ASSERT_NE(news, nullptr);
+    EXPECT_EQ(GridRows(*news->MSFlexGrid1).value(1).section('|', 1), "Markets slide as interest rates rise");
+
+    // A paused game draws nothing.
+    drawn.clear();
+    Session::Current().Clock().SetPaused(true);
+    Session::Current().Clock().Advance(60000);
+    EXPECT_TRUE(drawn.empty());
+    Session::Current().Clock().SetPaused(false);
+
+    // Continue keeps the choice; a new game starts without it, and without the last game's news.
+    Session::Current().Close();
+    ed->OfferSavedGames(true);
+    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    EXPECT_TRUE(game()->News());
+    EXPECT_TRUE(ed->mnuToolsItem(2)->isChecked());
+    startGame("Other");
+    EXPECT_FALSE(game()->News());
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM News"), QStringList("0"));
+}
+
+TEST(HallOfFameRules, TheMarketLeavesOutLaterStocksAndTheBestBeatItFurthest)
+{
+    using Holdings::Prices;
+    const Prices start{{"A", dao::Value(money(10))}, {"B", dao::Value(money(20))}, {"Z", dao::Value(money(0))}};
+    // A rose by a fifth, B stood, D came later, Z could never be bought.
+    const Prices now{{"A", dao::Value(money(12))}, {"B", dao::Value(money(20))}, {"D", dao::Value(money(5))}};
+    EXPECT_EQ(WorthLog::MarketWorth(start, now, money(500000)), money(550000));
+    EXPECT_EQ(WorthLog::MarketWorth({}, now, money(500000)), std::nullopt);
+
+    auto entry = [](const char* who, double gain, double beatBy) {
+        HallOfFame::Entry e{who};
+        e.gain = gain, e.beatBy = beatBy;
+        return e;
+    };
+    std::vector<HallOfFame::Entry> games = {
+        entry("low", 30, 1), entry("tie, less gain", 5, 4), entry("best", 2, 9), entry("tie, more gain", 8, 4)};
+    std::sort(games.begin(), games.end(), HallOfFame::Before);
+    QStringList order;
+    for (const auto& e : games)
+        order << e.player;
+    EXPECT_EQ(order, QStringList({"best", "tie, more gain", "tie, less gain", "low"}));
+}
+
+class HallTest : public OpenGameTest {
+protected:
+    QStringList hall()
+    {
+        return RawRows(path("stocks.tqs"), "SELECT Player, Trades, Worth, Return FROM \"Hall of Fame\"");
+    }
+};
+
+TEST_F(HallTest, AGameWithATradeEndsOnlyWhenAskedAndEntersTheHallOnce)
+{
+    setPrice("ALDR", 100);
+    trade("ALDR", "1000", "Sell short"); // 100000 in, 1000 owed at 100: worth 500000
+    setPrice("ALDR", 110); // the short lost 10000
+    msgs.answers = {Ui::Answer::No};
+    ed->mnuFileItem(3)->trigger();
+    EXPECT_EQ(msgs.messages.back().text, "End the game of Trader for good? Its result goes into the hall of fame.");
+    expectGame(true); // No leaves it as it was
+
+    msgs.answers = {Ui::Answer::Yes};
+    ed->mnuFileItem(3)->trigger();
+    EXPECT_FALSE(QFile::exists(path("Trader.sav")));
+    EXPECT_EQ(hall(), QStringList("Trader|1|4900000000|-2.0")); // a short counts negative
+    frmHallOfFame* f = Forms::IfLoaded<frmHallOfFame>();
+    ASSERT_NE(f, nullptr); // shown on its line
+    EXPECT_EQ(f->MSFlexGrid1->currentRow(), 0);
+    EXPECT_EQ(f->findChild<QLabel*>("notice")->accessibleName(), "Your game ranks 1 of 1");
+
+    // A game entered, then continued after a crash and closed again, is listed once.
+    dao::Database m = market();
+    HallOfFame::Entry again = HallOfFame::Best(m).front();
+    again.trades = 2;
+    HallOfFame::Record(m, again);
+    EXPECT_EQ(hall(), QStringList("Trader|2|4900000000|-2.0"));
+}
+
+TEST_F(HallTest, ExitKeepsTheGameForLaterOrStaysAndAFullDiskKeepsTheFile)
+{
+    trade("ALDR", "10", "Buy");
+    msgs.answers = {Ui::Answer::Cancel};
+    ed->mnuFileItem(5)->trigger();
+    expectGame(true);
+    EXPECT_FALSE(App::EndRequested());
+    msgs.answers = {Ui::Answer::Keep};
+    ed->mnuFileItem(5)->trigger();
+    EXPECT_TRUE(App::EndRequested());
+    App::ResetEndRequest();
+    EXPECT_TRUE(QFile::exists(path("Trader.sav"))); // offered at the next start, as after a crash
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM sqlite_schema WHERE name = 'Hall of Fame'"),
+        QStringList("0")); // nothing entered
+
+    ed->OfferSavedGames(true);
+    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    msgs.messages.clear();
+    msgs.answers = {Ui::Answer::End};
+    {
+        FullDisk full(0);
+        ed->close();
+    }
+    ASSERT_EQ(msgs.messages.size(), 2u);
+    EXPECT_TRUE(msgs.texts()[1].contains("was kept: continue the game later")) << msgs.texts()[1].toStdString();
+    EXPECT_TRUE(QFile::exists(path("Trader.sav")));
+    expectGame(false);
+}
