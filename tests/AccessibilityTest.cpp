@@ -2,7 +2,7 @@
 #include "support/GameFixture.h"
 
 const char* const kWindows[] = {"Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11",
-    "Form13", "frmAbout", "frmHelp", "frmPerformance", "frmContinue", "frmOrders"};
+    "Form13", "frmAbout", "frmHelp", "frmPerformance", "frmContinue", "frmOrders", "frmNews", "frmHallOfFame"};
 
 class AccessibilityTest : public OpenGameTest {
 protected:
@@ -32,7 +32,8 @@ protected:
             std::map<QString, QAction*>{{"Form1", ed->mnuAssetitem(0)}, {"Form4", ed->mnuAssetitem(1)},
                 {"Form9", ed->mnuAssetitem(2)}, {"Form3", ed->mnuAnalyzeItem(0)}, {"Form5", ed->mnuAnalyzeItem(1)},
                 {"Form11", ed->mnuAnalyzeItem(2)}, {"frmPerformance", ed->mnuAnalyzeItem(3)},
-                {"frmOrders", ed->mnuAssetitem(3)}, {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}}
+                {"frmOrders", ed->mnuAssetitem(3)}, {"frmNews", ed->mnuAssetitem(4)},
+                {"frmHallOfFame", ed->mnuFileItem(2)}, {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}}
                 .at(name)
                 ->trigger();
         QWidget* w = FindForm(name);
@@ -171,7 +172,7 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
 {
     Module1::AdvanceClock(); // the clock shows a time
     openEveryWindow();
-    ASSERT_EQ(Forms::Loaded().size(), 17);
+    ASSERT_EQ(Forms::Loaded().size(), 19);
     for (QWidget* w : Forms::Loaded()) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(faults(w), QStringList());
@@ -263,7 +264,7 @@ TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 {
     const auto before = stocks().size();
     for (const QString name : {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp",
-             "frmAbout", "frmPerformance", "frmContinue", "frmOrders"}) {
+             "frmAbout", "frmPerformance", "frmContinue", "frmOrders", "frmNews", "frmHallOfFame"}) {
         SCOPED_TRACE(name.toStdString());
         QWidget* w = open(name);
         ASSERT_NE(w, nullptr);

@@ -191,6 +191,33 @@
         </message>
     </context>
     <context>
+        <name>EndGame</name>
+        <message>
+            <source>End the game of %1 for good? Its result goes into the hall of fame.</source>
+            <translation>Das Spiel von %1 endgültig beenden? Sein Ergebnis kommt in die Ruhmeshalle.</translation>
+        </message>
+        <message>
+            <source>The game's result could not be entered in the hall of fame</source>
+            <translation>Das Ergebnis des Spiels konnte nicht in die Ruhmeshalle eingetragen werden</translation>
+        </message>
+        <message>
+            <source>
+
+The game file "%1" was kept: continue the game later and close it again.</source>
+            <translation>
+
+Die Spieldatei "%1" bleibt erhalten: Setzen Sie das Spiel später fort und schließen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Your game ranks %1 of %2</source>
+            <translation>Ihr Spiel ist auf Platz %1 von %2</translation>
+        </message>
+        <message>
+            <source>Your game ended with a return of %1 %, the market's %2 %: %3 points apart. It did not enter the hall of fame's best %4.</source>
+            <translation>Ihr Spiel endete mit einer Rendite von %1 %, der Markt mit %2 %: %3 Punkte Unterschied. Es kam nicht unter die besten %4 der Ruhmeshalle.</translation>
+        </message>
+    </context>
+    <context>
         <name>Failure</name>
         <message>
             <source>the disk that holds %1 is full</source>
@@ -684,6 +711,21 @@
         </message>
     </context>
     <context>
+        <name>MsgBox</name>
+        <message>
+            <source>&amp;End the game</source>
+            <translation>&amp;Spiel beenden</translation>
+        </message>
+        <message>
+            <source>&amp;Keep it for later</source>
+            <translation>&amp;Für später behalten</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>NewGame</name>
         <message>
             <source>it is empty or only blanks. Type a name for the game</source>
@@ -764,6 +806,61 @@
         <message>
             <source>The game file could not be created</source>
             <translation>Die Spieldatei konnte nicht angelegt werden</translation>
+        </message>
+    </context>
+    <context>
+        <name>News</name>
+        <message>
+            <source>%1 wins a large contract</source>
+            <translation>%1 gewinnt einen großen Auftrag</translation>
+        </message>
+        <message>
+            <source>Takeover talk around %1</source>
+            <translation>Übernahmegespräche um %1</translation>
+        </message>
+        <message>
+            <source>%1 raises its forecast</source>
+            <translation>%1 hebt die Prognose an</translation>
+        </message>
+        <message>
+            <source>%1 warns on profits</source>
+            <translation>%1 warnt vor sinkenden Gewinnen</translation>
+        </message>
+        <message>
+            <source>Inquiry into %1's accounts</source>
+            <translation>Untersuchung der Bücher von %1</translation>
+        </message>
+        <message>
+            <source>%1 loses its largest customer</source>
+            <translation>%1 verliert den größten Kunden</translation>
+        </message>
+        <message>
+            <source>Markets rally on strong figures</source>
+            <translation>Märkte steigen nach starken Zahlen</translation>
+        </message>
+        <message>
+            <source>Markets rally as interest rates fall</source>
+            <translation>Märkte steigen, die Zinsen fallen</translation>
+        </message>
+        <message>
+            <source>Markets slide on fears of a recession</source>
+            <translation>Märkte fallen aus Angst vor einer Rezession</translation>
+        </message>
+        <message>
+            <source>Markets slide as interest rates rise</source>
+            <translation>Märkte fallen, die Zinsen steigen</translation>
+        </message>
+        <message>
+            <source>Rumour: %1 is about to win a large order</source>
+            <translation>Gerücht: %1 steht vor einem großen Auftrag</translation>
+        </message>
+        <message>
+            <source>Rumour: %1 is in trouble</source>
+            <translation>Gerücht: %1 steckt in Schwierigkeiten</translation>
+        </message>
+        <message>
+            <source>%1 denies the rumour</source>
+            <translation>%1 dementiert das Gerücht</translation>
         </message>
     </context>
     <context>
@@ -900,6 +997,10 @@
         <message>
             <source>Something went wrong: %1</source>
             <translation>Etwas ist schiefgegangen: %1</translation>
+        </message>
+        <message>
+            <source>The market's news could not be switched</source>
+            <translation>Die Nachrichten des Markts konnten nicht umgeschaltet werden</translation>
         </message>
     </context>
     <context>
@@ -1110,6 +1211,22 @@
         <message>
             <source>no figures</source>
             <translation>keine Werte</translation>
+        </message>
+        <message>
+            <source>Your worth</source>
+            <translation>Ihr Wert</translation>
+        </message>
+        <message>
+            <source>The market</source>
+            <translation>Der Markt</translation>
+        </message>
+        <message>
+            <source>; market %1</source>
+            <translation>; Markt %1</translation>
+        </message>
+        <message>
+            <source>. Now: worth %1, market %2</source>
+            <translation>. Jetzt: Wert %1, Markt %2</translation>
         </message>
     </context>
     <context>
@@ -1328,6 +1445,85 @@
             <translatorcomment>same on purpose</translatorcomment>
             <translation>Chart</translation>
         </message>
+        <message>
+            <source>&amp;Hall of fame</source>
+            <translation>&amp;Ruhmeshalle</translation>
+        </message>
+        <message>
+            <source>&amp;News</source>
+            <translation>&amp;Nachrichten</translation>
+        </message>
+        <message>
+            <source>Market &amp;news</source>
+            <translation>Markt&amp;nachrichten</translation>
+        </message>
+        <message>
+            <source>News on</source>
+            <translation>Nachrichten an</translation>
+        </message>
+        <message>
+            <source>Market news</source>
+            <translation>Marktnachrichten</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmHallOfFame</name>
+        <message>
+            <source>Hall of fame</source>
+            <translation>Ruhmeshalle</translation>
+        </message>
+        <message>
+            <source>Rank</source>
+            <translation>Rang</translation>
+        </message>
+        <message>
+            <source>Player</source>
+            <translation>Spieler</translation>
+        </message>
+        <message>
+            <source>Days</source>
+            <translation>Tage</translation>
+        </message>
+        <message>
+            <source>Trades</source>
+            <translation>Umsätze</translation>
+        </message>
+        <message>
+            <source>Worth</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Rendite</translation>
+        </message>
+        <message>
+            <source>Market</source>
+            <translation>Markt</translation>
+        </message>
+        <message>
+            <source>Beat by</source>
+            <translation>Vorsprung</translation>
+        </message>
+        <message>
+            <source>News</source>
+            <translation>Nachrichten</translation>
+        </message>
+        <message>
+            <source>The hall of fame cannot be read from the market</source>
+            <translation>Die Ruhmeshalle kann nicht aus dem Markt gelesen werden</translation>
+        </message>
+        <message>
+            <source>No game has ended yet. A game that made a trade enters when it is closed.</source>
+            <translation>Noch kein Spiel ist beendet. Ein Spiel mit einem Handel kommt hinein, wenn es geschlossen wird.</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>Nein</translation>
+        </message>
     </context>
     <context>
         <name>frmHelp</name>
@@ -1342,6 +1538,29 @@
         <message>
             <source>Help text</source>
             <translation>Hilfetext</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmNews</name>
+        <message>
+            <source>News</source>
+            <translation>Nachrichten</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Headline</source>
+            <translation>Schlagzeile</translation>
+        </message>
+        <message>
+            <source>The news cannot be read from the market</source>
+            <translation>Die Nachrichten können nicht aus dem Markt gelesen werden</translation>
+        </message>
+        <message>
+            <source>No news yet. Turn it on in Tools &gt; Market news.</source>
+            <translation>Noch keine Nachrichten. Schalten Sie sie unter Extras &gt; Marktnachrichten ein.</translation>
         </message>
     </context>
     <context>
