@@ -1,5 +1,6 @@
-// An hour of play as the program runs it, with every window open (Performance and
-// Orders too, and 100 open orders that no move fills): the clock
+// An hour of play as the program runs it, with every window open (Performance,
+// Orders and News too, and 100 open orders that no move fills), the market's
+// news on: the clock
 // ticks 3600 times (one simulated minute each), the market moves every ten,
 // and a trade follows every move. Prints the resident memory at the start,
 // after the first trading day and at the end.
@@ -39,8 +40,9 @@ int main(int argc, char** argv)
     ed.show();
     Module1::CreateNewGame(QStringLiteral("Hour"));
     PlaceBenchOrders(100);
+    ed.mnuToolsItem(2)->trigger(); // the market's news on
     for (QAction* a : {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2),
-             ed.mnuAnalyzeItem(3), ed.mnuAssetitem(3), ed.mnuAssetitem(2)})
+             ed.mnuAnalyzeItem(3), ed.mnuAssetitem(3), ed.mnuAssetitem(4), ed.mnuAssetitem(2)})
         a->trigger();
     GameShell::ShowWindow<Form13>();
     Module1::ShowStockChart();

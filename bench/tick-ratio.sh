@@ -11,7 +11,8 @@
 # against what it is allowed: 2 ms; and the margin check every move makes
 # (BM_MarginCheck, 50 holdings) against its 1 ms; and what 100 open orders add
 # to a move (BM_FillOrders, and BM_MarketTickWithOrders against the tick with
-# its refreshes) against their 2 ms.
+# its refreshes) against their 2 ms; and what the market's news adds to a move
+# (BM_MarketTickWithNews against BM_MarketTick) against its 1 ms.
 set -e
 cd "$(dirname "$0")/.."
 base="${TICORA_BENCH_BASELINE:-../shared/bench-baseline}"
@@ -21,7 +22,7 @@ mkdir -p "$out"
 g++ -std=c++20 -O2 -o "$out/tickbase" "$base/tickbase.cpp" -lsqlite3
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target bench_market bench_reports bench_trading -j"$(nproc)" >/dev/null
-for f in yardstick tick refreshes worth margin orders withorders; do : >"$out/$f.txt"; done
+for f in yardstick tick refreshes worth margin orders withorders news; do : >"$out/$f.txt"; done
 # One benchmark of a program, by its name and the first of its arguments:
 # appends its median tick (a ticking one) or its time per run to a file.
 measure() {
@@ -39,6 +40,7 @@ for run in $(seq "$runs"); do
   measure bench_trading BM_MarginCheck '$' 0 margin.txt
   measure bench_trading BM_FillOrders '$' 0 orders.txt
   measure bench_reports BM_MarketTickWithOrders /1000/ 1 withorders.txt
+  measure bench_market BM_MarketTickWithNews /1000/ 1 news.txt
 done
 median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
@@ -60,3 +62,6 @@ echo "BM_FillOrders:                         $(tr '\n' ' ' <"$out/orders.txt")ms
 v=$(median "$out/withorders.txt")
 echo "BM_MarketTickWithOrders/1000:          $(tr '\n' ' ' <"$out/withorders.txt")ms -> median $v ms"
 awk -v o="$o" -v v="$v" -v w="$w" 'BEGIN { printf "100 open orders: %.3f ms a move (the tick with them %.1f ms, without %.1f ms), allowed 2 ms\n", o, v, w }'
+n=$(median "$out/news.txt")
+echo "BM_MarketTickWithNews/1000:            $(tr '\n' ' ' <"$out/news.txt")ms -> median $n ms"
+awk -v n="$n" -v t="$t" 'BEGIN { printf "the market news: %+.3f ms a move (the tick with it %.1f ms, without %.1f ms), allowed 1 ms\n", n - t, n, t }'
