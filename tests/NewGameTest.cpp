@@ -78,9 +78,10 @@ TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwritingAndNoLeavesTheOp
 TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
 {
     const QStringList parentBefore = QDir(folder() + "/..").entryList(QDir::Files);
-    const std::pair<QString, bool> names[] = {{"", false}, {"   ", false}, {"J.. Doe", true}, {"..", true},
+    const std::pair<QString, bool> names[] = {{"", false}, {"   ", false}, {"J.. Doe", true}, {"..", false},
         {"../evil", false}, {"a/b", false}, {"a\\b", false}, {"tab\there", false}, {QString(300, 'n'), false},
-        {QString("nul") + QChar(0) + "x", false}};
+        {QString("nul") + QChar(0) + "x", false}, {"a:b", false}, {"what?", false}, {"Ann.", false}, {"Ann ", false},
+        {"CON", false}, {"con.txt", false}, {"Lpt9", false}, {"COM10", true}, {"Jürgen", true}, {"Zoë", true}};
     for (const auto& [name, usable] : names) {
         SCOPED_TRACE(name.toStdString());
         msgs.messages.clear();

@@ -807,6 +807,18 @@ Die Spieldatei "%1" bleibt erhalten: Setzen Sie das Spiel später fort und schli
             <source>The game file could not be created</source>
             <translation>Die Spieldatei konnte nicht angelegt werden</translation>
         </message>
+        <message>
+            <source>it contains one of &lt; &gt; : " | ? *</source>
+            <translation>er enthält eines der Zeichen &lt; &gt; : " | ? *</translation>
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation>er endet auf einen Punkt oder ein Leerzeichen</translation>
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation>er ist ein Name, den Windows für ein Gerät reserviert</translation>
+        </message>
     </context>
     <context>
         <name>News</name>

@@ -32,8 +32,16 @@ int main(int argc, char** argv)
     Application app(argc, argv);
     QApplication::setApplicationName(App::kTitle);
     App::InstallTranslations(QLocale::system()); // the desktop's language, where there is a catalogue for it
-    const App::Placement place = App::PlaceApplicationFolder(QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/varnel-ticora"));
+    // An installed copy keeps the market and the games where the desktop keeps
+    // each user's program data: ~/.local/share/varnel-ticora, or on Windows
+    // %LOCALAPPDATA%\Varnel Ticora.
+#ifdef Q_OS_WIN
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+#else
+    const QString userData =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/varnel-ticora");
+#endif
+    const App::Placement place = App::PlaceApplicationFolder(QCoreApplication::applicationDirPath(), userData);
     if (!place.error.isEmpty()) {
         Ui::MsgBox(place.error, Ui::Buttons::OK, Ui::Icon::Critical);
         return 1;

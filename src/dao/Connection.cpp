@@ -6,13 +6,12 @@
 #include <list>
 #include <optional>
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 namespace dao {
 
 Connection::Connection(const QString& p, bool create) : path(p)
 {
-    const QByteArray file = QFile::encodeName(p);
+    const QByteArray file = p.toUtf8(); // SQLite takes every path in UTF-8, on every system
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     sqlite3* opened = nullptr;
     const int rc = sqlite3_open_v2(file.constData(), &opened, flags, nullptr);
@@ -28,11 +27,7 @@ Connection::Connection(const QString& p, bool create) : path(p)
     revalidate();
     // Every commit on disk before it returns: a stored trade survives a crash.
     exec("PRAGMA synchronous = FULL");
-    struct stat st { };
-    if (::stat(file.constData(), &st) == 0) {
-        dev_ = st.st_dev;
-        ino_ = st.st_ino;
-    }
+    identity_ = IdentityOf(p);
 }
 
 void Connection::fail() const
@@ -129,11 +124,7 @@ void Connection::checkDataVersion()
     }
 }
 
-bool Connection::sameFile() const
-{
-    struct stat st { };
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && st.st_dev == dev_ && st.st_ino == ino_;
-}
+bool Connection::sameFile() const { return identity_ && IdentityOf(path) == identity_; }
 
 void Connection::forgetSchema()
 {

@@ -3,12 +3,12 @@
 // the statement helper, the SQL text helpers and the cache of connections.
 // Not part of the layer's public face, Dao.h.
 #include "Dao.h"
+#include "FileIdentity.h"
 #include <QHash>
 #include <array>
 #include <map>
 #include <optional>
 #include <sqlite3.h>
-#include <sys/stat.h>
 #include <unordered_map>
 
 namespace dao {
@@ -169,8 +169,7 @@ private:
     int schemaVersion_ = -1;
     int dataVersion_ = -1;
     int generation_ = 0; ///< counts the schema changes seen
-    dev_t dev_ = 0;
-    ino_t ino_ = 0;
+    std::optional<FileIdentity> identity_; ///< the file it opened
 };
 
 /// A prepared statement at work: one the connection keeps, reset when done,

@@ -32,7 +32,7 @@ std::pair<Handle, int> openToRead(const QString& path, bool asOnDisk)
 {
     const QByteArray file = asOnDisk
         ? "file:" + QUrl::fromLocalFile(path).toEncoded(QUrl::RemoveScheme) + "?immutable=1"
-        : QFile::encodeName(path);
+        : path.toUtf8(); // SQLite takes every path in UTF-8
     sqlite3* db = nullptr;
     const int rc =
         sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);

@@ -48,7 +48,6 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sqlite3.h>
-#include <unistd.h>
 
 class MessageRecorder {
 public:
