@@ -46,8 +46,8 @@ Played play(const std::vector<QString>& symbols, std::shared_ptr<Script> script,
         }
         running.clear();
         for (Market::News::Item& item : move.Finish()) {
-            if (item.row < 0)
-                out.kinds.push_back(Market::News::KindCode(item.kind).toStdString()), item.row = 0;
+            if (item.at < 0)
+                out.kinds.push_back(Market::News::KindCode(item.kind).toStdString()), item.at = 0;
             if (item.movesLeft > 0)
                 running.push_back(item);
         }

@@ -95,9 +95,10 @@ public:
 
     /// Table-type recordset: rows in stored order, updatable, each change stored when it returns.
     Recordset openTable(const QString& table);
-    /// The same, standing on the row at that position (0-based), or at its end:
-    /// a long table's last rows without a walk over the ones before them.
-    Recordset openTableFrom(const QString& table, int firstRow);
+    /// The same, standing on the row of the bookmark, or the first after it
+    /// (at its end where there is none): a long table's last rows without a
+    /// walk over the ones before them.
+    Recordset openTableAt(const QString& table, int64_t bookmark);
     /// Read-only snapshot of a table or stored query, as of the moment of opening;
     /// of a table, only the given fields where some are given.
     Recordset openSnapshot(const QString& source, const QStringList& only = {});
@@ -142,6 +143,10 @@ public:
     void update();
     void deleteCurrent();
     void close();
+    /// Of a table: what finds the current row again (openTableAt), and the
+    /// row last added. Bookmarks grow with the rows added; 0 comes before all.
+    int64_t bookmark() const;
+    int64_t lastModified() const;
     /// Of a table: the lowest and highest value of a field over its rows, as
     /// Database::minMax, without looking the table up again.
     std::pair<Value, Value> minMax(const QString& field);

@@ -24,6 +24,8 @@ public:
     virtual void update() { readOnly(); }
     virtual void deleteCurrent() { readOnly(); }
     virtual void readFirstRowIfPending() { }
+    virtual int64_t bookmark() { throw Error("Operation is not supported for this type of object", 0); }
+    virtual int64_t lastModified() { throw Error("Operation is not supported for this type of object", 0); }
     virtual std::pair<Value, Value> minMax(const QString&)
     {
         throw Error("Operation is not supported for this type of object", 0);
@@ -41,8 +43,8 @@ namespace {
 /// row it lands on in the same statement, so walking a long table stays cheap.
 class TableImpl final : public Recordset::Impl {
 public:
-    TableImpl(std::shared_ptr<Connection> c, const QString& table, int firstRow = 0)
-        : conn_(std::move(c)), info_(conn_->table(table)), t_(*info_), fields_(t_.fields), firstRow_(firstRow)
+    TableImpl(std::shared_ptr<Connection> c, const QString& table, int64_t from = 0)
+        : conn_(std::move(c)), info_(conn_->table(table)), t_(*info_), fields_(t_.fields), from_(from)
     {
         if (fields_.size() > 64)
             throw Error("Too many fields in table '" + table.toStdString() + "'", 0);
@@ -109,6 +111,7 @@ public:
             for (size_t i = 0; i < fields_.size(); ++i)
                 s.bind(int(i + 1), buffer_[i]);
             s.run();
+            lastAdded_ = sqlite3_last_insert_rowid(conn_->db());
             conn_->rowInserted(t_, buffer_);
         } else if (mode_ == Mode::Edit) {
             uint64_t mask = 0;
@@ -131,6 +134,12 @@ public:
         }
         mode_ = Mode::None;
     }
+    int64_t bookmark() override
+    {
+        requireCurrent();
+        return *rowid_;
+    }
+    int64_t lastModified() override { return lastAdded_ ? lastAdded_ : throw Error("No current record", 0); }
     void deleteCurrent() override
     {
         conn_->checkWritable();
@@ -154,8 +163,8 @@ private:
 
     void readFirstRowIfPending() override
     {
-        if (pendingFirst_ && firstRow_ > 0)
-            seek(Op::Nth, firstRow_);
+        if (pendingFirst_ && from_ > 0)
+            seek(Op::From, from_);
         else if (pendingFirst_)
             moveFirst();
     }
@@ -191,7 +200,7 @@ private:
     const Connection::TableInfo& t_;
     const std::vector<Field>& fields_;
     std::optional<int64_t> rowid_;
-    int firstRow_ = 0;
+    int64_t from_ = 0, lastAdded_ = 0;
     bool pendingFirst_ = false, deleted_ = false;
     std::vector<Value> row_, buffer_;
     std::vector<bool> changed_;
@@ -260,10 +269,10 @@ Recordset Database::openTable(const QString& table)
     return Recordset(std::make_unique<TableImpl>(conn_ ? conn_ : throw Error("The database is closed", 0), table));
 }
 
-Recordset Database::openTableFrom(const QString& table, int firstRow)
+Recordset Database::openTableAt(const QString& table, int64_t bookmark)
 {
     return Recordset(
-        std::make_unique<TableImpl>(conn_ ? conn_ : throw Error("The database is closed", 0), table, firstRow));
+        std::make_unique<TableImpl>(conn_ ? conn_ : throw Error("The database is closed", 0), table, bookmark));
 }
 
 Recordset Database::openSnapshot(const QString& source, const QStringList& only)
@@ -348,6 +357,8 @@ void Recordset::addNew() { impl().addNew(); }
 void Recordset::edit() { impl().edit(); }
 void Recordset::update() { impl().update(); }
 void Recordset::deleteCurrent() { impl().deleteCurrent(); }
+int64_t Recordset::bookmark() const { return impl().bookmark(); }
+int64_t Recordset::lastModified() const { return impl().lastModified(); }
 void Recordset::close() { impl_.reset(); }
 
 } // namespace dao

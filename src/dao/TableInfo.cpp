@@ -19,8 +19,8 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
         sql = "SELECT rowid," + columns + " FROM " + q + (which == Next ? " WHERE rowid > ?" : "") +
             (which == Last ? " ORDER BY rowid DESC LIMIT 1" : " ORDER BY rowid LIMIT 1");
         break;
-    case Nth:
-        sql = "SELECT rowid," + columns + " FROM " + q + " ORDER BY rowid LIMIT 1 OFFSET ?";
+    case From:
+        sql = "SELECT rowid," + columns + " FROM " + q + " WHERE rowid >= ? ORDER BY rowid LIMIT 1";
         break;
     case Insert:
         sql = "INSERT INTO " + q + "(" + columns + ") VALUES(" + QStringList(qsizetype(fields.size()), "?").join(',') +

@@ -104,10 +104,19 @@ std::optional<dao::Currency> MarketWorthNow(const Holdings::Prices& start, dao::
 {
     if (start.isEmpty())
         return std::nullopt;
+    // Only the start's stocks are kept from the market's rows: every tick reads them all.
     dao::Database market = dao::Database::open(App::MarketFile());
-    return MarketWorth(start,
-        readPrices(market, MarketSchema::kStocksTable, MarketSchema::kSymbolField, MarketSchema::kPriceField),
-        startingBalance);
+    using MarketSchema::kSymbolField, MarketSchema::kPriceField;
+    dao::Recordset rs = market.openSnapshot(MarketSchema::kStocksTable, {kSymbolField, kPriceField});
+    Holdings::Prices now;
+    now.reserve(start.size());
+    for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext()) {
+        const dao::Value symbol = rs.field(kSymbolField);
+        if (symbol.kind() == dao::Value::Kind::Text && start.contains(symbol.asText()) &&
+            !now.contains(symbol.asText()))
+            now.insert(symbol.asText(), rs.field(kPriceField));
+    }
+    return MarketWorth(start, now, startingBalance);
 }
 
 void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w, std::optional<dao::Currency> market)

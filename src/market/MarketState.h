@@ -19,10 +19,10 @@ struct State {
     bool newDayPending = false;
     /// The stocks whose price of 0 was told this run: each is told once.
     QSet<QString> zeroPriceTold;
-    /// Where in which market's news the first row still running is, as of
-    /// the last move stored: a move reads no older rows.
+    /// Where in which market's news the next move reads from (the first row
+    /// still running), as of the last move stored: a move reads no older rows.
     QString newsFile;
-    int newsFrom = 0;
+    int64_t newsFrom = 0;
 };
 
 State& CurrentState();

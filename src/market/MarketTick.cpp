@@ -104,7 +104,7 @@ bool MovePrices(const Game* game)
 {
     QStringList zeros, told;
     State& state = CurrentState();
-    int newsFrom = 0;
+    int64_t newsFrom = 0;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
         // All stocks move, or none, with their news: a crash mid-tick leaves

@@ -3,7 +3,6 @@
 #include "data/MarketSchema.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
-#include <QSet>
 #include <algorithm>
 
 namespace Market::News {
@@ -56,7 +55,8 @@ QString Shown(const QString& stored)
     return parts.size() > 1 ? text.arg(parts[1]) : text;
 }
 
-Move::Move(std::vector<Item> running, Draw draw) : items_(std::move(running)), draw_(std::move(draw))
+Move::Move(std::vector<Item> running, Draw draw)
+    : items_(std::move(running)), tookTurn_(items_.size(), false), draw_(std::move(draw))
 {
     for (int i = 0; i < int(items_.size()); ++i) {
         if (items_[size_t(i)].symbol.isEmpty())
@@ -76,6 +76,7 @@ Item& Move::add(Item item)
 {
     item.changed = true;
     items_.push_back(std::move(item));
+    tookTurn_.push_back(true); // made in its stock's turn, or the market's own
     Item& added = items_.back();
     if (!added.symbol.isEmpty() && added.kind != Kind::Denied)
         bySymbol_.insert(added.symbol, int(items_.size()) - 1);
@@ -90,8 +91,10 @@ void Move::startNews(const QString& symbol, const QString& name, Direction d)
 
 std::optional<Direction> Move::Stock(const QString& symbol, const QString& name)
 {
-    seen_.insert(symbol);
-    if (const int i = bySymbol_.value(symbol, -1); i >= 0 && items_[size_t(i)].kind == Kind::Rumour) {
+    const int own = bySymbol_.value(symbol, -1);
+    if (own >= 0)
+        tookTurn_[size_t(own)] = true;
+    if (const int i = own; i >= 0 && items_[size_t(i)].kind == Kind::Rumour) {
         Item& rumour = items_[size_t(i)];
         rumour.changed = true;
         if (--rumour.movesLeft == 0) {
@@ -129,7 +132,7 @@ std::vector<Item> Move::Finish()
     }
     // A stock no longer listed takes no turn: its news runs out all the same.
     for (auto it = bySymbol_.begin(); it != bySymbol_.end(); ++it)
-        if (!seen_.contains(it.key())) {
+        if (!tookTurn_[size_t(it.value())]) {
             Item& item = items_[size_t(it.value())];
             item.changed = true;
             item.movesLeft = item.kind == Kind::Rumour ? 0 : item.movesLeft - 1;
@@ -137,51 +140,49 @@ std::vector<Item> Move::Finish()
     return std::move(items_);
 }
 
-Table::Table(dao::Database& market, int firstRunning, Draw draw) : db_(market)
+Table::Table(dao::Database& market, int64_t firstRunning, Draw draw) : db_(market)
 {
     using namespace MarketSchema;
     EnsureNews(db_);
-    dao::Recordset rs = db_.openTable(kNewsTable);
-    count_ = rs.recordCount();
-    rs.close();
-    from_ = firstRunning <= count_ ? std::max(firstRunning, 0) : 0; // the table was emptied since
+    dao::Recordset last = db_.openTable(kNewsTable);
+    last.moveLast();
+    end_ = last.eof() ? 0 : last.bookmark();
+    last.close();
+    from_ = firstRunning <= end_ + 1 ? std::max<int64_t>(firstRunning, 0) : 0; // the table was emptied since
     std::vector<Item> running;
-    dao::Recordset from = db_.openTableFrom(kNewsTable, from_);
-    for (int row = from_; row < count_; ++row, from.moveNext()) {
-        const dao::Value left = from.field(kMovesLeftField);
-        const Kind kind = kindOf(from.field(kKindField));
+    for (dao::Recordset rs = db_.openTableAt(kNewsTable, from_); !rs.eof(); rs.moveNext()) {
+        const dao::Value left = rs.field(kMovesLeftField);
+        const Kind kind = kindOf(rs.field(kKindField));
         if (kind == Kind::Denied || !left.isNumber() || left.toDouble() <= 0)
             continue;
-        running.push_back({row, Numbers::PlainText(from.field(kNewsSymbolField)), kind,
-            Numbers::PlainText(from.field(kDirectionField)) == DirectionCode(Direction::Down) ? Direction::Down
-                                                                                              : Direction::Up,
+        running.push_back({rs.bookmark(), Numbers::PlainText(rs.field(kNewsSymbolField)), kind,
+            Numbers::PlainText(rs.field(kDirectionField)) == DirectionCode(Direction::Down) ? Direction::Down
+                                                                                            : Direction::Up,
             int(left.toDouble()), {}});
     }
     move_.emplace(std::move(running), std::move(draw));
 }
 
-int Table::Write(const QDateTime& time, QStringList& told)
+int64_t Table::Write(const QDateTime& time, QStringList& told)
 {
     using namespace MarketSchema;
     std::vector<Item> items = move_->Finish();
-    QHash<int, int> leftAt; // a running row's new count, by its position
+    QHash<int64_t, int> leftAt; // a running row's new count, by its bookmark
     for (const Item& item : items)
-        if (item.row >= 0 && item.changed)
-            leftAt.insert(item.row, item.movesLeft);
-    if (!leftAt.isEmpty()) {
-        dao::Recordset rs = db_.openTableFrom(kNewsTable, from_);
-        for (int row = from_, left = int(leftAt.size()); left > 0 && !rs.eof(); ++row, rs.moveNext())
-            if (const auto it = leftAt.constFind(row); it != leftAt.cend()) {
-                rs.edit();
-                rs.setField(kMovesLeftField, *it);
-                rs.update();
-                --left;
-            }
-    }
-    int next = count_, first = -1;
+        if (item.at >= 0 && item.changed)
+            leftAt.insert(item.at, item.movesLeft);
+    int left = int(leftAt.size());
+    for (dao::Recordset rs = db_.openTableAt(kNewsTable, from_); left > 0 && !rs.eof(); rs.moveNext())
+        if (const auto it = leftAt.constFind(rs.bookmark()); it != leftAt.cend()) {
+            rs.edit();
+            rs.setField(kMovesLeftField, *it);
+            rs.update();
+            --left;
+        }
+    int64_t next = end_ + 1, first = -1;
     dao::Recordset rs = db_.openTable(kNewsTable);
     for (Item& item : items) {
-        if (item.row < 0) {
+        if (item.at < 0) {
             rs.addNew();
             rs.setField(kNewsTimeField, time);
             rs.setField(kNewsSymbolField, item.symbol);
@@ -190,11 +191,12 @@ int Table::Write(const QDateTime& time, QStringList& told)
             rs.setField(kDirectionField, DirectionCode(item.direction));
             rs.setField(kMovesLeftField, item.movesLeft);
             rs.update();
-            item.row = next++;
+            item.at = rs.lastModified();
+            next = item.at + 1;
             told << Shown(item.headline);
         }
-        if (item.movesLeft > 0 && (first < 0 || item.row < first))
-            first = item.row;
+        if (item.movesLeft > 0 && (first < 0 || item.at < first))
+            first = item.at;
     }
     return first < 0 ? next : first;
 }

@@ -4,8 +4,8 @@
 // move stays one of the price table's steps, only its draw is tilted.
 #include <QDateTime>
 #include <QHash>
-#include <QSet>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -29,7 +29,7 @@ inline constexpr int kStockOdds = 420, kMarketOdds = 840;
 /// A row of the news: a rumour counting down to its news, news tilting the
 /// draws while it has moves left, or a denial.
 struct Item {
-    int row = -1; ///< its position in the table; -1 until it is written
+    int64_t at = -1; ///< its row's bookmark; -1 until it is written
     QString symbol; ///< empty for the whole market
     Kind kind = Kind::News;
     Direction direction = Direction::Up;
@@ -54,7 +54,7 @@ private:
     void startNews(const QString& symbol, const QString& name, Direction d);
     std::vector<Item> items_;
     QHash<QString, int> bySymbol_; ///< a stock's running item
-    QSet<QString> seen_; ///< the stocks that took their turn
+    std::vector<bool> tookTurn_; ///< by item: its stock took its turn
     std::optional<int> market_;
     Draw draw_;
 };
@@ -65,19 +65,19 @@ QString KindCode(Kind k);
 QString DirectionCode(Direction d);
 
 /// The market's news for one move inside the tick's transaction: read from
-/// the first row that may still run, then counted and written. Remembers
-/// where that row is for the next move, once the tick is stored.
+/// the first row that may still run (by its bookmark; 0 reads them all),
+/// then counted and written.
 class Table {
 public:
-    Table(dao::Database& market, int firstRunning, Draw draw);
+    Table(dao::Database& market, int64_t firstRunning, Draw draw);
     Move& Now() { return *move_; }
-    /// Writes the move's news at the clock's time; the position of the first
-    /// row still running afterwards, and the headlines to tell, oldest first.
-    int Write(const QDateTime& time, QStringList& told);
+    /// Writes the move's news at the clock's time; where the next move reads
+    /// from, and the headlines to tell, oldest first.
+    int64_t Write(const QDateTime& time, QStringList& told);
 
 private:
     dao::Database& db_;
-    int from_ = 0, count_ = 0;
+    int64_t from_ = 0, end_ = 0;
     std::optional<Move> move_;
 };
 
