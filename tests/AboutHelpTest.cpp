@@ -5,7 +5,7 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), path("zolthelp.hlp")));
+        ASSERT_TRUE(QFile::copy(BuiltPath(TICORA_HELP_FILE), path("zolthelp.hlp")));
     }
     frmHelp* help() { return Forms::IfLoaded<frmHelp>(); }
 };
@@ -63,7 +63,7 @@ TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTop
     EXPECT_EQ(help()->CurrentTopic(), 2);
     EXPECT_TRUE(msgs.messages.empty());
     // In German, the German help at the same topic.
-    ASSERT_TRUE(QFile::copy(QString(TICORA_HELP_FILE).replace(".hlp", "_de.hlp"), path("zolthelp_de.hlp")));
+    ASSERT_TRUE(QFile::copy(BuiltPath(TICORA_HELP_FILE).replace(".hlp", "_de.hlp"), path("zolthelp_de.hlp")));
     App::InstallTranslations(QLocale(QLocale::German));
     App::SetHelpFile(App::HelpFileInLanguage());
     QTest::keyClick(ed, Qt::Key_F1);
@@ -73,7 +73,8 @@ TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTop
     QFile::remove(path("zolthelp.hlp"));
     QTest::keyClick(ed, Qt::Key_F1);
     EXPECT_EQ(msgs.texts(),
-        QStringList(QString("The help cannot be shown: the help file %1 cannot be found.").arg(path("zolthelp.hlp"))));
+        QStringList(QString("The help cannot be shown: the help file %1 cannot be found.")
+                        .arg(QDir::toNativeSeparators(path("zolthelp.hlp")))));
 }
 
 TEST(HelpFile, ADamagedHelpFileSaysWhyAndTheShippedOneHasATopicForEveryWindow)
@@ -99,12 +100,12 @@ TEST(HelpFile, ADamagedHelpFileSaysWhyAndTheShippedOneHasATopicForEveryWindow)
         EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
         return Help::ParseText(f.readAll());
     };
-    const Help::Parsed h = shipped(QStringLiteral(TICORA_HELP_FILE));
+    const Help::Parsed h = shipped(BuiltPath(TICORA_HELP_FILE));
     ASSERT_EQ(h.error, "");
     for (int topic = 0; topic <= 19; ++topic)
         EXPECT_TRUE(h.topics.count(topic)) << topic;
     // Every language's help has the same topics, by their numbers.
-    const Help::Parsed de = shipped(QString(TICORA_HELP_FILE).replace(".hlp", "_de.hlp"));
+    const Help::Parsed de = shipped(BuiltPath(TICORA_HELP_FILE).replace(".hlp", "_de.hlp"));
     ASSERT_EQ(de.error, "");
     for (const auto& [topic, _] : h.topics)
         EXPECT_TRUE(de.topics.count(topic)) << topic;

@@ -9,7 +9,7 @@ protected:
     void SetUp() override
     {
         OpenGameTest::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), path("zolthelp.hlp")));
+        ASSERT_TRUE(QFile::copy(BuiltPath(TICORA_HELP_FILE), path("zolthelp.hlp")));
         ed->show();
         logTrade("ALDR", 10, 5, -50);
     }

@@ -68,7 +68,8 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         ASSERT_EQ(msgs.messages.size(), 1u);
         EXPECT_EQ(msgs.messages[0].caption, "Market error");
         const QString& text = msgs.messages[0].text;
-        EXPECT_TRUE(text.startsWith("The market file " + path("stocks.tqs") + " ")) << text.toStdString();
+        EXPECT_TRUE(text.startsWith("The market file " + QDir::toNativeSeparators(path("stocks.tqs")) + " "))
+            << text.toStdString();
         EXPECT_TRUE(text.contains(why)) << text.toStdString();
         EXPECT_TRUE(text.contains(QString(" No game was started.\n\n") + todo)) << text.toStdString();
         expectGame(false);
@@ -122,7 +123,7 @@ TEST_F(DamagedTest, ADiskThatFillsDuringATickLeavesTheMarketWhole)
     releaseAll();
     {
         FullDisk full(8192); // the tick's journal runs out of room
-        tickTwice("The market could not move: the disk that holds " + folder() + " is full");
+        tickTwice("The market could not move: the disk that holds " + QDir::toNativeSeparators(folder()) + " is full");
     }
     releaseAll();
     EXPECT_EQ(RawRows(path("stocks.tqs"), "PRAGMA integrity_check"), QStringList({"ok"}));
@@ -167,6 +168,10 @@ TEST_F(DamagedTest, DISABLED_ReadOnlyMarketAndFolder)
 
 TEST(DamagedEnvironment, ReadOnlyFilesAndFoldersAsAnOrdinaryUser)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows has no read-only folders, and a read-only file is the file system's "
+                    "attribute, which Wine under root does not enforce";
+#endif
     QProcess child;
     StartChildTest(child, "DamagedTest.DISABLED_ReadOnly*", QString(), true);
     ASSERT_TRUE(child.waitForFinished(60000));

@@ -62,17 +62,23 @@ TEST(PriceFactor, APriceOf40MovesToTheWorkedFigureOfEachBracketsEdges)
 
 TEST(Failure, SaysWhyInAPlayersWordsWithTheEnginesAfterThemAndWhatToDo)
 {
-    const QString file = QDir::tempPath() + "/Ann.sav", folder = QDir::tempPath();
+#ifdef Q_OS_WIN
+    const int kNoRoom = 112; // ERROR_DISK_FULL
+#else
+    const int kNoRoom = EFBIG; // a file-size limit: no room either
+#endif
+    const QString file = QDir::tempPath() + "/Ann.sav", folder = QDir::toNativeSeparators(QDir::tempPath()),
+                  shownFile = QDir::toNativeSeparators(file);
     const std::pair<dao::Error, QString> cases[] = {
         {dao::Error("database or disk is full", SQLITE_FULL, file),
             "the disk that holds " + folder + " is full (database or disk is full). Free some space on it."},
-        {dao::Error("disk I/O error", SQLITE_IOERR_WRITE, file, EFBIG), // a file-size limit: no room either
+        {dao::Error("disk I/O error", SQLITE_IOERR_WRITE, file, kNoRoom), // no room, as the system says it
             "the disk that holds " + folder + " is full (disk I/O error). Free some space on it."},
         {dao::Error("database is locked", SQLITE_BUSY, file),
-            "the file " + file + " is in use by another program (database is locked). Close the other program."},
+            "the file " + shownFile + " is in use by another program (database is locked). Close the other program."},
         {dao::Error("file is not a database", SQLITE_NOTADB, file),
-            "the file " + file + " is damaged (file is not a database). Restore it from a backup copy."},
-        {dao::Error("no such table: GONE", SQLITE_ERROR, file), "no such table: GONE (" + file + ")"},
+            "the file " + shownFile + " is damaged (file is not a database). Restore it from a backup copy."},
+        {dao::Error("no such table: GONE", SQLITE_ERROR, file), "no such table: GONE (" + shownFile + ")"},
     };
     for (const auto& [error, why] : cases)
         EXPECT_EQ(Ui::Failure("It failed", error), "It failed: " + why);

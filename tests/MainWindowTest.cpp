@@ -79,7 +79,7 @@ TEST(ApplicationFolder, PortableBesideTheProgramInstalledInTheUsersDataFolder)
     EXPECT_EQ(App::PlaceApplicationFolder(bin, user).folder, QDir(bin).absolutePath());
     QDir().mkpath(shared);
     ASSERT_TRUE(QFile::copy(TestMarket(), shared + "/stocks.tqs"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TICORA_HELP_FILE), shared + "/zolthelp.hlp"));
+    ASSERT_TRUE(QFile::copy(BuiltPath(TICORA_HELP_FILE), shared + "/zolthelp.hlp"));
     const QString unmade = App::PlaceApplicationFolder(bin, shared + "/stocks.tqs/data").error;
     EXPECT_TRUE(unmade.endsWith("Free some space on its disk, or give the folder write permission, then start the "
                                 "program again."))

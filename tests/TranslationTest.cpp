@@ -42,7 +42,7 @@ std::vector<Entry> ReadCatalogue(const QString& path)
 
 TEST(Catalogues, EveryEntryIsFinishedKeepsItsPlaceholdersAndDiffersFromItsSourceUnlessMarkedSame)
 {
-    const QDir dir(QStringLiteral(TICORA_TRANSLATIONS_DIR));
+    const QDir dir(BuiltPath(TICORA_TRANSLATIONS_DIR));
     const QStringList files = dir.entryList({"ticora_*.ts"});
     ASSERT_TRUE(files.contains("ticora_de.ts"));
     static const QRegularExpression placeholder(QStringLiteral("%(\\d+|n)"));

@@ -1,22 +1,39 @@
 #include "DaoError.h"
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <sqlite3.h>
 
 namespace dao {
 
+namespace {
+// What the system says of a write that found no room, and of a file it would
+// not let us have: error numbers on Unix, GetLastError codes on Windows.
+#ifdef _WIN32
+constexpr int kNoRoom[] = {39, 112}; // ERROR_HANDLE_DISK_FULL, ERROR_DISK_FULL
+constexpr int kRefused[] = {5, 19}; // ERROR_ACCESS_DENIED, ERROR_WRITE_PROTECT
+#else
+// A file-size limit stops a write as a full disk does: no room for it to grow.
+constexpr int kNoRoom[] = {ENOSPC, EDQUOT, EFBIG};
+constexpr int kRefused[] = {EACCES, EPERM, EROFS};
+#endif
+bool among(int system, const auto& codes)
+{
+    return system != 0 && std::find(std::begin(codes), std::end(codes), system) != std::end(codes);
+}
+} // namespace
+
 Error::Cause Error::cause() const
 {
     const int primary = code_ & 0xFF;
-    // A file-size limit stops a write as a full disk does: no room for it to grow.
-    if (primary == SQLITE_FULL || system_ == ENOSPC || system_ == EDQUOT || system_ == EFBIG)
+    if (primary == SQLITE_FULL || among(system_, kNoRoom))
         return Cause::Full;
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         return Cause::Busy;
     if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB)
         return Cause::Damaged;
     const bool refused = primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM ||
-        primary == SQLITE_IOERR || system_ == EACCES || system_ == EPERM || system_ == EROFS;
+        primary == SQLITE_IOERR || among(system_, kRefused);
     if (refused && !file_.isEmpty()) {
         const QFileInfo f(file_);
         if (f.exists() && !f.isReadable())

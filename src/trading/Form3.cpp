@@ -57,9 +57,9 @@ Form3::Form3()
     Command1 = Twips::Create<QPushButton>(this, "Command1", 240, 2280, 1215, 495, tr("View Portfolio"));
     lblNote = Twips::Create<QLabel>(this, "lblNote", 1560, 2280, 2055, 555);
     lblNote->setWordWrap(true);
-    QFont small = lblNote->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    lblNote->setFont(small);
+    QFont smaller = lblNote->font();
+    smaller.setPointSizeF(smaller.pointSizeF() * 0.8);
+    lblNote->setFont(smaller);
     Timer1 = new VbTimer(Session::Current().Clock(), this, true, 0);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &VbTimer::timeout, this, &Form3::Timer1_Timer);

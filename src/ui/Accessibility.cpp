@@ -156,9 +156,9 @@ Silence::Silence(QObject* o) : previous_(std::exchange(silenced, o)) { }
 
 Silence::~Silence() { silenced = previous_; }
 
-void Announce(QWidget* near, const QString& text)
+void Announce(QWidget* beside, const QString& text)
 {
-    QWidget* window = near->window();
+    QWidget* window = beside->window();
     auto* notice = window->findChild<QLabel*>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
     if (!notice) {
         notice = new QLabel(window);

@@ -33,7 +33,7 @@ private:
 
 /// Says a text once to a screen reader, wherever the focus is, without moving
 /// it: a notification beside the widget appears with the text.
-void Announce(QWidget* near, const QString& text);
+void Announce(QWidget* beside, const QString& text);
 
 /// Presents a plain widget in a role of its own: a window that asks something
 /// as a dialog, the status bar as a status bar.

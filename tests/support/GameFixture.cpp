@@ -266,12 +266,27 @@ void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao:
     rs.update();
 }
 
+namespace {
+const QString startFolder = QDir::currentPath(); // as the run began, before any test moved it
+} // namespace
+
+QString BuiltPath(const char* path)
+{
+    const QString p = QString::fromUtf8(path);
+#ifdef Q_OS_WIN
+    if (p.startsWith(QLatin1Char('/')))
+        return startFolder.left(2) + p;
+#endif
+    return p;
+}
+
 QString TestMarket()
 {
     const QString copy = qEnvironmentVariable("TICORA_TEST_MARKET");
-    return copy.isEmpty() ? QStringLiteral(TICORA_STARTER_MARKET) : copy;
+    return copy.isEmpty() ? BuiltPath(TICORA_STARTER_MARKET) : copy;
 }
 
+#ifdef Q_OS_UNIX
 namespace {
 /// This program and the market in a folder anyone may enter, made once for the run.
 QString reachableCopy()
@@ -289,13 +304,15 @@ QString reachableCopy()
     return dir.path();
 }
 } // namespace
+#endif
 
 void StartChildTest(QProcess& child, const char* test, const QString& folder, bool unprivileged)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("XDG_RUNTIME_DIR"); // the child makes its own
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("TICORA_CHILD_FOLDER", folder);
+    if (!folder.isEmpty()) // an empty variable is no variable on Windows
+        env.insert("TICORA_CHILD_FOLDER", folder);
     QString program = QCoreApplication::applicationFilePath();
 #ifdef Q_OS_UNIX
     if (unprivileged && geteuid() == 0) {

@@ -108,6 +108,11 @@ void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao:
 
 inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+/// A path the build wrote into the tests, as it names a file wherever a test
+/// stands: on Windows a path from the root is on the drive the tests started
+/// on, which a test's own folder would change.
+QString BuiltPath(const char* path);
+
 /// The market every test starts from: the build's, or the copy beside a child
 /// that runs where the build cannot be reached.
 QString TestMarket();

@@ -1,17 +1,16 @@
 #include "ui/App.h"
 #include <QtWidgets>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static QTemporaryDir runtimeDir(QDir::tempPath() + QStringLiteral("/ticora-xdg-XXXXXX"));
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
         QFile::setPermissions(
             runtimeDir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 1);
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     }
     QApplication app(argc, argv);
     // The expected texts are written with a point; tests of other locales set their own.

@@ -1,0 +1,13 @@
+# Cross-compiles for 64-bit Windows with Debian's MinGW-w64 compilers. The
+# -posix variants carry std::thread and std::mutex, which Qt needs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(TICORA_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${TICORA_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TICORA_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${TICORA_MINGW}-windres)
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${TICORA_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
