@@ -41,7 +41,7 @@ for run in $(seq "$runs"); do
   measure bench_trading BM_FillOrders '$' 0 orders.txt
   measure bench_reports BM_MarketTickWithOrders /1000/ 1 withorders.txt
   measure bench_market BM_MarketTickWithNews /1000/ 1 news.txt
-  measure bench_market BM_NewsOfAMove '$' 0 newsalone.txt
+  measure bench_market BM_NewsOfAMove / 0 newsalone.txt
 done
 median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
