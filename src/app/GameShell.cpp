@@ -54,7 +54,7 @@ void SetNews(bool on)
             dao::Database file = game->Open();
             GameSchema::SetNews(file, on);
         }))
-        Session::Current().SetNews(on);
+        return Session::Current().SetNews(on); // the main window follows the session
     // The menu's tick shows what holds, whatever the click made of it.
     if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
         ed->ShowNewsChoice(game && game->News());

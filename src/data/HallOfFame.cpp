@@ -37,11 +37,14 @@ Entry Figures(const QString& player, dao::Currency startingBalance, const std::v
     return e;
 }
 
+namespace {
+int tradesIn(dao::Database& file) { return file.openTable(GameSchema::kTradeTable).recordCount(); }
+} // namespace
+
 int Trades(const Game& game)
 {
     dao::Database file = game.Open();
-    dao::Recordset log = file.openTable(GameSchema::kTradeTable);
-    return log.recordCount();
+    return tradesIn(file);
 }
 
 Entry Of(const Game& game)
@@ -51,7 +54,7 @@ Entry Of(const Game& game)
     const std::vector<WorthLog::Row> rows = WorthLog::Read(file);
     const std::optional<dao::Currency> market =
         WorthLog::MarketWorthNow(WorthLog::StartPrices(file), game.StartingBalance);
-    return Figures(game.PlayerName, game.StartingBalance, rows, Trades(game),
+    return Figures(game.PlayerName, game.StartingBalance, rows, tradesIn(file),
         Holdings::WorthOf(file, game.StartingBalance).balance(), market, GameSchema::NewsOf(file), game.Clock().Now());
 }
 

@@ -19,15 +19,18 @@ std::pair<QString, QString>& lastFailure()
     return fileAndText;
 }
 
-/// Every symbol's price in a table of Symbol and Price, the first row of each.
-Holdings::Prices readPrices(
-    dao::Database& db, const QString& table, const QString& symbolField, const QString& priceField)
+/// Every symbol's price in a table of Symbol and Price, the first row of
+/// each; only those of the wanted symbols where some are given.
+Holdings::Prices readPrices(dao::Database& db, const QString& table, const QString& symbolField,
+    const QString& priceField, const Holdings::Prices* wanted = nullptr)
 {
     Holdings::Prices prices;
+    if (wanted)
+        prices.reserve(wanted->size());
     dao::Recordset rs = db.openSnapshot(table, {symbolField, priceField});
     for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext()) {
         const QString symbol = Numbers::PlainText(rs.field(symbolField));
-        if (!prices.contains(symbol))
+        if ((!wanted || wanted->contains(symbol)) && !prices.contains(symbol))
             prices.insert(symbol, rs.field(priceField));
     }
     return prices;
@@ -106,17 +109,9 @@ std::optional<dao::Currency> MarketWorthNow(const Holdings::Prices& start, dao::
         return std::nullopt;
     // Only the start's stocks are kept from the market's rows: every tick reads them all.
     dao::Database market = dao::Database::open(App::MarketFile());
-    using MarketSchema::kSymbolField, MarketSchema::kPriceField;
-    dao::Recordset rs = market.openSnapshot(MarketSchema::kStocksTable, {kSymbolField, kPriceField});
-    Holdings::Prices now;
-    now.reserve(start.size());
-    for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext()) {
-        const dao::Value symbol = rs.field(kSymbolField);
-        if (symbol.kind() == dao::Value::Kind::Text && start.contains(symbol.asText()) &&
-            !now.contains(symbol.asText()))
-            now.insert(symbol.asText(), rs.field(kPriceField));
-    }
-    return MarketWorth(start, now, startingBalance);
+    return MarketWorth(start,
+        readPrices(market, MarketSchema::kStocksTable, MarketSchema::kSymbolField, MarketSchema::kPriceField, &start),
+        startingBalance);
 }
 
 void Append(dao::Database& game, const QDateTime& time, const Holdings::Worth& w, std::optional<dao::Currency> market)

@@ -104,6 +104,7 @@ bool MovePrices(const Game* game)
 {
     QStringList zeros, told;
     State& state = CurrentState();
+    const bool withNews = game && game->News();
     int64_t newsFrom = 0;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
@@ -111,7 +112,7 @@ bool MovePrices(const Game* game)
         // the market as before it, and every countdown counted once a move.
         dao::Transaction tx = db.beginTransaction();
         std::optional<News::Table> news;
-        if (game && game->News())
+        if (withNews)
             news.emplace(db, state.newsFile == App::MarketFile() ? state.newsFrom : 0, Draw);
         int n = 0;
         dao::Recordset rs = openStocks(db, n);
@@ -131,7 +132,7 @@ bool MovePrices(const Game* game)
         return false;
     }
     state.lastTickFailure.clear();
-    if (game && game->News())
+    if (withNews)
         state.newsFile = App::MarketFile(), state.newsFrom = newsFrom;
     if (!told.isEmpty())
         emit Events::Get().headlines(told);
