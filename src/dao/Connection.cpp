@@ -296,15 +296,49 @@ void giveBack(std::shared_ptr<Connection> c)
         idle.pop_back();
 }
 
-void removeFile(const QString& path)
+namespace {
+void forget(const QString& path)
 {
     const QString key = canonical(path);
     pool().idle.remove_if([&](const std::shared_ptr<Connection>& c) { return c->path == key; });
-    for (const char* suffix : {"-journal", "-wal", "-shm", ""}) {
-        QFile f(path + QLatin1String(suffix));
-        if (f.exists() && !f.remove())
-            throw FileError(f.errorString(), f.fileName());
+}
+constexpr const char* kBeside[] = {"-journal", "-wal", "-shm"};
+} // namespace
+
+void removeFile(const QString& path)
+{
+    forget(path);
+    for (const char* suffix : kBeside)
+        if (const int error = Remove(path + QLatin1String(suffix)))
+            throw FileError(error, path + QLatin1String(suffix));
+    if (const int error = Remove(path))
+        throw FileError(error, path);
+}
+
+void replaceFile(const QString& from, const QString& to)
+{
+    forget(from);
+    forget(to);
+    // A journal a crash left beside the old file is rolled back into it by a
+    // connection's first reading, and gone: a file that has one is settled first.
+    if (QFileInfo::exists(to + QLatin1String(kBeside[0]))) {
+        try {
+            Connection settle(canonical(to), false);
+        } catch (const Error&) {
+            // No database: its journal is nothing to it.
+        }
     }
+    if (const int error = RenameOver(from, to))
+        throw FileError(error, to);
+    // What is still beside it was the old file's, and would be taken for the new one's.
+    for (const char* suffix : kBeside)
+        Remove(to + QLatin1String(suffix));
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const std::optional<FileIdentity> one = IdentityOf(a);
+    return one && one == IdentityOf(b);
 }
 
 void releaseAll() { pool().idle.clear(); }

@@ -3,7 +3,7 @@
 // the statement helper, the SQL text helpers and the cache of connections.
 // Not part of the layer's public face, Dao.h.
 #include "Dao.h"
-#include "FileIdentity.h"
+#include "SystemFiles.h"
 #include <QHash>
 #include <array>
 #include <map>

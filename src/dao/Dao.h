@@ -68,6 +68,8 @@ public:
     bool isOpen() const { return bool(conn_); }
 
     void appendTable(const TableDef& def);
+    /// Gives a table another name, its rows and fields as they were.
+    void renameTable(const QString& from, const QString& to);
     /// Adds a field to a table, Null in every row it has: an older file
     /// takes a later version's field where it lacks it.
     void appendField(const QString& table, const Field& field);
@@ -165,6 +167,13 @@ private:
 /// A file that is not there is no failure; one that cannot be deleted throws
 /// the system's reason.
 void removeFile(const QString& path);
+/// Puts the database file from in to's place in one step, its connections
+/// and whatever a crash left beside the old one gone with it: whoever looks
+/// finds the old file whole or the new one whole. Throws the system's reason,
+/// and then both are as they were.
+void replaceFile(const QString& from, const QString& to);
+/// Whether two paths name one file, as the system tells files apart.
+bool sameFile(const QString& a, const QString& b);
 /// Closes every idle cached connection.
 void releaseAll();
 
@@ -179,5 +188,7 @@ FileCheck checkFile(const QString& path, const QStringList& tables);
 
 /// A name that is safe as a table name: letters, digits and '_', not starting with a digit.
 bool isPlainIdentifier(const QString& name);
+/// A name the data layer keeps for its own tables ("tq_", in any letter case), now or later.
+bool isOwnName(const QString& name);
 
 } // namespace dao

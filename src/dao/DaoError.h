@@ -21,7 +21,8 @@ public:
     /// Why a file could not be used, in terms a player can act on.
     enum class Cause { Full, ReadOnlyFile, UnwritableFolder, Unreadable, Busy, Damaged, Other };
     /// Worked out from the engine's code, the system's error number and, for a
-    /// refusal, the file's and its folder's permissions as they are now.
+    /// refusal, whether the file is there and, on Unix, the file's and its
+    /// folder's permissions as they are now.
     Cause cause() const;
 
 private:
@@ -30,7 +31,7 @@ private:
     int system_;
 };
 
-/// A file the system would not create, replace or delete, with the system's words.
-Error FileError(const QString& systemWords, const QString& file);
+/// A file the system would not create, replace or delete: its error number, in its words.
+Error FileError(int systemError, const QString& file);
 
 } // namespace dao

@@ -16,20 +16,18 @@ Database Database::scratch() { return Database(std::make_shared<Connection>(QStr
 
 Database Database::create(const QString& path)
 {
-    // NewOnly makes the refusal atomic: an existing file is never opened for writing.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        if (file.exists())
+    // Made exclusively: the refusal is atomic, and an existing file is never opened for writing.
+    if (const int error = CreateNew(path)) {
+        if (QFileInfo::exists(path))
             throw Error("Database '" + path.toStdString() + "' already exists", SQLITE_CANTOPEN);
-        throw FileError(file.errorString(), path);
+        throw FileError(error, path);
     }
-    file.close();
     try {
         auto c = std::make_shared<Connection>(canonical(path), false);
         c->exec(kCreateQueryTable);
         return Database(std::move(c));
     } catch (...) {
-        file.remove();
+        Remove(path);
         throw;
     }
 }
@@ -58,6 +56,12 @@ void Database::appendTable(const TableDef& def)
         cols << quoted(f.name) + ' ' + declTypeName(f.type);
     conn().execOne("CREATE TABLE " + quoted(def.name()) + "(" + cols.join(", ") + ")");
     conn().created(def.name(), "table");
+}
+
+void Database::renameTable(const QString& from, const QString& to)
+{
+    conn().execOne("ALTER TABLE " + quoted(from) + " RENAME TO " + quoted(to));
+    conn().revalidate();
 }
 
 void Database::appendField(const QString& table, const Field& field)

@@ -122,4 +122,6 @@ bool isPlainIdentifier(const QString& name)
     return re.match(name).hasMatch();
 }
 
+bool isOwnName(const QString& name) { return name.startsWith(QLatin1String("tq_"), Qt::CaseInsensitive); }
+
 } // namespace dao
