@@ -33,7 +33,7 @@ static void BM_MarketTickWithNews(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(int(state.range(0)));
     Session::Current().Open(
-        QStringLiteral("Bench"), QStringLiteral("Bench.sav"), dao::Currency::fromDouble(500000), true);
+        {QStringLiteral("Bench"), QStringLiteral("Bench.sav"), {}, dao::Currency::fromDouble(500000), true, {}});
     for (int i = 0; i < 42; ++i) // a day of news already running
         MovePricesWithNews();
     TickThroughTradingDays(state, MovePricesWithNews);
@@ -51,7 +51,7 @@ static void BM_NewsOfAMove(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     Session::Current().Open(
-        QStringLiteral("Bench"), QStringLiteral("Bench.sav"), dao::Currency::fromDouble(500000), true);
+        {QStringLiteral("Bench"), QStringLiteral("Bench.sav"), {}, dao::Currency::fromDouble(500000), true, {}});
     for (int i = 0; i < 42; ++i)
         MovePricesWithNews();
     std::vector<std::pair<QString, QString>> stocks;

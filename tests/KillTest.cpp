@@ -27,7 +27,7 @@ TEST(KillChild, DISABLED_TickUntilKilled)
         dao::Database game = dao::Database::open(App::FilePath("Kim.sav"));
         AddTrade(game, "CINX", 0.0001, 1000, -0.1); // for the orders to sell
     }
-    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000), false);
+    Session::Current().Open({"Kim", "Kim.sav", "kim", dao::Currency::fromDouble(500000), false, std::nullopt});
     const QString kim = App::FilePath("Kim.sav");
     auto one = [](const QString& file, const QString& sql) { return RawRows(file, sql).value(0); };
     for (int i = 0; i < 100000; ++i) {
@@ -141,7 +141,7 @@ void drawNewsFrom(unsigned seed)
         return std::uniform_int_distribution<int>(lo, hi)(*gen);
     });
 }
-const char* const kNewsRows = "SELECT Symbol, Kind, Headline, Direction, \"Moves left\" FROM News";
+const char* const kNewsRows = "SELECT Symbol, Kind, Headline, Direction, \"Moves left\" FROM \"Market News\"";
 const char* const kPrices = "SELECT stocksymbol, \"Stockcurrent Price\" FROM \"Stocks Information\"";
 } // namespace
 
@@ -150,7 +150,7 @@ TEST(KillChild, DISABLED_NewsUntilKilled)
 {
     App::SetFolder(QString::fromLocal8Bit(qgetenv("TICORA_CHILD_FOLDER")));
     drawNewsFrom(qgetenv("TICORA_NEWS_SEED").toUInt());
-    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000), true);
+    Session::Current().Open({"Kim", "Kim.sav", "kim", dao::Currency::fromDouble(500000), true, std::nullopt});
     for (int i = 0; i < 100000; ++i) {
         Market::MovePrices(Session::Current().CurrentGame());
         std::printf("tick %d\n", i);
@@ -183,7 +183,7 @@ TEST_F(AppFolderTest, KilledAmidNewsTheNewsAgreesWithThePrices)
     ASSERT_TRUE(QFile::copy(TestMarket(), again.filePath("stocks.tqs")));
     App::SetFolder(again.path());
     drawNewsFrom(seed);
-    Session::Current().Open("Kim", "Kim.sav", dao::Currency::fromDouble(500000), true);
+    Session::Current().Open({"Kim", "Kim.sav", "kim", dao::Currency::fromDouble(500000), true, std::nullopt});
     for (int i = 0; i < moves; ++i)
         Market::MovePrices(game());
     dao::releaseAll();

@@ -1,4 +1,6 @@
 #include "GameSchema.h"
+#include "ui/Numbers.h"
+#include <QUuid>
 
 namespace GameSchema {
 
@@ -16,7 +18,8 @@ void Create(dao::Database& db)
             {kResultField, FieldType::Currency}}));
     db.appendTable(dao::TableDef(kPlayerTable,
         {{kNameField, FieldType::Text}, {kCashField, FieldType::Currency}, {kDateField, FieldType::DateTime},
-            {kBalanceField, FieldType::Currency}, {kDaytimeField, FieldType::Text}, {kNewsField, FieldType::Text}}));
+            {kBalanceField, FieldType::Currency}, {kDaytimeField, FieldType::Text}, {kNewsField, FieldType::Text},
+            {kGameField, FieldType::Text}}));
     db.createQueryDef(kPositionQuery, kPositionSql);
     db.createQueryDef(kResultQuery, kResultSql);
 }
@@ -61,6 +64,25 @@ void SetNews(dao::Database& game, bool on)
     }
     info.close();
     tx.commit();
+}
+
+QString NewGameId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+
+QString EnsureGameId(dao::Database& game)
+{
+    if (!game.hasField(kPlayerTable, kGameField))
+        game.appendField(kPlayerTable, {kGameField, dao::FieldType::Text});
+    dao::Recordset info = game.openTable(kPlayerTable);
+    if (info.eof())
+        return {};
+    QString id = Numbers::PlainText(info.field(kGameField));
+    if (id.isEmpty()) {
+        id = NewGameId();
+        info.edit();
+        info.setField(kGameField, id);
+        info.update();
+    }
+    return id;
 }
 
 dao::Currency StartingBalanceOf(const dao::Recordset& info)

@@ -26,6 +26,8 @@ inline const QString kBalanceField = QStringLiteral("Balance");
 inline const QString kDaytimeField = QStringLiteral("Daytime");
 /// Whether the game's market has news: "Yes" or "No"; an older file has no such field, and no news.
 inline const QString kNewsField = QStringLiteral("News");
+/// The game's own identity, made at New: an older file gets one when it is continued.
+inline const QString kGameField = QStringLiteral("Game");
 
 /// The units held of each symbol ever traded.
 inline const QString kPositionQuery = QStringLiteral("Position");
@@ -81,6 +83,11 @@ dao::Currency StartingBalanceOf(const dao::Recordset& info);
 bool NewsOf(dao::Database& game);
 /// Keeps the choice in the player's record, adding the field an older file lacks.
 void SetNews(dao::Database& game, bool on);
+/// A new game's identity, like no other's.
+QString NewGameId();
+/// The game's identity, made and kept where an older file has none.
+QString EnsureGameId(dao::Database& game);
+
 /// A stored "Yes" or "No".
 inline QString YesNo(bool on) { return on ? QStringLiteral("Yes") : QStringLiteral("No"); }
 inline bool IsYes(const dao::Value& v) { return v.kind() == dao::Value::Kind::Text && v.asText() == YesNo(true); }

@@ -15,13 +15,14 @@ double percentOf(dao::Currency part, dao::Currency whole)
 }
 QDateTime timeOf(const dao::Value& v) { return v.kind() == dao::Value::Kind::DateTime ? v.asDateTime() : QDateTime(); }
 double numberOf(const dao::Value& v) { return v.isNumber() ? v.toDouble() : 0; }
-bool sameGame(const Entry& a, const Entry& b) { return a.player == b.player && a.started == b.started; }
+bool sameGame(const Entry& a, const Entry& b) { return !a.game.isEmpty() && a.game == b.game; }
 } // namespace
 
-Entry Figures(const QString& player, dao::Currency startingBalance, const std::vector<WorthLog::Row>& rows, int trades,
-    dao::Currency worth, std::optional<dao::Currency> market, bool news, const QDateTime& ended)
+Entry Figures(const QString& player, const QString& game, dao::Currency startingBalance,
+    const std::vector<WorthLog::Row>& rows, int trades, dao::Currency worth, std::optional<dao::Currency> market,
+    bool news, const QDateTime& ended)
 {
-    Entry e{player, rows.empty() ? ended : rows.front().time, ended};
+    Entry e{player, game, rows.empty() ? ended : rows.front().time, ended};
     QSet<QDate> days;
     for (const WorthLog::Row& r : rows)
         days.insert(r.time.date());
@@ -54,7 +55,7 @@ Entry Of(const Game& game)
     const std::vector<WorthLog::Row> rows = WorthLog::Read(file);
     const std::optional<dao::Currency> market =
         WorthLog::MarketWorthNow(WorthLog::StartPrices(file), game.StartingBalance);
-    return Figures(game.PlayerName, game.StartingBalance, rows, tradesIn(file),
+    return Figures(game.PlayerName, game.Id, game.StartingBalance, rows, tradesIn(file),
         Holdings::WorthOf(file, game.StartingBalance).balance(), market, GameSchema::NewsOf(file), game.Clock().Now());
 }
 
@@ -67,10 +68,11 @@ void Record(dao::Database& market, const Entry& e)
     EnsureHall(market);
     dao::Recordset rs = market.openTable(kHallTable);
     for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext())
-        if (sameGame({Numbers::PlainText(rs.field(kHallPlayerField)), timeOf(rs.field(kStartedField))}, e))
+        if (sameGame({{}, Numbers::PlainText(rs.field(kHallGameField))}, e))
             rs.deleteCurrent();
     rs.addNew();
     rs.setField(kHallPlayerField, e.player);
+    rs.setField(kHallGameField, e.game);
     rs.setField(kStartedField, e.started);
     rs.setField(kEndedField, e.ended);
     rs.setField(kDaysField, e.days);
@@ -91,10 +93,12 @@ std::vector<Entry> Best(dao::Database& market, int places)
     std::vector<Entry> all;
     if (!market.hasTable(kHallTable))
         return all;
+    const bool hasGame = market.hasField(kHallTable, kHallGameField);
     dao::Recordset rs = market.openSnapshot(kHallTable);
     for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext()) {
         const dao::Value worth = rs.field(kWorthField);
-        all.push_back({Numbers::PlainText(rs.field(kHallPlayerField)), timeOf(rs.field(kStartedField)),
+        all.push_back({Numbers::PlainText(rs.field(kHallPlayerField)),
+            hasGame ? Numbers::PlainText(rs.field(kHallGameField)) : QString(), timeOf(rs.field(kStartedField)),
             timeOf(rs.field(kEndedField)), int(numberOf(rs.field(kDaysField))), int(numberOf(rs.field(kTradesField))),
             worth.isNumber() ? worth.toCurrency() : dao::Currency(), numberOf(rs.field(kReturnField)),
             numberOf(rs.field(kMarketReturnField)), numberOf(rs.field(kBeatByField)),

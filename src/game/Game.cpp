@@ -1,12 +1,10 @@
 #include "Game.h"
 #include "ui/App.h"
 
-Game::Game(QString playerName, QString gameFileName, dao::Currency startingBalance, GameClock& clock)
-    : PlayerName(std::move(playerName)),
-      GameFileName(std::move(gameFileName)),
-      StartingBalance(startingBalance),
-      clock_(clock)
+Game::Game(const Record& r, GameClock& clock)
+    : PlayerName(r.player), GameFileName(r.fileName), Id(r.id), StartingBalance(r.startingBalance), clock_(clock)
 {
+    news_ = r.news;
 }
 
 QString Game::Path() const { return App::FilePath(GameFileName); }

@@ -2,19 +2,35 @@
 // One open game: whose it is, its file, the balance it started with and its
 // clock. The session makes it; whatever needs the game is handed it.
 #include "dao/Dao.h"
+#include <QDateTime>
 #include <QString>
+#include <optional>
 
 class GameClock;
 
 class Game {
 public:
-    /// A game of a player whose file, relative to the application folder,
-    /// exists; the starting balance is the one its file keeps.
-    Game(QString playerName, QString gameFileName, dao::Currency startingBalance, GameClock& clock);
+    /// What its file says of a game, as the session opens it.
+    struct Record {
+        QString player;
+        /// The file's name in the application folder, as "<player>.sav".
+        QString fileName;
+        /// Told apart from every other game, whatever its player and its day.
+        QString id;
+        dao::Currency startingBalance;
+        bool news = false;
+        /// The time of its last worth row: a continued game goes on after it.
+        std::optional<QDateTime> lastPlayed;
+    };
+
+    /// A game whose file, relative to the application folder, exists.
+    Game(const Record& r, GameClock& clock);
 
     const QString PlayerName;
     /// The file's name in the application folder, as "<player>.sav".
     const QString GameFileName;
+    /// The game's own identity, kept in its file from New on.
+    const QString Id;
     /// What the cash counts from: 500000 for every game New makes.
     const dao::Currency StartingBalance;
     /// Whether its market has news, as its file keeps it; the session changes it.

@@ -6,10 +6,9 @@ Session& Session::Current()
     return s;
 }
 
-void Session::Open(const QString& player, const QString& fileName, dao::Currency startingBalance, bool news)
+void Session::Open(const Game::Record& record)
 {
-    game_ = std::make_unique<Game>(player, fileName, startingBalance, clock_);
-    game_->news_ = news;
+    game_ = std::make_unique<Game>(record, clock_);
     clock_.Run(true);
     emit gameChanged(game_.get());
 }

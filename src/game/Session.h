@@ -19,7 +19,7 @@ public:
 
     /// A game whose file exists takes over, with a clock that starts a new
     /// trading day, unpaused.
-    void Open(const QString& player, const QString& fileName, dao::Currency startingBalance, bool news);
+    void Open(const Game::Record& record);
     /// The open game's market has news or not, as its file now keeps it.
     void SetNews(bool on);
     /// No game: the clock and the market stop.
