@@ -1,4 +1,6 @@
 #include "assets/StockFigures.h"
+#include "market/News.h"
+#include "trading/frmOrders.h"
 #include "support/GameFixture.h"
 
 using namespace dao;
@@ -72,6 +74,26 @@ TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueriesAndEveryWindowAndTickSeeI
     }
 }
 
+TEST_F(AssetsTest, AStockCalledNewsMovesWithTheNewsBesideItAndNewKeepsEveryHistory)
+{
+    // The news as an earlier version kept them, under a name a stock may now have.
+    RawRows(path("stocks.tqs"), "CREATE TABLE News(Time DATETIME, Symbol TEXT, Kind TEXT, Headline TEXT, "
+                                "Direction TEXT, \"Moves left\" LONG)");
+    startGame("Ann"); // carried over
+    addStock("News Corporation", "NEWS", "20");
+    EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
+    ed->mnuToolsItem(2)->trigger();
+    Market::SetDrawSource([](int, int hi) { return hi == Market::News::kMarketOdds ? 1 : hi; });
+    Module1::MarketTick(game());
+    EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM \"Market News\""), QStringList("1"));
+    EXPECT_EQ(stock("NEWS").dayRows, 1);
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM NEWS"), QStringList("201"));
+    const std::vector<Stock> before = stocks();
+    startGame("Bob");
+    EXPECT_EQ(stocks(), before);
+}
+
 TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
 {
     addStock("Gamma", "GAM", "1"); // for the DAY and Q clashes below
@@ -82,7 +104,7 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         {"Twin", "aldr", "5", "would clash"}, // a lower-case twin
         {"Twin", "GAMDAY", "5", "would clash"}, // a listed stock's intraday table
         {"Twin", "GAMQ", "5", "would clash"}, // its range query
-        {"Twin", "tq_querydefs", "5", "would clash"},
+        {"Kept", "TQ_QUERYDEFS", "5", "keeps the name \"TQ_QUERYDEFS\" for its own tables"},
         {"Odd", "AB C", "5", "starts with a letter"},
         {"Odd", "AB;DROP", "5", "starts with a letter"},
         {"Odd", "1ABC", "5", "starts with a letter"},
@@ -91,10 +113,15 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         {"Odd", "From", "5", "word of the database language"},
         {"Odd", "sqlite_temp_masf", "5", "the database's own"},
     };
-    for (const auto& [name, symbol, price, said] : cases) {
-        SCOPED_TRACE(symbol);
+    std::vector<std::array<QString, 4>> refused;
+    for (const auto& [name, symbol, price, said] : cases)
+        refused.push_back({name, QString::fromUtf8(symbol), price, said});
+    for (const QString& own : MarketSchema::OwnTables()) // every table the market keeps, now or later
+        refused.push_back({"Own", own.toUpper(), "5", "cannot be used"});
+    for (const auto& [name, symbol, price, said] : refused) {
+        SCOPED_TRACE(symbol.toStdString());
         msgs.messages.clear();
-        addStock(name, QString::fromUtf8(symbol), price);
+        addStock(name, symbol, price);
         ASSERT_EQ(msgs.messages.size(), 1u);
         EXPECT_TRUE(msgs.messages[0].text.contains(said)) << msgs.messages[0].text.toStdString();
         EXPECT_EQ(marketBytes(), before);
@@ -103,6 +130,62 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
     addStock("Beta", "BET", "1,000.5", "", "", "2,000"); // as the player writes numbers
     EXPECT_EQ(
         QList<double>({stock("BET").price.toDouble(), stock("BET").volume.toDouble()}), QList<double>({1000.5, 2000}));
+}
+
+TEST_F(AssetsTest, EveryTypedNumberIsReadWholeInThePlayersFormatButTheDesksUnitsByTheirLeadingNumber)
+{
+    using Read = std::optional<double>;
+    // What each text is on an English and on a German desktop: as a figure of
+    // Add Asset, Edit stock and an order's price; as the desk's units.
+    const std::tuple<const char*, Read, Read, Read, Read> cases[] = {{"12.5", 12.5, {}, {}, {}},
+        {"12,5", {}, 12.5, 12, {}}, {"1.000", 1, 1000, 1, 1000}, {"1,000", 1000, 1, 1000, 1},
+        {"12.500", 12.5, 12500, {}, 12500}, {"12.50", 12.5, {}, {}, {}}, {"1e3", 1000, 1000, 1000, 1000}};
+    auto last = [this](const char* sql, const char* file = "stocks.tqs") -> Read {
+        const QString v = RawRows(path(file), sql).value(0);
+        return v.isEmpty() ? std::nullopt : Read(Numbers::Val(v));
+    };
+    setPrice("ALDR", 7);
+    int n = 0;
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
+        QLocale::setDefault(locale);
+        for (const auto& [typed, english, german, englishUnits, germanUnits] : cases) {
+            SCOPED_TRACE(locale.name().toStdString() + " " + typed);
+            const bool en = locale.language() == QLocale::English;
+            const Read figure = en ? english : german, units = en ? englishUnits : germanUnits;
+            const QString symbol = QString("S%1").arg(++n);
+            addStock("Typed", symbol, typed);
+            EXPECT_EQ(last(qPrintable("SELECT \"Stockcurrent Price\" / 10000.0 FROM \"Stocks Information\" "
+                                      "WHERE stocksymbol = '" + symbol + "'")),
+                figure);
+            Form7* f = edit("ALDR");
+            retype(f->Text2, typed);
+            enter(f);
+            Forms::Unload(Forms::IfLoaded<Form7>()); // where a refusal kept it
+            EXPECT_EQ(last("SELECT \"Stockcurrent Price\" / 10000.0 FROM \"Stocks Information\" "
+                           "WHERE stocksymbol = 'ALDR' AND \"Stockcurrent Price\" <> 70000"),
+                figure);
+            setPrice("ALDR", 7);
+            ed->mnuAssetitem(3)->trigger();
+            frmOrders* o = Forms::IfLoaded<frmOrders>();
+            ChooseByKey(o->Combo1, "ALDR");
+            o->quantity->setText("1");
+            o->optBuybutton->setChecked(true);
+            o->optBelow->setChecked(true);
+            o->txtPrice->setText(typed);
+            QTest::mouseClick(o->cmdPlace, Qt::LeftButton);
+            EXPECT_EQ(last("SELECT Price / 10000.0 FROM Orders WHERE rowid = (SELECT max(rowid) FROM Orders) AND "
+                           "Placed IS NOT NULL AND Units = 1 AND State = 'open' AND Note = ''",
+                          "Trader.sav"),
+                figure);
+            RawRows(path("Trader.sav"), "DELETE FROM Orders");
+            trade("ALDR", typed, "Buy");
+            EXPECT_EQ(last("SELECT Units FROM Traderesult WHERE rowid = (SELECT max(rowid) FROM Traderesult)",
+                          "Trader.sav"),
+                units);
+            RawRows(path("Trader.sav"), "DELETE FROM Traderesult");
+        }
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(StockFigures, APriceIsANumberAbove0AndTheOtherFiguresNumbersOf0OrMoreEmptyMeaning0)

@@ -1,3 +1,6 @@
+#include "data/GameName.h"
+#include "data/OrderBook.h"
+#include "trading/frmOrders.h"
 #include "support/GameFixture.h"
 
 using namespace dao;
@@ -79,6 +82,52 @@ TEST_F(NewGameTest, AnExistingFileInAnyCaseAsksBeforeOverwritingAndNoLeavesTheOp
     expectGame(true);
 }
 
+TEST_F(NewGameTest, ANewGameOverAnOpenOneIsWhatEveryWindowShowsOrItCloses)
+{
+    startGame("Ann");
+    setClock(at(0, 10, 0));
+    trade("ALDR", "10", "Buy");
+    dao::Database file = game()->Open();
+    OrderBook::Place(file, {0, "ALDR", OrderBook::Type::Buy, {}, money(1), 1, at(0, 10, 0)});
+    file.close();
+    for (QAction* a : {ed->mnuAnalyzeItem(0), ed->mnuAnalyzeItem(1), ed->mnuAnalyzeItem(2), ed->mnuAssetitem(3)})
+        a->trigger();
+    QTest::mouseClick(Forms::IfLoaded<Form3>()->Command1, Qt::LeftButton); // the Portfolio
+    startGame("Bob");
+    EXPECT_EQ(Forms::IfLoaded<Form5>(), nullptr); // the units as of its opening were Ann's
+    const Form3* balance = Forms::IfLoaded<Form3>();
+    EXPECT_EQ(balance->showplayername->text() + "|" + balance->cashbalance->text() + "|" + balance->Text3->text(),
+        "Bob|500000|");
+    const Form11* transactions = Forms::IfLoaded<Form11>();
+    EXPECT_EQ(transactions->Label1->text(), "");
+    EXPECT_EQ(GridRows(*transactions->MSFlexGrid1).join(';').remove('|').remove(';'), "N/A");
+    EXPECT_EQ(GridRows(*Forms::IfLoaded<Form13>()->MSFlexGrid1), QStringList("No shares|||"));
+    EXPECT_EQ(Forms::IfLoaded<frmOrders>()->MSFlexGrid1->Rows(), 1); // no order but its heading
+    const Form1* desk = Forms::IfLoaded<Form1>();
+    EXPECT_EQ(desk->txtCash->text() + "|" + desk->txtHeld->text(), "500000|0");
+}
+
+TEST_F(NewGameTest, ANewGameThatCannotBeWrittenLeavesTheFileItWouldReplaceAsItWas)
+{
+    startGame("Ann");
+    setClock(at(0, 10, 0));
+    trade("ALDR", "10", "Buy");
+    releaseAll();
+    const auto before = fileBytes("Ann.sav");
+    msgs.messages.clear();
+    msgs.answers = {Ui::Answer::Yes}; // over the open game's own file
+    {
+        FullDisk full(8192);
+        startGame("Ann");
+    }
+    ASSERT_EQ(msgs.messages.size(), 2u);
+    EXPECT_TRUE(msgs.texts()[1].endsWith("The file \"Ann.sav\" was left as it was.")) << msgs.texts()[1].toStdString();
+    releaseAll();
+    EXPECT_EQ(fileBytes("Ann.sav"), before);
+    EXPECT_EQ(folderFiles().filter("Ann"), QStringList("Ann.sav")); // nothing half-made beside it
+    EXPECT_EQ(RawRows(game()->Path(), "SELECT Units FROM Traderesult"), QStringList("10")); // still Ann's game
+}
+
 TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
 {
     const QStringList parentBefore = QDir(folder() + "/..").entryList(QDir::Files);
@@ -86,6 +135,12 @@ TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
         {"../evil", false}, {"a/b", false}, {"a\\b", false}, {"tab\there", false}, {QString(300, 'n'), false},
         {QString("nul") + QChar(0) + "x", false}, {"a:b", false}, {"what?", false}, {"Ann.", false}, {"Ann ", false},
         {"CON", false}, {"con.txt", false}, {"Lpt9", false}, {"COM10", true}, {"Jürgen", true}, {"Zoë", true}};
+    // Every name Windows keeps for a device, in any letter case, with or without an extension.
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "COM0", "COM9", "COM¹", "COM³", "LPT0",
+             "LPT9", "LPT²"}) {
+        EXPECT_FALSE(GameName::UnusableReason(QString::fromUtf8(device).toLower()).isEmpty()) << device;
+        EXPECT_FALSE(GameName::UnusableReason(QString::fromUtf8(device) + ".sav").isEmpty()) << device;
+    }
     for (const auto& [name, usable] : names) {
         SCOPED_TRACE(name.toStdString());
         msgs.messages.clear();

@@ -116,7 +116,7 @@ TEST_F(NewsTest, OffTheMarketMovesAsBeforeOnItsHeadlinesAreToldListedAndKeptWith
     record([](int, int hi) { return hi; });
     Module1::MarketTick(game());
     EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>(14, {1, 100}))); // one uniform draw a stock, nothing else
-    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM sqlite_schema WHERE name = 'News'"), QStringList("0"));
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM sqlite_schema WHERE name = 'Market News'"), QStringList("0"));
     EXPECT_EQ(ed->lblNews->text(), "");
 
     ed->mnuToolsItem(2)->trigger(); // Market news, on
@@ -125,7 +125,7 @@ TEST_F(NewsTest, OffTheMarketMovesAsBeforeOnItsHeadlinesAreToldListedAndKeptWith
     EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT News FROM \"Player Information\""), QStringList("Yes"));
     record([](int, int hi) { return hi == 840 ? 1 : hi == 20 ? 8 : hi; }); // the market slides for 8 moves
     Module1::MarketTick(game());
-    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT Symbol, Kind, Direction, \"Moves left\" FROM News"),
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT Symbol, Kind, Direction, \"Moves left\" FROM \"Market News\""),
         QStringList("|news|down|7"));
     EXPECT_EQ(ed->lblStatus->text(), "Markets slide as interest rates rise");
     ed->mnuAssetitem(4)->trigger();
@@ -148,7 +148,7 @@ TEST_F(NewsTest, OffTheMarketMovesAsBeforeOnItsHeadlinesAreToldListedAndKeptWith
     EXPECT_TRUE(ed->mnuToolsItem(2)->isChecked());
     startGame("Other");
     EXPECT_FALSE(game()->News());
-    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM News"), QStringList("0"));
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM \"Market News\""), QStringList("0"));
 }
 
 TEST(HallOfFameRules, TheMarketLeavesOutLaterStocksAndTheBestBeatItFurthest)
@@ -200,13 +200,47 @@ TEST_F(HallTest, AGameWithATradeEndsOnlyWhenAskedAndEntersTheHallOnce)
     ASSERT_NE(f, nullptr); // shown on its line
     EXPECT_EQ(f->MSFlexGrid1->currentRow(), 0);
     EXPECT_EQ(f->findChild<QLabel*>("notice")->accessibleName(), "Your game ranks 1 of 1");
+}
 
-    // A game entered, then continued after a crash and closed again, is listed once.
+TEST_F(HallTest, EveryGameIsOneLineHoweverOftenItEndsAndBeatsTheMarketByTheDifference)
+{
+    // A line an earlier version wrote, without the game's identity, keeps its place.
+    RawRows(path("stocks.tqs"),
+        "CREATE TABLE \"Hall of Fame\"(Player TEXT, Started DATETIME, Ended DATETIME, Days LONG, Trades LONG, "
+        "Worth CURRENCY, Return DOUBLE, \"Market return\" DOUBLE, \"Beat by\" DOUBLE, News TEXT)");
+    RawRows(path("stocks.tqs"), "INSERT INTO \"Hall of Fame\" VALUES('Old', NULL, NULL, 1, 1, 0, 1, 0, 1, 'No')");
+    auto end = [this] {
+        msgs.answers = {Ui::Answer::Yes};
+        ed->mnuFileItem(3)->trigger();
+    };
+    auto play = [this](const char* units) {
+        startGame("Ann");
+        setClock(at(0, 10, 0));
+        trade("ALDR", units, "Buy");
+    };
+    setPrice("ALDR", 100);
+    play("1000");
+    for (const Stock& s : stocks()) // the market doubles, ALDR with it: worth 600000
+        setPrice(s.symbol, s.price.toDouble() * 2);
+    end();
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT Return, \"Market return\", \"Beat by\" FROM \"Hall of Fame\""),
+        QStringList({"1.0|0.0|1.0", "20.0|100.0|-80.0"}));
+
+    play("1"); // the same player, the same day: another game
+    end();
+    // An older game's file, continued: it gets an identity, and ends twice as
+    // after a kill between its entry and its file's deletion.
+    play("2");
+    Session::Current().Close();
+    RawRows(path("Ann.sav"), "ALTER TABLE \"Player Information\" DROP COLUMN Game");
+    dao::releaseAll();
+    ed->OfferSavedGames(true);
+    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
     dao::Database m = market();
-    HallOfFame::Entry again = HallOfFame::Best(m).front();
-    again.trades = 2;
-    HallOfFame::Record(m, again);
-    EXPECT_EQ(hall(), QStringList("Trader|2|4900000000|-2.0"));
+    HallOfFame::Record(m, HallOfFame::Of(*game()));
+    end();
+    EXPECT_EQ(hall(), QStringList({"Old|1|0|1.0", "Ann|1|6000000000|20.0", "Ann|1|5000000000|0.0",
+                          "Ann|1|5000000000|0.0"}));
 }
 
 TEST_F(HallTest, ExitKeepsTheGameForLaterOrStaysAndAFullDiskKeepsTheFile)

@@ -29,6 +29,25 @@ QString queryProblem(const QString& symbol)
             .arg(QString::fromUtf8(e.what()));
     }
 }
+
+QStringList derivedNames(const QString& symbol)
+{
+    return {symbol, symbol + QStringLiteral("DAY"), symbol + QStringLiteral("Q"), symbol + QStringLiteral("QDAY")};
+}
+
+/// The name of the stock's tables and queries that the market keeps for its
+/// own, now or in a later version; empty when none is.
+QString keptName(const QString& symbol)
+{
+    for (const QString& name : derivedNames(symbol)) {
+        if (dao::isOwnName(name))
+            return name;
+        for (const QString& own : MarketSchema::OwnTables())
+            if (name.compare(own, Qt::CaseInsensitive) == 0)
+                return name;
+    }
+    return {};
+}
 } // namespace
 
 QString SymbolFormProblem(const QString& symbol)
@@ -49,17 +68,14 @@ QString SymbolFormProblem(const QString& symbol)
             "The symbol \"%1\" cannot be used: names starting with \"sqlite_\" are the "
             "database's own.")
             .arg(symbol);
+    if (const QString kept = keptName(symbol); !kept.isEmpty())
+        return QCoreApplication::translate(
+            "Assets", "The symbol \"%1\" cannot be used: the market keeps the name \"%2\" for its own tables.")
+            .arg(symbol, kept);
     if (const QString why = queryProblem(symbol); !why.isEmpty())
         return QCoreApplication::translate("Assets", "The symbol \"%1\" cannot be used: %2.").arg(symbol, why);
     return {};
 }
-
-namespace {
-QStringList derivedNames(const QString& symbol)
-{
-    return {symbol, symbol + QStringLiteral("DAY"), symbol + QStringLiteral("Q"), symbol + QStringLiteral("QDAY")};
-}
-} // namespace
 
 QString SymbolProblem(dao::Database& market, const QString& symbol)
 {

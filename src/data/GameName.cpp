@@ -22,7 +22,8 @@ QString UnusableReason(const QString& name)
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
         return QCoreApplication::translate("NewGame", "it ends in a dot or a blank");
     static const QRegularExpression device(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"), QRegularExpression::CaseInsensitiveOption);
+        QString::fromUtf8("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[0-9¹²³]|LPT[0-9¹²³]) *(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
     if (device.match(name).hasMatch())
         return QCoreApplication::translate("NewGame", "it is a name Windows keeps for a device");
     if (QFile::encodeName(name + QStringLiteral(".sav")).size() > 255)

@@ -27,17 +27,32 @@ bool EnsureNews(dao::Database& db)
     return true;
 }
 
-bool EnsureHall(dao::Database& db)
+void EnsureHall(dao::Database& db)
 {
     using dao::FieldType;
-    if (db.hasTable(kHallTable))
-        return false;
-    db.appendTable(dao::TableDef(kHallTable,
-        {{kHallPlayerField, FieldType::Text}, {kStartedField, FieldType::DateTime}, {kEndedField, FieldType::DateTime},
-            {kDaysField, FieldType::Long}, {kTradesField, FieldType::Long}, {kWorthField, FieldType::Currency},
-            {kReturnField, FieldType::Double}, {kMarketReturnField, FieldType::Double},
-            {kBeatByField, FieldType::Double}, {kHallNewsField, FieldType::Text}}));
-    return true;
+    if (!db.hasTable(kHallTable))
+        return db.appendTable(dao::TableDef(kHallTable,
+            {{kHallPlayerField, FieldType::Text}, {kStartedField, FieldType::DateTime},
+                {kEndedField, FieldType::DateTime}, {kDaysField, FieldType::Long}, {kTradesField, FieldType::Long},
+                {kWorthField, FieldType::Currency}, {kReturnField, FieldType::Double},
+                {kMarketReturnField, FieldType::Double}, {kBeatByField, FieldType::Double},
+                {kHallNewsField, FieldType::Text}, {kHallGameField, FieldType::Text}}));
+    if (!db.hasField(kHallTable, kHallGameField))
+        db.appendField(kHallTable, {kHallGameField, FieldType::Text});
+}
+
+const QStringList& OwnTables()
+{
+    static const QStringList tables = {kStocksTable, kNewsTable, kHallTable};
+    return tables;
+}
+
+void CarryOver(dao::Database& db)
+{
+    // The news an earlier version kept under a name a stock could have: known
+    // by its fields from a stock's own table of that name.
+    if (db.hasTable(kOldNewsTable) && db.hasField(kOldNewsTable, kMovesLeftField) && !db.hasTable(kNewsTable))
+        db.renameTable(kOldNewsTable, kNewsTable);
 }
 
 void CreateStocksTable(dao::Database& db)

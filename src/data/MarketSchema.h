@@ -40,9 +40,14 @@ inline std::pair<dao::Value, dao::Value> DayRange(dao::Database& db, const QStri
     return PriceRange(db, symbol + QStringLiteral("QDAY"), symbol + QStringLiteral("DAY"), &day);
 }
 
+// The market's own tables are named with a blank, which no symbol holds, so
+// that no stock's tables can ever take their names.
+
 /// The market's headlines, with the moves each still has to run: written
 /// with the moves, so that the two always agree.
-inline const QString kNewsTable = QStringLiteral("News");
+inline const QString kNewsTable = QStringLiteral("Market News");
+/// What an earlier version called it, where no stock could be named NEWS.
+inline const QString kOldNewsTable = QStringLiteral("News");
 inline const QString kNewsTimeField = QStringLiteral("Time"); ///< the game's clock
 inline const QString kNewsSymbolField = QStringLiteral("Symbol"); ///< empty for the whole market
 inline const QString kKindField = QStringLiteral("Kind"); ///< "rumour", "news" or "denied"
@@ -64,7 +69,15 @@ inline const QString kReturnField = QStringLiteral("Return");
 inline const QString kMarketReturnField = QStringLiteral("Market return");
 inline const QString kBeatByField = QStringLiteral("Beat by");
 inline const QString kHallNewsField = QStringLiteral("News"); ///< "Yes" or "No"
-bool EnsureHall(dao::Database& db);
+/// The game's identity; Null in a line an earlier version wrote.
+inline const QString kHallGameField = QStringLiteral("Game");
+/// Gives the market the table, and an earlier version's table the fields it lacks.
+void EnsureHall(dao::Database& db);
+
+/// Every table the market keeps for itself besides the stocks' own.
+const QStringList& OwnTables();
+/// Carries a market an earlier version made over to this version's tables.
+void CarryOver(dao::Database& db);
 
 /// Creates the stock table in a new database.
 void CreateStocksTable(dao::Database& db);

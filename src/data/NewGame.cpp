@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -82,7 +83,7 @@ QString marketProblem()
     return what + QCoreApplication::translate("NewGame", " No game was started.\n\n") + todo;
 }
 
-void writeGameFile(const QString& path, const QString& player, const QDateTime& start)
+void writeGameFile(const QString& path, const QString& player, const QString& id, const QDateTime& start)
 {
     const dao::Value startingBalance(GameSchema::kStartingBalance);
     dao::Database db = dao::Database::create(path);
@@ -97,6 +98,7 @@ void writeGameFile(const QString& path, const QString& player, const QDateTime& 
         rs.setField(kDateField, dao::naiveDateTime(QDate::currentDate()));
         rs.setField(kBalanceField, startingBalance);
         rs.setField(kNewsField, YesNo(false)); // the market moves as it always has until the player asks
+        rs.setField(kGameField, id);
         rs.update();
         rs.close();
         WorthLog::KeepStartPrices(db);
@@ -117,6 +119,27 @@ void writeGameFile(const QString& path, const QString& player, const QDateTime& 
     }
 }
 
+/// Makes the game's file whole under a name of its own beside it, then puts it
+/// in place of any old one (existing, in another letter case where the file
+/// system tells them apart): until the new file is whole, the old one stays.
+void putGameFile(const QString& fileName, const QString& existing, const QString& player, const QString& id,
+    const QDateTime& start)
+{
+    const QString path = App::FilePath(fileName), part = path + QStringLiteral(".new");
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
+        throw dao::Error("'" + path.toStdString() + "' already exists and is no file", 0, path);
+    dao::removeFile(part); // one a crash left
+    writeGameFile(part, player, id, start);
+    try {
+        dao::replaceFile(part, path);
+    } catch (...) {
+        dao::removeFile(part);
+        throw;
+    }
+    if (!existing.isEmpty() && !dao::sameFile(App::FilePath(existing), path))
+        dao::removeFile(App::FilePath(existing));
+}
+
 /// A new game hears none of the last game's news, nor does its market run on.
 void clearNews()
 {
@@ -129,30 +152,18 @@ void clearNews()
     }
 }
 
-/// A file of the game's name already there, in any letter case, is replaced
-/// where the player says so; false when it stays (the player is asked again,
-/// or told why it cannot be removed).
-bool replaceExistingFile(const QString& fileName)
+/// Whether the player lets a file of the game's name, in any letter case,
+/// give way to the new game; asked again where not.
+bool mayReplace(const QString& existing)
 {
-    const QString existing = existingFileIgnoringCase(fileName);
     if (existing.isEmpty())
         return true;
     const Ui::Answer a = Ui::MsgBox(QCoreApplication::translate("NewGame", "File already exist. Overwrite?"),
         Ui::Buttons::YesNo, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"), true);
-    if (a != Ui::Answer::Yes) {
-        askAgain();
-        return false;
-    }
-    try {
-        dao::removeFile(App::FilePath(existing));
+    if (a == Ui::Answer::Yes)
         return true;
-    } catch (const std::exception& e) {
-        Ui::MsgBox(
-            Ui::Failure(
-                QCoreApplication::translate("NewGame", "The file \"%1\" could not be replaced").arg(existing), e),
-            Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"));
-        return false;
-    }
+    askAgain();
+    return false;
 }
 
 } // namespace
@@ -189,20 +200,27 @@ void CreateNewGame(const QString& name)
         Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "Market error"));
         return;
     }
-    if (!replaceExistingFile(fileName))
+    const QString existing = existingFileIgnoringCase(fileName);
+    if (!mayReplace(existing))
         return;
-    GameClock& clock = Session::Current().Clock();
+    const QString id = GameSchema::NewGameId();
     try {
-        writeGameFile(App::FilePath(fileName), name, Calendar::DayStart(clock.BaseDate()));
+        dao::Database market = dao::Database::open(App::MarketFile());
+        MarketSchema::CarryOver(market);
+        market.close();
+        putGameFile(fileName, existing, name, id, Calendar::DayStart(Session::Current().Clock().BaseDate()));
     } catch (const std::exception& e) {
-        Ui::MsgBox(Ui::Failure(QCoreApplication::translate("NewGame", "The game file could not be created"), e),
-            Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"));
+        QString text = Ui::Failure(QCoreApplication::translate("NewGame", "The game file could not be created"), e);
+        if (!existing.isEmpty())
+            text += QCoreApplication::translate("NewGame", "\n\nThe file \"%1\" was left as it was.").arg(existing);
+        Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"));
         return;
     }
     // The new game takes over only once its file is made: until then a game
     // that was open keeps its name, its file and its clock.
     clearNews();
-    Session::Current().Open(name, fileName, dao::Currency::fromDouble(GameSchema::kStartingBalance), false);
+    Session::Current().Open(
+        {name, fileName, id, dao::Currency::fromDouble(GameSchema::kStartingBalance), false, std::nullopt});
 }
 
 } // namespace Module1

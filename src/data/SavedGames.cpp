@@ -1,5 +1,6 @@
 #include "SavedGames.h"
 #include "GameSchema.h"
+#include "MarketSchema.h"
 #include "OrderBook.h"
 #include "WorthLog.h"
 #include "dao/Dao.h"
@@ -135,23 +136,28 @@ QString Continue(const QString& fileName)
     if (!g.problem.isEmpty())
         return QCoreApplication::translate("SavedGames", "The game in \"%1\" cannot be continued: %2")
             .arg(fileName, g.problem);
-    bool news = false;
+    Game::Record record{g.player, fileName, {}, g.startingBalance, false, std::nullopt};
     try {
-        // An older game's file gets the tables of the game's worth, whose series
-        // starts now, of its orders and of the market's prices, whose line starts now.
+        dao::Database market = dao::Database::open(App::MarketFile());
+        MarketSchema::CarryOver(market);
+        market.close();
+        // An older game's file gets its identity, the tables of the game's
+        // worth, whose series starts now, of its orders and of the market's
+        // prices, whose line starts now.
         dao::Database game = dao::Database::open(App::FilePath(fileName));
         dao::Transaction tx = game.beginTransaction();
+        record.id = GameSchema::EnsureGameId(game);
         WorthLog::KeepStartPrices(game);
         if (WorthLog::Ensure(game))
             WorthLog::AppendStart(game, Calendar::DayStart(Session::Current().Clock().BaseDate()), g.startingBalance);
         OrderBook::Ensure(game);
-        news = GameSchema::NewsOf(game);
+        record.news = GameSchema::NewsOf(game);
         tx.commit();
     } catch (const std::exception& e) {
         return Ui::Failure(
             QCoreApplication::translate("SavedGames", "The game in \"%1\" cannot be continued").arg(fileName), e);
     }
-    Session::Current().Open(g.player, fileName, g.startingBalance, news);
+    Session::Current().Open(record);
     return {};
 }
 

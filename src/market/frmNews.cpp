@@ -1,6 +1,7 @@
 #include "frmNews.h"
 #include "News.h"
 #include "dao/Dao.h"
+#include "game/FollowGame.h"
 #include "market/Clock.h"
 #include "ui/App.h"
 #include "ui/Twips.h"
@@ -13,6 +14,7 @@ frmNews::frmNews()
     for (int c = 0; c < int(titles.size()); ++c)
         MSFlexGrid1->SetTextMatrix(0, c, titles[c]);
     MSFlexGrid1->SetColumnNames(titles);
+    FollowGame(this, [this](const Game&) { Refresh(); });
 }
 
 void frmNews::formLoad() { Refresh(); }

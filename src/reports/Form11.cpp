@@ -1,4 +1,5 @@
 #include "Form11.h"
+#include "game/FollowGame.h"
 #include "game/Module1.h"
 #include "game/Session.h"
 #include "ui/Controls.h"
@@ -9,7 +10,7 @@
 
 Form11::Form11()
     : ReportForm(
-          tr("Transactions"), MakeGrid(10, 5, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 5400, 4200, 9)
+          tr("Transactions"), MakeGrid(kRows, 5, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 5400, 4200, 9)
 {
     MSFlexGrid1->SetColumnNames({tr("Symbol"), tr("Price"), tr("Units"), tr("Amount"), tr("Type")});
     auto* top = new QHBoxLayout;
@@ -27,6 +28,15 @@ Form11::Form11()
     top->addWidget(Label2);
     top->addWidget(Label1, 1);
     box->insertLayout(0, top);
+    FollowGame(this, [this](const Game& game) {
+        // As a window opened on the game would be: none of the last game's lines left.
+        Label1->clear();
+        MSFlexGrid1->clearContents();
+        MSFlexGrid1->SetRows(kRows);
+        MSFlexGrid1->SetRow(0);
+        MSFlexGrid1->SetCol(0);
+        Module1::RefreshTransactions(&game);
+    });
 }
 
 void Form11::formLoad() { Module1::RefreshTransactions(Session::Current().CurrentGame()); }

@@ -8,6 +8,7 @@ class Form11 : public ReportForm {
     Q_OBJECT
 public:
     static constexpr const char* kFormName = "Form11";
+    static constexpr int kRows = 10; ///< as designed
     Form11();
     void formLoad() override;
 

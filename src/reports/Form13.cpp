@@ -1,4 +1,5 @@
 #include "Form13.h"
+#include "game/FollowGame.h"
 #include "game/Module1.h"
 #include "game/Session.h"
 #include "ui/Twips.h"
@@ -8,6 +9,7 @@ Form13::Form13()
           tr("Portfolio"), MakeGrid(2, 4, Twips::DesignFont(QStringLiteral("MS Sans Serif"), 8.25)), 4800, 3000, 8)
 {
     MSFlexGrid1->SetColumnNames({tr("Symbol"), tr("Units"), tr("Price"), tr("Value")});
+    FollowGame(this, [](const Game& game) { Module1::RefreshPortfolio(&game); });
 }
 
 void Form13::formLoad()

@@ -1,4 +1,5 @@
 #include "Form5.h"
+#include "game/FollowGame.h"
 #include "game/Module1.h"
 #include "game/Session.h"
 #include "ui/Twips.h"
@@ -8,6 +9,8 @@ Form5::Form5()
           3600, 6300, 6)
 {
     MSFlexGrid1->SetColumnNames({tr("Symbol"), tr("Units")});
+    // The units as of its opening: another game's are not its own.
+    FollowGame(this, [this](const Game&) { Forms::Unload(this); });
 }
 
 void Form5::formLoad() { Module1::RefreshPosition(Session::Current().CurrentGame()); }

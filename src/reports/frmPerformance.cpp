@@ -3,6 +3,7 @@
 #include "WorthChart.h"
 #include "data/GameReport.h"
 #include "data/WorthLog.h"
+#include "game/FollowGame.h"
 #include "game/Module1.h"
 #include "game/Session.h"
 #include "ui/Numbers.h"
@@ -55,6 +56,10 @@ frmPerformance::frmPerformance()
     chtWorth->setMinimumHeight(Twips::ToPixels(3600));
     box->insertWidget(0, chtWorth, 2);
     setTabOrder(chtWorth, MSFlexGrid1); // read top down: the chart, then the gains
+    FollowGame(this, [this](const Game& game) {
+        chtWorth->SetRows({}, game.StartingBalance); // read whole: none of its rows are the last game's
+        Module1::RefreshPerformance(&game);
+    });
 }
 
 void frmPerformance::formLoad() { Module1::RefreshPerformance(Session::Current().CurrentGame()); }

@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "TradeRules.h"
+#include "game/FollowGame.h"
 #include "game/Module1.h"
 #include "game/Session.h"
 #include "ui/App.h"
@@ -98,6 +99,7 @@ Form1::Form1()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Comman1, &QPushButton::clicked, this, &Form1::Comman1_Click);
     setProperty("helpContextID", 0);
+    FollowGame(this, [](const Game& game) { Module1::ShowDeskHoldings(&game); });
 }
 
 void Form1::createTypes()

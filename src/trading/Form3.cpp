@@ -1,6 +1,7 @@
 #include "Form3.h"
 #include "TradingEvents.h"
 #include "game/Calendar.h"
+#include "game/FollowGame.h"
 #include "game/Module1.h"
 #include "game/Session.h"
 #include "game/VbTimer.h"
@@ -64,6 +65,7 @@ Form3::Form3()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &VbTimer::timeout, this, &Form3::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    FollowGame(this, [](const Game& game) { Module1::RefreshBalance(&game); });
 }
 
 void Form3::formLoad()

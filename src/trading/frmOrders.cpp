@@ -1,6 +1,7 @@
 #include "frmOrders.h"
 #include "TradeRules.h"
 #include "data/StockList.h"
+#include "game/FollowGame.h"
 #include "game/Session.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
@@ -119,8 +120,7 @@ frmOrders::frmOrders()
     SetKeyButtons(cmdPlace, nullptr); // Return in a box places the order; Escape closes
     connect(cmdPlace, &QPushButton::clicked, this, &frmOrders::cmdPlace_Click);
     connect(cmdCancelOrder, &QPushButton::clicked, this, &frmOrders::cmdCancelOrder_Click);
-    // Another game: the window shows its orders, not the last game's.
-    connect(&Session::Current(), &Session::gameChanged, this, &Module1::RefreshOrders);
+    FollowGame(this, [](const Game& game) { Module1::RefreshOrders(&game); });
 }
 
 void frmOrders::formLoad()
