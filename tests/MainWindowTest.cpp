@@ -42,13 +42,19 @@ TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
 TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFolder)
 {
     const auto [own, standIn] = App::InstanceLockFiles();
-    for (const QString& held : {own, standIn}) { // the stand-in: a copy that could not write the folder
+    // The stand-in: a copy that could not write the folder. Said in the desktop's language: LANG=C is English.
+    const std::tuple<QString, QLocale, const char*> starts[] = {
+        {own, QLocale::c(), "Varnel Ticora is already running."},
+        {standIn, QLocale(QLocale::German), "Varnel Ticora läuft bereits."}};
+    for (const auto& [held, language, said] : starts) {
         SCOPED_TRACE(held.toStdString());
         QLockFile other(held);
         ASSERT_TRUE(other.tryLock(0));
+        App::InstallTranslations(language);
         Forms::Get<frmEditor>();
+        App::InstallTranslations(QLocale(QLocale::English));
         ProcessDeletions();
-        EXPECT_EQ(msgs.texts(), QStringList(QString::fromUtf8("Проект уже запущен!")));
+        EXPECT_EQ(msgs.texts(), QStringList(QString::fromUtf8(said)));
         EXPECT_TRUE(App::EndRequested());
         EXPECT_TRUE(Forms::Loaded().isEmpty());
         EXPECT_TRUE(other.isLocked());

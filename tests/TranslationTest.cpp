@@ -49,6 +49,8 @@ TEST(Catalogues, EveryEntryIsFinishedKeepsItsPlaceholdersAndDiffersFromItsSource
     for (const QString& file : files) {
         for (const Entry& e : ReadCatalogue(dir.filePath(file))) {
             SCOPED_TRACE((file + ": " + e.source).toStdString());
+            if (file == "ticora_en.ts" && e.type == "unfinished" && e.forms.isEmpty())
+                continue; // English shows its source text
             EXPECT_EQ(e.type, "");
             ASSERT_FALSE(e.forms.isEmpty());
             for (const QString& form : e.forms) {

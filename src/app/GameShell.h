@@ -3,6 +3,7 @@
 // the program announces to the parts that listen.
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
+#include <QCoreApplication>
 #include <QString>
 
 namespace GameShell {
@@ -14,7 +15,8 @@ void Raise(QWidget& w, bool modal);
 template <class T> void ShowWindow(bool modal = false)
 {
     // A window whose load fails (a damaged market, say) is not left half-made.
-    if (!Ui::Attempt(QStringLiteral("The window cannot be opened"), [&] { Raise(Forms::Get<T>(), modal); }))
+    if (!Ui::Attempt(QCoreApplication::translate("Shell", "The window cannot be opened"),
+            [&] { Raise(Forms::Get<T>(), modal); }))
         Forms::Unload(Forms::IfLoaded<T>());
 }
 

@@ -28,7 +28,8 @@ QString described(const OrderBook::Order& o)
 /// The order the window asks for; none where it cannot be placed, which is told.
 std::optional<OrderBook::Order> asked(const frmOrders& f, const QDateTime& now)
 {
-    const double units = Numbers::ReadTyped(f.quantity->text());
+    // Read whole, in the player's format: a text cut short at a comma is a wrong order.
+    const double units = Numbers::ReadWhole(f.quantity->text()).value_or(0);
     // Only an entry chosen from the list counts, not a text typed over it.
     const QString chosen = f.Combo1->itemText(f.Combo1->currentIndex());
     const QString symbol = f.Combo1->currentIndex() >= 0 && f.Combo1->currentText() == chosen ? chosen : QString();
@@ -41,7 +42,7 @@ std::optional<OrderBook::Order> asked(const frmOrders& f, const QDateTime& now)
         Ui::MsgBox(QCoreApplication::translate("Trading", "Choose a condition: at or below, or at or above."));
         return std::nullopt;
     }
-    const double price = Numbers::ReadTyped(f.txtPrice->text());
+    const double price = Numbers::ReadWhole(f.txtPrice->text()).value_or(0);
     if (!(price > 0 && price < 1e12)) {
         Ui::MsgBox(QCoreApplication::translate("Trading", "Type the price the order waits for: a number above 0."));
         return std::nullopt;

@@ -167,25 +167,15 @@ double Val(const QString& text)
     return v;
 }
 
-double ReadTyped(const QString& text)
+std::optional<double> ReadWhole(const QString& text)
 {
     bool ok = false;
     const double v = QLocale().toDouble(withoutBlanks(text), &ok);
-    // "inf" or "nan" are words, not numbers a player types: they read as 0.
-    return ok && std::isfinite(v) ? v : Val(text);
+    // "inf" or "nan" are words, not numbers a player types.
+    return ok && std::isfinite(v) ? std::optional(v) : std::nullopt;
 }
 
-std::optional<double> ReadWhole(const QString& text)
-{
-    const QString s = withoutBlanks(text);
-    for (const QLocale& l : {QLocale(), QLocale::c()}) {
-        bool ok = false;
-        const double v = l.toDouble(s, &ok);
-        if (ok && std::isfinite(v))
-            return v;
-    }
-    return std::nullopt;
-}
+double ReadTyped(const QString& text) { return ReadWhole(text).value_or(Val(text)); }
 
 QString FormatFourDecimals(double v)
 {

@@ -31,16 +31,16 @@ QStringView PlainText(const dao::Value& v, TextBuffer& buffer);
 /// prefixes; 0 when there is no number ("10abc" -> 10, "1 0" -> 10, "abc" -> 0).
 double Val(const QString& text);
 
-/// A number the player typed: a text that is as a whole, blanks aside, a number
-/// in the player's own number format is read in that format ("1.000" is a
-/// thousand on a German desktop, "12,5" twelve and a half); any other text by
-/// the leading-number rule of Val ("10abc" -> 10, "2.5" -> 2.5).
-double ReadTyped(const QString& text);
-
-/// A text that is as a whole, blanks aside, a number, in the player's own
-/// number format or with a point as the separator; none for any other text,
-/// an empty one included ("10abc", "abc", "inf").
+/// A number the player typed into a box: the whole text, blanks aside, as
+/// one number in the player's own number format ("1.000" is a thousand on a
+/// German desktop, "12,5" twelve and a half, "12.50" none); none for any
+/// other text, an empty one included ("10abc", "abc", "inf", "1,5" on an
+/// English desktop). The one reading of every typed number.
 std::optional<double> ReadWhole(const QString& text);
+
+/// The desk's units: a number as ReadWhole reads it, and any other text by
+/// the leading-number rule of Val ("10abc" -> 10, "2.5" on a German desktop -> 2.5).
+double ReadTyped(const QString& text);
 
 /// The "0.0000" pattern: rounded to four decimals, exactly four written.
 QString FormatFourDecimals(double v);
