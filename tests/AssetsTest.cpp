@@ -79,11 +79,17 @@ TEST_F(AssetsTest, AStockCalledNewsMovesWithTheNewsBesideItAndNewKeepsEveryHisto
     // The news as an earlier version kept them, under a name a stock may now have.
     RawRows(path("stocks.tqs"), "CREATE TABLE News(Time DATETIME, Symbol TEXT, Kind TEXT, Headline TEXT, "
                                 "Direction TEXT, \"Moves left\" LONG)");
-    startGame("Ann"); // carried over
+    RawRows(path("stocks.tqs"), "INSERT INTO News(Headline) VALUES('Rumour: %1 is in trouble' || char(31) || 'Alder')");
+    dao::Database m = market();
+    MarketSchema::CarryOver(m); // as a game opens: the headline reads as in English, its parts beside it
+    m.close();
+    EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT Headline, Phrase, Company FROM \"Market News\""),
+        QStringList("Rumour: Alder is in trouble|Rumour: %1 is in trouble|Alder"));
+    startGame("Ann");
     addStock("News Corporation", "NEWS", "20");
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     ed->mnuToolsItem(2)->trigger();
-    Market::SetDrawSource([](int, int hi) { return hi == Market::News::kMarketOdds ? 1 : hi; });
+    Market::SetDrawSource([](int, int hi) { return hi == Market::News::kOdds.market ? 1 : hi; });
     Module1::MarketTick(game());
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM \"Market News\""), QStringList("1"));

@@ -136,7 +136,7 @@ void drawNewsFrom(unsigned seed)
 {
     auto gen = std::make_shared<std::mt19937>(seed);
     Market::SetDrawSource([gen](int lo, int hi) {
-        if (hi == Market::News::kStockOdds || hi == Market::News::kMarketOdds)
+        if (hi == Market::News::kOdds.stock || hi == Market::News::kOdds.market)
             hi = lo + 9;
         return std::uniform_int_distribution<int>(lo, hi)(*gen);
     });

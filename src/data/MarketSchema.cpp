@@ -23,9 +23,30 @@ bool EnsureNews(dao::Database& db)
     db.appendTable(dao::TableDef(kNewsTable,
         {{kNewsTimeField, FieldType::DateTime}, {kNewsSymbolField, FieldType::Text}, {kKindField, FieldType::Text},
             {kHeadlineField, FieldType::Text}, {kDirectionField, FieldType::Text},
-            {kMovesLeftField, FieldType::Long}}));
+            {kMovesLeftField, FieldType::Long}, {kPhraseField, FieldType::Text}, {kCompanyField, FieldType::Text}}));
     return true;
 }
+
+namespace {
+/// An earlier version kept a headline as its source words and the company's
+/// name, joined by a character no name holds: now each has a field of its
+/// own, and the headline reads as in English.
+void splitHeadlines(dao::Database& db)
+{
+    db.appendField(kNewsTable, {kPhraseField, dao::FieldType::Text});
+    db.appendField(kNewsTable, {kCompanyField, dao::FieldType::Text});
+    for (dao::Recordset rs = db.openTable(kNewsTable); !rs.eof(); rs.moveNext()) {
+        const dao::Value stored = rs.field(kHeadlineField);
+        const QStringList parts = (stored.isNull() ? QString() : stored.asText()).split(QChar(0x1f));
+        const QString company = parts.value(1);
+        rs.edit();
+        rs.setField(kPhraseField, parts.front());
+        rs.setField(kCompanyField, company);
+        rs.setField(kHeadlineField, company.isEmpty() ? parts.front() : parts.front().arg(company));
+        rs.update();
+    }
+}
+} // namespace
 
 void EnsureHall(dao::Database& db)
 {
@@ -51,8 +72,18 @@ void CarryOver(dao::Database& db)
 {
     // The news an earlier version kept under a name a stock could have: known
     // by its fields from a stock's own table of that name.
-    if (db.hasTable(kOldNewsTable) && db.hasField(kOldNewsTable, kMovesLeftField) && !db.hasTable(kNewsTable))
+    const bool renamed =
+        db.hasTable(kOldNewsTable) && db.hasField(kOldNewsTable, kMovesLeftField) && !db.hasTable(kNewsTable);
+    const QString news = renamed ? kOldNewsTable : kNewsTable;
+    const bool split = db.hasTable(news) && !db.hasField(news, kPhraseField);
+    if (!renamed && !split)
+        return; // nothing is written to a market made by this version
+    dao::Transaction tx = db.beginTransaction();
+    if (renamed)
         db.renameTable(kOldNewsTable, kNewsTable);
+    if (split)
+        splitHeadlines(db);
+    tx.commit();
 }
 
 void CreateStocksTable(dao::Database& db)

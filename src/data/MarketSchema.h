@@ -51,7 +51,12 @@ inline const QString kOldNewsTable = QStringLiteral("News");
 inline const QString kNewsTimeField = QStringLiteral("Time"); ///< the game's clock
 inline const QString kNewsSymbolField = QStringLiteral("Symbol"); ///< empty for the whole market
 inline const QString kKindField = QStringLiteral("Kind"); ///< "rumour", "news" or "denied"
+/// The headline as it reads in English, for whoever opens the market with another program.
 inline const QString kHeadlineField = QStringLiteral("Headline");
+/// What it says as its source words, the company's name standing for %1, and
+/// the company's name: every language shows it from these two.
+inline const QString kPhraseField = QStringLiteral("Phrase");
+inline const QString kCompanyField = QStringLiteral("Company");
 inline const QString kDirectionField = QStringLiteral("Direction"); ///< "up" or "down"
 inline const QString kMovesLeftField = QStringLiteral("Moves left");
 /// Gives the market the table where it has none; true when it was made.

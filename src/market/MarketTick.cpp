@@ -64,11 +64,10 @@ void moveStock(dao::Database& db, dao::Recordset& rs, QStringList& zeros, News::
 {
     using namespace MarketSchema;
     const QString symbol = textOf(rs.field(kSymbolField));
-    // News tilts the draw to one half of the table: every move stays one of its steps.
-    const std::optional<News::Direction> tilt = news ? news->Stock(symbol, textOf(rs.field(kNameField))) : std::nullopt;
-    const int r = !tilt ? DrawR() : *tilt == News::Direction::Up ? Draw(50, 100) : Draw(1, 49);
-    const double factor = PriceFactor(r);
-    const double newPrice = rs.field(kPriceField).toDouble() * factor / 100;
+    // News leans the draw to one half of the table, and its headline jumps the price once.
+    const News::Tilt tilt = news ? news->Stock(symbol, textOf(rs.field(kNameField))) : News::Tilt{};
+    const int r = News::TiltedDraw(tilt, Draw); // without news, one draw from the whole table
+    const double newPrice = rs.field(kPriceField).toDouble() * PriceFactor(r) / 100 * tilt.jump;
     if (newPrice == 0) // a price of 0 (an older or hand-edited market) stays 0
         zeros << symbol;
     rs.edit();

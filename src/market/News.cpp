@@ -9,7 +9,7 @@ namespace Market::News {
 
 namespace {
 // What a headline says: stored as its source words and the company's name,
-// so that the market holds the same in every language.
+// so that every language shows it, beside how it reads in English.
 const char* const kGood[] = {QT_TRANSLATE_NOOP("News", "%1 wins a large contract"),
     QT_TRANSLATE_NOOP("News", "Takeover talk around %1"), QT_TRANSLATE_NOOP("News", "%1 raises its forecast")};
 const char* const kBad[] = {QT_TRANSLATE_NOOP("News", "%1 warns on profits"),
@@ -22,16 +22,15 @@ const char* const kSlide[] = {QT_TRANSLATE_NOOP("News", "Markets slide on fears 
 const char* const kRumourUp = QT_TRANSLATE_NOOP("News", "Rumour: %1 is about to win a large order");
 const char* const kRumourDown = QT_TRANSLATE_NOOP("News", "Rumour: %1 is in trouble");
 const char* const kDenied = QT_TRANSLATE_NOOP("News", "%1 denies the rumour");
-constexpr QChar kSeparator(0x1f); // no name holds it
 
-template <size_t N> QString pick(const char* const (&phrases)[N], const Draw& draw, const QString& name = {})
+template <size_t N> QString pick(const char* const (&phrases)[N], const Draw& draw)
 {
-    const QString source = QString::fromUtf8(phrases[draw(1, int(N)) - 1]);
-    return name.isNull() ? source : source + kSeparator + name;
+    return QString::fromUtf8(phrases[draw(1, int(N)) - 1]);
 }
-QString words(const char* source, const QString& name) { return QString::fromUtf8(source) + kSeparator + name; }
 
 Direction upOrDown(const Draw& draw) { return draw(1, 2) == 1 ? Direction::Up : Direction::Down; }
+int drawn(const Draw& draw, Range r) { return draw(r.lo, r.hi); }
+Direction against(Direction d) { return d == Direction::Up ? Direction::Down : Direction::Up; }
 
 Kind kindOf(const dao::Value& v)
 {
@@ -48,11 +47,23 @@ QString KindCode(Kind k)
 }
 QString DirectionCode(Direction d) { return d == Direction::Up ? QStringLiteral("up") : QStringLiteral("down"); }
 
-QString Shown(const QString& stored)
+QString English(const QString& phrase, const QString& company)
 {
-    const QStringList parts = stored.split(kSeparator);
-    const QString text = QCoreApplication::translate("News", parts.front().toUtf8().constData());
-    return parts.size() > 1 ? text.arg(parts[1]) : text;
+    return company.isEmpty() ? phrase : phrase.arg(company);
+}
+
+QString Shown(const QString& phrase, const QString& company)
+{
+    return English(QCoreApplication::translate("News", phrase.toUtf8().constData()), company);
+}
+
+int TiltedDraw(const Tilt& tilt, const Draw& draw)
+{
+    if (!tilt.side)
+        return draw(1, 100);
+    const bool onItsSide = draw(1, 100) <= tilt.share;
+    const bool up = (*tilt.side == Direction::Up) == onItsSide;
+    return up ? draw(50, 100) : draw(1, 49);
 }
 
 Move::Move(std::vector<Item> running, Draw draw)
@@ -64,12 +75,19 @@ Move::Move(std::vector<Item> running, Draw draw)
         else
             bySymbol_.insert(items_[size_t(i)].symbol, i);
     }
-    if (!market_ && draw_(1, kMarketOdds) == 1) {
+    if (!market_ && draw_(1, kOdds.market) == 1) {
         const Direction d = upOrDown(draw_);
-        const int moves = draw_(8, 20);
-        add({-1, {}, Kind::News, d, moves, d == Direction::Up ? pick(kRally, draw_) : pick(kSlide, draw_)});
+        const int moves = drawn(draw_, kOdds.marketMoves);
+        add({-1, {}, Kind::News, d, moves, d == Direction::Up ? pick(kRally, draw_) : pick(kSlide, draw_), {}});
         market_ = int(items_.size()) - 1;
+        marketJump_ = jump(d, kOdds.marketJump);
     }
+}
+
+double Move::jump(Direction d, Range range) const
+{
+    const double by = drawn(draw_, range) / 10000.0;
+    return d == Direction::Up ? 1 + by : 1 - by;
 }
 
 Item& Move::add(Item item)
@@ -85,43 +103,56 @@ Item& Move::add(Item item)
 
 void Move::startNews(const QString& symbol, const QString& name, Direction d)
 {
-    const int moves = d == Direction::Up ? draw_(10, 25) : draw_(15, 30);
-    add({-1, symbol, Kind::News, d, moves, d == Direction::Up ? pick(kGood, draw_, name) : pick(kBad, draw_, name)});
+    const int moves = drawn(draw_, d == Direction::Up ? kOdds.goodMoves : kOdds.badMoves);
+    add({-1, symbol, Kind::News, d, moves, d == Direction::Up ? pick(kGood, draw_) : pick(kBad, draw_), name});
 }
 
-std::optional<Direction> Move::Stock(const QString& symbol, const QString& name)
+Tilt Move::Stock(const QString& symbol, const QString& name)
 {
     const int own = bySymbol_.value(symbol, -1);
     if (own >= 0)
         tookTurn_[size_t(own)] = true;
+    Tilt tilt;
     if (const int i = own; i >= 0 && items_[size_t(i)].kind == Kind::Rumour) {
         Item& rumour = items_[size_t(i)];
         rumour.changed = true;
         if (--rumour.movesLeft == 0) {
             bySymbol_.remove(symbol);
             const Direction d = rumour.direction;
-            if (draw_(1, 3) == 1) // one rumour in three is false
-                add({-1, symbol, Kind::Denied, d, 0, words(kDenied, name)});
-            else
+            if (draw_(1, kOdds.denied) == 1) {
+                add({-1, symbol, Kind::Denied, d, 0, QString::fromUtf8(kDenied), name});
+                tilt.jump = jump(against(d), kOdds.denialJump); // the price falls back from the rumour
+            } else {
                 startNews(symbol, name, d);
+            }
         }
-    } else if (i < 0 && draw_(1, kStockOdds) == 1) {
+    } else if (i < 0 && draw_(1, kOdds.stock) == 1) {
         const Direction d = upOrDown(draw_);
-        if (draw_(1, 2) == 1) // half the news is heard of first
-            add({-1, symbol, Kind::Rumour, d, draw_(3, 6), words(d == Direction::Up ? kRumourUp : kRumourDown, name)});
+        if (draw_(1, kOdds.heardFirst) == 1)
+            add({-1, symbol, Kind::Rumour, d, drawn(draw_, kOdds.lead),
+                QString::fromUtf8(d == Direction::Up ? kRumourUp : kRumourDown), name});
         else
             startNews(symbol, name, d);
     }
     if (const int i = bySymbol_.value(symbol, -1); i >= 0 && items_[size_t(i)].kind == Kind::News) {
         Item& news = items_[size_t(i)];
+        if (news.at < 0) // the move that brings it
+            tilt.jump = jump(news.direction, news.direction == Direction::Up ? kOdds.goodJump : kOdds.badJump);
         news.changed = true;
         if (--news.movesLeft == 0)
             bySymbol_.remove(symbol);
-        return news.direction;
+        tilt.side = news.direction;
+        tilt.share = kOdds.companyShare;
+        return tilt;
     }
-    if (market_ && !bySymbol_.contains(symbol))
-        return items_[size_t(*market_)].direction;
-    return std::nullopt;
+    if (market_ && !bySymbol_.contains(symbol)) {
+        const Item& market = items_[size_t(*market_)];
+        tilt.side = market.direction;
+        tilt.share = kOdds.marketShare;
+        if (market.at < 0)
+            tilt.jump *= marketJump_;
+    }
+    return tilt;
 }
 
 std::vector<Item> Move::Finish()
@@ -158,7 +189,7 @@ Table::Table(dao::Database& market, int64_t firstRunning, Draw draw) : db_(marke
         running.push_back({rs.bookmark(), Numbers::PlainText(rs.field(kNewsSymbolField)), kind,
             Numbers::PlainText(rs.field(kDirectionField)) == DirectionCode(Direction::Down) ? Direction::Down
                                                                                             : Direction::Up,
-            int(left.toDouble()), {}});
+            int(left.toDouble()), {}, {}});
     }
     move_.emplace(std::move(running), std::move(draw));
 }
@@ -187,13 +218,15 @@ int64_t Table::Write(const QDateTime& time, QStringList& told)
             rs.setField(kNewsTimeField, time);
             rs.setField(kNewsSymbolField, item.symbol);
             rs.setField(kKindField, KindCode(item.kind));
-            rs.setField(kHeadlineField, item.headline);
+            rs.setField(kHeadlineField, English(item.phrase, item.company));
+            rs.setField(kPhraseField, item.phrase);
+            rs.setField(kCompanyField, item.company);
             rs.setField(kDirectionField, DirectionCode(item.direction));
             rs.setField(kMovesLeftField, item.movesLeft);
             rs.update();
             item.at = rs.lastModified();
             next = item.at + 1;
-            told << Shown(item.headline);
+            told << Shown(item.phrase, item.company);
         }
         if (item.movesLeft > 0 && (first < 0 || item.at < first))
             first = item.at;
@@ -201,21 +234,17 @@ int64_t Table::Write(const QDateTime& time, QStringList& told)
     return first < 0 ? next : first;
 }
 
-std::vector<Line> Read(dao::Database& market)
+std::vector<Line> Read(dao::Database& market, int64_t after)
 {
     using namespace MarketSchema;
     std::vector<Line> lines;
     if (!market.hasTable(kNewsTable))
         return lines;
-    dao::Recordset rs = market.openSnapshot(kNewsTable, {kNewsTimeField, kHeadlineField});
-    const int n = rs.recordCount();
-    lines.reserve(size_t(n));
-    for (int i = 0; i < n; ++i, rs.moveNext()) {
+    for (dao::Recordset rs = market.openTableAt(kNewsTable, after + 1); !rs.eof(); rs.moveNext()) {
         const dao::Value t = rs.field(kNewsTimeField);
-        lines.push_back({t.kind() == dao::Value::Kind::DateTime ? t.asDateTime() : QDateTime(),
-            Shown(Numbers::PlainText(rs.field(kHeadlineField)))});
+        lines.push_back({rs.bookmark(), t.kind() == dao::Value::Kind::DateTime ? t.asDateTime() : QDateTime(),
+            Shown(Numbers::PlainText(rs.field(kPhraseField)), Numbers::PlainText(rs.field(kCompanyField)))});
     }
-    std::reverse(lines.begin(), lines.end());
     return lines;
 }
 
