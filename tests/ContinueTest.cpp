@@ -89,6 +89,27 @@ TEST_F(ContinueTest, AKilledGameIsOfferedAndContinuesWithEveryTradeInItsFile)
     EXPECT_TRUE(msgs.texts().filter("cannot").isEmpty()) << msgs.texts().join('\n').toStdString();
 }
 
+TEST_F(ContinueTest, AGameContinuedTheSameDayGoesOnAfterItsLastRowAndANewGameCountsItsOwnDay)
+{
+    leaveGame("Ann", "10");
+    ScriptDraws({100});
+    setClock(at(0, 11, 20));
+    Module1::MarketTick(game()); // a row at 11:20
+    Session::Current().Close();
+    QTest::keyClick(offered()->lstGames, Qt::Key_Return);
+    EXPECT_EQ(Session::Current().Clock().Time(), at(0, 11, 20)); // the status bar says where it goes on
+    Module1::AdvanceClock();
+    Module1::MarketTick(game());
+    const QStringList times = RawRows(path("Ann.sav"), "SELECT Time FROM Worth");
+    EXPECT_EQ(times.value(times.size() - 1), at(0, 11, 21).toString("yyyy-MM-dd HH:mm:ss"));
+    QStringList inOrder = times;
+    std::sort(inOrder.begin(), inOrder.end());
+    EXPECT_EQ(times, inOrder); // no row earlier than the one before
+    EXPECT_NE(ed->glance->txtToday->text(), "0 (0.00 %)"); // Ann's day: ALDR rose
+    startGame("Bob");
+    EXPECT_EQ(ed->glance->txtToday->text(), "0 (0.00 %)");
+}
+
 TEST_F(ContinueTest, NotNowAndDeleteChangeOnlyWhatThePlayerChose)
 {
     leaveGame("Ann", "10");

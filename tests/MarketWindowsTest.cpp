@@ -14,6 +14,8 @@ protected:
         Transaction tx = db.beginTransaction();
         MarketSchema::CreateStockObjects(db, symbol, prices);
         tx.commit();
+        RawRows(path("stocks.tqs"), "INSERT INTO \"Stocks Information\"(stocksymbol, stockname) VALUES('" + symbol +
+                "', 'Listed')");
     }
     Form10* chartOf(const QString& text)
     {
@@ -132,10 +134,19 @@ TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInO
     EXPECT_EQ(c->ToolTipAt(under(5)), "Price 4 of 10: 4");
     EXPECT_EQ(c->ToolTipAt(under(100)), "Tick 100: no price");
     EXPECT_EQ(c->ToolTipAt(QPoint(1, 1)), "");
-    EXPECT_EQ(chartOf("Select stock"), chart); // nothing picked: an empty chart under that caption
-    EXPECT_EQ(chart->windowTitle(), "Select stock");
-    EXPECT_TRUE(chart->MSChart1->Lines().empty());
     EXPECT_TRUE(msgs.messages.empty());
+    // Nothing picked, or a stock not listed: said, and the chart shows what it showed.
+    for (const char* typed : {"Select stock", "zzz"}) {
+        msgs.messages.clear();
+        EXPECT_EQ(chartOf(typed), chart);
+        EXPECT_EQ(chart->windowTitle(), "TENR");
+        EXPECT_NE(Forms::IfLoaded<Form9>(), nullptr);
+        EXPECT_EQ(msgs.texts(), QStringList(QString(typed) == "zzz"
+                                        ? "No stock \"zzz\" is listed: choose the stock to chart from the Stock list."
+                                        : "Choose the stock to chart from the Stock list first."));
+        Forms::Unload(Forms::IfLoaded<Form9>());
+        ProcessDeletions();
+    }
 }
 
 TEST(ChartReading, ASummaryThenEachPriceByItsPlaceMovedByTheKeysOfAChart)

@@ -109,8 +109,11 @@ TEST_F(OrdersTest, AMoveCarriesOutEachOrderItsPriceMeetsInPlacementOrderByTheDes
     order("EMBR", T::CoverShort, C::AtOrAbove, 1, 10);
     order("GONE", T::Buy, C::AtOrAbove, 1, 1);
     order("ALDR", T::Sell, C::AtOrAbove, 19, 20000); // what the first bought
+    ChooseByKey(f->Combo1, "ALDR");
+    EXPECT_EQ(f->txtCurrent->text(), "20"); // the chosen stock's price, following every move
     ScriptDraws({1});
     Module1::MarketTick(Session::Current().CurrentGame()); // every price by 97.5 %: ALDR 19.5, BRKW 97.5, CINX 48.75
+    EXPECT_EQ(f->txtCurrent->text(), "19.5");
     EXPECT_EQ(orders(),
         QStringList({"ALDR|Buy|20000|filled|195000|",
             "ALDR|Buy|10000|open|NULL|Sum of this thansaction %1 and is more than your cash %2\x1f"

@@ -25,7 +25,7 @@ protected:
     Form1* desk = nullptr;
 };
 
-TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneAtItsSnapshot)
+TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneAtTheMarketsPriceOfTheMoment)
 {
     QStringList listed, symbols;
     for (int i = 0; i < desk->Combo1->count(); ++i)
@@ -51,19 +51,28 @@ TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneA
     EXPECT_EQ(desk->Text2->text(), "12.34");
     EXPECT_EQ(desk->ListCurprice->text(), "12.34");
     EXPECT_EQ(desk->stockname->text(), "Aldren Mining");
-    ScriptDraws({100});
-    Module1::MarketTick(Session::Current().CurrentGame());
-    EXPECT_EQ(desk->ListCurprice->text(), "12.34"); // the tick leaves the desk alone
     QTest::keyClicks(desk->quantity, "10");
     QTest::mouseClick(desk->optBuybutton, Qt::LeftButton);
+    desk->quantity->setFocus();
+    ScriptDraws({100});
+    for (int move = 0; move < 2; ++move) // the price follows every move; what the player typed stays
+        Module1::MarketTick(game());
+    EXPECT_EQ(desk->ListCurprice->text(), "12.966"); // 12.34 * 1.02505 * 1.02505
+    EXPECT_EQ(desk->Text2->text(), "12.966");
+    EXPECT_EQ(desk->Text4->text(), "12.966"); // the day's highest
+    EXPECT_EQ(desk->quantity->text(), "10");
+    EXPECT_EQ(desk->types->checkedId(), int(Module1::Trade::Type::Buy));
+    EXPECT_EQ(desk->focusWidget(), desk->quantity);
+    // A price set behind the desk's back, as the night and the next day's first move would: Enter trades at it.
+    setClock(at(1, 9, 10));
+    setPrice("ALDR", 12.34);
     enter();
     EXPECT_EQ(last(), "You bought 10 of ALDR at a price 12.3400 for the overall sum 123.4");
     EXPECT_EQ(log(), QStringList({"ALDR|123400|10|-1234000"}));
+    EXPECT_EQ(desk->ListCurprice->text(), "12.34");
     EXPECT_EQ(desk->Result->text(), "123.4");
     enter(); // the desk keeps its contents: Enter again repeats the trade
     EXPECT_EQ(log().size(), 2);
-    ChooseByKey(desk->Combo1, "ALDR");
-    EXPECT_EQ(desk->ListCurprice->text(), "12.6491"); // read afresh: 12.34 * 1.02505
 }
 
 /// A trade's steps: the stock, its price set first (0: as it is), the units

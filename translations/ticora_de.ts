@@ -609,6 +609,14 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
         <source>The stock cannot be shown</source>
         <translation>Die Aktie kann nicht angezeigt werden</translation>
     </message>
+    <message>
+        <source>Choose the stock to chart from the Stock list first.</source>
+        <translation>Wählen Sie zuerst die Aktie für den Chart aus der Liste „Aktie“.</translation>
+    </message>
+    <message>
+        <source>No stock &quot;%1&quot; is listed: choose the stock to chart from the Stock list.</source>
+        <translation>Eine Aktie „%1“ ist nicht notiert: Wählen Sie die Aktie für den Chart aus der Liste „Aktie“.</translation>
+    </message>
 </context>
 <context>
     <name>GamePanel</name>
@@ -1586,6 +1594,10 @@ Die Datei „%1“ blieb unverändert.</translation>
         <source>No news yet. Turn it on in Tools &gt; Market news.</source>
         <translation>Noch keine Nachrichten. Schalten Sie sie unter Extras &gt; Marktnachrichten ein.</translation>
     </message>
+    <message>
+        <source>No headline yet</source>
+        <translation>Noch keine Schlagzeile</translation>
+    </message>
 </context>
 <context>
     <name>frmOrders</name>
@@ -1648,6 +1660,10 @@ Die Datei „%1“ blieb unverändert.</translation>
     <message>
         <source>at or above</source>
         <translation>bei oder über</translation>
+    </message>
+    <message>
+        <source>Current price</source>
+        <translation>Aktueller Kurs</translation>
     </message>
 </context>
 <context>

@@ -605,6 +605,14 @@ The game file &quot;%1&quot; was kept: continue the game later and close it agai
         <source>The stock cannot be shown</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Choose the stock to chart from the Stock list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No stock &quot;%1&quot; is listed: choose the stock to chart from the Stock list.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GamePanel</name>
@@ -1572,6 +1580,10 @@ The file &quot;%1&quot; was left as it was.</source>
         <source>No news yet. Turn it on in Tools &gt; Market news.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No headline yet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmOrders</name>
@@ -1633,6 +1645,10 @@ The file &quot;%1&quot; was left as it was.</source>
     </message>
     <message>
         <source>at or above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current price</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 #include "GamePanel.h"
 #include "data/Holdings.h"
 #include "data/OrderBook.h"
+#include "data/WorthLog.h"
 #include "game/Game.h"
 #include "game/GameClock.h"
 #include "ui/Accessibility.h"
@@ -70,23 +71,28 @@ void GamePanel::Refresh(const Game* game)
 {
     if (!game) {
         dayStart_.reset();
+        shownGame_.clear();
         ShowNews({});
         hide();
         return;
     }
+    if (game->Id != shownGame_) { // every figure from the game now open
+        shownGame_ = game->Id;
+        dayStart_.reset();
+    }
     Holdings::Worth w;
     int open = 0;
+    const QDate today = game->Clock().Now().date();
     try {
         dao::Database file = game->Open();
         w = Holdings::WorthOf(file, game->StartingBalance);
         open = OrderBook::OpenCount(file);
+        if (!dayStart_ || dayStart_->first != today)
+            dayStart_ = {today, WorthLog::DayStartBalance(file, today).value_or(w.balance())};
     } catch (const std::exception&) {
         return; // the windows that show the figures say why; the panel keeps its last
     }
     const dao::Currency balance = w.balance();
-    const QDate today = game->Clock().Now().date();
-    if (!dayStart_ || dayStart_->first != today)
-        dayStart_ = {today, balance};
     Controls::SetText(txtPlayer, game->PlayerName);
     Controls::SetText(txtCash, Numbers::PlainText(w.cash));
     Controls::SetText(txtStocks, Numbers::PlainText(w.stocks.value_or(dao::Currency())));

@@ -19,8 +19,8 @@ public:
 
     QLineEdit *txtPlayer, *txtCash, *txtStocks, *txtBalance, *txtSinceStart, *txtToday, *txtOrders, *txtNews;
 
-    /// Reads the game's figures again; with no game the panel is hidden and
-    /// forgets the day's start.
+    /// Reads the game's figures again, each counted from that game's own
+    /// start and day; with no game the panel is hidden.
     void Refresh(const Game* game);
     /// A time the clock shows: on a new day the day's start is taken afresh.
     void ClockMoved(const Game* game, const QDate& day);
@@ -28,6 +28,7 @@ public:
     void ShowNews(const QString& text);
 
 private:
-    /// The balance as the day began.
+    /// The balance as the day began, of the game shown.
     std::optional<std::pair<QDate, dao::Currency>> dayStart_;
+    QString shownGame_;
 };

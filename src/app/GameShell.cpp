@@ -16,6 +16,7 @@
 #include "reports/Form13.h"
 #include "trading/MarketTrades.h"
 #include "trading/TradingEvents.h"
+#include "trading/frmOrders.h"
 #include "ui/App.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -98,6 +99,18 @@ void showHoldings(const Game* game)
     Module1::ShowDeskHoldings(game);
 }
 
+/// The desk and the Orders show their stock's moved price, as the board does.
+void followPrices()
+{
+    try {
+        Module1::RefreshTradingStock();
+    } catch (const std::exception&) {
+        // A market that cannot be read is said by the move and at the trade.
+    }
+    if (frmOrders* orders = Forms::IfLoaded<frmOrders>())
+        orders->ShowCurrentPrice();
+}
+
 /// A chart that is open shows the moved price, as the board does.
 void redrawChart()
 {
@@ -129,6 +142,7 @@ void Wire()
         Module1::RefreshBalance(game);
         Module1::RefreshPerformance(game);
         redrawChart();
+        followPrices();
         showHoldings(game);
     });
     // Headlines are told as a filled order is, and listed where the News window is open.
@@ -136,7 +150,7 @@ void Wire()
         if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
             ed->ShowNews(told.join(QStringLiteral("; ")));
         if (frmNews* news = Forms::IfLoaded<frmNews>())
-            news->Refresh();
+            news->AddNew();
     });
     // A trade was made: a Transactions window that is shown lists it, the
     // Portfolio is rebuilt and the Performance, where it is open, shows the gains.

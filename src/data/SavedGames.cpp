@@ -152,6 +152,7 @@ QString Continue(const QString& fileName)
             WorthLog::AppendStart(game, Calendar::DayStart(Session::Current().Clock().BaseDate()), g.startingBalance);
         OrderBook::Ensure(game);
         record.news = GameSchema::NewsOf(game);
+        record.lastPlayed = WorthLog::LastTime(game);
         tx.commit();
     } catch (const std::exception& e) {
         return Ui::Failure(

@@ -177,4 +177,33 @@ std::vector<Row> Read(dao::Database& game, int from)
 
 int Count(dao::Database& game) { return game.hasTable(kWorthTable) ? game.openTable(kWorthTable).recordCount() : 0; }
 
+std::optional<QDateTime> LastTime(dao::Database& game)
+{
+    if (!game.hasTable(kWorthTable))
+        return std::nullopt;
+    dao::Recordset rs = game.openTable(kWorthTable);
+    rs.moveLast();
+    const dao::Value t = rs.eof() ? dao::Value() : rs.field(kTimeField);
+    return t.kind() == dao::Value::Kind::DateTime ? std::optional(t.asDateTime()) : std::nullopt;
+}
+
+std::optional<dao::Currency> DayStartBalance(dao::Database& game, const QDate& day)
+{
+    std::optional<dao::Currency> before, first;
+    if (!game.hasTable(kWorthTable))
+        return std::nullopt;
+    dao::Recordset rs = game.openSnapshot(kWorthTable, {kTimeField, kBalanceField});
+    for (int i = 0, n = rs.recordCount(); i < n; ++i, rs.moveNext()) {
+        const dao::Value t = rs.field(kTimeField), balance = rs.field(kBalanceField);
+        if (t.kind() != dao::Value::Kind::DateTime || !balance.isNumber())
+            continue;
+        if (t.asDateTime().date() >= day) {
+            first = first ? first : balance.toCurrency();
+            break; // the rows run in time
+        }
+        before = balance.toCurrency();
+    }
+    return before ? before : first;
+}
+
 } // namespace WorthLog

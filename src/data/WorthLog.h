@@ -51,5 +51,10 @@ QString LastFailure(const Game& game);
 std::vector<Row> Read(dao::Database& game, int from = 0);
 /// How many rows it has, without reading them.
 int Count(dao::Database& game);
+/// The time of its last row, where it has one.
+std::optional<QDateTime> LastTime(dao::Database& game);
+/// The balance as the day began: the last row before it, or where there is
+/// none, its first (the game's start); none where it has no row.
+std::optional<dao::Currency> DayStartBalance(dao::Database& game, const QDate& day);
 
 } // namespace WorthLog

@@ -46,11 +46,11 @@ QDateTime GameClock::Step()
     return next;
 }
 
-void GameClock::Run(bool on)
+void GameClock::Run(bool on, const std::optional<QDateTime>& from)
 {
     running_ = on; // first: an ended game is not resumed, it has nothing to pause
     SetPaused(false); // a new game starts unpaused
-    SetTime(std::nullopt); // the new game's first minute starts its day
+    SetTime(on ? from : std::nullopt); // a new game's first minute starts its day
     minute_->setEnabled(on);
     if (!on)
         market_->setEnabled(false);

@@ -40,8 +40,9 @@ public:
     QDate BaseDate() const { return baseDate_; }
     void SetBaseDate(const QDate& d) { baseDate_ = d; }
 
-    /// A game opens or ends: the minute counts down from a first minute, unpaused.
-    void Run(bool on);
+    /// A game opens or ends: the minute counts down, unpaused, from a game's
+    /// first minute, or from the time given (a game continued where it stood).
+    void Run(bool on, const std::optional<QDateTime>& from = std::nullopt);
     bool Running() const { return running_; }
 
     bool Paused() const { return paused_; }

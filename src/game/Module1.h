@@ -24,11 +24,13 @@ void MarketTick(const Game* game);
 // Trading.
 void FillTradingStockList();
 void ShowTradingStock();
+/// The desk's stock as the market prices it now, where the desk is open with one chosen.
+void RefreshTradingStock();
 void SendKeyN();
 /// The desk's cash and the units held of its stock, where it is loaded.
 void ShowDeskHoldings(const Game* game);
-/// One trade as the desk asks for it: the chosen stock and its price as shown
-/// when it was chosen (none when no stock is), the units as typed, the type.
+/// One trade as the desk asks for it: the chosen stock and its price as the
+/// desk shows it (none when no stock is), the units as typed, the type.
 struct Trade {
     enum class Type { None, Buy, Sell, CoverShort, SellShort };
     QString symbol;

@@ -1,4 +1,5 @@
 #include "Session.h"
+#include "Calendar.h"
 
 Session& Session::Current()
 {
@@ -9,7 +10,12 @@ Session& Session::Current()
 void Session::Open(const Game::Record& record)
 {
     game_ = std::make_unique<Game>(record, clock_);
-    clock_.Run(true);
+    // A game goes on after its last row, or from today's start where that is
+    // later: no row of it is ever earlier than the one before.
+    std::optional<QDateTime> from;
+    if (record.lastPlayed)
+        from = std::max(*record.lastPlayed, Calendar::DayStart(clock_.BaseDate()));
+    clock_.Run(true, from);
     emit gameChanged(game_.get());
 }
 

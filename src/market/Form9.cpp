@@ -37,6 +37,16 @@ void Form9::chartstock_Click() { Ui::Attempt(tr("The stock cannot be shown"), Mo
 
 void Form9::Command1_Click()
 {
+    // Only a listed stock has a chart: anything else is said, and nothing opens.
+    const QString symbol = chartstock->currentText();
+    if (chartstock->findText(symbol, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+        Ui::MsgBox(symbol.isEmpty() || symbol == tr("Select stock")
+                ? tr("Choose the stock to chart from the Stock list first.")
+                : tr("No stock \"%1\" is listed: choose the stock to chart from the Stock list.").arg(symbol),
+            Ui::Buttons::OK, Ui::Icon::Exclamation, windowTitle());
+        chartstock->setFocus();
+        return;
+    }
     Module1::ShowStockChart();
     Forms::Unload(this);
 }

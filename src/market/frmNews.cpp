@@ -2,6 +2,7 @@
 #include "News.h"
 #include "dao/Dao.h"
 #include "game/FollowGame.h"
+#include "game/Session.h"
 #include "market/Clock.h"
 #include "ui/App.h"
 #include "ui/Twips.h"
@@ -15,30 +16,38 @@ frmNews::frmNews()
         MSFlexGrid1->SetTextMatrix(0, c, titles[c]);
     MSFlexGrid1->SetColumnNames(titles);
     FollowGame(this, [this](const Game&) { Refresh(); });
+    connect(&Session::Current(), &Session::newsChanged, this, &frmNews::AddNew); // its note follows the choice
 }
 
 void frmNews::formLoad() { Refresh(); }
 
 void frmNews::Refresh()
 {
+    MSFlexGrid1->SetRows(1);
+    lastShown_ = 0;
+    AddNew();
+}
+
+void frmNews::AddNew()
+{
     std::vector<Market::News::Line> lines;
     try {
         dao::Database market = dao::Database::open(App::MarketFile());
-        lines = Market::News::Read(market);
+        lines = Market::News::Read(market, lastShown_);
     } catch (const std::exception& e) {
         ReportFailure(tr("The news cannot be read from the market"), e);
         return;
     }
-    SetNote(lines.empty() ? tr("No news yet. Turn it on in Tools > Market news.") : QString());
     FlexGrid& g = *MSFlexGrid1;
-    g.SetRows(int(lines.size()) + 1);
-    {
-        FlexGrid::Batch batch(g);
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const QDateTime& t = lines[i].time;
-            g.SetTextMatrix(int(i) + 1, 0, t.isValid() ? Market::ClockText(t) : QString());
-            g.SetTextMatrix(int(i) + 1, 1, lines[i].headline);
-        }
+    for (const Market::News::Line& line : lines) { // the newest on top
+        g.insertRow(0);
+        g.SetTextMatrix(1, 0, line.time.isValid() ? Market::ClockText(line.time) : QString());
+        g.SetTextMatrix(1, 1, line.headline);
+        lastShown_ = line.at;
     }
+    const Game* game = Session::Current().CurrentGame();
+    SetNote(g.Rows() > 1          ? QString()
+            : game && game->News() ? tr("No headline yet")
+                                   : tr("No news yet. Turn it on in Tools > Market news."));
     FitGrid();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/ReportForm.h"
+#include <cstdint>
 
 /// News: the game's headlines, newest first, with their time.
 class frmNews : public ReportForm {
@@ -8,6 +9,11 @@ public:
     static constexpr const char* kFormName = "frmNews";
     frmNews();
     void formLoad() override;
-    /// Lists the market's headlines again; where they cannot be read, says why.
+    /// Lists the market's headlines anew; where they cannot be read, says why.
     void Refresh();
+    /// Adds the headlines it has not shown yet, at the top.
+    void AddNew();
+
+private:
+    int64_t lastShown_ = 0; ///< the bookmark of the newest headline shown
 };

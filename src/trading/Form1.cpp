@@ -152,6 +152,8 @@ void Form1::Command2_Click()
     const Game* game = Session::Current().CurrentGame();
     if (!game) // the desk closes with the game
         return;
+    // At the market's price of this moment, which the desk then shows.
+    Ui::Attempt(tr("The stock cannot be shown"), Module1::RefreshTradingStock);
     const Module1::TradeOutcome done = Module1::ExecuteTrade(*game, AskedTrade());
     if (done.sum)
         Result->setText(Numbers::PlainText(*done.sum));

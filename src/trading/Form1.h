@@ -34,7 +34,8 @@ public:
     QPushButton* Command1; ///< Help
     QPushButton* Command2; ///< Enter
     QPushButton* Comman1; ///< Cancel
-    /// The chosen stock's price as read when it was chosen; none before a choice.
+    /// The chosen stock's price as the market has it, read again at every
+    /// move and at Enter; none before a choice, or where it is no longer listed.
     std::optional<dao::Currency> chosenPrice;
 
     /// The trade the desk asks for now.

@@ -20,26 +20,47 @@ void FillTradingStockList()
     StockList::Fill(Forms::Get<Form1>().Combo1, QCoreApplication::translate("Trading", "Select a stock"));
 }
 
-void ShowTradingStock()
+namespace {
+/// The stock's figures as the market has them now; silently, where only the
+/// market moved them: the typed units and the focus left alone.
+void showStock(Form1& f, const QString& symbol, bool silently)
 {
-    Form1& f = Forms::Get<Form1>();
     dao::Database db = dao::Database::open(App::MarketFile());
     dao::Transaction view = db.beginRead();
     dao::Recordset rs = db.openTable(MarketSchema::kStocksTable);
     // Every row is walked: a later twin shows over an earlier one.
-    StockList::Walk(rs, f.Combo1->currentText(), [&] {
+    const bool listed = StockList::Walk(rs, symbol, [&] {
         using namespace MarketSchema;
-        auto text = [&](const QString& field) { return Numbers::PlainText(rs.field(field)); };
-        f.Text1->setText(text(kSymbolField));
-        f.Text2->setText(text(kPriceField));
-        f.Text3->setText(text(kMinField));
-        f.ListCurprice->setText(text(kPriceField));
+        auto show = [&](QLineEdit* box, const QString& field) {
+            const QString text = Numbers::PlainText(rs.field(field));
+            silently ? Controls::SetText(box, text) : box->setText(text);
+        };
+        show(f.Text1, kSymbolField);
+        show(f.Text2, kPriceField);
+        show(f.Text3, kMinField);
+        show(f.ListCurprice, kPriceField);
         const dao::Value price = rs.field(kPriceField);
         f.chosenPrice = price.isNull() ? std::nullopt : std::optional(price.toCurrency());
-        f.Text4->setText(text(kMaxField));
-        f.stockname->setText(text(kNameField));
+        show(f.Text4, kMaxField);
+        show(f.stockname, kNameField);
         return true;
     });
+    if (!listed && !f.Text1->text().isEmpty())
+        f.chosenPrice.reset(); // no longer listed: no price to trade at
+}
+} // namespace
+
+void ShowTradingStock()
+{
+    Form1& f = Forms::Get<Form1>();
+    showStock(f, f.Combo1->currentText(), false);
+}
+
+void RefreshTradingStock()
+{
+    Form1* f = Forms::IfLoaded<Form1>();
+    if (f && !f->Text1->text().isEmpty())
+        showStock(*f, f->Text1->text(), true);
 }
 
 void ShowDeskHoldings(const Game* game)

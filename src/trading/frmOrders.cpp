@@ -4,6 +4,7 @@
 #include "game/FollowGame.h"
 #include "game/Session.h"
 #include "ui/Controls.h"
+#include "ui/Numbers.h"
 #include "ui/Twips.h"
 #include <QButtonGroup>
 #include <QComboBox>
@@ -93,6 +94,9 @@ frmOrders::frmOrders()
     Combo1->setMinimumWidth(Twips::ToPixels(1815)); // as wide as the desk's
     first->addLayout(stock);
     first->setAlignment(stock, Qt::AlignBottom);
+    txtCurrent = titledBox(this, first, lblCurrent, "lblCurrent", tr("Current price"), "txtCurrent");
+    Controls::MakeDisplayBox(txtCurrent);
+    txtCurrent->setAccessibleName(lblCurrent->text());
     quantity = titledBox(this, first, lblUnits, "lblUnits", tr("Units"), "quantity");
     using Type = Module1::Trade::Type;
     auto type = [](QRadioButton** b, const char* name, Type t) {
@@ -115,9 +119,10 @@ frmOrders::frmOrders()
     box->insertLayout(1, second);
     cmdCancelOrder = Controls::Button(this, "cmdCancelOrder", tr("Cancel order"), 0, 0, 1455, 375);
     box->insertWidget(3, cmdCancelOrder, 0, Qt::AlignLeft);
-    Controls::SetTabOrder({Combo1, quantity, optBuybutton, optSellButton, Covshort, Selshort, optBelow, optAbove,
+    Controls::SetTabOrder({Combo1, txtCurrent, quantity, optBuybutton, optSellButton, Covshort, Selshort, optBelow, optAbove,
         txtPrice, cmdPlace, MSFlexGrid1, cmdCancelOrder});
     SetKeyButtons(cmdPlace, nullptr); // Return in a box places the order; Escape closes
+    connect(Combo1, &QComboBox::activated, this, &frmOrders::ShowCurrentPrice);
     connect(cmdPlace, &QPushButton::clicked, this, &frmOrders::cmdPlace_Click);
     connect(cmdCancelOrder, &QPushButton::clicked, this, &frmOrders::cmdCancelOrder_Click);
     FollowGame(this, [](const Game& game) { Module1::RefreshOrders(&game); });
@@ -150,6 +155,19 @@ std::optional<int> frmOrders::SelectedOrder() const
 {
     const int r = MSFlexGrid1->currentRow();
     return r >= 0 && r < int(shown.size()) ? std::optional(shown[size_t(r)]) : std::nullopt;
+}
+
+void frmOrders::ShowCurrentPrice()
+{
+    const QString symbol = Combo1->currentIndex() >= 0 ? Combo1->itemText(Combo1->currentIndex()) : QString();
+    std::optional<dao::Currency> price;
+    try {
+        if (!symbol.isEmpty())
+            price = Holdings::ListedPrice(Holdings::CurrentPrices({{symbol, {}}}), symbol);
+    } catch (const std::exception&) {
+        // The market that cannot be read is said where the move or the order fails.
+    }
+    Controls::SetText(txtCurrent, price ? Numbers::PlainText(*price) : QString());
 }
 
 void frmOrders::cmdPlace_Click()

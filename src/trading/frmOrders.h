@@ -20,8 +20,9 @@ public:
     frmOrders();
     void formLoad() override;
 
-    QLabel *lblStock, *lblUnits, *lblPrice;
+    QLabel *lblStock, *lblUnits, *lblPrice, *lblCurrent;
     QComboBox* Combo1;
+    QLineEdit* txtCurrent; ///< the chosen stock's price now
     QLineEdit *quantity, *txtPrice;
     QRadioButton *optBuybutton, *optSellButton, *Covshort, *Selshort;
     QRadioButton *optBelow, *optAbove;
@@ -38,6 +39,8 @@ public:
     /// The order the grid's current line shows, if any.
     std::optional<int> SelectedOrder() const;
 
+    /// The chosen stock's price as the market has it now, written only where it changed.
+    void ShowCurrentPrice();
     void cmdPlace_Click();
     void cmdCancelOrder_Click();
 };
