@@ -3,8 +3,9 @@
 #include "dao/Dao.h"
 #include "data/MarketSchema.h"
 #include "data/OrderBook.h"
-#include "game/Module1.h"
+#include "data/NewGame.h"
 #include "game/Session.h"
+#include "market/MarketTick.h"
 #include "ui/App.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
@@ -67,7 +68,7 @@ const Game& BenchGame() { return *Session::Current().CurrentGame(); }
 
 void StartBenchGame(int rows, int symbols)
 {
-    Module1::CreateNewGame(QStringLiteral("Bench"));
+    NewGame::Create(QStringLiteral("Bench"), {});
     dao::Database g = BenchGame().Open();
     dao::Transaction tx = g.beginTransaction();
     dao::Recordset rs = g.openTable(QStringLiteral("Traderesult"));
@@ -104,7 +105,11 @@ void FinishBenchGame()
     Session::Current().Close();
 }
 
-void GameTick() { Module1::MarketTick(Session::Current().CurrentGame()); }
+void GameTick()
+{
+    GameShell::MoveMarket();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // what the move tells
+}
 
 void TickThroughTradingDays(benchmark::State& state, void (*tick)())
 {
@@ -113,7 +118,7 @@ void TickThroughTradingDays(benchmark::State& state, void (*tick)())
     for (auto _ : state) {
         if (++ticks % 42 == 0) {
             state.PauseTiming();
-            Module1::StartNewTradingDay();
+            Market::StartNewTradingDay();
             state.ResumeTiming();
         }
         const auto start = std::chrono::steady_clock::now();

@@ -1,6 +1,6 @@
 #pragma once
 #include "game/Calendar.h"
-#include "game/Module1.h"
+#include "game/Game.h"
 #include "game/Session.h"
 #include <QString>
 #include <QTemporaryDir>

@@ -5,16 +5,19 @@
 #include "BenchSupport.h"
 #include "dao/Dao.h"
 #include "data/MarketSchema.h"
-#include "game/Module1.h"
 #include "game/Session.h"
-#include "market/MarketState.h"
+#include "market/MarketTick.h"
 #include "market/News.h"
 #include "market/PriceFactor.h"
 #include "ui/App.h"
 #include <benchmark/benchmark.h>
 
-static void MovePrices() { Market::MovePrices(nullptr); }
-static void MovePricesWithNews() { Market::MovePrices(Session::Current().CurrentGame()); }
+static void MovePrices()
+{
+    static Market::Memory memory; // what a game would keep
+    Market::MovePrices(nullptr, memory);
+}
+static void MovePricesWithNews() { Market::Tick(Session::Current().CurrentGame()); }
 
 static void BM_MarketTick(benchmark::State& state)
 {
@@ -62,16 +65,16 @@ static void BM_NewsOfAMove(benchmark::State& state)
             stocks.emplace_back(
                 rs.field(MarketSchema::kSymbolField).asText(), rs.field(MarketSchema::kNameField).asText());
     }
-    Market::State& kept = Market::CurrentState();
+    int64_t newsFrom = Session::Current().CurrentGame()->Memory<Market::Memory>().newsFrom;
     const QDateTime now = Session::Current().Clock().Now();
     for (auto _ : state) {
         dao::Database db = dao::Database::open(App::MarketFile());
         dao::Transaction tx = db.beginTransaction();
-        Market::News::Table news(db, kept.newsFrom, Market::Draw);
+        Market::News::Table news(db, newsFrom, Market::Draw);
         for (const auto& [symbol, name] : stocks)
             benchmark::DoNotOptimize(news.Now().Stock(symbol, name));
         QStringList told;
-        kept.newsFrom = news.Write(now, told);
+        newsFrom = news.Write(now, told);
         state.PauseTiming(); // the tick's own commit stores it
         tx.commit();
         state.ResumeTiming();
@@ -89,7 +92,7 @@ static void BM_MarketTickColdConnection(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         if (++ticks % 42 == 0)
-            Module1::StartNewTradingDay();
+            Market::StartNewTradingDay();
         dao::releaseAll();
         state.ResumeTiming();
         MovePrices();
@@ -103,9 +106,9 @@ static void BM_StartNewTradingDay(benchmark::State& state)
     BenchMarket market(int(state.range(0)), 42);
     for (auto _ : state) {
         state.PauseTiming();
-        Module1::MarketTick(Session::Current().CurrentGame()); // a day's row to clear, and a volume to reset
+        GameTick(); // a day's row to clear, and a volume to reset
         state.ResumeTiming();
-        Module1::StartNewTradingDay();
+        Market::StartNewTradingDay();
     }
     dao::releaseAll();
 }

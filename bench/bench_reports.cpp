@@ -2,14 +2,15 @@
 #include "BenchSupport.h"
 #include "dao/Dao.h"
 #include "data/WorthLog.h"
-#include "game/Module1.h"
-#include "market/Form10.h"
-#include "market/Form4.h"
-#include "market/Form9.h"
+#include "reports/PortfolioWindow.h"
+#include "trading/BalanceWindow.h"
 #include "market/StockChart.h"
+#include "market/PriceBoard.h"
+#include "market/StockPerformanceDialog.h"
+#include "market/StockChartView.h"
 #include "reports/WorthChart.h"
-#include "reports/frmPerformance.h"
-#include "trading/frmOrders.h"
+#include "reports/PerformanceWindow.h"
+#include "trading/OrdersWindow.h"
 #include "ui/App.h"
 #include "ui/Forms.h"
 #include <QPixmap>
@@ -21,9 +22,9 @@ void BM_RefreshPriceInformation(benchmark::State& state)
 {
     EnsureApplication();
     BenchMarket market(int(state.range(0)));
-    Module1::RefreshPriceInformation(); // creates the board
+    PriceBoard& board = Forms::Get<PriceBoard>();
     for (auto _ : state)
-        Module1::RefreshPriceInformation();
+        board.Refresh();
     FinishBenchGame();
 }
 BENCHMARK(BM_RefreshPriceInformation)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
@@ -33,9 +34,9 @@ void BM_RefreshPortfolio(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     StartBenchGame(50 * 4, 50); // 50 holdings
-    Module1::RefreshPortfolio(&BenchGame());
+    PortfolioWindow& portfolio = Forms::Get<PortfolioWindow>();
     for (auto _ : state)
-        Module1::RefreshPortfolio(&BenchGame());
+        portfolio.Refresh(BenchGame());
     FinishBenchGame();
 }
 BENCHMARK(BM_RefreshPortfolio)->Unit(benchmark::kMillisecond);
@@ -44,10 +45,10 @@ void BM_ChartSeries(benchmark::State& state)
 {
     EnsureApplication();
     BenchMarket market(1000);
-    Form10& chart = Forms::Get<Form10>();
+    StockChart& chart = Forms::Get<StockChart>();
     chart.setWindowTitle(QStringLiteral("S0500"));
     for (auto _ : state)
-        Module1::RedrawStockChart();
+        chart.Redraw();
     FinishBenchGame();
 }
 BENCHMARK(BM_ChartSeries)->Unit(benchmark::kMillisecond);
@@ -58,8 +59,7 @@ void BM_BoardColumnWidths(benchmark::State& state)
 {
     EnsureApplication();
     BenchMarket market(1000);
-    Module1::RefreshPriceInformation();
-    FlexGrid& grid = *Forms::Get<Form4>().MSFlexGrid1;
+    ReportGrid& grid = *Forms::Get<PriceBoard>().grid;
     for (auto _ : state) {
         if (state.range(0))
             grid.resizeColumnsToContents();
@@ -100,12 +100,12 @@ void BM_RefreshPerformance(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     startGameWithWorth(5000);
-    Forms::Get<frmPerformance>().show();
+    Forms::Get<PerformanceWindow>().show();
     for (auto _ : state) {
         state.PauseTiming();
         WorthLog::RecordNow(BenchGame());
         state.ResumeTiming();
-        Module1::RefreshPerformance(&BenchGame());
+        Forms::Get<PerformanceWindow>().Refresh(BenchGame());
     }
     FinishBenchGame();
 }
@@ -136,7 +136,10 @@ void BM_MarketTickWithRefreshes(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(int(state.range(0)));
     StartBenchGame(50 * 4, 50);
-    Module1::MarketTick(Session::Current().CurrentGame());
+    for (QWidget* w : {static_cast<QWidget*>(&Forms::Get<PortfolioWindow>()),
+             static_cast<QWidget*>(&Forms::Get<PriceBoard>()), static_cast<QWidget*>(&Forms::Get<BalanceWindow>())})
+        w->show(); // the three windows a move refreshes, open
+    GameTick();
     TickThroughTradingDays(state);
     FinishBenchGame();
 }
@@ -149,8 +152,8 @@ void BM_MarketTickWithOrders(benchmark::State& state)
     BenchMarket market(int(state.range(0)));
     StartBenchGame(50 * 4, 50);
     PlaceBenchOrders(100);
-    Forms::Get<frmOrders>().show();
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Forms::Get<OrdersWindow>().show();
+    GameTick();
     TickThroughTradingDays(state);
     FinishBenchGame();
 }

@@ -6,11 +6,14 @@
 // after the first trading day and at the end.
 #include "BenchSupport.h"
 #include "app/GameShell.h"
-#include "app/frmEditor.h"
+#include "app/MainWindow.h"
 #include "game/Calendar.h"
-#include "game/Module1.h"
+#include "data/NewGame.h"
+#include "market/StockChart.h"
+#include "trading/ExecuteTrade.h"
+#include "trading/TradingEvents.h"
 #include "market/Clock.h"
-#include "reports/Form13.h"
+#include "reports/PortfolioWindow.h"
 #include "ui/App.h"
 #include "ui/Forms.h"
 #include <QCoreApplication>
@@ -36,28 +39,32 @@ int main(int argc, char** argv)
     EnsureApplication();
     const int stocks = argc > 1 ? std::atoi(argv[1]) : 14;
     BenchMarket market(stocks);
-    frmEditor& ed = Forms::Get<frmEditor>();
+    MainWindow& ed = Forms::Get<MainWindow>();
     ed.show();
-    Module1::CreateNewGame(QStringLiteral("Hour"));
+    NewGame::Create(QStringLiteral("Hour"), {});
     PlaceBenchOrders(100);
-    ed.mnuToolsItem(2)->trigger(); // the market's news on
-    for (QAction* a : {ed.mnuAssetitem(0), ed.mnuAnalyzeItem(0), ed.mnuAssetitem(1), ed.mnuAnalyzeItem(2),
-             ed.mnuAnalyzeItem(3), ed.mnuAssetitem(3), ed.mnuAssetitem(4), ed.mnuAssetitem(2)})
+    ed.marketNewsAction->trigger(); // the market's news on
+    for (QAction* a : {ed.tradeAction, ed.balanceAction, ed.pricesAction, ed.transactionsAction,
+             ed.performanceAction, ed.ordersAction, ed.newsAction, ed.chartAction})
         a->trigger();
-    GameShell::ShowWindow<Form13>();
-    Module1::ShowStockChart();
-    Module1::Trade trade{"S0001", dao::Currency::fromTicks(10000), "1", Module1::Trade::Type::Buy};
+    GameShell::ShowWindow<PortfolioWindow>();
+    StockChart& chart = Forms::Get<StockChart>();
+    chart.Show(QStringLiteral("S0001"));
+    chart.show();
+    Trading::Trade trade{"S0001", dao::Currency::fromTicks(10000), "1", TradeType::Buy};
     const long before = residentKb();
     long afterDay = -1;
     int ticks = 0;
     for (int second = 1; second <= 3600; ++second) {
-        Module1::AdvanceClock();
+        GameShell::AdvanceClock();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         const auto t = Session::Current().Clock().TimeOfDay();
         if (t && Calendar::IsOpen(*t) && second % 10 == 0) {
-            Module1::MarketTick(Session::Current().CurrentGame());
-            trade.type = ticks++ % 2 ? Module1::Trade::Type::Sell : Module1::Trade::Type::Buy;
-            Module1::ExecuteTrade(BenchGame(), trade);
-            Module1::RedrawStockChart();
+            GameTick();
+            trade.type = ticks++ % 2 ? TradeType::Sell : TradeType::Buy;
+            Trading::ExecuteTrade(BenchGame(), trade);
+            emit Trading::Events::Get().traded(true); // as the desk tells the windows
+            chart.Redraw();
         }
         if (second % 10 == 0)
             QCoreApplication::processEvents();

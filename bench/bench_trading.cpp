@@ -1,7 +1,9 @@
 // A trade and a balance refresh, against logs and markets of realistic size.
 #include "BenchSupport.h"
 #include "data/GameSchema.h"
-#include "game/Module1.h"
+#include "trading/BalanceWindow.h"
+#include "trading/ExecuteTrade.h"
+#include "ui/Forms.h"
 #include "trading/MarketTrades.h"
 #include "ui/App.h"
 #include <benchmark/benchmark.h>
@@ -14,9 +16,9 @@ void BM_ExecuteTradePurchase(benchmark::State& state)
     BenchMarket market(1000);
     StartBenchGame(int(state.range(0)), 10);
     // A purchase: one row more each time.
-    const Module1::Trade buy{"S0005", dao::Currency::fromTicks(123400), "1", Module1::Trade::Type::Buy};
+    const Trading::Trade buy{"S0005", dao::Currency::fromTicks(123400), "1", TradeType::Buy};
     for (auto _ : state)
-        Module1::ExecuteTrade(BenchGame(), buy);
+        Trading::ExecuteTrade(BenchGame(), buy);
     FinishBenchGame();
 }
 BENCHMARK(BM_ExecuteTradePurchase)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond);
@@ -27,12 +29,12 @@ void BM_ExecuteTradeBuyThenSell(benchmark::State& state)
     BenchMarket market(1000);
     StartBenchGame(int(state.range(0)), 10);
     // The last symbol in the query's order.
-    Module1::Trade t{"S0010", dao::Currency::fromTicks(10000), "1", Module1::Trade::Type::Buy};
+    Trading::Trade t{"S0010", dao::Currency::fromTicks(10000), "1", TradeType::Buy};
     for (auto _ : state) {
-        t.type = Module1::Trade::Type::Buy;
-        Module1::ExecuteTrade(BenchGame(), t);
-        t.type = Module1::Trade::Type::Sell;
-        Module1::ExecuteTrade(BenchGame(), t);
+        t.type = TradeType::Buy;
+        Trading::ExecuteTrade(BenchGame(), t);
+        t.type = TradeType::Sell;
+        Trading::ExecuteTrade(BenchGame(), t);
     }
     state.SetItemsProcessed(state.iterations() * 2);
     FinishBenchGame();
@@ -44,8 +46,9 @@ void BM_RefreshBalance(benchmark::State& state)
     EnsureApplication();
     BenchMarket market(1000);
     StartBenchGame(50 * 4, 50); // 50 holdings
+    BalanceWindow& balance = Forms::Get<BalanceWindow>();
     for (auto _ : state)
-        Module1::RefreshBalance(&BenchGame());
+        balance.Refresh(BenchGame());
     FinishBenchGame();
 }
 BENCHMARK(BM_RefreshBalance)->Unit(benchmark::kMillisecond);

@@ -7,31 +7,31 @@ protected:
         GameTest::SetUp();
         ASSERT_TRUE(QFile::copy(BuiltPath(TICORA_HELP_FILE), path("zolthelp.hlp")));
     }
-    frmHelp* help() { return Forms::IfLoaded<frmHelp>(); }
+    HelpWindow* help() { return Forms::IfLoaded<HelpWindow>(); }
 };
 
 TEST_F(AboutHelpTest, OkReturnAndTheTitleBarCloseTheAboutWindowAndNothingElse)
 {
     startGame("Reader");
-    const std::pair<const char*, std::function<void(frmAbout*)>> ways[] = {
-        {"OK", [](frmAbout* a) { QTest::mouseClick(a->cmdAbout, Qt::LeftButton); }},
-        {"Return", [](frmAbout* a) { QTest::keyClick(a, Qt::Key_Return); }},
-        {"title bar", [](frmAbout* a) { a->close(); }},
+    const std::pair<const char*, std::function<void(AboutDialog*)>> ways[] = {
+        {"OK", [](AboutDialog* a) { QTest::mouseClick(a->okButton, Qt::LeftButton); }},
+        {"Return", [](AboutDialog* a) { QTest::keyClick(a, Qt::Key_Return); }},
+        {"title bar", [](AboutDialog* a) { a->close(); }},
     };
     for (const auto& [way, close] : ways) {
         SCOPED_TRACE(way);
-        ed->mnuAboutItem(3)->trigger();
-        frmAbout* a = Forms::IfLoaded<frmAbout>();
+        ed->aboutAction->trigger();
+        AboutDialog* a = Forms::IfLoaded<AboutDialog>();
         ASSERT_NE(a, nullptr);
         // As a message box: its one stop is OK, and the dialog carries its text.
-        EXPECT_EQ(a->focusWidget(), a->cmdAbout);
-        EXPECT_EQ(a->lblAbout->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(a->focusWidget(), a->okButton);
+        EXPECT_EQ(a->textLabel->focusPolicy(), Qt::NoFocus);
         EXPECT_TRUE(QAccessible::queryAccessibleInterface(a)
                         ->text(QAccessible::Description)
                         .startsWith("Varnel Ticora V1.0\n\nFeel free to be the sponsore"));
         close(a);
         ProcessDeletions();
-        EXPECT_EQ(Forms::IfLoaded<frmAbout>(), nullptr);
+        EXPECT_EQ(Forms::IfLoaded<AboutDialog>(), nullptr);
         EXPECT_FALSE(App::EndRequested());
         EXPECT_TRUE(Session::Current().Clock().Minute().isRunning()); // the game goes on, its file too
     }
@@ -40,26 +40,26 @@ TEST_F(AboutHelpTest, OkReturnAndTheTitleBarCloseTheAboutWindowAndNothingElse)
 
 TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTopic)
 {
-    ed->mnuAboutItem(0)->trigger();
+    ed->helpAction->trigger();
     ASSERT_NE(help(), nullptr);
     EXPECT_TRUE(help()->isVisible());
-    EXPECT_TRUE(help()->txtTopic->toPlainText().startsWith("Contents"));
+    EXPECT_TRUE(help()->topicText->toPlainText().startsWith("Contents"));
     startGame("Reader");
     setClock(at(0, 10, 0));
-    ed->mnuAssetitem(0)->trigger();
-    QTest::mouseClick(Forms::IfLoaded<Form1>()->Command1, Qt::LeftButton);
+    ed->tradeAction->trigger();
+    QTest::mouseClick(Forms::IfLoaded<TradingDesk>()->helpButton, Qt::LeftButton);
     EXPECT_EQ(help()->CurrentTopic(), 7);
-    EXPECT_TRUE(help()->txtTopic->toPlainText().startsWith("The Trading desk"));
-    ed->mnuAnalyzeItem(2)->trigger(); // Transactions
-    QWidget* grid = FindForm("Form11")->findChild<QWidget*>("MSFlexGrid1");
+    EXPECT_TRUE(help()->topicText->toPlainText().startsWith("The Trading desk"));
+    ed->transactionsAction->trigger(); // Transactions
+    QWidget* grid = FindForm("TransactionsWindow")->findChild<QWidget*>("grid");
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_F1);
     EXPECT_EQ(help()->CurrentTopic(), 9);
-    ed->mnuClock->popup(QPoint()); // an open menu has the keys: its topic
-    QTest::keyClick(ed->mnuClock, Qt::Key_F1);
+    ed->clockMenu->popup(QPoint()); // an open menu has the keys: its topic
+    QTest::keyClick(ed->clockMenu, Qt::Key_F1);
     EXPECT_EQ(help()->CurrentTopic(), 18);
-    ed->mnuClock->hide();
-    help()->lstTopics->setCurrentRow(2); // choosing another topic from the list shows it
+    ed->clockMenu->hide();
+    help()->topicsList->setCurrentRow(2); // choosing another topic from the list shows it
     EXPECT_EQ(help()->CurrentTopic(), 2);
     EXPECT_TRUE(msgs.messages.empty());
     // In German, the German help at the same topic.
@@ -67,7 +67,7 @@ TEST_F(AboutHelpTest, HelpOpensAtTheContentsTheDesksTopicAndTheFocusedWindowsTop
     App::InstallTranslations(QLocale(QLocale::German));
     App::SetHelpFile(App::HelpFileInLanguage());
     QTest::keyClick(ed, Qt::Key_F1);
-    EXPECT_TRUE(help()->txtTopic->toPlainText().startsWith("Inhalt"));
+    EXPECT_TRUE(help()->topicText->toPlainText().startsWith("Inhalt"));
     App::InstallTranslations(QLocale(QLocale::English));
     App::SetHelpFile(App::HelpFileInLanguage());
     QFile::remove(path("zolthelp.hlp"));

@@ -1,8 +1,8 @@
 // How every window presents itself to a screen reader and answers the keyboard.
 #include "support/GameFixture.h"
 
-const char* const kWindows[] = {"Form1", "Form3", "Form4", "Form5", "Form6", "Form7", "Form9", "Form10", "Form11",
-    "Form13", "frmAbout", "frmHelp", "frmPerformance", "frmContinue", "frmOrders", "frmNews", "frmHallOfFame"};
+const char* const kWindows[] = {"TradingDesk", "BalanceWindow", "PriceBoard", "PositionWindow", "AddAssetDialog", "EditStockDialog", "StockPerformanceDialog", "StockChart", "TransactionsWindow",
+    "PortfolioWindow", "AboutDialog", "HelpWindow", "PerformanceWindow", "ContinueDialog", "OrdersWindow", "NewsWindow", "HallOfFameWindow"};
 
 class AccessibilityTest : public OpenGameTest {
 protected:
@@ -16,24 +16,24 @@ protected:
     /// Opens a window by its form name as the player would, and makes it the active one.
     QWidget* open(const QString& name)
     {
-        if (name == "Form2")
-            ed->mnuFileItem(0)->trigger();
-        else if (name == "Form10")
-            Module1::ShowStockChart();
-        else if (name == "frmHelp")
+        if (name == "NewGameDialog")
+            ed->newAction->trigger();
+        else if (name == "StockChart")
+            Forms::Get<StockChart>().Show("ALDR"), Forms::Get<StockChart>().show();
+        else if (name == "HelpWindow")
             GameShell::ShowHelp(0);
-        else if (name == "frmAbout")
-            ed->mnuAboutItem(3)->trigger();
-        else if (name == "frmContinue") // a game left behind, to be offered
+        else if (name == "AboutDialog")
+            ed->aboutAction->trigger();
+        else if (name == "ContinueDialog") // a game left behind, to be offered
             QFile::copy(path("Trader.sav"), path("Left.sav")), ed->OfferSavedGames(true);
-        else if (name == "Form13")
-            GameShell::ShowWindow<Form13>();
+        else if (name == "PortfolioWindow")
+            GameShell::ShowWindow<PortfolioWindow>();
         else // each window by the menu entry that shows it
-            std::map<QString, QAction*>{{"Form1", ed->mnuAssetitem(0)}, {"Form4", ed->mnuAssetitem(1)},
-                {"Form9", ed->mnuAssetitem(2)}, {"Form3", ed->mnuAnalyzeItem(0)}, {"Form5", ed->mnuAnalyzeItem(1)},
-                {"Form11", ed->mnuAnalyzeItem(2)}, {"frmPerformance", ed->mnuAnalyzeItem(3)},
-                {"frmOrders", ed->mnuAssetitem(3)}, {"frmNews", ed->mnuAssetitem(4)},
-                {"frmHallOfFame", ed->mnuFileItem(2)}, {"Form6", ed->mnuToolsItem(0)}, {"Form7", ed->mnuToolsItem(1)}}
+            std::map<QString, QAction*>{{"TradingDesk", ed->tradeAction}, {"PriceBoard", ed->pricesAction},
+                {"StockPerformanceDialog", ed->chartAction}, {"BalanceWindow", ed->balanceAction}, {"PositionWindow", ed->positionAction},
+                {"TransactionsWindow", ed->transactionsAction}, {"PerformanceWindow", ed->performanceAction},
+                {"OrdersWindow", ed->ordersAction}, {"NewsWindow", ed->newsAction},
+                {"HallOfFameWindow", ed->hallOfFameAction}, {"AddAssetDialog", ed->addAssetAction}, {"EditStockDialog", ed->editAssetAction}}
                 .at(name)
                 ->trigger();
         QWidget* w = FindForm(name);
@@ -48,7 +48,7 @@ protected:
     {
         for (const char* name : kWindows)
             open(name);
-        open("Form2");
+        open("NewGameDialog");
     }
     static void key(QWidget* w, Qt::Key k)
     {
@@ -170,7 +170,7 @@ QStringList Unreadable(QWidget* window)
 
 TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
 {
-    Module1::AdvanceClock(); // the clock shows a time
+    Minute(); // the clock shows a time
     openEveryWindow();
     ASSERT_EQ(Forms::Loaded().size(), 19);
     for (QWidget* w : Forms::Loaded()) {
@@ -180,13 +180,13 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
     // What each kind of window presents besides: the windows that ask something
     // as dialogs, and what a sighted player reads, within reach of Tab.
     const std::tuple<const char*, QAccessible::Role, QStringList> kinds[] = {
-        {"Form2", QAccessible::Dialog, {"playername", "fsumma"}}, {"Form6", QAccessible::Dialog, {"Text1"}},
-        {"Form7", QAccessible::Dialog, {"editstock"}}, {"frmAbout", QAccessible::Dialog, {"cmdAbout"}},
-        {"Form11", QAccessible::Window, {"Label1", "MSFlexGrid1"}}, {"Form3", QAccessible::Window, {"cashbalance"}},
-        {"frmHelp", QAccessible::Window, {"lstTopics", "txtTopic"}}, {"Form10", QAccessible::Window, {"MSChart1"}},
-        {"frmContinue", QAccessible::Dialog, {"lstGames", "cmdNotNow"}},
-        {"frmPerformance", QAccessible::Window, {"chtWorth", "MSFlexGrid1"}},
-        {"frmOrders", QAccessible::Window, {"Combo1", "quantity", "optBelow", "txtPrice", "cmdCancelOrder"}}};
+        {"NewGameDialog", QAccessible::Dialog, {"nameBox", "balanceLabel"}}, {"AddAssetDialog", QAccessible::Dialog, {"nameBox"}},
+        {"EditStockDialog", QAccessible::Dialog, {"stockList"}}, {"AboutDialog", QAccessible::Dialog, {"okButton"}},
+        {"TransactionsWindow", QAccessible::Window, {"countLabel", "grid"}}, {"BalanceWindow", QAccessible::Window, {"cashBox"}},
+        {"HelpWindow", QAccessible::Window, {"topicsList", "topicText"}}, {"StockChart", QAccessible::Window, {"chartView"}},
+        {"ContinueDialog", QAccessible::Dialog, {"gamesList", "notNowButton"}},
+        {"PerformanceWindow", QAccessible::Window, {"worthChart", "grid"}},
+        {"OrdersWindow", QAccessible::Window, {"stockList", "unitsBox", "belowButton", "priceBox", "cancelOrderButton"}}};
     for (const auto& [form, role, reachable] : kinds) {
         SCOPED_TRACE(form);
         QWidget* w = FindForm(form);
@@ -198,11 +198,11 @@ TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndExposesItsValues)
             EXPECT_TRUE(c->focusPolicy() & Qt::TabFocus) << name.toStdString();
         }
     }
-    EXPECT_TRUE(static_cast<frmHelp*>(FindForm("frmHelp"))->txtTopic->textInteractionFlags() &
+    EXPECT_TRUE(static_cast<HelpWindow*>(FindForm("HelpWindow"))->topicText->textInteractionFlags() &
         Qt::TextSelectableByKeyboard); // read line by line with the arrow keys
     // The clock sits in the status bar, where a screen reader looks for it.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(ed->Picture1)->role(), QAccessible::StatusBar);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(ed->Label1)->parent()->object(), ed->Picture1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ed->statusBar)->role(), QAccessible::StatusBar);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ed->clockLabel)->parent()->object(), ed->statusBar);
 }
 
 TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
@@ -216,9 +216,9 @@ TEST_F(AccessibilityTest, EveryTextReadsOnItsBackgroundInALightAndADarkTheme)
             Forms::Unload(w);
         ProcessDeletions();
         QApplication::setPalette(theme);
-        ed = &Forms::Get<frmEditor>();
+        ed = &Forms::Get<MainWindow>();
         ed->show();
-        Module1::AdvanceClock(); // the clock shows a time
+        Minute(); // the clock shows a time
         openEveryWindow();
         const auto box = Ui::MessageBox({"The disk is full.", Ui::Buttons::YesNo, Ui::Icon::Critical, "Error"});
         box->show();
@@ -238,11 +238,11 @@ TEST_F(AccessibilityTest, UnderAPseudoLanguageNoTextEscapesTheCatalogue)
     for (QWidget* w : Forms::Loaded()) // every window made anew in it
         Forms::Unload(w);
     ProcessDeletions();
-    ed = &Forms::Get<frmEditor>();
+    ed = &Forms::Get<MainWindow>();
     trade("ALDR", "abc", "Buy");
     trade("ALDR", "5", "Buy");
-    ed->mnuClockItem(0)->trigger();
-    Module1::MarketTick(Session::Current().CurrentGame());
+    ed->clock->pauseAction->trigger();
+    Tick();
     openEveryWindow();
     // Values the player typed or the market holds are no texts to translate.
     static const QRegularExpression value(QStringLiteral("^[-+\\d\\s.,:%()/]*$"));
@@ -263,14 +263,14 @@ TEST_F(AccessibilityTest, UnderAPseudoLanguageNoTextEscapesTheCatalogue)
 TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 {
     const auto before = stocks().size();
-    for (const QString name : {"Form1", "Form2", "Form3", "Form4", "Form6", "Form7", "Form9", "Form10", "frmHelp",
-             "frmAbout", "frmPerformance", "frmContinue", "frmOrders", "frmNews", "frmHallOfFame"}) {
+    for (const QString name : {"TradingDesk", "NewGameDialog", "BalanceWindow", "PriceBoard", "AddAssetDialog", "EditStockDialog", "StockPerformanceDialog", "StockChart", "HelpWindow",
+             "AboutDialog", "PerformanceWindow", "ContinueDialog", "OrdersWindow", "NewsWindow", "HallOfFameWindow"}) {
         SCOPED_TRACE(name.toStdString());
         QWidget* w = open(name);
         ASSERT_NE(w, nullptr);
         key(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
         EXPECT_EQ(FindForm(name), nullptr);
-        EXPECT_TRUE(name == "Form10" || !FindForm("Form10")); // the picker's Cancel opened no chart
+        EXPECT_TRUE(name == "StockChart" || !FindForm("StockChart")); // the picker's Cancel opened no chart
     }
     EXPECT_EQ(stocks().size(), before);
     expectGame(true);
@@ -281,37 +281,39 @@ TEST_F(AccessibilityTest, EscapeCancelsOrClosesEachWindowAndNeverTheGame)
 TEST_F(AccessibilityTest, ReturnPressesTheFocusedButtonAndInATextBoxTheWindowsEnter)
 {
     // The window, its button, and what the button opens (none: it closes its window).
-    const std::array<const char*, 3> buttons[] = {{"Form1", "Command1", "frmHelp"}, {"Form3", "Command1", "Form13"},
-        {"Form6", "Command2", nullptr}, {"Form7", "Command2", nullptr}, {"Form9", "Command2", nullptr}};
+    const std::array<const char*, 3> buttons[] = {{"TradingDesk", "helpButton", "HelpWindow"},
+        {"BalanceWindow", "portfolioButton", "PortfolioWindow"}, {"AddAssetDialog", "cancelButton", nullptr},
+        {"EditStockDialog", "cancelButton", nullptr}, {"StockPerformanceDialog", "cancelButton", nullptr}};
     for (const auto& [form, button, opens] : buttons) {
         SCOPED_TRACE(form);
         key(open(form)->findChild<QPushButton*>(button), Qt::Key_Return);
         EXPECT_EQ(FindForm(opens ? opens : form) != nullptr, opens != nullptr);
     }
-    auto* desk = static_cast<Form1*>(open("Form1"));
-    ChooseByKey(desk->Combo1, "ALDR");
-    desk->quantity->setText("3");
-    desk->optBuybutton->setChecked(true);
-    key(desk->quantity, Qt::Key_Return);
+    auto* desk = static_cast<TradingDesk*>(open("TradingDesk"));
+    ChooseByKey(desk->stockList, "ALDR");
+    desk->unitsBox->setText("3");
+    desk->buyButton->setChecked(true);
+    key(desk->unitsBox, Qt::Key_Return);
     EXPECT_TRUE(msgs.texts().value(0).startsWith("You bought 3 of ALDR")) << msgs.texts().value(0).toStdString();
-    auto* pick = static_cast<Form9*>(open("Form9"));
-    ChooseByKey(pick->chartstock, "ALDR");
-    key(pick->chartstock->lineEdit(), Qt::Key_Return); // a list's text is a text box too
-    ASSERT_NE(FindForm("Form10"), nullptr);
-    EXPECT_EQ(FindForm("Form10")->windowTitle(), "ALDR");
-    auto* add = static_cast<Form6*>(open("Form6"));
-    add->Text1->setText("Keyed");
-    add->Text2->setText("KEYD");
-    add->Text3->setText("4");
-    key(add->Text6, Qt::Key_Return);
+    auto* pick = static_cast<StockPerformanceDialog*>(open("StockPerformanceDialog"));
+    ChooseByKey(pick->stockList, "ALDR");
+    key(pick->stockList->lineEdit(), Qt::Key_Return); // a list's text is a text box too
+    ASSERT_NE(FindForm("StockChart"), nullptr);
+    EXPECT_EQ(FindForm("StockChart")->windowTitle(), "ALDR");
+    auto* add = static_cast<AddAssetDialog*>(open("AddAssetDialog"));
+    add->nameBox->setText("Keyed");
+    add->symbolBox->setText("KEYD");
+    add->priceBox->setText("4");
+    key(add->volumeBox, Qt::Key_Return);
     EXPECT_EQ(stocks().back().symbol, "KEYD");
 }
 
 TEST_F(AccessibilityTest, ATypedSymbolPicksNothingInAnyListAndItsFieldIsNamed)
 {
-    const std::pair<const char*, const char*> lists[] = {{"Form1", "Stock"}, {"Form9", "Stock"},
-        {"Form7", "Choose stock symbol"}}; // and what a screen reader calls the list's text field
-    for (const auto& [form, name] : lists) {
+    // And what a screen reader calls the list's text field, and the box the stock chosen fills.
+    const std::tuple<const char*, const char*, const char*> lists[] = {{"TradingDesk", "Stock", "symbolBox"},
+        {"StockPerformanceDialog", "Stock", "companyBox"}, {"EditStockDialog", "Choose stock symbol", "nameBox"}};
+    for (const auto& [form, name, filled] : lists) {
         SCOPED_TRACE(form);
         QWidget* w = open(form);
         auto* list = w->findChild<QComboBox*>();
@@ -321,9 +323,108 @@ TEST_F(AccessibilityTest, ATypedSymbolPicksNothingInAnyListAndItsFieldIsNamed)
         key(list, Qt::Key_Tab); // leaving the list
         EXPECT_EQ(list->currentText(), "aldr");
         EXPECT_EQ(list->currentIndex(), -1);
-        EXPECT_EQ(w->findChild<QLineEdit*>("Text1")->text(), "");
+        EXPECT_EQ(w->findChild<QLineEdit*>(filled)->text(), "");
         EXPECT_EQ(QAccessible::queryAccessibleInterface(list->lineEdit())->text(QAccessible::Name), name);
     }
-    static_cast<Form9*>(FindForm("Form9"))->Command1->click(); // no stock of that letter case: nothing charted
-    EXPECT_EQ(FindForm("Form10"), nullptr);
+    // No stock of that letter case: nothing charted.
+    static_cast<StockPerformanceDialog*>(FindForm("StockPerformanceDialog"))->viewButton->click();
+    EXPECT_EQ(FindForm("StockChart"), nullptr);
+}
+
+namespace {
+/// Whether a widget is a piece of a larger control (a list's field, a grid's
+/// scroll bars), which the control itself stands for.
+bool insideAControl(const QWidget* w, const QWidget* window)
+{
+    for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p))
+            return true;
+    return false;
+}
+
+/// Every text of a window drawn smaller than the application's font, cut, or
+/// over another control, a line each.
+QStringList layoutFaults(QWidget* window)
+{
+    QStringList out;
+    const double appFont = QApplication::font().pointSizeF();
+    QList<QWidget*> placed;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || w->window() != window || insideAControl(w, window) ||
+            qobject_cast<QMenuBar*>(w))
+            continue;
+        const QString name = QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        auto* group = qobject_cast<QGroupBox*>(w);
+        auto* header = qobject_cast<QHeaderView*>(w);
+        if (label || button || group || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QAbstractScrollArea*>(w))
+            placed << w;
+        if (auto* box = qobject_cast<QLineEdit*>(w); box && box->isReadOnly() && // a figure shown whole
+            box->fontMetrics().horizontalAdvance(box->text()) > box->width() - 8)
+            out << name + ": \"" + box->text() + "\" cut";
+        if (!(label || button || group || header))
+            continue;
+        if (w->font().pointSizeF() < appFont - 0.01)
+            out << name + QStringLiteral(": drawn in %1 pt").arg(w->font().pointSizeF());
+        const QSize needs = label ? (label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
+                                                       : label->minimumSizeHint())
+            : header             ? QSize()
+                                 : w->sizeHint();
+        if (!qobject_cast<ElidedLabel*>(w) && (w->width() < needs.width() || w->height() < needs.height()))
+            out << name + QStringLiteral(": needs %1x%2, has %3x%4")
+                              .arg(needs.width())
+                              .arg(needs.height())
+                              .arg(w->width())
+                              .arg(w->height());
+        if (header)
+            for (int i = 0; i < header->count(); ++i) {
+                const QString text = header->model()->headerData(i, Qt::Horizontal).toString();
+                if (header->sectionSize(i) < header->fontMetrics().horizontalAdvance(text) + 8)
+                    out << name + ": column \"" + text + "\" cut";
+            }
+    }
+    for (int i = 0; i < placed.size(); ++i)
+        for (int j = i + 1; j < placed.size(); ++j) {
+            QWidget *a = placed[i], *b = placed[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a))
+                continue;
+            const QRect ra(a->mapTo(window, QPoint()), a->size()), rb(b->mapTo(window, QPoint()), b->size());
+            if (ra.intersects(rb))
+                out << QStringLiteral("%1 over %2").arg(a->objectName(), b->objectName());
+        }
+    return out;
+}
+} // namespace
+
+TEST_F(AccessibilityTest, EveryWindowFitsItsTextsInEveryLanguageAndFontAndOverlapsNothing)
+{
+    const QFont usual = QApplication::font();
+    const QString shots = qEnvironmentVariable("TICORA_SCREENSHOTS"); // where the windows are drawn, if anywhere
+    for (const auto& [language, points] : {std::pair(QLocale::English, 0.0), {QLocale::German, 0.0},
+             {QLocale::English, 16.0}, {QLocale::German, 16.0}}) {
+        const QString config = QLocale(language).name().left(2) + (points ? QStringLiteral("-16pt") : QString());
+        SCOPED_TRACE(config.toStdString());
+        QFont font = usual;
+        if (points)
+            font.setPointSizeF(points);
+        QApplication::setFont(font);
+        App::InstallTranslations(QLocale(language));
+        for (QWidget* w : Forms::Loaded()) // every window made anew, in the language and the font
+            Forms::Unload(w);
+        ProcessDeletions();
+        ed = &Forms::Get<MainWindow>();
+        openEveryWindow();
+        for (QWidget* w : Forms::Loaded()) {
+            SCOPED_TRACE(w->objectName().toStdString());
+            w->show();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(layoutFaults(w), QStringList());
+            if (!shots.isEmpty())
+                w->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, config, w->objectName()));
+        }
+    }
+    App::InstallTranslations(QLocale(QLocale::English));
+    QApplication::setFont(usual);
 }

@@ -1,6 +1,6 @@
 #include "assets/StockFigures.h"
 #include "market/News.h"
-#include "trading/frmOrders.h"
+#include "trading/OrdersWindow.h"
 #include "support/GameFixture.h"
 
 using namespace dao;
@@ -21,12 +21,12 @@ protected:
         return {};
     }
     /// Opens Edit stock and picks a symbol from its list.
-    Form7* edit(const QString& symbol)
+    EditStockDialog* edit(const QString& symbol)
     {
-        ed->mnuToolsItem(1)->trigger();
-        Form7* f = Forms::IfLoaded<Form7>();
+        ed->editAssetAction->trigger();
+        EditStockDialog* f = Forms::IfLoaded<EditStockDialog>();
         if (!symbol.isEmpty())
-            ChooseByKey(f->editstock, symbol);
+            ChooseByKey(f->stockList, symbol);
         return f;
     }
     static void retype(QLineEdit* box, const QString& text)
@@ -34,9 +34,9 @@ protected:
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-    void enter(Form7* f)
+    void enter(EditStockDialog* f)
     {
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QTest::mouseClick(f->enterButton, Qt::LeftButton);
         ProcessDeletions();
     }
 };
@@ -57,13 +57,13 @@ TEST_F(AssetsTest, AddsTheStockWithItsHistoryAndQueriesAndEveryWindowAndTickSeeI
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT * FROM ALPQ"), QStringList({"0|125000"}));
     EXPECT_EQ(market().querySql("ALPQDAY"),
         "SELECT Min([Price]) AS [Min Of Price], Max([Price]) AS [Max Of Price] FROM ALPDAY");
-    ed->mnuAssetitem(0)->trigger();
-    EXPECT_GE(Forms::IfLoaded<Form1>()->Combo1->findText("ALP"), 0);
-    ed->mnuAssetitem(2)->trigger();
-    EXPECT_GE(Forms::IfLoaded<Form9>()->chartstock->findText("ROW"), 0);
-    ed->mnuAssetitem(1)->trigger();
-    EXPECT_TRUE(GridRows(*Forms::IfLoaded<Form4>()->MSFlexGrid1).contains("ALP|12.5|0|20|300|0|12.5"));
-    Module1::MarketTick(Session::Current().CurrentGame());
+    ed->tradeAction->trigger();
+    EXPECT_GE(Forms::IfLoaded<TradingDesk>()->stockList->findText("ALP"), 0);
+    ed->chartAction->trigger();
+    EXPECT_GE(Forms::IfLoaded<StockPerformanceDialog>()->stockList->findText("ROW"), 0);
+    ed->pricesAction->trigger();
+    EXPECT_TRUE(GridRows(*Forms::IfLoaded<PriceBoard>()->grid).contains("ALP|12.5|0|20|300|0|12.5"));
+    Tick();
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     for (const char* symbol : {"ALP", "KEY", "PLAN", "ROW"}) {
         SCOPED_TRACE(symbol);
@@ -88,9 +88,9 @@ TEST_F(AssetsTest, AStockCalledNewsMovesWithTheNewsBesideItAndNewKeepsEveryHisto
     startGame("Ann");
     addStock("News Corporation", "NEWS", "20");
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
-    ed->mnuToolsItem(2)->trigger();
+    ed->marketNewsAction->trigger();
     Market::SetDrawSource([](int, int hi) { return hi == Market::News::kOdds.market ? 1 : hi; });
-    Module1::MarketTick(game());
+    Tick();
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM \"Market News\""), QStringList("1"));
     EXPECT_EQ(stock("NEWS").dayRows, 1);
@@ -131,7 +131,7 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         ASSERT_EQ(msgs.messages.size(), 1u);
         EXPECT_TRUE(msgs.messages[0].text.contains(said)) << msgs.messages[0].text.toStdString();
         EXPECT_EQ(marketBytes(), before);
-        EXPECT_EQ(Forms::IfLoaded<Form6>(), nullptr);
+        EXPECT_EQ(Forms::IfLoaded<AddAssetDialog>(), nullptr);
     }
     addStock("Beta", "BET", "1,000.5", "", "", "2,000"); // as the player writes numbers
     EXPECT_EQ(
@@ -163,22 +163,22 @@ TEST_F(AssetsTest, EveryTypedNumberIsReadWholeInThePlayersFormatButTheDesksUnits
             EXPECT_EQ(last(qPrintable("SELECT \"Stockcurrent Price\" / 10000.0 FROM \"Stocks Information\" "
                                       "WHERE stocksymbol = '" + symbol + "'")),
                 figure);
-            Form7* f = edit("ALDR");
-            retype(f->Text2, typed);
+            EditStockDialog* f = edit("ALDR");
+            retype(f->priceBox, typed);
             enter(f);
-            Forms::Unload(Forms::IfLoaded<Form7>()); // where a refusal kept it
+            Forms::Unload(Forms::IfLoaded<EditStockDialog>()); // where a refusal kept it
             EXPECT_EQ(last("SELECT \"Stockcurrent Price\" / 10000.0 FROM \"Stocks Information\" "
                            "WHERE stocksymbol = 'ALDR' AND \"Stockcurrent Price\" <> 70000"),
                 figure);
             setPrice("ALDR", 7);
-            ed->mnuAssetitem(3)->trigger();
-            frmOrders* o = Forms::IfLoaded<frmOrders>();
-            ChooseByKey(o->Combo1, "ALDR");
-            o->quantity->setText("1");
-            o->optBuybutton->setChecked(true);
-            o->optBelow->setChecked(true);
-            o->txtPrice->setText(typed);
-            QTest::mouseClick(o->cmdPlace, Qt::LeftButton);
+            ed->ordersAction->trigger();
+            OrdersWindow* o = Forms::IfLoaded<OrdersWindow>();
+            ChooseByKey(o->stockList, "ALDR");
+            o->unitsBox->setText("1");
+            o->buyButton->setChecked(true);
+            o->belowButton->setChecked(true);
+            o->priceBox->setText(typed);
+            QTest::mouseClick(o->placeButton, Qt::LeftButton);
             EXPECT_EQ(last("SELECT Price / 10000.0 FROM Orders WHERE rowid = (SELECT max(rowid) FROM Orders) AND "
                            "Placed IS NOT NULL AND Units = 1 AND State = 'open' AND Note = ''",
                           "Trader.sav"),
@@ -209,21 +209,21 @@ TEST_F(AssetsTest, ARefusedFigureIsSaidByAddAndEditWhichStayOpenAsTypedAndWriteN
 {
     const QByteArray before = marketBytes();
     addStock("Alpha", "ALP", "-5");
-    Form6* add = Forms::IfLoaded<Form6>();
+    AddAssetDialog* add = Forms::IfLoaded<AddAssetDialog>();
     ASSERT_NE(add, nullptr);
     EXPECT_EQ(msgs.texts(), QStringList("Type the current price as a number above 0, for example 12.5."));
-    EXPECT_EQ(add->Text3->text(), "-5");
-    EXPECT_EQ(add->focusWidget(), add->Text3);
+    EXPECT_EQ(add->priceBox->text(), "-5");
+    EXPECT_EQ(add->focusWidget(), add->priceBox);
     addStock("Alpha", "ALP", ""); // "Fill the necessary information", the window kept too
-    EXPECT_NE(Forms::IfLoaded<Form6>(), nullptr);
-    Form7* f = edit("BRKW");
-    retype(f->Text3, "x");
+    EXPECT_NE(Forms::IfLoaded<AddAssetDialog>(), nullptr);
+    EditStockDialog* f = edit("BRKW");
+    retype(f->lowBox, "x");
     enter(f);
-    ASSERT_EQ(Forms::IfLoaded<Form7>(), f);
+    ASSERT_EQ(Forms::IfLoaded<EditStockDialog>(), f);
     EXPECT_EQ(msgs.texts().last(),
         "Type the day's lowest price as a number of 0 or more, for example 12.5, or leave it empty.");
-    EXPECT_EQ(f->Text3->text(), "x");
-    EXPECT_EQ(f->focusWidget(), f->Text3);
+    EXPECT_EQ(f->lowBox->text(), "x");
+    EXPECT_EQ(f->focusWidget(), f->lowBox);
     EXPECT_EQ(marketBytes(), before);
 }
 
@@ -247,19 +247,19 @@ TEST_F(AssetsTest, EditShowsThePickedStockAndEnterWithNothingChangedWritesNothin
         SCOPED_TRACE(locale.name().toStdString());
         QLocale::setDefault(locale);
         msgs.messages.clear();
-        Form7* f = edit("ALDR");
-        EXPECT_EQ(f->editstock->count(), int(stocks().size()));
-        EXPECT_EQ(f->Text1->text(), "Aldren Mining");
-        EXPECT_EQ(f->Text2->text(), Numbers::PlainText(10.25));
-        EXPECT_EQ(f->Text3->text(), ""); // a stored Null
+        EditStockDialog* f = edit("ALDR");
+        EXPECT_EQ(f->stockList->count(), int(stocks().size()));
+        EXPECT_EQ(f->nameBox->text(), "Aldren Mining");
+        EXPECT_EQ(f->priceBox->text(), Numbers::PlainText(10.25));
+        EXPECT_EQ(f->lowBox->text(), ""); // a stored Null
         const QByteArray before = marketBytes();
         enter(f);
         EXPECT_EQ(msgs.texts(), QStringList({"No changes were made!"}));
         EXPECT_EQ(marketBytes(), before);
     }
     QLocale::setDefault(QLocale::c());
-    Form7* f = edit(""); // nothing picked
-    retype(f->Text2, "99");
+    EditStockDialog* f = edit(""); // nothing picked
+    retype(f->priceBox, "99");
     enter(f);
     EXPECT_EQ(msgs.texts().last(), "No changes were made!");
     for (const Stock& s : stocks())
@@ -284,9 +284,9 @@ TEST_F(AssetsTest, EditStoresTheChangesInTheirOrder)
         SCOPED_TRACE(c.name);
         msgs.messages.clear();
         setFields("BRKW", {{"Stockcurrent Price", 10}, {"Min", 8}, {"Max", 12}, {"Volume", 100}});
-        Form7* f = edit("BRKW");
+        EditStockDialog* f = edit("BRKW");
         const std::pair<QLineEdit*, const char*> typed[] = {
-            {f->Text2, c.typedPrice}, {f->Text3, c.typedMin}, {f->Text4, c.typedVolume}, {f->Text5, c.typedMax}};
+            {f->priceBox, c.typedPrice}, {f->lowBox, c.typedMin}, {f->volumeBox, c.typedVolume}, {f->highBox, c.typedMax}};
         for (const auto& [box, text] : typed)
             if (text)
                 retype(box, text);
@@ -304,12 +304,12 @@ TEST_F(AssetsTest, EditAcrossATickWritesOnlyWhatThePlayerChanged)
     for (const char* volume : {static_cast<const char*>(nullptr), "777"}) {
         SCOPED_TRACE(volume ? volume : "untouched");
         msgs.messages.clear();
-        Form7* f = edit("ALDR");
+        EditStockDialog* f = edit("ALDR");
         if (volume)
-            retype(f->Text4, volume);
+            retype(f->volumeBox, volume);
         ScriptDraws({100, 3});
-        Module1::MarketTick(Session::Current().CurrentGame());
-        Module1::MarketTick(Session::Current().CurrentGame());
+        Tick();
+        Tick();
         const Stock ticked = stock("ALDR");
         const QByteArray before = marketBytes();
         enter(f);

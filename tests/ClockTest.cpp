@@ -13,21 +13,21 @@ protected:
 TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
 {
     EXPECT_FALSE(Session::Current().Clock().TimeOfDay());
-    Module1::AdvanceClock();
-    EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(0, 9, 1)));
-    EXPECT_EQ(ed->Label2->text(), QLocale().dayName(Session::Current().Clock().BaseDate().dayOfWeek()));
-    EXPECT_EQ(ed->Timer2->interval(), 10000);
+    Minute();
+    EXPECT_EQ(ed->clockLabel->text(), Market::ClockText(at(0, 9, 1)));
+    EXPECT_EQ(ed->weekdayLabel->text(), QLocale().dayName(Session::Current().Clock().BaseDate().dayOfWeek()));
+    EXPECT_EQ(ed->marketTimer->interval(), 10000);
     ScriptDraws({60});
-    Module1::MarketTick(Session::Current().CurrentGame()); // some volume and an intraday price to clear in the evening
+    Tick(); // some volume and an intraday price to clear in the evening
     const auto before = stocks();
     const std::pair<QTime, bool> steps[] = {{QTime(8, 59), false}, {QTime(9, 0), true}, {QTime(15, 59), true},
         {QTime(16, 0), false}, {QTime(16, 1), false}};
     for (const auto& [t, market] : steps) {
         SCOPED_TRACE(t.toString().toStdString());
         setClock(dao::naiveDateTime(Session::Current().Clock().BaseDate(), t).addSecs(-60));
-        Module1::AdvanceClock();
+        Minute();
         EXPECT_EQ(shown(), t);
-        EXPECT_EQ(ed->Timer2->isRunning(), market);
+        EXPECT_EQ(ed->marketTimer->isRunning(), market);
     }
     const auto evening = stocks(); // the volumes and the intraday prices go, not the range
     for (size_t i = 0; i < evening.size(); ++i) {
@@ -38,17 +38,17 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
             std::tie(before[i].price, before[i].min, before[i].max));
     }
     setClock(at(0, 16, 59));
-    Module1::AdvanceClock(); // 17:00 is shown until the next minute, 09:01 of the next day
+    Minute(); // 17:00 is shown until the next minute, 09:01 of the next day
     EXPECT_EQ(shown(), QTime(17, 0));
-    Module1::AdvanceClock();
-    EXPECT_EQ(ed->Label1->text(), Market::ClockText(at(1, 9, 1)));
-    EXPECT_TRUE(ed->Timer2->isRunning());
+    Minute();
+    EXPECT_EQ(ed->clockLabel->text(), Market::ClockText(at(1, 9, 1)));
+    EXPECT_TRUE(ed->marketTimer->isRunning());
     QSet<QString> names; // every day of the week trades
     for (int d = 0; d < 7; ++d) {
         setClock(at(d, 9, 59));
-        Module1::AdvanceClock();
-        EXPECT_TRUE(ed->Timer2->isRunning()) << d;
-        names.insert(ed->Label2->text());
+        Minute();
+        EXPECT_TRUE(ed->marketTimer->isRunning()) << d;
+        names.insert(ed->weekdayLabel->text());
     }
     EXPECT_EQ(names.size(), 7);
 }
@@ -56,13 +56,13 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
 TEST_F(ClockTest, StartNewTradingDayIsOneUnitOverAllStocks)
 {
     ScriptDraws({30});
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Tick();
     // The last stock's intraday table is missing: the evening reset fails as a whole.
     RawRows(path("stocks.tqs"),
         "UPDATE \"Stocks Information\" SET stocksymbol = stocksymbol || 'X' "
         "WHERE rowid = (SELECT max(rowid) FROM \"Stocks Information\")");
     const auto before = stocks();
-    EXPECT_THROW(Module1::StartNewTradingDay(), dao::Error);
+    EXPECT_THROW(Market::StartNewTradingDay(), dao::Error);
     EXPECT_EQ(stocks(), before);
 }
 
@@ -70,20 +70,20 @@ TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTic
 {
     ScriptDraws({30});
     setClock(at(0, 10, 0));
-    Module1::MarketTick(Session::Current().CurrentGame()); // today's volume and intraday price
+    Tick(); // today's volume and intraday price
     const auto before = stocks();
     {
         FullDisk full(0);
         setClock(at(0, 15, 59));
         for (int minute = 0; minute < 63; ++minute) // the evening, the night jump, 09:01 and 09:02
-            Module1::AdvanceClock();
+            Minute();
         EXPECT_EQ(shown(), QTime(9, 2));
-        Module1::MarketTick(Session::Current().CurrentGame()); // the next day's tick waits for its day
+        Tick(); // the next day's tick waits for its day
     }
     EXPECT_TRUE(msgs.texts().value(0).startsWith("The new trading day could not be prepared: the disk that holds "));
     EXPECT_EQ(stocks(), before); // nothing moved on the day before's figures
-    Module1::AdvanceClock(); // room again: the next minute prepares the day
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Minute(); // room again: the next minute prepares the day
+    Tick();
     for (const auto& s : stocks()) { // the day's figures are the new day's alone
         SCOPED_TRACE(s.symbol.toStdString());
         EXPECT_EQ(s.volume.toDouble(), 30 * 1000);
@@ -98,9 +98,9 @@ TEST(GameClock, APauseKeepsWhatIsLeftAndEverySpeedStretchesEveryPeriodByOneFacto
     GameClock clock;
     clock.UseHandTime(true);
     clock.Run(true);
-    VbTimer market(clock, nullptr, true, 10000), minute(clock, nullptr, true, 1000);
+    GameTimer market(clock, nullptr, true, 10000), minute(clock, nullptr, true, 1000);
     int moves = 0;
-    QObject::connect(&market, &VbTimer::timeout, [&] { ++moves; });
+    QObject::connect(&market, &GameTimer::timeout, [&] { ++moves; });
     clock.Advance(6000); // 40 % of the market's period left
     clock.SetPaused(true);
     clock.Advance(100000);
@@ -151,13 +151,13 @@ protected:
 TEST_F(PauseTest, WhilePausedNothingMovesButTheDeskTradesAtItsPriceWithinTheHours)
 {
     ScriptDraws({70});
-    ed->mnuAnalyzeItem(0)->trigger(); // the Balance, with its timer
-    const VbTimer* balance = Forms::IfLoaded<Form3>()->Timer1;
+    ed->balanceAction->trigger(); // the Balance, with its timer
+    const GameTimer* balance = Forms::IfLoaded<BalanceWindow>()->refreshTimer;
     const auto market = stocks();
     const int worth = worthRows();
-    ed->mnuClockItem(0)->trigger();
-    EXPECT_TRUE(ed->mnuClockItem(0)->isChecked());
-    EXPECT_EQ(ed->lblPace->text(), "Paused");
+    ed->clock->pauseAction->trigger();
+    EXPECT_TRUE(ed->clock->pauseAction->isChecked());
+    EXPECT_EQ(ed->paceLabel->text(), "Paused");
     EXPECT_FALSE(balance->isRunning());
     clock.Advance(60000);
     EXPECT_EQ(clock.Time(), at(0, 10, 0));
@@ -165,9 +165,9 @@ TEST_F(PauseTest, WhilePausedNothingMovesButTheDeskTradesAtItsPriceWithinTheHour
     EXPECT_EQ(worthRows(), worth);
     trade("ALDR", "10", "Buy");
     EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT Units FROM Traderesult"), QStringList("10"));
-    QTest::keyClick(Forms::IfLoaded<Form1>(), Qt::Key_Pause); // the Pause key in any window
+    QTest::keyClick(Forms::IfLoaded<TradingDesk>(), Qt::Key_Pause); // the Pause key in any window
     EXPECT_FALSE(clock.Paused());
-    EXPECT_EQ(ed->lblPace->text(), "");
+    EXPECT_EQ(ed->paceLabel->text(), "");
     auto* notice = ed->findChild<QLabel*>("notice");
     ASSERT_NE(notice, nullptr); // heard once, where the focus is not
     EXPECT_EQ(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
@@ -194,30 +194,30 @@ TEST_F(PauseTest, APauseAcrossTheCloseAndTheNightGoesOnWhereItStood)
         EXPECT_EQ(clock.Time(), from);
         clock.Advance(1);
         EXPECT_EQ(clock.Time(), to);
-        EXPECT_EQ(ed->Timer2->isRunning(), market);
+        EXPECT_EQ(ed->marketTimer->isRunning(), market);
     }
 }
 
 TEST_F(PauseTest, NewAndContinueStartUnpausedAndTheSpeedHoldsForTheRun)
 {
-    QWidget* balance = (ed->mnuAnalyzeItem(0)->trigger(), FindForm("Form3"));
+    QWidget* balance = (ed->balanceAction->trigger(), FindForm("BalanceWindow"));
     QApplication::setActiveWindow(balance);
     QTest::keyClick(balance, Qt::Key_Equal, Qt::ControlModifier); // Ctrl+equals as Ctrl+plus: faster
-    EXPECT_EQ(ed->lblPace->text(), "Double speed");
-    ed->mnuClockItem(0)->trigger();
-    EXPECT_EQ(ed->lblPace->text(), "Paused, Double speed");
+    EXPECT_EQ(ed->paceLabel->text(), "Double speed");
+    ed->clock->pauseAction->trigger();
+    EXPECT_EQ(ed->paceLabel->text(), "Paused, Double speed");
     startGame("Other");
     EXPECT_FALSE(clock.Paused());
-    EXPECT_FALSE(ed->mnuClockItem(0)->isChecked());
-    EXPECT_TRUE(ed->mnuClockItem(5)->isChecked());
-    ed->mnuClockItem(0)->trigger();
-    ed->mnuFileItem(3)->trigger(); // closed, then continued
+    EXPECT_FALSE(ed->clock->pauseAction->isChecked());
+    EXPECT_TRUE(ed->clock->speedActions[3]->isChecked());
+    ed->clock->pauseAction->trigger();
+    ed->closeAction->trigger(); // closed, then continued
     ed->OfferSavedGames(true);
-    QTest::keyClick(Forms::IfLoaded<frmContinue>()->lstGames, Qt::Key_Return);
+    QTest::keyClick(Forms::IfLoaded<ContinueDialog>()->gamesList, Qt::Key_Return);
     EXPECT_TRUE(Session::Current().IsOpen());
     EXPECT_FALSE(clock.Paused());
     EXPECT_EQ(clock.Speed(), 3);
-    EXPECT_EQ(ed->Timer1->period(), 500);
-    ed->mnuClockItem(9)->trigger(); // Slower
-    EXPECT_EQ(ed->lblPace->text(), "");
+    EXPECT_EQ(ed->minuteTimer->period(), 500);
+    ed->clock->slowerAction->trigger(); // Slower
+    EXPECT_EQ(ed->paceLabel->text(), "");
 }

@@ -6,7 +6,7 @@ protected:
     {
         GameTest::SetUp();
         startGame("Cleo");
-        Module1::AdvanceClock();
+        Minute();
         ASSERT_TRUE(QFile::exists(path("Cleo.sav")));
     }
 };
@@ -15,8 +15,8 @@ TEST_F(CloseGameTest, CloseExitAndTheMainTitleBarDeleteTheFileAndUnloadEveryWind
 {
     ASSERT_TRUE(QFile::copy(BuiltPath(TICORA_HELP_FILE), path("zolthelp.hlp")));
     const std::pair<const char*, std::function<void()>> ways[] = {
-        {"Close", [this] { ed->mnuFileItem(3)->trigger(); }},
-        {"Exit", [this] { ed->mnuFileItem(5)->trigger(); }},
+        {"Close", [this] { ed->closeAction->trigger(); }},
+        {"Exit", [this] { ed->exitAction->trigger(); }},
         {"title bar", [this] { ed->show(), ed->close(); }},
     };
     for (const auto& [way, close] : ways) {
@@ -24,35 +24,35 @@ TEST_F(CloseGameTest, CloseExitAndTheMainTitleBarDeleteTheFileAndUnloadEveryWind
         if (!QFile::exists(path("Cleo.sav")))
             startGame("Cleo");
         GameShell::ShowHelp(0); // no part of the game: it stays open
-        ed->mnuFileItem(0)->trigger(); // an Information window is open too
+        ed->newAction->trigger(); // an Information window is open too
         close();
         ProcessDeletions();
         EXPECT_FALSE(QFile::exists(path("Cleo.sav")));
         expectGame(false);
         EXPECT_EQ(Forms::Loaded().size(), 2);
-        EXPECT_NE(FindForm("frmHelp"), nullptr);
+        EXPECT_NE(FindForm("HelpWindow"), nullptr);
         EXPECT_EQ(App::EndRequested(), QByteArray(way) != "Close");
         App::ResetEndRequest();
     }
     EXPECT_TRUE(msgs.messages.empty());
     ed->OfferSavedGames(false); // a game ended for good is not offered
-    ed->mnuFileItem(1)->trigger();
-    EXPECT_EQ(Forms::IfLoaded<frmContinue>(), nullptr);
+    ed->continueAction->trigger();
+    EXPECT_EQ(Forms::IfLoaded<ContinueDialog>(), nullptr);
     EXPECT_EQ(msgs.texts(), QStringList("There is no game to continue."));
 }
 
 TEST_F(CloseGameTest, ANewGameAfterCloseStartsANewDayAndAnUndeletableFileIsReported)
 {
     setClock(at(0, 9, 30));
-    ed->mnuFileItem(3)->trigger();
+    ed->closeAction->trigger();
     startGame("Cleo2");
-    Module1::AdvanceClock();
+    Minute();
     EXPECT_EQ(Session::Current().Clock().Time(), at(0, 9, 1));
     // A folder in the file's place cannot be removed as a file.
     dao::releaseAll(); // as another program would find it: no connection of ours holds it
     ASSERT_TRUE(QFile::remove(path("Cleo2.sav")));
     ASSERT_TRUE(QDir(folder()).mkpath("Cleo2.sav/inside"));
-    ed->mnuFileItem(3)->trigger();
+    ed->closeAction->trigger();
     ASSERT_EQ(msgs.texts().size(), 1);
     EXPECT_TRUE(msgs.texts()[0].contains("could not be deleted")) << msgs.texts()[0].toStdString();
     expectGame(false);

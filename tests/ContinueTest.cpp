@@ -5,11 +5,11 @@
 class ContinueTest : public GameTest {
 protected:
     /// The dialog as start-up offers it; none when nothing is offered.
-    frmContinue* offered()
+    ContinueDialog* offered()
     {
         ed->OfferSavedGames(false);
         ProcessDeletions();
-        frmContinue* d = Forms::IfLoaded<frmContinue>();
+        ContinueDialog* d = Forms::IfLoaded<ContinueDialog>();
         if (d)
             QApplication::setActiveWindow(d); // where the keys go
         return d;
@@ -20,13 +20,12 @@ protected:
         startGame(name);
         setClock(at(0, 10, 0));
         trade("ALDR", units, "Buy");
-        Forms::Unload(Forms::IfLoaded<Form1>());
+        Forms::Unload(Forms::IfLoaded<TradingDesk>());
     }
     QString balance()
     {
-        Module1::RefreshBalance(game());
-        const Form3& b = *Forms::IfLoaded<Form3>();
-        return b.cashbalance->text() + "|" + b.Text3->text() + "|" + b.Text4->text();
+        const BalanceWindow& b = Opened<BalanceWindow>();
+        return b.cashBox->text() + "|" + b.stocksBox->text() + "|" + b.balanceBox->text();
     }
 };
 
@@ -67,19 +66,19 @@ TEST_F(ContinueTest, AKilledGameIsOfferedAndContinuesWithEveryTradeInItsFile)
     }
     QDir(said["folder"]).removeRecursively();
 
-    frmContinue* d = offered();
+    ContinueDialog* d = offered();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(d->isModal());
-    ASSERT_EQ(d->lstGames->count(), 1);
-    EXPECT_TRUE(d->lstGames->item(0)->text().startsWith("Ann: 2 trades, cash ")) << d->Games()[0].Line().toStdString();
-    QTest::keyClick(d->lstGames, Qt::Key_Return);
+    ASSERT_EQ(d->gamesList->count(), 1);
+    EXPECT_TRUE(d->gamesList->item(0)->text().startsWith("Ann: 2 trades, cash ")) << d->Games()[0].Line().toStdString();
+    QTest::keyClick(d->gamesList, Qt::Key_Return);
     ProcessDeletions();
-    EXPECT_EQ(Forms::IfLoaded<frmContinue>(), nullptr);
+    EXPECT_EQ(Forms::IfLoaded<ContinueDialog>(), nullptr);
     expectGame(true);
     EXPECT_EQ(game()->GameFileName, "Ann.sav");
     EXPECT_EQ(ed->windowTitle(), "Varnel Ticora: V1.0");
-    Module1::AdvanceClock();
+    Minute();
     EXPECT_EQ(Session::Current().Clock().Time(), at(0, 9, 1));
     EXPECT_EQ(balance(), said["balance"]);
     setClock(at(0, 10, 0));
@@ -94,20 +93,20 @@ TEST_F(ContinueTest, AGameContinuedTheSameDayGoesOnAfterItsLastRowAndANewGameCou
     leaveGame("Ann", "10");
     ScriptDraws({100});
     setClock(at(0, 11, 20));
-    Module1::MarketTick(game()); // a row at 11:20
+    Tick(); // a row at 11:20
     Session::Current().Close();
-    QTest::keyClick(offered()->lstGames, Qt::Key_Return);
+    QTest::keyClick(offered()->gamesList, Qt::Key_Return);
     EXPECT_EQ(Session::Current().Clock().Time(), at(0, 11, 20)); // the status bar says where it goes on
-    Module1::AdvanceClock();
-    Module1::MarketTick(game());
+    Minute();
+    Tick();
     const QStringList times = RawRows(path("Ann.sav"), "SELECT Time FROM Worth");
     EXPECT_EQ(times.value(times.size() - 1), at(0, 11, 21).toString("yyyy-MM-dd HH:mm:ss"));
     QStringList inOrder = times;
     std::sort(inOrder.begin(), inOrder.end());
     EXPECT_EQ(times, inOrder); // no row earlier than the one before
-    EXPECT_NE(ed->glance->txtToday->text(), "0 (0.00 %)"); // Ann's day: ALDR rose
+    EXPECT_NE(ed->glance->todayBox->text(), "0 (0.00 %)"); // Ann's day: ALDR rose
     startGame("Bob");
-    EXPECT_EQ(ed->glance->txtToday->text(), "0 (0.00 %)");
+    EXPECT_EQ(ed->glance->todayBox->text(), "0 (0.00 %)");
 }
 
 TEST_F(ContinueTest, NotNowAndDeleteChangeOnlyWhatThePlayerChose)
@@ -115,36 +114,36 @@ TEST_F(ContinueTest, NotNowAndDeleteChangeOnlyWhatThePlayerChose)
     leaveGame("Ann", "10");
     leaveGame("Bob", "20"); // a New over an open game leaves the first behind
     msgs.answers.push_back(Ui::Answer::Yes);
-    ed->mnuFileItem(3)->trigger(); // Bob's is closed for good
+    ed->closeAction->trigger(); // Bob's is closed for good
     leaveGame("Cy", "30");
     Session::Current().Close(); // as a crash leaves it, the file in place
     const QStringList files = folderFiles();
     const auto before = fileBytes("Ann.sav");
 
-    frmContinue* d = offered();
+    ContinueDialog* d = offered();
     ASSERT_NE(d, nullptr);
-    ASSERT_EQ(d->lstGames->count(), 2);
-    QTest::keyClick(d->lstGames, Qt::Key_Escape);
+    ASSERT_EQ(d->gamesList->count(), 2);
+    QTest::keyClick(d->gamesList, Qt::Key_Escape);
     ProcessDeletions();
-    EXPECT_EQ(Forms::IfLoaded<frmContinue>(), nullptr) << "Not now";
+    EXPECT_EQ(Forms::IfLoaded<ContinueDialog>(), nullptr) << "Not now";
     EXPECT_EQ(folderFiles(), files);
     EXPECT_EQ(fileBytes("Ann.sav"), before);
     expectGame(false);
 
     d = offered(); // asked again at the next start
     ASSERT_NE(d, nullptr);
-    d->lstGames->setCurrentRow(1);
+    d->gamesList->setCurrentRow(1);
     msgs.messages.clear();
     msgs.answers = {Ui::Answer::No, Ui::Answer::Yes};
     for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(d->cmdDelete, Qt::LeftButton);
+        QTest::mouseClick(d->deleteButton, Qt::LeftButton);
     ASSERT_EQ(msgs.messages.size(), 2);
     EXPECT_EQ(msgs.texts()[0], "Delete the game of Cy for good?");
     EXPECT_TRUE(msgs.messages[0].defaultSecond) << "No is the default";
     EXPECT_FALSE(QFile::exists(path("Cy.sav")));
     EXPECT_EQ(fileBytes("Ann.sav"), before);
-    ASSERT_EQ(d->lstGames->count(), 1);
-    EXPECT_TRUE(d->lstGames->item(0)->text().startsWith("Ann: 1 trade, "));
+    ASSERT_EQ(d->gamesList->count(), 1);
+    EXPECT_TRUE(d->gamesList->item(0)->text().startsWith("Ann: 1 trade, "));
 }
 
 TEST_F(ContinueTest, AFileThatIsNoGameIsNamedCannotBeContinuedAndIsLeftAsItWas)
@@ -160,16 +159,16 @@ TEST_F(ContinueTest, AFileThatIsNoGameIsNamedCannotBeContinuedAndIsLeftAsItWas)
     const std::map<QString, std::optional<QByteArray>> before = {
         {"NoResult.SAV", fileBytes("NoResult.SAV")}, {"junk.sav", fileBytes("junk.sav")}};
 
-    frmContinue* d = offered();
+    ContinueDialog* d = offered();
     ASSERT_NE(d, nullptr);
-    ASSERT_EQ(d->lstGames->count(), 3);
+    ASSERT_EQ(d->gamesList->count(), 3);
     for (int row : {1, 2}) {
         const QString file = d->Games()[size_t(row)].fileName;
         SCOPED_TRACE(file.toStdString());
-        EXPECT_TRUE(d->lstGames->item(row)->text().startsWith(file + ": cannot be continued: it is damaged"));
-        d->lstGames->setCurrentRow(row);
+        EXPECT_TRUE(d->gamesList->item(row)->text().startsWith(file + ": cannot be continued: it is damaged"));
+        d->gamesList->setCurrentRow(row);
         msgs.messages.clear();
-        QTest::mouseClick(d->cmdContinue, Qt::LeftButton);
+        QTest::mouseClick(d->continueButton, Qt::LeftButton);
         ASSERT_EQ(msgs.texts().size(), 1);
         EXPECT_TRUE(msgs.texts()[0].startsWith("The game in \"" + file + "\" cannot be continued"));
         EXPECT_TRUE(msgs.texts()[0].endsWith("restore it from a backup copy, or delete it."));

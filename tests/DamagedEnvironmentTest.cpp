@@ -11,8 +11,8 @@ protected:
     void tickTwice(const QString& expected)
     {
         msgs.messages.clear();
-        Module1::MarketTick(Session::Current().CurrentGame());
-        Module1::MarketTick(Session::Current().CurrentGame());
+        Tick();
+        Tick();
         ASSERT_EQ(msgs.messages.size(), 1u) << msgs.texts().join('\n').toStdString();
         EXPECT_TRUE(msgs.messages[0].text.contains(expected)) << msgs.messages[0].text.toStdString();
     }
@@ -38,7 +38,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (!game())
             startGame("Trader");
-        Module1::AdvanceClock(); // prepares the day the case before left unprepared
+        Minute(); // prepares the day the case before left unprepared
         QFile file(path("stocks.tqs"));
         damage(file);
         file.close();
@@ -46,22 +46,22 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         setClock(at(++day, 10, 0));
         tickTwice("The market could not move");
         msgs.messages.clear();
-        ed->mnuAssetitem(0)->trigger(); // the desk cannot list the stocks
-        EXPECT_EQ(Forms::IfLoaded<Form1>(), nullptr);
-        ed->mnuAssetitem(1)->trigger(); // the board opens, headed, and says why it is empty
-        Form4* board = Forms::IfLoaded<Form4>();
+        ed->tradeAction->trigger(); // the desk cannot list the stocks
+        EXPECT_EQ(Forms::IfLoaded<TradingDesk>(), nullptr);
+        ed->pricesAction->trigger(); // the board opens, headed, and says why it is empty
+        PriceBoard* board = Forms::IfLoaded<PriceBoard>();
         ASSERT_NE(board, nullptr);
-        EXPECT_FALSE(board->lblNote->text().isEmpty());
+        EXPECT_FALSE(board->noteLabel->text().isEmpty());
         EXPECT_EQ(
-            GridRows(*board->MSFlexGrid1).value(0), "Symbol|Price|Min/Day|Max/Day|Volume|Min/History|Max/History");
+            GridRows(*board->grid).value(0), "Symbol|Price|Min/Day|Max/Day|Volume|Min/History|Max/History");
         board->close();
         EXPECT_EQ(msgs.texts().join('\n').count("The window cannot be opened"), 1);
         msgs.messages.clear();
         setClock(at(day, 16, 30));
-        Module1::AdvanceClock();
-        Module1::AdvanceClock();
+        Minute();
+        Minute();
         EXPECT_EQ(msgs.messages.size(), 1u); // the evening's reset, said once
-        ed->mnuFileItem(3)->trigger();
+        ed->closeAction->trigger();
         const QStringList files = folderFiles();
         msgs.messages.clear();
         startGame("Eve");
@@ -73,7 +73,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         EXPECT_TRUE(text.contains(why)) << text.toStdString();
         EXPECT_TRUE(text.contains(QString(" No game was started.\n\n") + todo)) << text.toStdString();
         expectGame(false);
-        EXPECT_EQ(Forms::IfLoaded<Form2>(), nullptr);
+        EXPECT_EQ(Forms::IfLoaded<NewGameDialog>(), nullptr);
         releaseAll();
         EXPECT_EQ(fileBytes("stocks.tqs"), before);
         EXPECT_EQ(folderFiles(), files);
@@ -96,6 +96,7 @@ TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnceAndInThe
     EXPECT_EQ(logRows(), 0);
     trade("ALDR", "3", "Buy"); // released: the trade goes through
     EXPECT_EQ(logRows(), 1);
+    Opened<PortfolioWindow>();
 
     releaseAll();
     ASSERT_TRUE(QFile::remove(path("Trader.sav")));
@@ -105,14 +106,14 @@ TEST_F(DamagedTest, AGameFileLockedOrRemovedRefusesTheTradeAndIsSaidOnceAndInThe
     EXPECT_FALSE(msgs.texts().join('\n').contains("You bought"));
     EXPECT_FALSE(QFile::exists(path("Trader.sav"))); // not made anew, empty
     msgs.messages.clear();
-    ed->mnuAnalyzeItem(0)->trigger();
+    ed->balanceAction->trigger();
     for (int i = 0; i < 3; ++i)
-        Module1::MarketTick(Session::Current().CurrentGame());
-    EXPECT_TRUE(Forms::IfLoaded<Form3>()->lblNote->text().startsWith("The balance cannot be worked out"));
-    const Form13* portfolio = Forms::IfLoaded<Form13>(); // the last portfolio stays, and says why
-    EXPECT_EQ(portfolio->MSFlexGrid1->TextMatrix(0, 1), "3");
-    EXPECT_TRUE(portfolio->lblNote->text().startsWith("The portfolio cannot be worked out"));
-    ed->mnuFileItem(3)->trigger(); // closing a game whose file is gone is no failure
+        Tick();
+    EXPECT_TRUE(Forms::IfLoaded<BalanceWindow>()->noteLabel->text().startsWith("The balance cannot be worked out"));
+    const PortfolioWindow* portfolio = Forms::IfLoaded<PortfolioWindow>(); // the last portfolio stays, and says why
+    EXPECT_EQ(portfolio->grid->CellText(0, 1), "3");
+    EXPECT_TRUE(portfolio->noteLabel->text().startsWith("The portfolio cannot be worked out"));
+    ed->closeAction->trigger(); // closing a game whose file is gone is no failure
     EXPECT_TRUE(msgs.messages.empty()) << msgs.texts().join('\n').toStdString();
     expectGame(false);
 }
@@ -129,7 +130,7 @@ TEST_F(DamagedTest, ADiskThatFillsDuringATickLeavesTheMarketWhole)
     EXPECT_EQ(RawRows(path("stocks.tqs"), "PRAGMA integrity_check"), QStringList({"ok"}));
     EXPECT_EQ(stocks(), before);
     msgs.messages.clear();
-    Module1::MarketTick(Session::Current().CurrentGame()); // room again: the market moves
+    Tick(); // room again: the market moves
     EXPECT_TRUE(msgs.messages.empty());
     EXPECT_EQ(stocks()[0].dayRows, before[0].dayRows + 1);
 }
@@ -145,13 +146,13 @@ TEST_F(DamagedTest, DISABLED_ReadOnlyMarketAndFolder)
         " is read-only (attempt to write a readonly database). Give the file write permission.";
     tickTwice("The market could not move:" + readOnly);
     msgs.messages.clear();
-    ed->mnuAssetitem(0)->trigger(); // reading still works
-    EXPECT_NE(Forms::IfLoaded<Form1>(), nullptr);
+    ed->tradeAction->trigger(); // reading still works
+    EXPECT_NE(Forms::IfLoaded<TradingDesk>(), nullptr);
     addStock("Alpha", "ALP", "1");
     EXPECT_EQ(msgs.texts(), QStringList("The stock ALP could not be added; the market is as it was:" + readOnly));
     releaseAll();
     EXPECT_EQ(fileBytes("stocks.tqs"), before);
-    ed->mnuFileItem(3)->trigger();
+    ed->closeAction->trigger();
     QFile::setPermissions(path("stocks.tqs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     App::ReleaseInstanceLock();
     const QStringList files = folderFiles();

@@ -91,7 +91,7 @@ TEST(MessageBox, LongWordsWrapInsteadOfBeingCutAndTheTextStaysExactlyAsWritten)
         QString(40, 'd') + "/stocks.tqs is long too.";
     const auto box = Ui::MessageBox({text, Ui::Buttons::OK, Ui::Icon::Exclamation, "Add Asset"});
     box->show();
-    auto* shown = box->findChild<QTextEdit*>("txtMessage");
+    auto* shown = box->findChild<QTextEdit*>("messageText");
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), shown->toPlainText());
     EXPECT_EQ(shown->toPlainText(), text);

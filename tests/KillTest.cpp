@@ -3,6 +3,7 @@
 // covered every short or none, and whose orders are each open with no trade or
 // filled with exactly one.
 #include "data/OrderBook.h"
+#include "data/NewGame.h"
 #include "market/News.h"
 #include "support/GameFixture.h"
 
@@ -23,7 +24,7 @@ TEST(KillChild, DISABLED_TickUntilKilled)
     ScriptDraws({100}); // the market rises against the shorts: every move calls them
     GameShell::Wire(); // every tick records the game's worth
     if (!QFile::exists(App::FilePath("Kim.sav"))) {
-        Module1::CreateNewGame("Kim");
+        NewGame::Create("Kim", {});
         dao::Database game = dao::Database::open(App::FilePath("Kim.sav"));
         AddTrade(game, "CINX", 0.0001, 1000, -0.1); // for the orders to sell
     }
@@ -56,7 +57,7 @@ TEST(KillChild, DISABLED_TickUntilKilled)
                         units});
             tx.commit();
         }
-        Module1::MarketTick(Session::Current().CurrentGame());
+        Tick();
         std::printf("tick %d\n", i);
         std::fflush(stdout);
     }
@@ -152,7 +153,7 @@ TEST(KillChild, DISABLED_NewsUntilKilled)
     drawNewsFrom(qgetenv("TICORA_NEWS_SEED").toUInt());
     Session::Current().Open({"Kim", "Kim.sav", "kim", dao::Currency::fromDouble(500000), true, std::nullopt});
     for (int i = 0; i < 100000; ++i) {
-        Market::MovePrices(Session::Current().CurrentGame());
+        Market::Tick(Session::Current().CurrentGame());
         std::printf("tick %d\n", i);
         std::fflush(stdout);
     }
@@ -185,7 +186,7 @@ TEST_F(AppFolderTest, KilledAmidNewsTheNewsAgreesWithThePrices)
     drawNewsFrom(seed);
     Session::Current().Open({"Kim", "Kim.sav", "kim", dao::Currency::fromDouble(500000), true, std::nullopt});
     for (int i = 0; i < moves; ++i)
-        Market::MovePrices(game());
+        Market::Tick(game());
     dao::releaseAll();
     const QStringList news = RawRows(killed, kNewsRows);
     EXPECT_GT(news.size(), 3);

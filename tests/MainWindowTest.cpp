@@ -7,19 +7,19 @@ TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouch
     expectGame(false);
     EXPECT_EQ(QDir::currentPath(), QFileInfo(folder()).canonicalFilePath());
     EXPECT_EQ(App::HelpFile(), path("zolthelp.hlp"));
-    ed->mnuFileItem(0)->trigger(); // New from the menu and from the button give two captions
+    ed->newAction->trigger(); // New from the menu and from the button give two captions
     EXPECT_EQ(ed->windowTitle(), "Varnel Korvath: V1.0");
-    EXPECT_EQ(Forms::IfLoaded<Form2>()->fsumma->text(), "500000");
-    QTest::mouseClick(Forms::IfLoaded<Form2>()->Command2, Qt::LeftButton); // Cancel keeps the caption
+    EXPECT_EQ(Forms::IfLoaded<NewGameDialog>()->balanceLabel->text(), "500000");
+    QTest::mouseClick(Forms::IfLoaded<NewGameDialog>()->cancelButton, Qt::LeftButton); // Cancel keeps the caption
     EXPECT_EQ(ed->windowTitle(), "Varnel Korvath: V1.0");
     ed->show();
-    QTest::mouseClick(ed->Newup, Qt::LeftButton);
+    QTest::mouseClick(ed->newButton, Qt::LeftButton);
     EXPECT_EQ(ed->windowTitle(), "Varnel Ticora: V1.0");
     const QStringList files = QDir(folder()).entryList(QDir::Files | QDir::Hidden);
     ed->close();
     EXPECT_TRUE(App::EndRequested());
     App::ResetEndRequest();
-    Forms::Get<frmEditor>().mnuFileItem(5)->trigger(); // Exit
+    Forms::Get<MainWindow>().exitAction->trigger(); // Exit
     EXPECT_TRUE(App::EndRequested());
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), files);
     EXPECT_TRUE(msgs.messages.empty());
@@ -28,14 +28,13 @@ TEST_F(MainWindowTest, StartsWithNoGameAndTheMarketStillAndWithoutAGameEndsTouch
 TEST_F(MainWindowTest, ToolbarButtonsShowThePressedPictureForAnyMouseButton)
 {
     ed->show();
-    const auto* dn = ed->findChild<QLabel*>("newdn");
-    const auto* upn = ed->findChild<QLabel*>("newupn");
-    EXPECT_NE(dn->pixmap().toImage(), upn->pixmap().toImage());
+    const QImage down = QPixmap(":/toolbar/new-down.png").toImage(), up = QPixmap(":/toolbar/new-up.png").toImage();
+    EXPECT_NE(down, up);
     for (Qt::MouseButton mb : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        QTest::mousePress(ed->Newup, mb);
-        EXPECT_EQ(ed->Newup->pixmap().toImage(), dn->pixmap().toImage());
-        QTest::mouseRelease(ed->Newup, mb);
-        EXPECT_EQ(ed->Newup->pixmap().toImage(), upn->pixmap().toImage());
+        QTest::mousePress(ed->newButton, mb);
+        EXPECT_EQ(ed->newButton->pixmap().toImage(), down);
+        QTest::mouseRelease(ed->newButton, mb);
+        EXPECT_EQ(ed->newButton->pixmap().toImage(), up);
     }
 }
 
@@ -51,7 +50,7 @@ TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFol
         QLockFile other(held);
         ASSERT_TRUE(other.tryLock(0));
         App::InstallTranslations(language);
-        Forms::Get<frmEditor>();
+        Forms::Get<MainWindow>();
         App::InstallTranslations(QLocale(QLocale::English));
         ProcessDeletions();
         EXPECT_EQ(msgs.texts(), QStringList(QString::fromUtf8(said)));
@@ -63,11 +62,11 @@ TEST_F(AppFolderTest, OnlyAnotherRunningCopyStopsTheStartNotAFullOrUnwritableFol
     }
     App::SetFolder(path("stocks.tqs") + "/inside"); // a folder that cannot be written
     qputenv("TMPDIR", QFile::encodeName(App::Folder())); // nor the temporary one: no lock, yet the program starts
-    Forms::Get<frmEditor>();
+    Forms::Get<MainWindow>();
     qunsetenv("TMPDIR");
-    Forms::Unload(FindForm("frmEditor"));
+    Forms::Unload(FindForm("MainWindow"));
     App::ReleaseInstanceLock();
-    Forms::Get<frmEditor>();
+    Forms::Get<MainWindow>();
     QLockFile second(App::InstanceLockFiles().second); // where the lock went, as a second copy finds it
     EXPECT_FALSE(second.tryLock(0));
     EXPECT_EQ(second.error(), QLockFile::LockFailedError);

@@ -2,14 +2,14 @@
 
 using namespace dao;
 
-using MarketTickTest = GameTest;
+using MarketTickTest = OpenGameTest; // what the market remembers, it remembers of a game
 
 TEST_F(MarketTickTest, MovesEveryStockByItsDrawsFactorAndVolumeStepKeepingTheDaysRange)
 {
     setFields("ALDR", {{"Stockcurrent Price", 20}, {"Volume", 300}});
     setFields("BRKW", {{"Stockcurrent Price", 50}, {"Volume", 0}});
     ScriptDraws({97, 12});
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Tick();
     const auto after = stocks();
     // 20 by 102.505 % is 20.501, and 97 by 100 more volume; 50 by 97.9 % is 48.95, and 12 by 1000 more.
     EXPECT_EQ(QList<double>({after[0].price.toDouble(), after[0].volume.toDouble(), after[1].price.toDouble(),
@@ -25,7 +25,7 @@ TEST_F(MarketTickTest, MovesEveryStockByItsDrawsFactorAndVolumeStepKeepingTheDay
         EXPECT_EQ(h.field("Price"), s.price);
     }
     ScriptDraws({1}); // a fall: the range keeps the earlier, higher price of the day
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Tick();
     const Stock s = stocks()[0];
     EXPECT_EQ(s.dayRows, 2);
     EXPECT_EQ(std::pair(s.min, s.max), std::pair(s.price, after[0].price));
@@ -37,15 +37,15 @@ TEST_F(MarketTickTest, HistoryDropsTheOldestAtFullSizeAndGrowsBelowIt)
     RawRows(path("stocks.tqs"), "DELETE FROM BRKW WHERE rowid <= 51");
     const QString second = RawRows(path("stocks.tqs"), "SELECT Price FROM ALDR LIMIT 1 OFFSET 1").value(0);
     ScriptDraws({55});
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Tick();
     EXPECT_EQ(stocks()[0].historyRows, 201);
     EXPECT_EQ(stocks()[1].historyRows, 151);
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT Price FROM ALDR LIMIT 1").value(0), second); // the oldest went
     for (int i = 0; i < 60; ++i)
-        Module1::MarketTick(Session::Current().CurrentGame());
+        Tick();
     EXPECT_EQ(stocks()[1].historyRows, 200);
     RawRows(path("stocks.tqs"), "DELETE FROM \"Stocks Information\""); // an empty market: nothing moves
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Tick();
     EXPECT_EQ(market().openTable("ALDRDAY").recordCount(), 61);
     EXPECT_TRUE(msgs.messages.empty());
 }
@@ -57,8 +57,8 @@ TEST_F(MarketTickTest, AZeroPriceIsToldOncePerStockAndRunAfterTheTickIsStored)
     ScriptDraws({97});
     int nested = 0;
     bool writable = true;
-    msgs.whileShown = [&] { // no tick starts, and no transaction holds the market
-        Module1::MarketTick(Session::Current().CurrentGame());
+    msgs.whileShown = [&] { // a move arriving while a box is open is made, and no transaction holds the market
+        Tick();
         ++nested;
         try {
             market().beginTransaction().commit();
@@ -66,16 +66,16 @@ TEST_F(MarketTickTest, AZeroPriceIsToldOncePerStockAndRunAfterTheTickIsStored)
             writable = false;
         }
     };
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Tick();
     const QString said = "The price of %1 is 0, so it cannot move: correct it in Tools > Edit assets.";
     EXPECT_EQ(msgs.texts(), QStringList({said.arg("CINX"), said.arg("EMBR")}));
     EXPECT_EQ(nested, 2);
     EXPECT_TRUE(writable);
     msgs.whileShown = nullptr;
-    Module1::MarketTick(Session::Current().CurrentGame()); // told already: the moves go on in silence
+    Tick(); // told already: the moves go on in silence
     EXPECT_EQ(msgs.messages.size(), 2u);
     EXPECT_EQ(stocks()[2].price, Value(Currency()));
-    EXPECT_EQ(stocks()[2].dayRows, 2); // two ticks, not more
+    EXPECT_EQ(stocks()[2].dayRows, 4); // every move made, the two while the boxes waited among them
 }
 
 TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)
@@ -87,10 +87,9 @@ TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)
     int nested = 0;
     msgs.whileShown = [&] {
         if (nested++ == 0)
-            Module1::MarketTick(
-                Session::Current().CurrentGame()); // the timer fires while the message waits: no second tick
+            Tick(); // the timer fires while the message waits: the move fails again, and is not told twice
     };
-    Module1::MarketTick(Session::Current().CurrentGame());
+    Tick();
     ASSERT_EQ(msgs.messages.size(), 1u);
     EXPECT_TRUE(msgs.messages[0].text.startsWith("The market could not move"));
     EXPECT_EQ(stocks(), before);

@@ -17,14 +17,14 @@ protected:
         RawRows(path("stocks.tqs"), "INSERT INTO \"Stocks Information\"(stocksymbol, stockname) VALUES('" + symbol +
                 "', 'Listed')");
     }
-    Form10* chartOf(const QString& text)
+    StockChart* chartOf(const QString& text)
     {
-        ed->mnuAssetitem(2)->trigger();
-        Form9* pick = Forms::IfLoaded<Form9>();
-        pick->chartstock->setEditText(text);
-        QTest::mouseClick(pick->Command1, Qt::LeftButton);
+        ed->chartAction->trigger();
+        StockPerformanceDialog* pick = Forms::IfLoaded<StockPerformanceDialog>();
+        pick->stockList->setEditText(text);
+        QTest::mouseClick(pick->viewButton, Qt::LeftButton);
         ProcessDeletions();
-        return Forms::IfLoaded<Form10>();
+        return Forms::IfLoaded<StockChart>();
     }
 };
 
@@ -34,8 +34,8 @@ TEST_F(MarketWindowsTest, TheBoardListsEveryStockAndEveryTickRebuildsItShownOrNo
     RawRows(path("stocks.tqs"), "DROP VIEW BRKWQ");
     RawRows(path("stocks.tqs"), "DELETE FROM tq_querydefs WHERE Name = 'BRKWQ'");
     const auto s = stocks();
-    ed->mnuAssetitem(1)->trigger();
-    const FlexGrid& g = *Forms::IfLoaded<Form4>()->MSFlexGrid1;
+    ed->pricesAction->trigger();
+    const ReportGrid& g = *Forms::IfLoaded<PriceBoard>()->grid;
     ASSERT_EQ(g.Rows(), int(s.size()) + 1);
     EXPECT_EQ(GridRows(g)[0], "Symbol|Price|Min/Day|Max/Day|Volume|Min/History|Max/History");
     const Stock& c = s[2];
@@ -46,25 +46,24 @@ TEST_F(MarketWindowsTest, TheBoardListsEveryStockAndEveryTickRebuildsItShownOrNo
         QStringList({c.symbol, Numbers::PlainText(c.price), Numbers::PlainText(c.min), Numbers::PlainText(c.max),
             Numbers::PlainText(c.volume), Numbers::PlainText(range[0].toDouble()),
             Numbers::PlainText(range[1].toDouble())}));
-    EXPECT_EQ(g.TextMatrix(1, 2), ""); // a Null
-    EXPECT_EQ(g.TextMatrix(2, 5), ""); // a stock without its history query, named below the board
-    EXPECT_EQ(Forms::IfLoaded<Form4>()->lblNote->text(), "No price history for: BRKW");
+    EXPECT_EQ(g.CellText(1, 2), ""); // a Null
+    EXPECT_EQ(g.CellText(2, 5), ""); // a stock without its history query, named below the board
+    EXPECT_EQ(Forms::IfLoaded<PriceBoard>()->noteLabel->text(), "No price history for: BRKW");
 
-    Forms::IfLoaded<Form4>()->close();
+    Forms::IfLoaded<PriceBoard>()->close();
     ProcessDeletions();
     ScriptDraws({100});
-    Module1::MarketTick(Session::Current().CurrentGame());
-    Form4* hidden = Forms::IfLoaded<Form4>();
-    ASSERT_NE(hidden, nullptr);
-    EXPECT_FALSE(hidden->isVisible());
-    EXPECT_EQ(hidden->MSFlexGrid1->TextMatrix(1, 1), Numbers::PlainText(stocks()[0].price));
-    Module1::StartNewTradingDay(); // after the close: no volume, the day's range kept
-    Module1::RefreshPriceInformation();
-    EXPECT_EQ(hidden->MSFlexGrid1->TextMatrix(1, 4), "0");
-    EXPECT_EQ(hidden->MSFlexGrid1->TextMatrix(1, 3), Numbers::PlainText(stocks()[0].max));
+    Tick();
+    EXPECT_EQ(Forms::IfLoaded<PriceBoard>(), nullptr); // a board nobody opened costs the move nothing
+    PriceBoard& board = Opened<PriceBoard>(); // and shows the move once opened
+    EXPECT_EQ(board.grid->CellText(1, 1), Numbers::PlainText(stocks()[0].price));
+    Market::StartNewTradingDay(); // after the close: no volume, the day's range kept
+    board.Refresh();
+    EXPECT_EQ(board.grid->CellText(1, 4), "0");
+    EXPECT_EQ(board.grid->CellText(1, 3), Numbers::PlainText(stocks()[0].max));
     RawRows(path("stocks.tqs"), "DELETE FROM \"Stocks Information\"");
-    Module1::RefreshPriceInformation();
-    EXPECT_EQ(hidden->MSFlexGrid1->Rows(), 1);
+    board.Refresh();
+    EXPECT_EQ(board.grid->Rows(), 1);
 }
 
 TEST_F(MarketWindowsTest, ChartSlotsReadTheLatestTwoHundredOfTheHistoryTheLatestPriceLast)
@@ -86,41 +85,41 @@ TEST_F(MarketWindowsTest, ChartSlotsReadTheLatestTwoHundredOfTheHistoryTheLatest
 
 TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInOneReusedWindow)
 {
-    ed->mnuAssetitem(2)->trigger();
-    Form9* pick = Forms::IfLoaded<Form9>();
-    EXPECT_EQ(pick->chartstock->currentText(), "Select stock");
-    EXPECT_EQ(pick->chartstock->count(), int(stocks().size()));
-    pick->chartstock->setCurrentIndex(-1);
-    QTest::keyClick(pick->chartstock, Qt::Key_Down);
-    EXPECT_EQ(pick->Text1->text(), "Aldren Mining");
-    pick->chartstock->setEditText("aldr"); // case counts: no match, the name stays
-    Module1::ShowChartStockName();
-    EXPECT_EQ(pick->Text1->text(), "Aldren Mining");
-    Form10* chart = chartOf("ALDR");
-    EXPECT_EQ(Forms::IfLoaded<Form9>(), nullptr);
+    ed->chartAction->trigger();
+    StockPerformanceDialog* pick = Forms::IfLoaded<StockPerformanceDialog>();
+    EXPECT_EQ(pick->stockList->currentText(), "Select stock");
+    EXPECT_EQ(pick->stockList->count(), int(stocks().size()));
+    pick->stockList->setCurrentIndex(-1);
+    QTest::keyClick(pick->stockList, Qt::Key_Down);
+    EXPECT_EQ(pick->companyBox->text(), "Aldren Mining");
+    pick->stockList->setEditText("aldr"); // case counts: no match, the name stays
+    pick->ShowCompany();
+    EXPECT_EQ(pick->companyBox->text(), "Aldren Mining");
+    StockChart* chart = chartOf("ALDR");
+    EXPECT_EQ(Forms::IfLoaded<StockPerformanceDialog>(), nullptr);
     EXPECT_TRUE(chart->isVisible());
     EXPECT_EQ(chart->windowTitle(), "ALDR");
-    EXPECT_EQ(chart->MSChart1->Slots(), Market::ReadChartSlots("ALDR"));
+    EXPECT_EQ(chart->chartView->Slots(), Market::ReadChartSlots("ALDR"));
     const std::pair<QDateTime, bool> steps[] = {{at(0, 10, 0), true}, {at(0, 15, 59), true}, {at(0, 16, 0), false},
         {at(0, 16, 30), false}, {at(1, 9, 1), true}};
-    ed->mnuAssetitem(1)->trigger(); // the board beside it
+    ed->pricesAction->trigger(); // the board beside it
     for (const auto& [t, redraws] : steps) {
         SCOPED_TRACE(t.toString().toStdString());
         setClock(t);
-        Module1::MarketTick(Session::Current().CurrentGame()); // every move is drawn as the board shows it
-        EXPECT_EQ(GridRows(*Forms::IfLoaded<Form4>()->MSFlexGrid1).value(1).section('|', 1, 1),
-            Numbers::PlainText(chart->MSChart1->Slots().back().value_or(0)));
-        const Market::ChartSlots shown = chart->MSChart1->Slots();
-        Market::MovePrices(nullptr); // a move the window has not heard of: its own timer draws it in the hours
-        chart->Timer1_Timer();
-        EXPECT_EQ(chart->MSChart1->Slots() != shown, redraws);
+        Tick(); // every move is drawn as the board shows it
+        EXPECT_EQ(GridRows(*Forms::IfLoaded<PriceBoard>()->grid).value(1).section('|', 1, 1),
+            Numbers::PlainText(chart->chartView->Slots().back().value_or(0)));
+        const Market::ChartSlots shown = chart->chartView->Slots();
+        Market::Tick(nullptr); // a move the window has not heard of: its own timer draws it in the hours
+        chart->RedrawInTradingHours();
+        EXPECT_EQ(chart->chartView->Slots() != shown, redraws);
     }
     // Ten prices: a gap, then a black line; the pointer reads a slot's price.
     makeHistory("TENR", 10);
     EXPECT_EQ(chartOf("TENR"), chart);
     chart->resize(600, 400);
     QTest::qWait(0);
-    StockChart* c = chart->MSChart1;
+    StockChartView* c = chart->chartView;
     const auto lines = c->Lines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0]->count(), 10);
@@ -140,11 +139,11 @@ TEST_F(MarketWindowsTest, PickAStockAndViewItsChartRedrawnDuringExchangeHoursInO
         msgs.messages.clear();
         EXPECT_EQ(chartOf(typed), chart);
         EXPECT_EQ(chart->windowTitle(), "TENR");
-        EXPECT_NE(Forms::IfLoaded<Form9>(), nullptr);
+        EXPECT_NE(Forms::IfLoaded<StockPerformanceDialog>(), nullptr);
         EXPECT_EQ(msgs.texts(), QStringList(QString(typed) == "zzz"
                                         ? "No stock \"zzz\" is listed: choose the stock to chart from the Stock list."
                                         : "Choose the stock to chart from the Stock list first."));
-        Forms::Unload(Forms::IfLoaded<Form9>());
+        Forms::Unload(Forms::IfLoaded<StockPerformanceDialog>());
         ProcessDeletions();
     }
 }
@@ -174,8 +173,8 @@ TEST(ChartReading, ASummaryThenEachPriceByItsPlaceMovedByTheKeysOfAChart)
 TEST_F(MarketWindowsTest, TheChartIsReachedByTabAndReadByKeysAndARedrawKeepsItsPlaceSilently)
 {
     makeHistory("TENR", 10);
-    Form10* chart = chartOf("TENR");
-    StockChart* c = chart->MSChart1;
+    StockChart* chart = chartOf("TENR");
+    StockChartView* c = chart->chartView;
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
     EXPECT_EQ(a->role(), QAccessible::Chart);
     QApplication::setActiveWindow(chart);
@@ -187,7 +186,7 @@ TEST_F(MarketWindowsTest, TheChartIsReachedByTabAndReadByKeysAndARedrawKeepsItsP
     EXPECT_EQ(a->focusChild()->text(QAccessible::Name), "Price 9 of 10: 9");
     RawRows(path("stocks.tqs"), "INSERT INTO TENR(Price) VALUES (110000)"); // a new price, 11
     setClock(at(0, 10, 0));
-    chart->Timer1_Timer(); // redrawn: the cursor stays ninth
+    chart->RedrawInTradingHours(); // redrawn: the cursor stays ninth
     EXPECT_EQ(c->CursorSlot(), 10);
     EXPECT_EQ(a->focusChild()->text(QAccessible::Name), "Price 9 of 11: 9");
     EXPECT_TRUE(a->text(QAccessible::Name).startsWith("TENR: 11 prices, first 1, last 11"));

@@ -1,6 +1,6 @@
 #include "data/GameName.h"
 #include "data/OrderBook.h"
-#include "trading/frmOrders.h"
+#include "trading/OrdersWindow.h"
 #include "support/GameFixture.h"
 
 using namespace dao;
@@ -14,11 +14,11 @@ protected:
         EXPECT_EQ(msgs.messages[0].caption, caption);
         expectGame(files.contains("Open.sav"));
         EXPECT_EQ(folderFiles(), files);
-        Form2* f = Forms::IfLoaded<Form2>();
+        NewGameDialog* f = Forms::IfLoaded<NewGameDialog>();
         ASSERT_EQ(f != nullptr, asksAgain);
         if (f) { // asked again with an empty name
-            EXPECT_EQ(f->playername->text(), "");
-            EXPECT_EQ(f->fsumma->text(), "500000");
+            EXPECT_EQ(f->nameBox->text(), "");
+            EXPECT_EQ(f->balanceLabel->text(), "500000");
         }
     }
 };
@@ -90,21 +90,21 @@ TEST_F(NewGameTest, ANewGameOverAnOpenOneIsWhatEveryWindowShowsOrItCloses)
     dao::Database file = game()->Open();
     OrderBook::Place(file, {0, "ALDR", OrderBook::Type::Buy, {}, money(1), 1, at(0, 10, 0)});
     file.close();
-    for (QAction* a : {ed->mnuAnalyzeItem(0), ed->mnuAnalyzeItem(1), ed->mnuAnalyzeItem(2), ed->mnuAssetitem(3)})
+    for (QAction* a : {ed->balanceAction, ed->positionAction, ed->transactionsAction, ed->ordersAction})
         a->trigger();
-    QTest::mouseClick(Forms::IfLoaded<Form3>()->Command1, Qt::LeftButton); // the Portfolio
+    QTest::mouseClick(Forms::IfLoaded<BalanceWindow>()->portfolioButton, Qt::LeftButton); // the Portfolio
     startGame("Bob");
-    EXPECT_EQ(Forms::IfLoaded<Form5>(), nullptr); // the units as of its opening were Ann's
-    const Form3* balance = Forms::IfLoaded<Form3>();
-    EXPECT_EQ(balance->showplayername->text() + "|" + balance->cashbalance->text() + "|" + balance->Text3->text(),
+    EXPECT_EQ(Forms::IfLoaded<PositionWindow>(), nullptr); // the units as of its opening were Ann's
+    const BalanceWindow* balance = Forms::IfLoaded<BalanceWindow>();
+    EXPECT_EQ(balance->playerLabel->text() + "|" + balance->cashBox->text() + "|" + balance->stocksBox->text(),
         "Bob|500000|");
-    const Form11* transactions = Forms::IfLoaded<Form11>();
-    EXPECT_EQ(transactions->Label1->text(), "");
-    EXPECT_EQ(GridRows(*transactions->MSFlexGrid1).join(';').remove('|').remove(';'), "N/A");
-    EXPECT_EQ(GridRows(*Forms::IfLoaded<Form13>()->MSFlexGrid1), QStringList("No shares|||"));
-    EXPECT_EQ(Forms::IfLoaded<frmOrders>()->MSFlexGrid1->Rows(), 1); // no order but its heading
-    const Form1* desk = Forms::IfLoaded<Form1>();
-    EXPECT_EQ(desk->txtCash->text() + "|" + desk->txtHeld->text(), "500000|0");
+    const TransactionsWindow* transactions = Forms::IfLoaded<TransactionsWindow>();
+    EXPECT_EQ(transactions->countLabel->text(), "");
+    EXPECT_EQ(GridRows(*transactions->grid).join(';').remove('|').remove(';'), "N/A");
+    EXPECT_EQ(GridRows(*Forms::IfLoaded<PortfolioWindow>()->grid), QStringList("No shares|||"));
+    EXPECT_EQ(Forms::IfLoaded<OrdersWindow>()->grid->Rows(), 1); // no order but its heading
+    const TradingDesk* desk = Forms::IfLoaded<TradingDesk>();
+    EXPECT_EQ(desk->cashBox->text() + "|" + desk->heldBox->text(), "500000|0");
 }
 
 TEST_F(NewGameTest, ANewGameThatCannotBeWrittenLeavesTheFileItWouldReplaceAsItWas)
@@ -150,7 +150,7 @@ TEST_F(NewGameTest, ANameNamesAFileInTheFolderOrIsRefused)
             EXPECT_TRUE(QFile::exists(path(name + ".sav")));
             expectGame(true);
             EXPECT_TRUE(msgs.messages.empty());
-            Module1::CloseGame();
+            EndGame::Close();
             continue;
         }
         expectRefused("File error", files);

@@ -5,8 +5,8 @@
 // leaves news and prices that agree.
 #include "market/News.h"
 #include "data/HallOfFame.h"
-#include "market/frmNews.h"
-#include "reports/frmHallOfFame.h"
+#include "market/NewsWindow.h"
+#include "reports/HallOfFameWindow.h"
 #include "support/GameFixture.h"
 
 using Market::News::Direction;
@@ -146,7 +146,7 @@ TEST_F(NewsTest, AMoveJumpsAStockAtItsHeadlineAndLeansItsDrawsToItsSide)
             {{100, 1.08}}, {{49, 0.97}}, {"news", "news"}},
     };
     RawRows(path("stocks.tqs"), "DELETE FROM \"Stocks Information\" WHERE stocksymbol NOT IN ('ALDR', 'BRKW')");
-    ed->mnuToolsItem(2)->trigger();
+    ed->marketNewsAction->trigger();
     dao::Database m = market();
     MarketSchema::EnsureNews(m);
     m.close();
@@ -162,7 +162,7 @@ TEST_F(NewsTest, AMoveJumpsAStockAtItsHeadlineAndLeansItsDrawsToItsSide)
             return money(p.toDouble() * Market::PriceFactor(step.first) / 100 * step.second);
         };
         for (size_t m = 0; m < c.aldr.size(); ++m) {
-            Module1::MarketTick(game());
+            Tick();
             aldr = moved(aldr, c.aldr[m]), brkw = moved(brkw, c.brkw[m]);
             EXPECT_EQ(stocks()[0].price, dao::Value(aldr)) << "move " << m + 1;
             EXPECT_EQ(stocks()[1].price, dao::Value(brkw)) << "move " << m + 1;
@@ -174,26 +174,26 @@ TEST_F(NewsTest, AMoveJumpsAStockAtItsHeadlineAndLeansItsDrawsToItsSide)
 TEST_F(NewsTest, OffTheMarketMovesAsBeforeOnItsHeadlinesAreToldListedAndKeptWithTheGame)
 {
     record([](int, int hi) { return hi; });
-    Module1::MarketTick(game());
+    Tick();
     EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>(14, {1, 100}))); // one uniform draw a stock, nothing else
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM sqlite_schema WHERE name = 'Market News'"), QStringList("0"));
-    EXPECT_EQ(ed->lblNews->text(), "");
+    EXPECT_EQ(ed->newsLabel->text(), "");
 
-    ed->mnuToolsItem(2)->trigger(); // Market news, on
+    ed->marketNewsAction->trigger(); // Market news, on
     EXPECT_TRUE(game()->News());
-    EXPECT_EQ(ed->lblNews->text(), "News on");
+    EXPECT_EQ(ed->newsLabel->text(), "News on");
     EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT News FROM \"Player Information\""), QStringList("Yes"));
-    ed->mnuAssetitem(4)->trigger();
-    frmNews* news = Forms::IfLoaded<frmNews>();
+    ed->newsAction->trigger();
+    NewsWindow* news = Forms::IfLoaded<NewsWindow>();
     ASSERT_NE(news, nullptr);
-    EXPECT_EQ(news->lblNote->text(), "No headline yet");
+    EXPECT_EQ(news->noteLabel->text(), "No headline yet");
     record([](int, int hi) { return hi == 840 ? 1 : hi == 20 ? 8 : hi; }); // the market slides for 8 moves
-    Module1::MarketTick(game());
+    Tick();
     EXPECT_EQ(RawRows(path("stocks.tqs"),
                   "SELECT Symbol, Kind, Direction, \"Moves left\", Headline FROM \"Market News\""),
         QStringList("|news|down|7|Markets slide as interest rates rise")); // as it reads, for another program
-    EXPECT_EQ(ed->lblStatus->text(), "Markets slide as interest rates rise");
-    EXPECT_EQ(GridRows(*news->MSFlexGrid1).value(1).section('|', 1), "Markets slide as interest rates rise");
+    EXPECT_EQ(ed->statusLabel->text(), "Markets slide as interest rates rise");
+    EXPECT_EQ(GridRows(*news->grid).value(1).section('|', 1), "Markets slide as interest rates rise");
 
     // A paused game draws nothing.
     drawn.clear();
@@ -205,9 +205,9 @@ TEST_F(NewsTest, OffTheMarketMovesAsBeforeOnItsHeadlinesAreToldListedAndKeptWith
     // Continue keeps the choice; a new game starts without it, and without the last game's news.
     Session::Current().Close();
     ed->OfferSavedGames(true);
-    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    QTest::mouseClick(Forms::IfLoaded<ContinueDialog>()->continueButton, Qt::LeftButton);
     EXPECT_TRUE(game()->News());
-    EXPECT_TRUE(ed->mnuToolsItem(2)->isChecked());
+    EXPECT_TRUE(ed->marketNewsAction->isChecked());
     startGame("Other");
     EXPECT_FALSE(game()->News());
     EXPECT_EQ(RawRows(path("stocks.tqs"), "SELECT count(*) FROM \"Market News\""), QStringList("0"));
@@ -250,17 +250,17 @@ TEST_F(HallTest, AGameWithATradeEndsOnlyWhenAskedAndEntersTheHallOnce)
     trade("ALDR", "1000", "Sell short"); // 100000 in, 1000 owed at 100: worth 500000
     setPrice("ALDR", 110); // the short lost 10000
     msgs.answers = {Ui::Answer::No};
-    ed->mnuFileItem(3)->trigger();
+    ed->closeAction->trigger();
     EXPECT_EQ(msgs.messages.back().text, "End the game of Trader for good? Its result goes into the hall of fame.");
     expectGame(true); // No leaves it as it was
 
     msgs.answers = {Ui::Answer::Yes};
-    ed->mnuFileItem(3)->trigger();
+    ed->closeAction->trigger();
     EXPECT_FALSE(QFile::exists(path("Trader.sav")));
     EXPECT_EQ(hall(), QStringList("Trader|1|4900000000|-2.0")); // a short counts negative
-    frmHallOfFame* f = Forms::IfLoaded<frmHallOfFame>();
+    HallOfFameWindow* f = Forms::IfLoaded<HallOfFameWindow>();
     ASSERT_NE(f, nullptr); // shown on its line
-    EXPECT_EQ(f->MSFlexGrid1->currentRow(), 0);
+    EXPECT_EQ(f->grid->currentRow(), 0);
     EXPECT_EQ(f->findChild<QLabel*>("notice")->accessibleName(), "Your game ranks 1 of 1");
 }
 
@@ -273,7 +273,7 @@ TEST_F(HallTest, EveryGameIsOneLineHoweverOftenItEndsAndBeatsTheMarketByTheDiffe
     RawRows(path("stocks.tqs"), "INSERT INTO \"Hall of Fame\" VALUES('Old', NULL, NULL, 1, 1, 0, 1, 0, 1, 'No')");
     auto end = [this] {
         msgs.answers = {Ui::Answer::Yes};
-        ed->mnuFileItem(3)->trigger();
+        ed->closeAction->trigger();
     };
     auto play = [this](const char* units) {
         startGame("Ann");
@@ -297,7 +297,7 @@ TEST_F(HallTest, EveryGameIsOneLineHoweverOftenItEndsAndBeatsTheMarketByTheDiffe
     RawRows(path("Ann.sav"), "ALTER TABLE \"Player Information\" DROP COLUMN Game");
     dao::releaseAll();
     ed->OfferSavedGames(true);
-    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    QTest::mouseClick(Forms::IfLoaded<ContinueDialog>()->continueButton, Qt::LeftButton);
     dao::Database m = market();
     HallOfFame::Record(m, HallOfFame::Of(*game()));
     end();
@@ -309,11 +309,11 @@ TEST_F(HallTest, ExitKeepsTheGameForLaterOrStaysAndAFullDiskKeepsTheFile)
 {
     trade("ALDR", "10", "Buy");
     msgs.answers = {Ui::Answer::Cancel};
-    ed->mnuFileItem(5)->trigger();
+    ed->exitAction->trigger();
     expectGame(true);
     EXPECT_FALSE(App::EndRequested());
     msgs.answers = {Ui::Answer::Keep};
-    ed->mnuFileItem(5)->trigger();
+    ed->exitAction->trigger();
     EXPECT_TRUE(App::EndRequested());
     App::ResetEndRequest();
     EXPECT_TRUE(QFile::exists(path("Trader.sav"))); // offered at the next start, as after a crash
@@ -321,7 +321,7 @@ TEST_F(HallTest, ExitKeepsTheGameForLaterOrStaysAndAFullDiskKeepsTheFile)
         QStringList("0")); // nothing entered
 
     ed->OfferSavedGames(true);
-    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    QTest::mouseClick(Forms::IfLoaded<ContinueDialog>()->continueButton, Qt::LeftButton);
     msgs.messages.clear();
     msgs.answers = {Ui::Answer::End};
     {

@@ -2,7 +2,7 @@
 // move by the desk's rules, each with its trade in one write.
 #include "data/OrderBook.h"
 #include "support/GameFixture.h"
-#include "trading/frmOrders.h"
+#include "trading/OrdersWindow.h"
 
 using dao::Currency;
 
@@ -25,8 +25,8 @@ protected:
     void SetUp() override
     {
         OpenGameTest::SetUp();
-        ed->mnuAssetitem(3)->trigger();
-        f = Forms::IfLoaded<frmOrders>();
+        ed->ordersAction->trigger();
+        f = Forms::IfLoaded<OrdersWindow>();
         ASSERT_NE(f, nullptr);
     }
     /// At the window as a player places it: the stock chosen (where one is
@@ -35,20 +35,20 @@ protected:
         const QString& price)
     {
         if (!symbol.isEmpty())
-            ChooseByKey(f->Combo1, symbol);
-        f->quantity->setText(units);
-        f->txtPrice->setText(price);
-        for (QButtonGroup* g : {f->types, f->conditions}) {
+            ChooseByKey(f->stockList, symbol);
+        f->unitsBox->setText(units);
+        f->priceBox->setText(price);
+        for (QButtonGroup* g : {f->typeGroup, f->conditionGroup}) {
             g->setExclusive(false);
             for (QAbstractButton* b : g->buttons())
                 b->setChecked(false);
             g->setExclusive(true);
         }
         if (const auto t = TypeNamed(type))
-            f->types->button(int(*t))->setChecked(true);
+            f->typeGroup->button(int(*t))->setChecked(true);
         if (!condition.isEmpty()) // by what it is, in any language
-            (condition == "at or below" ? f->optBelow : f->optAbove)->setChecked(true);
-        QTest::mouseClick(f->cmdPlace, Qt::LeftButton);
+            (condition == "at or below" ? f->belowButton : f->aboveButton)->setChecked(true);
+        QTest::mouseClick(f->placeButton, Qt::LeftButton);
     }
     /// Straight into the game file, as placed.
     void order(const char* symbol, OrderBook::Type type, OrderBook::Condition condition, double price, int units)
@@ -60,7 +60,7 @@ protected:
     {
         return RawRows(path("Trader.sav"), "SELECT Symbol, Type, Units, State, \"Fill price\", Note FROM Orders");
     }
-    frmOrders* f = nullptr;
+    OrdersWindow* f = nullptr;
 };
 
 TEST_F(OrdersTest, PlaceChecksWhatTheDeskChecksWaitsForTheMarketAndKeepsAtMostAHundredOpen)
@@ -77,7 +77,7 @@ TEST_F(OrdersTest, PlaceChecksWhatTheDeskChecksWaitsForTheMarketAndKeepsAtMostAH
     EXPECT_EQ(orders(), QStringList());
     setClock(at(0, 17, 0)); // the exchange closed: the order waits for it
     place("ALDR", "100", "Buy", "at or below", "20");
-    EXPECT_EQ(GridRows(*f->MSFlexGrid1).value(1),
+    EXPECT_EQ(GridRows(*f->grid).value(1),
         "ALDR|Buy|100|at or below|20|" + QLocale().toString(at(0, 17, 0), QLocale::ShortFormat) + "|open|");
     EXPECT_EQ(f->findChild<QLabel*>("notice")->accessibleName(), "Order placed: buy 100 of ALDR at or below 20");
     for (int i = 1; i < OrderBook::kMostOpen; ++i)
@@ -85,11 +85,11 @@ TEST_F(OrdersTest, PlaceChecksWhatTheDeskChecksWaitsForTheMarketAndKeepsAtMostAH
     place("ALDR", "1", "Buy", "at or below", "20");
     EXPECT_EQ(msgs.texts(),
         QStringList("You have 100 open orders, as many as the market keeps: cancel one before you place another."));
-    Module1::RefreshOrders(game());
-    f->MSFlexGrid1->setCurrentCell(OrderBook::kMostOpen - 1, 0); // the oldest, last
-    QTest::mouseClick(f->cmdCancelOrder, Qt::LeftButton);
+    f->Refresh(*game());
+    f->grid->setCurrentCell(OrderBook::kMostOpen - 1, 0); // the oldest, last
+    QTest::mouseClick(f->cancelOrderButton, Qt::LeftButton);
     EXPECT_EQ(orders().value(0), "ALDR|Buy|100|cancelled|NULL|");
-    QTest::mouseClick(f->cmdCancelOrder, Qt::LeftButton);
+    QTest::mouseClick(f->cancelOrderButton, Qt::LeftButton);
     EXPECT_EQ(msgs.texts().value(1), "Choose an open order in the list first.");
     place("ALDR", "1", "Buy", "at or below", "20"); // room for one again
     EXPECT_EQ(orders().size(), OrderBook::kMostOpen + 1);
@@ -109,11 +109,12 @@ TEST_F(OrdersTest, AMoveCarriesOutEachOrderItsPriceMeetsInPlacementOrderByTheDes
     order("EMBR", T::CoverShort, C::AtOrAbove, 1, 10);
     order("GONE", T::Buy, C::AtOrAbove, 1, 1);
     order("ALDR", T::Sell, C::AtOrAbove, 19, 20000); // what the first bought
-    ChooseByKey(f->Combo1, "ALDR");
-    EXPECT_EQ(f->txtCurrent->text(), "20"); // the chosen stock's price, following every move
+    ChooseByKey(f->stockList, "ALDR");
+    EXPECT_EQ(f->currentPriceBox->text(), "20"); // the chosen stock's price, following every move
+    ed->balanceAction->trigger();
     ScriptDraws({1});
-    Module1::MarketTick(Session::Current().CurrentGame()); // every price by 97.5 %: ALDR 19.5, BRKW 97.5, CINX 48.75
-    EXPECT_EQ(f->txtCurrent->text(), "19.5");
+    Tick(); // every price by 97.5 %: ALDR 19.5, BRKW 97.5, CINX 48.75
+    EXPECT_EQ(f->currentPriceBox->text(), "19.5");
     EXPECT_EQ(orders(),
         QStringList({"ALDR|Buy|20000|filled|195000|",
             "ALDR|Buy|10000|open|NULL|Sum of this thansaction %1 and is more than your cash %2\x1f"
@@ -128,12 +129,12 @@ TEST_F(OrdersTest, AMoveCarriesOutEachOrderItsPriceMeetsInPlacementOrderByTheDes
         QStringList({"ALDR|195000|20000|-3900000000", "CINX|487500|-100|48750000", "ALDR|195000|-20000|3900000000"}));
     const QString told = "Orders filled: bought 20000 of ALDR at 19.5; sold short 100 of CINX at 48.75; sold 20000 of "
                          "ALDR at 19.5";
-    EXPECT_EQ(ed->lblStatus->text(), told);
+    EXPECT_EQ(ed->statusLabel->text(), told);
     EXPECT_EQ(ed->findChild<QLabel*>("notice")->accessibleName(), told); // heard once, the focus left alone
     EXPECT_TRUE(msgs.messages.empty());
-    EXPECT_EQ(Forms::IfLoaded<Form3>()->cashbalance->text(), "504875"); // the windows follow
-    EXPECT_EQ(GridRows(*f->MSFlexGrid1).value(1).section('|', 6, 6), "filled"); // newest first
+    EXPECT_EQ(Forms::IfLoaded<BalanceWindow>()->cashBox->text(), "504875"); // the windows follow
+    EXPECT_EQ(GridRows(*f->grid).value(1).section('|', 6, 6), "filled"); // newest first
     // A note is kept in the same words in every language, and shown in the player's.
-    EXPECT_EQ(GridRows(*f->MSFlexGrid1).value(7).section('|', 7),
+    EXPECT_EQ(GridRows(*f->grid).value(7).section('|', 7),
         "Sum of this thansaction 195000 and is more than your cash 110000");
 }

@@ -2,7 +2,7 @@
 // stock by the average-cost rule.
 #include "reports/Gains.h"
 #include "reports/WorthChart.h"
-#include "reports/frmPerformance.h"
+#include "reports/PerformanceWindow.h"
 #include "support/GameFixture.h"
 
 using dao::Currency;
@@ -42,10 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Worked, GainsRuleTest,
 
 class PerformanceTest : public OpenGameTest {
 protected:
-    frmPerformance* open()
+    PerformanceWindow* open()
     {
-        ed->mnuAnalyzeItem(3)->trigger();
-        frmPerformance* f = Forms::IfLoaded<frmPerformance>();
+        ed->performanceAction->trigger();
+        PerformanceWindow* f = Forms::IfLoaded<PerformanceWindow>();
         EXPECT_NE(f, nullptr);
         if (f) { // shown, modeless
             EXPECT_TRUE(f->isVisible());
@@ -69,20 +69,20 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
     setPrice("CINX", 50);
     trade("CINX", "4", "Sell short");
     setPrice("CINX", 40); // a short gains what the price fell
-    frmPerformance* f = open();
+    PerformanceWindow* f = open();
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(GridRows(*f->MSFlexGrid1),
+    EXPECT_EQ(GridRows(*f->grid),
         QStringList({"Symbol|Units|Average paid|Price|Value|Gain|Realised", "ALDR|15|25|40|600|225|75", "BRKW|0||5|||0",
             "CINX|-4|50|40|-160|40|0", "Total||||440|265|75"}));
-    EXPECT_EQ(f->chtWorth->PlaceCount(), 1); // the game's start
+    EXPECT_EQ(f->worthChart->PlaceCount(), 1); // the game's start
 
-    ed->mnuAnalyzeItem(0)->trigger(); // Balance, to hold its figures against the rows
-    const Form3* b = Forms::IfLoaded<Form3>();
+    ed->balanceAction->trigger(); // Balance, to hold its figures against the rows
+    const BalanceWindow* b = Forms::IfLoaded<BalanceWindow>();
     QStringList balances;
     for (int draw : {100, 3, 97}) {
         ScriptDraws({draw});
-        Module1::MarketTick(Session::Current().CurrentGame());
-        balances << b->cashbalance->text() + "|" + b->Text3->text() + "|" + b->Text4->text();
+        Tick();
+        balances << b->cashBox->text() + "|" + b->stocksBox->text() + "|" + b->balanceBox->text();
     }
     dao::Database game = dao::Database::open(path("Trader.sav"));
     const std::vector<WorthLog::Row> rows = WorthLog::Read(game);
@@ -95,9 +95,9 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
                 .join('|'),
             balances[i]);
     }
-    EXPECT_EQ(f->chtWorth->PlaceCount(), 4); // the window followed the ticks
-    EXPECT_EQ(f->MSFlexGrid1->TextMatrix(1, 3), Numbers::PlainText(stocks()[0].price));
-    EXPECT_TRUE(f->lblNote->isHidden());
+    EXPECT_EQ(f->worthChart->PlaceCount(), 4); // the window followed the ticks
+    EXPECT_EQ(f->grid->CellText(1, 3), Numbers::PlainText(stocks()[0].price));
+    EXPECT_TRUE(f->noteLabel->isHidden());
 }
 
 TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSeries)
@@ -106,14 +106,14 @@ TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSerie
     RawRows(path("Trader.sav"), "DROP TABLE Orders");
     Session::Current().Close();
     ed->OfferSavedGames(true);
-    QTest::mouseClick(Forms::IfLoaded<frmContinue>()->cmdContinue, Qt::LeftButton);
+    QTest::mouseClick(Forms::IfLoaded<ContinueDialog>()->continueButton, Qt::LeftButton);
     EXPECT_EQ(RawRows(path("Trader.sav"), "SELECT count(*) FROM Orders"), QStringList("0")); // it has its orders too
     setClock(at(0, 10, 30));
     for (int draw : {100, 100})
-        ScriptDraws({draw}), Module1::MarketTick(Session::Current().CurrentGame());
-    frmPerformance* f = open();
+        ScriptDraws({draw}), Tick();
+    PerformanceWindow* f = open();
     ASSERT_NE(f, nullptr);
-    WorthChart* c = f->chtWorth;
+    WorthChart* c = f->worthChart;
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
     QApplication::setActiveWindow(f);
     c->setFocus();

@@ -14,25 +14,25 @@ protected:
         msgs.messages.clear();
         const int what = pick(12);
         if (what < 6) {
-            ed->mnuAssetitem(0)->trigger(); // the desk lists what the market held when it opened
-            const QComboBox* list = Forms::IfLoaded<Form1>()->Combo1;
+            ed->tradeAction->trigger(); // the desk lists what the market held when it opened
+            const QComboBox* list = Forms::IfLoaded<TradingDesk>()->stockList;
             trade(list->itemText(pick(list->count())),
                 any({"1", "7", "100", "2500", "0", "-3", "abc", "2.5", "99999999", ""}),
                 any({"Buy", "Buy", "Sell", "Sell", "Cover short", "Sell short"}));
         } else if (what == 6) {
             addStock("Soak company", any({QString("SK%1").arg(pick(1000)), "aldr", "X Y", "SELECT", "ALDR", ""}),
                 QString::number(1 + pick(500)));
-            Forms::Unload(Forms::IfLoaded<Form6>()); // kept open by a refusal: the player cancels
+            Forms::Unload(Forms::IfLoaded<AddAssetDialog>()); // kept open by a refusal: the player cancels
         } else if (what == 7) {
-            ed->mnuToolsItem(1)->trigger();
-            Form7* f = Forms::IfLoaded<Form7>();
-            f->editstock->setCurrentIndex(pick(f->editstock->count()) - 1);
-            QTest::keyClick(f->editstock, Qt::Key_Down);
-            f->Text4->setText(QString::number(pick(5000)));
-            f->Command1->click();
+            ed->editAssetAction->trigger();
+            EditStockDialog* f = Forms::IfLoaded<EditStockDialog>();
+            f->stockList->setCurrentIndex(pick(f->stockList->count()) - 1);
+            QTest::keyClick(f->stockList, Qt::Key_Down);
+            f->volumeBox->setText(QString::number(pick(5000)));
+            f->enterButton->click();
         } else if (what < 10) {
-            QAction* entries[] = {ed->mnuAssetitem(1), ed->mnuAssetitem(2), ed->mnuAnalyzeItem(0),
-                ed->mnuAnalyzeItem(1), ed->mnuAnalyzeItem(2)};
+            QAction* entries[] = {ed->pricesAction, ed->chartAction, ed->balanceAction,
+                ed->positionAction, ed->transactionsAction};
             entries[pick(5)]->trigger();
         } else if (QWidget* w = Forms::Loaded().value(pick(int(Forms::Loaded().size()))); w != ed) {
             w->close();
@@ -47,12 +47,12 @@ protected:
         const QString result = RawRows(path("Soaker.sav"), "SELECT SUM(Result) FROM Traderesult").value(0);
         const dao::Currency cash = dao::Currency::fromDouble(500000) +
             (result == "NULL" ? dao::Currency() : dao::Currency::fromTicks(result.toLongLong()));
-        ASSERT_EQ(Forms::IfLoaded<Form3>()->cashbalance->text(), cash.toPlainString());
+        ASSERT_EQ(Opened<BalanceWindow>().cashBox->text(), cash.toPlainString());
         QStringList held, shown;
         for (const QString& row : RawRows(path("Soaker.sav"),
                  "SELECT Symbol, SUM(Units) FROM Traderesult GROUP BY Symbol HAVING SUM(Units) <> 0"))
             held << row; // a short position too
-        for (const QString& r : GridRows(*Forms::IfLoaded<Form13>()->MSFlexGrid1))
+        for (const QString& r : GridRows(*Opened<PortfolioWindow>().grid))
             if (!r.section('|', 1, 1).isEmpty())
                 shown << r.section('|', 0, 1);
         ASSERT_EQ(shown, held);
@@ -76,10 +76,10 @@ TEST_F(SoakTest, ManySimulatedDaysKeepTheFilesAndWindowsTrue)
         bool evening = false;
         // Minute by minute, as the clock's timer runs; a tick every ten minutes of the exchange's hours.
         do {
-            Module1::AdvanceClock();
+            Minute();
             const QTime shown = *Session::Current().Clock().TimeOfDay();
             if (Calendar::IsOpen(shown) && ++minute % 10 == 0) {
-                Module1::MarketTick(Session::Current().CurrentGame());
+                Tick();
                 ++ticks;
                 ASSERT_NO_FATAL_FAILURE(checkAfterTick());
                 ASSERT_NO_FATAL_FAILURE(randomAction());

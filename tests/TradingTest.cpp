@@ -10,11 +10,11 @@ protected:
     {
         OpenGameTest::SetUp();
         setPrice("ALDR", 12.34);
-        ed->mnuAssetitem(0)->trigger();
-        desk = Forms::IfLoaded<Form1>();
+        ed->tradeAction->trigger();
+        desk = Forms::IfLoaded<TradingDesk>();
         ASSERT_NE(desk, nullptr);
     }
-    void enter() { QTest::mouseClick(desk->Command2, Qt::LeftButton); }
+    void enter() { QTest::mouseClick(desk->enterButton, Qt::LeftButton); }
     /// The trade log as stored: symbol, price and result in ten-thousandths, units.
     QStringList log() const
     {
@@ -22,55 +22,55 @@ protected:
     }
     QString last() const { return msgs.messages.empty() ? QString() : msgs.messages.back().text; }
 
-    Form1* desk = nullptr;
+    TradingDesk* desk = nullptr;
 };
 
 TEST_F(TradingTest, TheDeskListsEveryStockTradesNoneUnchosenAndTradesAChosenOneAtTheMarketsPriceOfTheMoment)
 {
     QStringList listed, symbols;
-    for (int i = 0; i < desk->Combo1->count(); ++i)
-        listed << desk->Combo1->itemText(i);
+    for (int i = 0; i < desk->stockList->count(); ++i)
+        listed << desk->stockList->itemText(i);
     for (const auto& s : stocks())
         symbols << s.symbol;
     EXPECT_EQ(listed, symbols);
-    EXPECT_EQ(desk->Combo1->currentText(), "Select a stock");
-    for (QLineEdit* e : {desk->stockname, desk->Text1, desk->Text2, desk->Text3, desk->Text4, desk->ListCurprice,
-             desk->Result, desk->quantity}) { // only the units take typing
+    EXPECT_EQ(desk->stockList->currentText(), "Select a stock");
+    for (QLineEdit* e : {desk->companyBox, desk->symbolBox, desk->priceBox, desk->lowBox, desk->highBox, desk->tradePriceBox,
+             desk->sumBox, desk->unitsBox}) { // only the units take typing
         QTest::keyClicks(e, "0.0001");
-        EXPECT_EQ(e->text(), e == desk->quantity ? "0.0001" : "") << e->objectName().toStdString();
+        EXPECT_EQ(e->text(), e == desk->unitsBox ? "0.0001" : "") << e->objectName().toStdString();
     }
-    desk->quantity->setText("10");
-    desk->optBuybutton->setChecked(true);
-    desk->Result->setText("earlier");
+    desk->unitsBox->setText("10");
+    desk->buyButton->setChecked(true);
+    desk->sumBox->setText("earlier");
     enter(); // no stock chosen: refused before the sum
     EXPECT_EQ(last(), "Choose a stock from the list first.");
-    EXPECT_EQ(desk->Result->text(), "earlier");
-    desk->quantity->clear();
-    ChooseByKey(desk->Combo1, "ALDR");
-    EXPECT_EQ(desk->Text1->text(), "ALDR");
-    EXPECT_EQ(desk->Text2->text(), "12.34");
-    EXPECT_EQ(desk->ListCurprice->text(), "12.34");
-    EXPECT_EQ(desk->stockname->text(), "Aldren Mining");
-    QTest::keyClicks(desk->quantity, "10");
-    QTest::mouseClick(desk->optBuybutton, Qt::LeftButton);
-    desk->quantity->setFocus();
+    EXPECT_EQ(desk->sumBox->text(), "earlier");
+    desk->unitsBox->clear();
+    ChooseByKey(desk->stockList, "ALDR");
+    EXPECT_EQ(desk->symbolBox->text(), "ALDR");
+    EXPECT_EQ(desk->priceBox->text(), "12.34");
+    EXPECT_EQ(desk->tradePriceBox->text(), "12.34");
+    EXPECT_EQ(desk->companyBox->text(), "Aldren Mining");
+    QTest::keyClicks(desk->unitsBox, "10");
+    QTest::mouseClick(desk->buyButton, Qt::LeftButton);
+    desk->unitsBox->setFocus();
     ScriptDraws({100});
     for (int move = 0; move < 2; ++move) // the price follows every move; what the player typed stays
-        Module1::MarketTick(game());
-    EXPECT_EQ(desk->ListCurprice->text(), "12.966"); // 12.34 * 1.02505 * 1.02505
-    EXPECT_EQ(desk->Text2->text(), "12.966");
-    EXPECT_EQ(desk->Text4->text(), "12.966"); // the day's highest
-    EXPECT_EQ(desk->quantity->text(), "10");
-    EXPECT_EQ(desk->types->checkedId(), int(Module1::Trade::Type::Buy));
-    EXPECT_EQ(desk->focusWidget(), desk->quantity);
+        Tick();
+    EXPECT_EQ(desk->tradePriceBox->text(), "12.966"); // 12.34 * 1.02505 * 1.02505
+    EXPECT_EQ(desk->priceBox->text(), "12.966");
+    EXPECT_EQ(desk->highBox->text(), "12.966"); // the day's highest
+    EXPECT_EQ(desk->unitsBox->text(), "10");
+    EXPECT_EQ(desk->typeGroup->checkedId(), int(TradeType::Buy));
+    EXPECT_EQ(desk->focusWidget(), desk->unitsBox);
     // A price set behind the desk's back, as the night and the next day's first move would: Enter trades at it.
     setClock(at(1, 9, 10));
     setPrice("ALDR", 12.34);
     enter();
     EXPECT_EQ(last(), "You bought 10 of ALDR at a price 12.3400 for the overall sum 123.4");
     EXPECT_EQ(log(), QStringList({"ALDR|123400|10|-1234000"}));
-    EXPECT_EQ(desk->ListCurprice->text(), "12.34");
-    EXPECT_EQ(desk->Result->text(), "123.4");
+    EXPECT_EQ(desk->tradePriceBox->text(), "12.34");
+    EXPECT_EQ(desk->sumBox->text(), "123.4");
     enter(); // the desk keeps its contents: Enter again repeats the trade
     EXPECT_EQ(log().size(), 2);
 }
@@ -163,7 +163,7 @@ TEST_F(TradingTest, TheExchangesHoursComeFirstAndARefusedPurchaseStillShowsItsSu
     setClock(std::nullopt); // a clock that shows no time lets the trade through
     setPrice("BRKW", 60000);
     trade("BRKW", "10", "Buy");
-    EXPECT_EQ(desk->Result->text(), "600000");
+    EXPECT_EQ(desk->sumBox->text(), "600000");
 }
 
 TEST_F(TradingTest, CancelClosesTheDeskAndTypesNothingIntoTheNextFocus)
@@ -174,9 +174,9 @@ TEST_F(TradingTest, CancelClosesTheDeskAndTypesNothingIntoTheNextFocus)
     other.setFocus();
     desk->show();
     QApplication::setActiveWindow(desk);
-    QTest::mouseClick(desk->Comman1, Qt::LeftButton);
+    QTest::mouseClick(desk->cancelButton, Qt::LeftButton);
     ProcessDeletions();
-    EXPECT_EQ(Forms::IfLoaded<Form1>(), nullptr);
+    EXPECT_EQ(Forms::IfLoaded<TradingDesk>(), nullptr);
     EXPECT_EQ(other.text(), "");
 }
 
@@ -184,44 +184,40 @@ TEST_F(TradingTest, TheBalanceFollowsTradesAndTicksDuringTheExchangeHoursAndName
 {
     ScriptDraws({100});
     trade("ALDR", "10", "Buy");
-    Module1::MarketTick(Session::Current().CurrentGame()); // made hidden by the tick
-    Form3* b = Forms::IfLoaded<Form3>();
-    ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(b->isVisible());
-    auto amounts = [&] { return QStringList({b->cashbalance->text(), b->Text3->text(), b->Text4->text()}); };
+    Tick(); // no Balance open: nothing made for it
+    EXPECT_EQ(Forms::IfLoaded<BalanceWindow>(), nullptr);
+    BalanceWindow* b = &Opened<BalanceWindow>(); // opened, it shows the figures of now
+    auto amounts = [&] { return QStringList({b->cashBox->text(), b->stocksBox->text(), b->balanceBox->text()}); };
     EXPECT_EQ(amounts(), QStringList({"499876.6", "126.491", "500003.091"}));
-    trade("BRKW", "1", "Buy"); // after the tick: the hidden window does not know yet
-    ed->mnuAnalyzeItem(0)->trigger();
-    EXPECT_EQ(Forms::IfLoaded<Form3>(), b); // showing it shows the figures of now
-    EXPECT_TRUE(b->isVisible());
+    trade("BRKW", "1", "Buy"); // and follows every trade while it is open
     const double brkw = stocks()[1].price.toDouble();
-    EXPECT_EQ(b->Text3->text(), Numbers::PlainText(126.491 + brkw));
+    EXPECT_EQ(b->stocksBox->text(), Numbers::PlainText(126.491 + brkw));
     setPrice("ALDR", 13);
-    b->Timer1_Timer(); // within the hours: refreshed
-    EXPECT_EQ(b->Text3->text(), Numbers::PlainText(130 + brkw));
-    b->Text3->setSelection(0, 3);
-    b->Timer1_Timer(); // figures that stay are not written again, to be read out anew
-    EXPECT_EQ(b->Text3->selectionLength(), 3);
-    b->Text3->selectAll();
+    b->RefreshInTradingHours(); // within the hours: refreshed
+    EXPECT_EQ(b->stocksBox->text(), Numbers::PlainText(130 + brkw));
+    b->stocksBox->setSelection(0, 3);
+    b->RefreshInTradingHours(); // figures that stay are not written again, to be read out anew
+    EXPECT_EQ(b->stocksBox->selectionLength(), 3);
+    b->stocksBox->selectAll();
     setPrice("ALDR", 14);
-    b->Timer1_Timer(); // a new figure selected whole, as the one before
-    EXPECT_EQ(b->Text3->selectedText(), Numbers::PlainText(140 + brkw));
+    b->RefreshInTradingHours(); // a new figure selected whole, as the one before
+    EXPECT_EQ(b->stocksBox->selectedText(), Numbers::PlainText(140 + brkw));
     setPrice("ALDR", 15);
     setClock(at(0, 16, 30));
-    b->Timer1_Timer(); // outside: left alone
+    b->RefreshInTradingHours(); // outside: left alone
     setClock(std::nullopt);
-    b->Timer1_Timer(); // no time shown counts as outside
-    EXPECT_EQ(b->Text3->text(), Numbers::PlainText(140 + brkw));
+    b->RefreshInTradingHours(); // no time shown counts as outside
+    EXPECT_EQ(b->stocksBox->text(), Numbers::PlainText(140 + brkw));
     RawRows(path("stocks.tqs"), "UPDATE \"Stocks Information\" SET stocksymbol = 'aldr' WHERE stocksymbol = 'ALDR'");
-    Module1::RefreshBalance(game()); // a holding no longer listed is valued at 0, and named
-    EXPECT_EQ(b->Text3->text(), Numbers::PlainText(brkw));
-    EXPECT_TRUE(b->lblNote->text().contains("ALDR")) << b->lblNote->text().toStdString();
-    QTest::mouseClick(b->Command1, Qt::LeftButton); // View Portfolio
-    EXPECT_TRUE(FindForm("Form13")->isVisible());
+    b->Refresh(*game()); // a holding no longer listed is valued at 0, and named
+    EXPECT_EQ(b->stocksBox->text(), Numbers::PlainText(brkw));
+    EXPECT_TRUE(b->noteLabel->text().contains("ALDR")) << b->noteLabel->text().toStdString();
+    QTest::mouseClick(b->portfolioButton, Qt::LeftButton); // View Portfolio
+    EXPECT_TRUE(FindForm("PortfolioWindow")->isVisible());
     logTrade("ALDR", 13, -10, 130); // all sold back: Stocks 0, not nothing
     logTrade("BRKW", 1, -1, 1);
-    Module1::RefreshBalance(game());
-    EXPECT_EQ(b->Text3->text(), "0");
+    b->Refresh(*game());
+    EXPECT_EQ(b->stocksBox->text(), "0");
 }
 
 struct MarginCase {
@@ -268,7 +264,8 @@ INSTANTIATE_TEST_SUITE_P(Worked, MarginRuleTest,
 
 TEST_F(TradingTest, AMarginCallCoversEveryShortAtTheMovesPricesInOneGoAndIsSaidOnce)
 {
-    ed->mnuAnalyzeItem(2)->trigger(); // Transactions shown: the call lists in it at once
+    ed->transactionsAction->trigger(); // Transactions and Balance shown: the call shows in them at once
+    ed->balanceAction->trigger();
     setPrice("ALDR", 90000);
     setPrice("BRKW", 10);
     const Currency cinx = stocks()[2].price.toCurrency();
@@ -277,10 +274,10 @@ TEST_F(TradingTest, AMarginCallCoversEveryShortAtTheMovesPricesInOneGoAndIsSaidO
     trade("CINX", "5", "Buy");
     const Currency cash = Currency::fromDouble(1400100) - cinx * 5;
     ScriptDraws({100});
-    Module1::MarketTick(Session::Current().CurrentGame()); // ALDR at 92254.5: the balance is 52 % of the shorts
+    Tick(); // ALDR at 92254.5: the balance is 52 % of the shorts
     EXPECT_EQ(log().size(), 3);
     setPrice("ALDR", 106000);
-    Module1::MarketTick(Session::Current().CurrentGame()); // at 108655.3: 29 %
+    Tick(); // at 108655.3: 29 %
     const auto moved = stocks();
     const Currency aldr = moved[0].price.toCurrency(), brkw = moved[1].price.toCurrency();
     auto row = [](const char* s, Currency p) {
@@ -293,8 +290,8 @@ TEST_F(TradingTest, AMarginCallCoversEveryShortAtTheMovesPricesInOneGoAndIsSaidO
                 "were covered at the market's prices.")
             .arg(Numbers::PlainText(cash + moved[2].price.toCurrency() * 5 - shorts), Numbers::PlainText(shorts));
     EXPECT_EQ(msgs.texts().count(said), 1);
-    EXPECT_EQ(Forms::IfLoaded<Form11>()->Label1->text(), "5");
-    EXPECT_EQ(Forms::IfLoaded<Form3>()->cashbalance->text(), Numbers::PlainText(cash - shorts));
+    EXPECT_EQ(Forms::IfLoaded<TransactionsWindow>()->countLabel->text(), "5");
+    EXPECT_EQ(Forms::IfLoaded<BalanceWindow>()->cashBox->text(), Numbers::PlainText(cash - shorts));
 }
 
 TEST(FailureMemory, TellsAFailureOnceWhileItLastsAgainAfterASuccessAndApartFromTheOtherWork)

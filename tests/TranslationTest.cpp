@@ -2,7 +2,7 @@
 // escapes it, and the same files whatever the language.
 #include "data/OrderBook.h"
 #include "support/GameFixture.h"
-#include "trading/frmOrders.h"
+#include "trading/OrdersWindow.h"
 #include <QXmlStreamReader>
 
 namespace {
@@ -86,14 +86,14 @@ TEST_F(TranslationTest, AGermanPlayerTradesAndOrdersAsAnEnglishOneAndTheFilesAre
         setClock(at(0, 10, 0));
         for (const char* type : {"Buy", "Sell", "Sell short", "Cover short"})
             trade("ALDR", "2", type);
-        ed->mnuAssetitem(3)->trigger();
-        frmOrders* f = Forms::IfLoaded<frmOrders>();
-        ChooseByKey(f->Combo1, "BRKW");
-        f->quantity->setText("3"), f->txtPrice->setText("1");
-        f->optBuybutton->setChecked(true), f->optBelow->setChecked(true);
-        QTest::mouseClick(f->cmdPlace, Qt::LeftButton);
-        f->MSFlexGrid1->setCurrentCell(0, 0);
-        QTest::mouseClick(f->cmdCancelOrder, Qt::LeftButton);
+        ed->ordersAction->trigger();
+        OrdersWindow* f = Forms::IfLoaded<OrdersWindow>();
+        ChooseByKey(f->stockList, "BRKW");
+        f->unitsBox->setText("3"), f->priceBox->setText("1");
+        f->buyButton->setChecked(true), f->belowButton->setChecked(true);
+        QTest::mouseClick(f->placeButton, Qt::LeftButton);
+        f->grid->setCurrentCell(0, 0);
+        QTest::mouseClick(f->cancelOrderButton, Qt::LeftButton);
         const QString file = path(player + ".sav");
         return RawRows(file, "SELECT * FROM Traderesult") +
             RawRows(file, "SELECT Symbol, Type, Condition, Price, Units, State, Note FROM Orders");

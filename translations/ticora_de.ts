@@ -2,6 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translatorcomment>same on purpose</translatorcomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Varnel Ticora V1.0</source>
+        <translatorcomment>same on purpose</translatorcomment>
+        <translation>Varnel Ticora V1.0</translation>
+    </message>
+    <message>
+        <source>Feel free to be the sponsore of the next version.</source>
+        <translation>Werden Sie gern Sponsor der nächsten Version.</translation>
+    </message>
+    <message>
+        <source>Your advertisment will be placed on the starting screen.</source>
+        <translation>Ihre Werbung erscheint dann auf dem Startbildschirm.</translation>
+    </message>
+</context>
+<context>
+    <name>AddAssetDialog</name>
+    <message>
+        <source>Add Asset</source>
+        <translation>Aktie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Stock Name</source>
+        <translation>Aktienname</translation>
+    </message>
+    <message>
+        <source>Stock Symbol</source>
+        <translation>Aktienkürzel</translation>
+    </message>
+    <message>
+        <source>Stock current price</source>
+        <translation>Aktueller Aktienkurs</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Tief</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Fill the necessary information</source>
+        <translation>Füllen Sie die nötigen Angaben aus</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Free some space on its disk, or give the folder write permission, then start the program again.</source>
@@ -19,24 +87,12 @@
 <context>
     <name>Assets</name>
     <message>
-        <source>Add Asset</source>
-        <translation>Aktie hinzufügen</translation>
-    </message>
-    <message>
-        <source>Fill the necessary information</source>
-        <translation>Füllen Sie die nötigen Angaben aus</translation>
-    </message>
-    <message>
         <source>This stock already exist in your game!</source>
         <translation>Diese Aktie gibt es in Ihrem Spiel schon!</translation>
     </message>
     <message>
         <source>The stock %1 could not be added; the market is as it was</source>
         <translation>Die Aktie %1 konnte nicht hinzugefügt werden; der Markt ist unverändert</translation>
-    </message>
-    <message>
-        <source>Edit stock</source>
-        <translation>Aktie bearbeiten</translation>
     </message>
     <message>
         <source>The stock could not be changed; the market is as it was</source>
@@ -93,6 +149,37 @@
     <message>
         <source>The symbol &quot;%1&quot; cannot be used: the market keeps the name &quot;%2&quot; for its own tables.</source>
         <translation>Das Kürzel „%1“ kann nicht verwendet werden: Den Namen „%2“ hält der Markt für seine eigenen Tabellen frei.</translation>
+    </message>
+</context>
+<context>
+    <name>BalanceWindow</name>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Stocks</source>
+        <translation>Aktien</translation>
+    </message>
+    <message>
+        <source>View Portfolio</source>
+        <translation>Depot zeigen</translation>
+    </message>
+    <message>
+        <source>Not listed in the market, valued at 0: %1</source>
+        <translation>Nicht am Markt notiert, mit 0 bewertet: %1</translation>
+    </message>
+    <message>
+        <source>The balance cannot be worked out</source>
+        <translation>Der Saldo kann nicht berechnet werden</translation>
     </message>
 </context>
 <context>
@@ -195,6 +282,84 @@
     </message>
 </context>
 <context>
+    <name>ContinueDialog</name>
+    <message>
+        <source>Continue a game</source>
+        <translation>Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Games that were never closed</source>
+        <translation>Nie beendete &amp;Spiele</translation>
+    </message>
+    <message>
+        <source>Games that were never closed</source>
+        <translation>Nie beendete Spiele</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the game of %1 for good?</source>
+        <translation>Das Spiel von %1 endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>The game file &quot;%1&quot; could not be deleted</source>
+        <translation>Die Spieldatei „%1“ konnte nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
+    <name>EditStockDialog</name>
+    <message>
+        <source>Edit stock</source>
+        <translation>Aktie bearbeiten</translation>
+    </message>
+    <message>
+        <source>Choose stock symbol</source>
+        <translation>Aktienkürzel wählen</translation>
+    </message>
+    <message>
+        <source>Stock name</source>
+        <translation>Aktienname</translation>
+    </message>
+    <message>
+        <source>Current price</source>
+        <translation>Aktueller Kurs</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Tief</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The stock cannot be shown</source>
+        <translation>Die Aktie kann nicht angezeigt werden</translation>
+    </message>
+</context>
+<context>
     <name>EndGame</name>
     <message>
         <source>End the game of %1 for good? Its result goes into the hall of fame.</source>
@@ -273,352 +438,6 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
     </message>
 </context>
 <context>
-    <name>Form1</name>
-    <message>
-        <source>Trading desk</source>
-        <translation>Handelstisch</translation>
-    </message>
-    <message>
-        <source>Stock</source>
-        <translation>Aktie</translation>
-    </message>
-    <message>
-        <source>Choose a stock</source>
-        <translation>Wählen Sie eine Aktie</translation>
-    </message>
-    <message>
-        <source>Select a stock</source>
-        <translation>Aktie wählen</translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation>Firmenname</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Tief</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Hoch</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Stück</translation>
-    </message>
-    <message>
-        <source>Trade price</source>
-        <translation>Handelskurs</translation>
-    </message>
-    <message>
-        <source>Sum of the trade</source>
-        <translation>Summe des Handels</translation>
-    </message>
-    <message>
-        <source>Cash available</source>
-        <translation>Verfügbares Bargeld</translation>
-    </message>
-    <message>
-        <source>Units held</source>
-        <translation>Bestand in Stück</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>The stock cannot be shown</source>
-        <translation>Die Aktie kann nicht angezeigt werden</translation>
-    </message>
-</context>
-<context>
-    <name>Form11</name>
-    <message>
-        <source>Transactions</source>
-        <translation>Umsätze</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Stück</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Betrag</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <source>Number of transactions</source>
-        <translation>Anzahl der Umsätze</translation>
-    </message>
-</context>
-<context>
-    <name>Form13</name>
-    <message>
-        <source>Portfolio</source>
-        <translation>Depot</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Stück</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Wert</translation>
-    </message>
-</context>
-<context>
-    <name>Form2</name>
-    <message>
-        <source>Information</source>
-        <translation>Angaben</translation>
-    </message>
-    <message>
-        <source>Enter your name</source>
-        <translation>Geben Sie Ihren Namen ein</translation>
-    </message>
-    <message>
-        <source>Starting Account Balance</source>
-        <translation>Anfangskontostand</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>Form3</name>
-    <message>
-        <source>Balance</source>
-        <translation>Saldo</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Spieler</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Bargeld</translation>
-    </message>
-    <message>
-        <source>Stocks</source>
-        <translation>Aktien</translation>
-    </message>
-    <message>
-        <source>View Portfolio</source>
-        <translation>Depot zeigen</translation>
-    </message>
-</context>
-<context>
-    <name>Form4</name>
-    <message>
-        <source>Symbol</source>
-        <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Min/Day</source>
-        <translation>Tief/Tag</translation>
-    </message>
-    <message>
-        <source>Max/Day</source>
-        <translation>Hoch/Tag</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Umsatz</translation>
-    </message>
-    <message>
-        <source>Min/History</source>
-        <translation>Tief/Verlauf</translation>
-    </message>
-    <message>
-        <source>Max/History</source>
-        <translation>Hoch/Verlauf</translation>
-    </message>
-    <message>
-        <source>Price Information</source>
-        <translation>Kursinformation</translation>
-    </message>
-</context>
-<context>
-    <name>Form5</name>
-    <message>
-        <source>Position</source>
-        <translation>Bestand</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Stück</translation>
-    </message>
-</context>
-<context>
-    <name>Form6</name>
-    <message>
-        <source>Add Asset</source>
-        <translation>Aktie hinzufügen</translation>
-    </message>
-    <message>
-        <source>Stock Name</source>
-        <translation>Aktienname</translation>
-    </message>
-    <message>
-        <source>Stock Symbol</source>
-        <translation>Aktienkürzel</translation>
-    </message>
-    <message>
-        <source>Stock current price</source>
-        <translation>Aktueller Aktienkurs</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Hoch</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Tief</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Umsatz</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>Form7</name>
-    <message>
-        <source>Edit stock</source>
-        <translation>Aktie bearbeiten</translation>
-    </message>
-    <message>
-        <source>Choose stock symbol</source>
-        <translation>Aktienkürzel wählen</translation>
-    </message>
-    <message>
-        <source>Stock name</source>
-        <translation>Aktienname</translation>
-    </message>
-    <message>
-        <source>Current price</source>
-        <translation>Aktueller Kurs</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Tief</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Umsatz</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Hoch</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>The stock cannot be shown</source>
-        <translation>Die Aktie kann nicht angezeigt werden</translation>
-    </message>
-</context>
-<context>
-    <name>Form9</name>
-    <message>
-        <source>Stock Performance</source>
-        <translation>Kursverlauf</translation>
-    </message>
-    <message>
-        <source>Stock</source>
-        <translation>Aktie</translation>
-    </message>
-    <message>
-        <source>Select stock</source>
-        <translation>Aktie wählen</translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation>Firmenname</translation>
-    </message>
-    <message>
-        <source>View chart</source>
-        <translation>Chart zeigen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>The stock cannot be shown</source>
-        <translation>Die Aktie kann nicht angezeigt werden</translation>
-    </message>
-    <message>
-        <source>Choose the stock to chart from the Stock list first.</source>
-        <translation>Wählen Sie zuerst die Aktie für den Chart aus der Liste „Aktie“.</translation>
-    </message>
-    <message>
-        <source>No stock &quot;%1&quot; is listed: choose the stock to chart from the Stock list.</source>
-        <translation>Eine Aktie „%1“ ist nicht notiert: Wählen Sie die Aktie für den Chart aus der Liste „Aktie“.</translation>
-    </message>
-</context>
-<context>
     <name>GamePanel</name>
     <message>
         <source>Player</source>
@@ -661,6 +480,65 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
     </message>
 </context>
 <context>
+    <name>HallOfFameWindow</name>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Ruhmeshalle</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Trades</source>
+        <translation>Umsätze</translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Rendite</translation>
+    </message>
+    <message>
+        <source>Market</source>
+        <translation>Markt</translation>
+    </message>
+    <message>
+        <source>Beat by</source>
+        <translation>Vorsprung</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>The hall of fame cannot be read from the market</source>
+        <translation>Die Ruhmeshalle kann nicht aus dem Markt gelesen werden</translation>
+    </message>
+    <message>
+        <source>No game has ended yet. A game that made a trade enters when it is closed.</source>
+        <translation>Noch kein Spiel ist beendet. Ein Spiel mit einem Handel kommt hinein, wenn es geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>is not a text file</source>
@@ -696,6 +574,194 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Varnel Ticora Help</source>
+        <translation>Varnel Ticora Hilfe</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue...</source>
+        <translation>&amp;Fortsetzen …</translation>
+    </message>
+    <message>
+        <source>&amp;Hall of fame</source>
+        <translation>&amp;Ruhmeshalle</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>T&amp;rade</source>
+        <translation>&amp;Handeln</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Kurse</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translatorcomment>same on purpose</translatorcomment>
+        <translation>&amp;Chart</translation>
+    </message>
+    <message>
+        <source>&amp;Orders</source>
+        <translation>A&amp;ufträge</translation>
+    </message>
+    <message>
+        <source>&amp;News</source>
+        <translation>&amp;Nachrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <extracomment>The Balance menu&apos;s entry that opens the Balance window.
+----------
+The Balance menu, which holds the entry that opens the Balance window.</extracomment>
+        <translation>&amp;Saldo</translation>
+    </message>
+    <message>
+        <source>P&amp;osition</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Transaction</source>
+        <translation>&amp;Umsätze</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rformance</source>
+        <translation>&amp;Entwicklung</translation>
+    </message>
+    <message>
+        <source>A&amp;dd new assets</source>
+        <translation>Neue Aktien &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit assets</source>
+        <translation>Aktien &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>Market &amp;news</source>
+        <translation>Markt&amp;nachrichten</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>A&amp;ssets</source>
+        <translation>&amp;Aktien</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <extracomment>The help menu, which holds Help and About.</extracomment>
+        <translation>Ü&amp;ber …</translation>
+    </message>
+    <message>
+        <source>Проект уже запущен!</source>
+        <translation>Varnel Ticora läuft bereits.</translation>
+    </message>
+    <message>
+        <source>News on</source>
+        <translation>Nachrichten an</translation>
+    </message>
+    <message>
+        <source>What the market did</source>
+        <translation>Was der Markt tat</translation>
+    </message>
+    <message>
+        <source>Varnel Ticora: </source>
+        <translatorcomment>same on purpose</translatorcomment>
+        <translation>Varnel Ticora: </translation>
+    </message>
+    <message>
+        <source>Varnel Korvath: </source>
+        <translatorcomment>same on purpose</translatorcomment>
+        <translation>Varnel Korvath: </translation>
+    </message>
+    <message>
+        <source>There is no game to continue.</source>
+        <translation>Es gibt kein Spiel zum Fortsetzen.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <extracomment>Under the toolbar&apos;s picture: a new game.</extracomment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Trading desk</source>
+        <translation>Handelstisch</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <extracomment>Under the toolbar&apos;s picture: the Trading desk.</extracomment>
+        <translation>Handeln</translation>
+    </message>
+    <message>
+        <source>Stock performance chart</source>
+        <translation>Kursverlauf als Chart</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translatorcomment>same on purpose</translatorcomment>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Market news</source>
+        <translation>Marktnachrichten</translation>
+    </message>
+    <message>
+        <source>Pause and speed</source>
+        <translation>Pause und Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Simulated weekday</source>
+        <translation>Simulierter Wochentag</translation>
+    </message>
+    <message>
+        <source>Simulated date and time</source>
+        <translation>Simuliertes Datum und Uhrzeit</translation>
+    </message>
+</context>
+<context>
     <name>Market</name>
     <message>
         <source>The new trading day could not be prepared</source>
@@ -708,18 +774,6 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
     <message>
         <source>The price of %1 is 0, so it cannot move: correct it in Tools &gt; Edit assets.</source>
         <translation>Der Kurs von %1 ist 0 und kann sich deshalb nicht bewegen: Korrigieren Sie ihn unter Extras &gt; Aktien bearbeiten.</translation>
-    </message>
-    <message>
-        <source>The price board cannot be read from the market</source>
-        <translation>Die Kurstafel kann nicht aus dem Markt gelesen werden</translation>
-    </message>
-    <message>
-        <source>No price history for: %1</source>
-        <translation>Kein Kursverlauf für: %1</translation>
-    </message>
-    <message>
-        <source>Select stock</source>
-        <translation>Aktie wählen</translation>
     </message>
 </context>
 <context>
@@ -796,10 +850,6 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
 </translation>
     </message>
     <message>
-        <source>File already exist. Overwrite?</source>
-        <translation>Die Datei gibt es schon. Überschreiben?</translation>
-    </message>
-    <message>
         <source>File error</source>
         <translation>Dateifehler</translation>
     </message>
@@ -834,6 +884,37 @@ The file &quot;%1&quot; was left as it was.</source>
         <translation>
 
 Die Datei „%1“ blieb unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameDialog</name>
+    <message>
+        <source>Information</source>
+        <translation>Angaben</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Geben Sie Ihren Namen ein</translation>
+    </message>
+    <message>
+        <source>Starting Account Balance</source>
+        <translation>Anfangskontostand</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>File already exist. Overwrite?</source>
+        <translation>Die Datei gibt es schon. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Dateifehler</translation>
     </message>
 </context>
 <context>
@@ -892,7 +973,231 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
 </context>
 <context>
-    <name>Reports</name>
+    <name>NewsWindow</name>
+    <message>
+        <source>News</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Headline</source>
+        <translation>Schlagzeile</translation>
+    </message>
+    <message>
+        <source>The news cannot be read from the market</source>
+        <translation>Die Nachrichten können nicht aus dem Markt gelesen werden</translation>
+    </message>
+    <message>
+        <source>No headline yet</source>
+        <translation>Noch keine Schlagzeile</translation>
+    </message>
+    <message>
+        <source>No news yet. Turn it on in Tools &gt; Market news.</source>
+        <translation>Noch keine Nachrichten. Schalten Sie sie unter Extras &gt; Marktnachrichten ein.</translation>
+    </message>
+</context>
+<context>
+    <name>Orders</name>
+    <message>
+        <source>at or below</source>
+        <translation>bei oder unter</translation>
+    </message>
+    <message>
+        <source>at or above</source>
+        <translation>bei oder über</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>filled</source>
+        <translation>ausgeführt</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>storniert</translation>
+    </message>
+    <message>
+        <source>buy %1 of %2 %3 %4</source>
+        <translation>Kauf von %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>sell %1 of %2 %3 %4</source>
+        <translation>Verkauf von %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>cover short %1 of %2 %3 %4</source>
+        <translation>Eindeckung von %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>sell short %1 of %2 %3 %4</source>
+        <translation>Leerverkauf von %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>The order could not be placed in the game file</source>
+        <translation>Der Auftrag konnte nicht in der Spieldatei erteilt werden</translation>
+    </message>
+    <message>
+        <source>The order could not be cancelled in the game file</source>
+        <translation>Der Auftrag konnte in der Spieldatei nicht storniert werden</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersWindow</name>
+    <message>
+        <source>Symbol</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Stück</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Bedingung</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Placed</source>
+        <translation>Erteilt</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Orders</source>
+        <translation>Aufträge</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Aktie</translation>
+    </message>
+    <message>
+        <source>Current price</source>
+        <translation>Aktueller Kurs</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Erteilen</translation>
+    </message>
+    <message>
+        <source>Cancel order</source>
+        <translation>Auftrag stornieren</translation>
+    </message>
+    <message>
+        <source>Select a stock</source>
+        <translation>Aktie wählen</translation>
+    </message>
+    <message>
+        <source>The orders cannot be read from the game file</source>
+        <translation>Die Aufträge können nicht aus der Spieldatei gelesen werden</translation>
+    </message>
+    <message>
+        <source>Choose a condition: at or below, or at or above.</source>
+        <translation>Wählen Sie eine Bedingung: bei oder unter, oder bei oder über.</translation>
+    </message>
+    <message>
+        <source>Type the price the order waits for: a number above 0.</source>
+        <translation>Geben Sie den Kurs ein, auf den der Auftrag wartet: eine Zahl über 0.</translation>
+    </message>
+    <message>
+        <source>You have %1 open orders, as many as the market keeps: cancel one before you place another.</source>
+        <translation>Sie haben %1 offene Aufträge, so viele, wie der Markt führt: Stornieren Sie einen, bevor Sie einen weiteren erteilen.</translation>
+    </message>
+    <message>
+        <source>Order placed: </source>
+        <translation>Auftrag erteilt: </translation>
+    </message>
+    <message>
+        <source>Choose an open order in the list first.</source>
+        <translation>Wählen Sie zuerst einen offenen Auftrag in der Liste.</translation>
+    </message>
+    <message>
+        <source>Order cancelled: </source>
+        <translation>Auftrag storniert: </translation>
+    </message>
+</context>
+<context>
+    <name>PerformanceWindow</name>
+    <message>
+        <source>Symbol</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Stück</translation>
+    </message>
+    <message>
+        <source>Average paid</source>
+        <translation>Durchschnittlich bezahlt</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Realised</source>
+        <translation>Realisiert</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Entwicklung</translation>
+    </message>
+    <message>
+        <source>The performance cannot be worked out</source>
+        <translation>Die Entwicklung kann nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>PortfolioWindow</name>
+    <message>
+        <source>Portfolio</source>
+        <translation>Depot</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Stück</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
     <message>
         <source>The portfolio cannot be worked out</source>
         <translation>Das Depot kann nicht berechnet werden</translation>
@@ -900,6 +1205,21 @@ Die Datei „%1“ blieb unverändert.</translation>
     <message>
         <source>No shares</source>
         <translation>Keine Aktien</translation>
+    </message>
+</context>
+<context>
+    <name>PositionWindow</name>
+    <message>
+        <source>Position</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Stück</translation>
     </message>
     <message>
         <source>The position cannot be read from the game file</source>
@@ -909,25 +1229,48 @@ Die Datei „%1“ blieb unverändert.</translation>
         <source>You don&apos;t have any stock</source>
         <translation>Sie haben keine Aktien</translation>
     </message>
+</context>
+<context>
+    <name>PriceBoard</name>
     <message>
-        <source>The transactions cannot be read from the game file</source>
-        <translation>Die Umsätze können nicht aus der Spieldatei gelesen werden</translation>
+        <source>Symbol</source>
+        <translation>Kürzel</translation>
     </message>
     <message>
-        <source>There isn&apos;t any transaction yet</source>
-        <translation>Es gibt noch keine Umsätze</translation>
+        <source>Price</source>
+        <translation>Kurs</translation>
     </message>
     <message>
-        <source>N/A</source>
-        <translation>–</translation>
+        <source>Min/Day</source>
+        <translation>Tief/Tag</translation>
     </message>
     <message>
-        <source>Sell</source>
-        <translation>Verkaufen</translation>
+        <source>Max/Day</source>
+        <translation>Hoch/Tag</translation>
     </message>
     <message>
-        <source>Buy</source>
-        <translation>Kaufen</translation>
+        <source>Volume</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>Min/History</source>
+        <translation>Tief/Verlauf</translation>
+    </message>
+    <message>
+        <source>Max/History</source>
+        <translation>Hoch/Verlauf</translation>
+    </message>
+    <message>
+        <source>Price Information</source>
+        <translation>Kursinformation</translation>
+    </message>
+    <message>
+        <source>The price board cannot be read from the market</source>
+        <translation>Die Kurstafel kann nicht aus dem Markt gelesen werden</translation>
+    </message>
+    <message>
+        <source>No price history for: %1</source>
+        <translation>Kein Kursverlauf für: %1</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1379,45 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>StockPerformanceDialog</name>
+    <message>
+        <source>Stock Performance</source>
+        <translation>Kursverlauf</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Aktie</translation>
+    </message>
+    <message>
+        <source>Select stock</source>
+        <translation>Aktie wählen</translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation>Firmenname</translation>
+    </message>
+    <message>
+        <source>View chart</source>
+        <translation>Chart zeigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The stock cannot be shown</source>
+        <translation>Die Aktie kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Choose the stock to chart from the Stock list first.</source>
+        <translation>Wählen Sie zuerst die Aktie für den Chart aus der Liste „Aktie“.</translation>
+    </message>
+    <message>
+        <source>No stock &quot;%1&quot; is listed: choose the stock to chart from the Stock list.</source>
+        <translation>Eine Aktie „%1“ ist nicht notiert: Wählen Sie die Aktie für den Chart aus der Liste „Aktie“.</translation>
+    </message>
+</context>
+<context>
     <name>Trading</name>
     <message>
         <source>Varnel Stock Exchange is closed at the moment.</source>
@@ -1060,70 +1442,6 @@ Die Datei „%1“ blieb unverändert.</translation>
     <message>
         <source>Margin call: your balance %1 fell below 30 % of your short positions %2, so they were covered at the market&apos;s prices.</source>
         <translation>Nachschussforderung: Ihr Saldo %1 fiel unter 30 % Ihrer Leerverkaufspositionen %2, deshalb wurden sie zu Marktkursen eingedeckt.</translation>
-    </message>
-    <message>
-        <source>%1 %2 of %3 %4 %5</source>
-        <translation>%1 %2 Stück %3 %4 %5</translation>
-    </message>
-    <message>
-        <source>Choose a condition: at or below, or at or above.</source>
-        <translation>Wählen Sie eine Bedingung: bei oder unter, oder bei oder über.</translation>
-    </message>
-    <message>
-        <source>Type the price the order waits for: a number above 0.</source>
-        <translation>Geben Sie den Kurs ein, auf den der Auftrag wartet: eine Zahl über 0.</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>offen</translation>
-    </message>
-    <message>
-        <source>filled</source>
-        <translation>ausgeführt</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>storniert</translation>
-    </message>
-    <message>
-        <source>The orders cannot be read from the game file</source>
-        <translation>Die Aufträge können nicht aus der Spieldatei gelesen werden</translation>
-    </message>
-    <message>
-        <source>The order could not be placed in the game file</source>
-        <translation>Der Auftrag konnte nicht in der Spieldatei erteilt werden</translation>
-    </message>
-    <message>
-        <source>You have %1 open orders, as many as the market keeps: cancel one before you place another.</source>
-        <translation>Sie haben %1 offene Aufträge, so viele, wie der Markt führt: Stornieren Sie einen, bevor Sie einen weiteren erteilen.</translation>
-    </message>
-    <message>
-        <source>Order placed: </source>
-        <translation>Auftrag erteilt: </translation>
-    </message>
-    <message>
-        <source>The order could not be cancelled in the game file</source>
-        <translation>Der Auftrag konnte in der Spieldatei nicht storniert werden</translation>
-    </message>
-    <message>
-        <source>Choose an open order in the list first.</source>
-        <translation>Wählen Sie zuerst einen offenen Auftrag in der Liste.</translation>
-    </message>
-    <message>
-        <source>Order cancelled: </source>
-        <translation>Auftrag storniert: </translation>
-    </message>
-    <message>
-        <source>Not listed in the market, valued at 0: %1</source>
-        <translation>Nicht am Markt notiert, mit 0 bewertet: %1</translation>
-    </message>
-    <message>
-        <source>The balance cannot be worked out</source>
-        <translation>Der Saldo kann nicht berechnet werden</translation>
-    </message>
-    <message>
-        <source>Select a stock</source>
-        <translation>Aktie wählen</translation>
     </message>
     <message>
         <source>bought</source>
@@ -1216,6 +1534,132 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>TradingDesk</name>
+    <message>
+        <source>Trading desk</source>
+        <translation>Handelstisch</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Aktie</translation>
+    </message>
+    <message>
+        <source>Choose a stock</source>
+        <translation>Wählen Sie eine Aktie</translation>
+    </message>
+    <message>
+        <source>Select a stock</source>
+        <translation>Aktie wählen</translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation>Firmenname</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Tief</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Stück</translation>
+    </message>
+    <message>
+        <source>Trade price</source>
+        <translation>Handelskurs</translation>
+    </message>
+    <message>
+        <source>Sum of the trade</source>
+        <translation>Summe des Handels</translation>
+    </message>
+    <message>
+        <source>Cash available</source>
+        <translation>Verfügbares Bargeld</translation>
+    </message>
+    <message>
+        <source>Units held</source>
+        <translation>Bestand in Stück</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The stock cannot be shown</source>
+        <translation>Die Aktie kann nicht angezeigt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionsWindow</name>
+    <message>
+        <source>Transactions</source>
+        <translation>Umsätze</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Stück</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Number of transactions</source>
+        <translation>Anzahl der Umsätze</translation>
+    </message>
+    <message>
+        <source>The transactions cannot be read from the game file</source>
+        <translation>Die Umsätze können nicht aus der Spieldatei gelesen werden</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t any transaction yet</source>
+        <translation>Es gibt noch keine Umsätze</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Verkaufen</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Kaufen</translation>
+    </message>
+</context>
+<context>
     <name>WorthChart</name>
     <message>
         <source>Game time</source>
@@ -1266,447 +1710,6 @@ Die Datei „%1“ blieb unverändert.</translation>
     <message>
         <source>The game&apos;s worth could not be recorded</source>
         <translation>Der Wert des Spiels konnte nicht festgehalten werden</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translatorcomment>same on purpose</translatorcomment>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Varnel Ticora V1.0</source>
-        <translatorcomment>same on purpose</translatorcomment>
-        <translation>Varnel Ticora V1.0</translation>
-    </message>
-    <message>
-        <source>Feel free to be the sponsore of the next version.</source>
-        <translation>Werden Sie gern Sponsor der nächsten Version.</translation>
-    </message>
-    <message>
-        <source>Your advertisment will be placed on the starting screen.</source>
-        <translation>Ihre Werbung erscheint dann auf dem Startbildschirm.</translation>
-    </message>
-</context>
-<context>
-    <name>frmContinue</name>
-    <message>
-        <source>Continue a game</source>
-        <translation>Spiel fortsetzen</translation>
-    </message>
-    <message>
-        <source>&amp;Games that were never closed</source>
-        <translation>Nie beendete &amp;Spiele</translation>
-    </message>
-    <message>
-        <source>Games that were never closed</source>
-        <translation>Nie beendete Spiele</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Fortsetzen</translation>
-    </message>
-    <message>
-        <source>Not now</source>
-        <translation>Nicht jetzt</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Delete the game of %1 for good?</source>
-        <translation>Das Spiel von %1 endgültig löschen?</translation>
-    </message>
-    <message>
-        <source>The game file &quot;%1&quot; could not be deleted</source>
-        <translation>Die Spieldatei „%1“ konnte nicht gelöscht werden</translation>
-    </message>
-</context>
-<context>
-    <name>frmEditor</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
-    </message>
-    <message>
-        <source>C&amp;ontinue...</source>
-        <translation>&amp;Fortsetzen …</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>A&amp;ssets</source>
-        <translation>&amp;Aktien</translation>
-    </message>
-    <message>
-        <source>T&amp;rade</source>
-        <translation>&amp;Handeln</translation>
-    </message>
-    <message>
-        <source>&amp;Prices</source>
-        <translation>&amp;Kurse</translation>
-    </message>
-    <message>
-        <source>&amp;Chart</source>
-        <translatorcomment>same on purpose</translatorcomment>
-        <translation>&amp;Chart</translation>
-    </message>
-    <message>
-        <source>&amp;Orders</source>
-        <translation>A&amp;ufträge</translation>
-    </message>
-    <message>
-        <source>&amp;Balance</source>
-        <extracomment>The Balance menu, and its entry that opens the Balance window.</extracomment>
-        <translation>&amp;Saldo</translation>
-    </message>
-    <message>
-        <source>P&amp;osition</source>
-        <translation>&amp;Bestand</translation>
-    </message>
-    <message>
-        <source>&amp;Transaction</source>
-        <translation>&amp;Umsätze</translation>
-    </message>
-    <message>
-        <source>Pe&amp;rformance</source>
-        <translation>&amp;Entwicklung</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>E&amp;xtras</translation>
-    </message>
-    <message>
-        <source>A&amp;dd new assets</source>
-        <translation>Neue Aktien &amp;hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit assets</source>
-        <translation>Aktien &amp;bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation>Ü&amp;ber …</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Ü&amp;ber</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Trading desk</source>
-        <translation>Handelstisch</translation>
-    </message>
-    <message>
-        <source>Stock performance chart</source>
-        <translation>Kursverlauf als Chart</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>Saldo</translation>
-    </message>
-    <message>
-        <source>Simulated date and time</source>
-        <translation>Simuliertes Datum und Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Simulated weekday</source>
-        <translation>Simulierter Wochentag</translation>
-    </message>
-    <message>
-        <source>What the market did</source>
-        <translation>Was der Markt tat</translation>
-    </message>
-    <message>
-        <source>Pause and speed</source>
-        <translation>Pause und Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Проект уже запущен!</source>
-        <translation>Varnel Ticora läuft bereits.</translation>
-    </message>
-    <message>
-        <source>There is no game to continue.</source>
-        <translation>Es gibt kein Spiel zum Fortsetzen.</translation>
-    </message>
-    <message>
-        <source>Varnel Ticora: </source>
-        <translatorcomment>same on purpose</translatorcomment>
-        <translation>Varnel Ticora: </translation>
-    </message>
-    <message>
-        <source>Varnel Korvath: </source>
-        <translatorcomment>same on purpose</translatorcomment>
-        <translation>Varnel Korvath: </translation>
-    </message>
-    <message>
-        <source>New</source>
-        <extracomment>Under the toolbar&apos;s picture: a new game.</extracomment>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Trade</source>
-        <extracomment>Under the toolbar&apos;s picture: the Trading desk.</extracomment>
-        <translation>Handeln</translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translatorcomment>same on purpose</translatorcomment>
-        <translation>Chart</translation>
-    </message>
-    <message>
-        <source>&amp;Hall of fame</source>
-        <translation>&amp;Ruhmeshalle</translation>
-    </message>
-    <message>
-        <source>&amp;News</source>
-        <translation>&amp;Nachrichten</translation>
-    </message>
-    <message>
-        <source>Market &amp;news</source>
-        <translation>Markt&amp;nachrichten</translation>
-    </message>
-    <message>
-        <source>News on</source>
-        <translation>Nachrichten an</translation>
-    </message>
-    <message>
-        <source>Market news</source>
-        <translation>Marktnachrichten</translation>
-    </message>
-</context>
-<context>
-    <name>frmHallOfFame</name>
-    <message>
-        <source>Hall of fame</source>
-        <translation>Ruhmeshalle</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Rang</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Spieler</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>Tage</translation>
-    </message>
-    <message>
-        <source>Trades</source>
-        <translation>Umsätze</translation>
-    </message>
-    <message>
-        <source>Worth</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Rendite</translation>
-    </message>
-    <message>
-        <source>Market</source>
-        <translation>Markt</translation>
-    </message>
-    <message>
-        <source>Beat by</source>
-        <translation>Vorsprung</translation>
-    </message>
-    <message>
-        <source>News</source>
-        <translation>Nachrichten</translation>
-    </message>
-    <message>
-        <source>The hall of fame cannot be read from the market</source>
-        <translation>Die Ruhmeshalle kann nicht aus dem Markt gelesen werden</translation>
-    </message>
-    <message>
-        <source>No game has ended yet. A game that made a trade enters when it is closed.</source>
-        <translation>Noch kein Spiel ist beendet. Ein Spiel mit einem Handel kommt hinein, wenn es geschlossen wird.</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-</context>
-<context>
-    <name>frmHelp</name>
-    <message>
-        <source>Varnel Ticora Help</source>
-        <translation>Varnel Ticora Hilfe</translation>
-    </message>
-    <message>
-        <source>Help topics</source>
-        <translation>Hilfethemen</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Hilfetext</translation>
-    </message>
-</context>
-<context>
-    <name>frmNews</name>
-    <message>
-        <source>News</source>
-        <translation>Nachrichten</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Headline</source>
-        <translation>Schlagzeile</translation>
-    </message>
-    <message>
-        <source>The news cannot be read from the market</source>
-        <translation>Die Nachrichten können nicht aus dem Markt gelesen werden</translation>
-    </message>
-    <message>
-        <source>No news yet. Turn it on in Tools &gt; Market news.</source>
-        <translation>Noch keine Nachrichten. Schalten Sie sie unter Extras &gt; Marktnachrichten ein.</translation>
-    </message>
-    <message>
-        <source>No headline yet</source>
-        <translation>Noch keine Schlagzeile</translation>
-    </message>
-</context>
-<context>
-    <name>frmOrders</name>
-    <message>
-        <source>Symbol</source>
-        <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Stück</translation>
-    </message>
-    <message>
-        <source>Condition</source>
-        <translation>Bedingung</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Placed</source>
-        <translation>Erteilt</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Stand</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Hinweis</translation>
-    </message>
-    <message>
-        <source>Orders</source>
-        <translation>Aufträge</translation>
-    </message>
-    <message>
-        <source>Stock</source>
-        <translation>Aktie</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>Erteilen</translation>
-    </message>
-    <message>
-        <source>Cancel order</source>
-        <translation>Auftrag stornieren</translation>
-    </message>
-    <message>
-        <source>Select a stock</source>
-        <translation>Aktie wählen</translation>
-    </message>
-    <message>
-        <source>at or below</source>
-        <translation>bei oder unter</translation>
-    </message>
-    <message>
-        <source>at or above</source>
-        <translation>bei oder über</translation>
-    </message>
-    <message>
-        <source>Current price</source>
-        <translation>Aktueller Kurs</translation>
-    </message>
-</context>
-<context>
-    <name>frmPerformance</name>
-    <message>
-        <source>Symbol</source>
-        <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Stück</translation>
-    </message>
-    <message>
-        <source>Average paid</source>
-        <translation>Durchschnittlich bezahlt</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>Gain</source>
-        <translation>Gewinn</translation>
-    </message>
-    <message>
-        <source>Realised</source>
-        <translation>Realisiert</translation>
-    </message>
-    <message>
-        <source>Performance</source>
-        <translation>Entwicklung</translation>
-    </message>
-    <message>
-        <source>The performance cannot be worked out</source>
-        <translation>Die Entwicklung kann nicht berechnet werden</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Summe</translation>
     </message>
 </context>
 </TS>

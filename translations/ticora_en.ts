@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnel Ticora V1.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feel free to be the sponsore of the next version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your advertisment will be placed on the starting screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddAssetDialog</name>
+    <message>
+        <source>Add Asset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock current price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill the necessary information</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Free some space on its disk, or give the folder write permission, then start the program again.</source>
@@ -19,23 +85,11 @@
 <context>
     <name>Assets</name>
     <message>
-        <source>Add Asset</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fill the necessary information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This stock already exist in your game!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The stock %1 could not be added; the market is as it was</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit stock</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -92,6 +146,37 @@
     </message>
     <message>
         <source>The symbol &quot;%1&quot; cannot be used: its table or query &quot;%2&quot; would clash with &quot;%3&quot;, which the market already holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BalanceWindow</name>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Portfolio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not listed in the market, valued at 0: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The balance cannot be worked out</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -193,6 +278,84 @@
     </message>
 </context>
 <context>
+    <name>ContinueDialog</name>
+    <message>
+        <source>Continue a game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Games that were never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games that were never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the game of %1 for good?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game file &quot;%1&quot; could not be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditStockDialog</name>
+    <message>
+        <source>Edit stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose stock symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock cannot be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EndGame</name>
     <message>
         <source>End the game of %1 for good? Its result goes into the hall of fame.</source>
@@ -269,352 +432,6 @@ The game file &quot;%1&quot; was kept: continue the game later and close it agai
     </message>
 </context>
 <context>
-    <name>Form1</name>
-    <message>
-        <source>Trading desk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select a stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Trade price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sum of the trade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cash available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units held</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stock cannot be shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form11</name>
-    <message>
-        <source>Transactions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Number of transactions</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form13</name>
-    <message>
-        <source>Portfolio</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form2</name>
-    <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter your name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Starting Account Balance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form3</name>
-    <message>
-        <source>Balance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stocks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View Portfolio</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form4</name>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Min/Day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Max/Day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Min/History</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Max/History</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Price Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form5</name>
-    <message>
-        <source>Position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form6</name>
-    <message>
-        <source>Add Asset</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock current price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form7</name>
-    <message>
-        <source>Edit stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose stock symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stock cannot be shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form9</name>
-    <message>
-        <source>Stock Performance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stock cannot be shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the stock to chart from the Stock list first.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No stock &quot;%1&quot; is listed: choose the stock to chart from the Stock list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>GamePanel</name>
     <message>
         <source>Player</source>
@@ -657,6 +474,65 @@ The game file &quot;%1&quot; was kept: continue the game later and close it agai
     </message>
 </context>
 <context>
+    <name>HallOfFameWindow</name>
+    <message>
+        <source>Hall of fame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beat by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hall of fame cannot be read from the market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No game has ended yet. A game that made a trade enters when it is closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>is not a text file</source>
@@ -692,6 +568,190 @@ The game file &quot;%1&quot; was kept: continue the game later and close it agai
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Varnel Ticora Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hall of fame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;rade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Orders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;News</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <extracomment>The Balance menu&apos;s entry that opens the Balance window.
+----------
+The Balance menu, which holds the entry that opens the Balance window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;osition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pe&amp;rformance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd new assets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit assets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Market &amp;news</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;ssets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <extracomment>The help menu, which holds Help and About.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проект уже запущен!</source>
+        <translation>Varnel Ticora is already running.</translation>
+    </message>
+    <message>
+        <source>News on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the market did</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnel Ticora: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnel Korvath: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no game to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <extracomment>Under the toolbar&apos;s picture: a new game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trading desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <extracomment>Under the toolbar&apos;s picture: the Trading desk.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock performance chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Market news</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause and speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated weekday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Market</name>
     <message>
         <source>The new trading day could not be prepared</source>
@@ -703,18 +763,6 @@ The game file &quot;%1&quot; was kept: continue the game later and close it agai
     </message>
     <message>
         <source>The price of %1 is 0, so it cannot move: correct it in Tools &gt; Edit assets.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The price board cannot be read from the market</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No price history for: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select stock</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -802,10 +850,6 @@ The game file &quot;%1&quot; was kept: continue the game later and close it agai
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File already exist. Overwrite?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>File error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -825,6 +869,37 @@ The game file &quot;%1&quot; was kept: continue the game later and close it agai
         <source>
 
 The file &quot;%1&quot; was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewGameDialog</name>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Account Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File already exist. Overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -884,13 +959,252 @@ The file &quot;%1&quot; was left as it was.</source>
     </message>
 </context>
 <context>
-    <name>Reports</name>
+    <name>NewsWindow</name>
+    <message>
+        <source>News</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Headline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The news cannot be read from the market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No headline yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No news yet. Turn it on in Tools &gt; Market news.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Orders</name>
+    <message>
+        <source>at or below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at or above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>filled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>buy %1 of %2 %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sell %1 of %2 %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cover short %1 of %2 %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sell short %1 of %2 %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order could not be placed in the game file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order could not be cancelled in the game file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OrdersWindow</name>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The orders cannot be read from the game file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a condition: at or below, or at or above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the price the order waits for: a number above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have %1 open orders, as many as the market keeps: cancel one before you place another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order placed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an open order in the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order cancelled: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PerformanceWindow</name>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Realised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The performance cannot be worked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortfolioWindow</name>
+    <message>
+        <source>Portfolio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>The portfolio cannot be worked out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PositionWindow</name>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -901,24 +1215,47 @@ The file &quot;%1&quot; was left as it was.</source>
         <source>You don&apos;t have any stock</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>PriceBoard</name>
     <message>
-        <source>The transactions cannot be read from the game file</source>
+        <source>Symbol</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There isn&apos;t any transaction yet</source>
+        <source>Price</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>N/A</source>
+        <source>Min/Day</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sell</source>
+        <source>Max/Day</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Buy</source>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max/History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price board cannot be read from the market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No price history for: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1028,6 +1365,45 @@ The file &quot;%1&quot; was left as it was.</source>
     </message>
 </context>
 <context>
+    <name>StockPerformanceDialog</name>
+    <message>
+        <source>Stock Performance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock cannot be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the stock to chart from the Stock list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No stock &quot;%1&quot; is listed: choose the stock to chart from the Stock list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Trading</name>
     <message>
         <source>Varnel Stock Exchange is closed at the moment.</source>
@@ -1051,70 +1427,6 @@ The file &quot;%1&quot; was left as it was.</source>
     </message>
     <message>
         <source>Margin call: your balance %1 fell below 30 % of your short positions %2, so they were covered at the market&apos;s prices.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 of %3 %4 %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a condition: at or below, or at or above.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type the price the order waits for: a number above 0.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>filled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The orders cannot be read from the game file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The order could not be placed in the game file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You have %1 open orders, as many as the market keeps: cancel one before you place another.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Order placed: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The order could not be cancelled in the game file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose an open order in the list first.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Order cancelled: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not listed in the market, valued at 0: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The balance cannot be worked out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select a stock</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1208,6 +1520,132 @@ The file &quot;%1&quot; was left as it was.</source>
     </message>
 </context>
 <context>
+    <name>TradingDesk</name>
+    <message>
+        <source>Trading desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trade price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum of the trade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock cannot be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionsWindow</name>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transactions cannot be read from the game file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There isn&apos;t any transaction yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WorthChart</name>
     <message numerus="yes">
         <source>%n figure(s)</source>
@@ -1257,441 +1695,6 @@ The file &quot;%1&quot; was left as it was.</source>
     <name>WorthLog</name>
     <message>
         <source>The game&apos;s worth could not be recorded</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varnel Ticora V1.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Feel free to be the sponsore of the next version.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your advertisment will be placed on the starting screen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmContinue</name>
-    <message>
-        <source>Continue a game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Games that were never closed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Games that were never closed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete the game of %1 for good?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game file &quot;%1&quot; could not be deleted</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmEditor</name>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;ontinue...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Hall of fame</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A&amp;ssets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>T&amp;rade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Prices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Orders</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;News</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Balance</source>
-        <extracomment>The Balance menu, and its entry that opens the Balance window.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P&amp;osition</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pe&amp;rformance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A&amp;dd new assets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit assets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Market &amp;news</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Проект уже запущен!</source>
-        <translation>Varnel Ticora is already running.</translation>
-    </message>
-    <message>
-        <source>News on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What the market did</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varnel Ticora: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varnel Korvath: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no game to continue.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New</source>
-        <extracomment>Under the toolbar&apos;s picture: a new game.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Trading desk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Trade</source>
-        <extracomment>Under the toolbar&apos;s picture: the Trading desk.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock performance chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Simulated date and time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Simulated weekday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause and speed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Market news</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmHallOfFame</name>
-    <message>
-        <source>Hall of fame</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Trades</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Worth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Market</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Beat by</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>News</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The hall of fame cannot be read from the market</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No game has ended yet. A game that made a trade enters when it is closed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmHelp</name>
-    <message>
-        <source>Varnel Ticora Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help topics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmNews</name>
-    <message>
-        <source>News</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Headline</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The news cannot be read from the market</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No news yet. Turn it on in Tools &gt; Market news.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No headline yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmOrders</name>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Condition</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Placed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Orders</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel order</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select a stock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>at or below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>at or above</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current price</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmPerformance</name>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Average paid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gain</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Realised</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Performance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The performance cannot be worked out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -44,41 +44,41 @@ void ClockMenu::TakeKeys(QWidget* window, GameClock& clock)
                 new QShortcut(key, window), &QShortcut::activated, &clock, [&clock, run = c->run] { run(clock); });
 }
 
-ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, GameClock& clock)
-    : QObject(bar), menu_(bar->addMenu(tr("C&lock"))), items_(items), label_(label), clock_(clock)
+ClockMenu::ClockMenu(QMenuBar* bar, QLabel* label, GameClock& clock)
+    : QObject(bar), menu_(bar->addMenu(tr("C&lock"))), label_(label), clock_(clock)
 {
-    menu_->setObjectName(QStringLiteral("mnuClock"));
-    menu_->menuAction()->setObjectName(QStringLiteral("mnuClock"));
+    static_assert(std::tuple_size_v<decltype(speedActions)> == GameClock::kMinuteMs.size());
+    menu_->setObjectName(QStringLiteral("clockMenu"));
+    menu_->menuAction()->setObjectName(QStringLiteral("clockMenu"));
     menu_->setProperty("helpContextID", 18);
-    // Each entry is kept by its place in the menu, separators counted.
-    auto add = [this](QAction* a, std::function<void()> click = {}) {
-        const int index = int(items_.size());
-        a->setObjectName(QStringLiteral("mnuClockItem(%1)").arg(index));
-        items_.insert(index, a);
-        if (click) {
-            clicks_.insert(index, std::move(click));
-            connect(a, &QAction::triggered, this, [this, index] { Click(index); });
-        }
-        return a;
-    };
-    auto command = [&](const Command& c) {
-        QAction* a = add(menu_->addAction(tr(c.caption)), [&clock = clock_, run = c.run] { run(clock); });
+    auto command = [&](const Command& c, const char* name) {
+        QAction* a = menu_->addAction(tr(c.caption));
+        a->setObjectName(QString::fromLatin1(name));
         a->setShortcuts(c.keys);
+        connect(a, &QAction::triggered, this, [this, run = c.run] {
+            run(clock_);
+            show(); // a checked entry chosen again stays the one checked
+        });
         return a;
     };
-    pause_ = command(kPause);
-    pause_->setCheckable(true);
-    add(menu_->addSeparator());
+    pauseAction = command(kPause, "pauseAction");
+    pauseAction->setCheckable(true);
+    menu_->addSeparator();
     auto* speeds = new QActionGroup(this);
-    for (int s = 0; s < int(GameClock::kMinuteMs.size()); ++s) {
-        QAction* a = add(menu_->addAction(SpeedName(s)), [this, s] { clock_.SetSpeed(s); });
+    for (int s = 0; s < int(speedActions.size()); ++s) {
+        QAction* a = menu_->addAction(SpeedName(s));
+        a->setObjectName(QStringLiteral("speedAction%1").arg(s));
         a->setCheckable(true);
-        a->setProperty("speed", s);
         speeds->addAction(a);
+        connect(a, &QAction::triggered, this, [this, s] {
+            clock_.SetSpeed(s);
+            show();
+        });
+        speedActions[size_t(s)] = a;
     }
-    add(menu_->addSeparator());
-    command(kSlower);
-    command(kFaster);
+    menu_->addSeparator();
+    slowerAction = command(kSlower, "slowerAction");
+    fasterAction = command(kFaster, "fasterAction");
     connect(&clock_, &GameClock::pausedChanged, this, [this](bool paused) {
         show();
         told(paused ? tr("Paused") : tr("Resumed"));
@@ -90,19 +90,11 @@ ClockMenu::ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, G
     show();
 }
 
-void ClockMenu::Click(int index)
-{
-    if (const auto it = clicks_.constFind(index); it != clicks_.constEnd())
-        (*it)();
-    show(); // a checked entry chosen again stays the one checked
-}
-
 void ClockMenu::show()
 {
-    pause_->setChecked(clock_.Paused());
-    for (QAction* a : std::as_const(items_))
-        if (a->property("speed").isValid())
-            a->setChecked(a->property("speed").toInt() == clock_.Speed());
+    pauseAction->setChecked(clock_.Paused());
+    for (int s = 0; s < int(speedActions.size()); ++s)
+        speedActions[size_t(s)]->setChecked(s == clock_.Speed());
     QStringList words;
     if (clock_.Paused())
         words << tr("Paused");

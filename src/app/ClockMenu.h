@@ -4,9 +4,8 @@
 // one table: the menu's entries, their keys, and the keys every other window
 // and message box answers (Pause, Ctrl+minus, Ctrl+plus); whatever changes
 // the clock, the change is shown here and heard once by a screen reader.
-#include <QMap>
 #include <QObject>
-#include <functional>
+#include <array>
 
 class GameClock;
 class QAction;
@@ -18,12 +17,15 @@ class QWidget;
 class ClockMenu : public QObject {
     Q_OBJECT
 public:
-    /// The menu "C&lock" on the bar, its entries kept in items by their place
-    /// in it; the label shows "Paused" and a speed other than normal.
-    ClockMenu(QMenuBar* bar, QMap<int, QAction*>& items, QLabel* label, GameClock& clock);
+    /// The menu "C&lock" on the bar; the label shows "Paused" and a speed other than normal.
+    ClockMenu(QMenuBar* bar, QLabel* label, GameClock& clock);
     QMenu* menu() const { return menu_; }
-    /// The entry of that place was chosen.
-    void Click(int index);
+
+    QAction* pauseAction;
+    QAction* slowerAction;
+    QAction* fasterAction;
+    /// One a speed, slowest first.
+    std::array<QAction*, 6> speedActions{};
 
     /// A speed's name: "Quarter speed" to "Ten times speed".
     static QString SpeedName(int speed);
@@ -36,9 +38,6 @@ private:
     void told(const QString& text);
 
     QMenu* menu_;
-    QMap<int, QAction*>& items_;
-    QMap<int, std::function<void()>> clicks_;
-    QAction* pause_ = nullptr;
     QLabel* label_;
     GameClock& clock_;
 };

@@ -2,11 +2,10 @@
 #include "GameShell.h"
 #include "dao/Dao.h"
 #include "data/HallOfFame.h"
-#include "frmEditor.h"
-#include "frmHelp.h"
-#include "game/Module1.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
 #include "game/Session.h"
-#include "reports/frmHallOfFame.h"
+#include "reports/HallOfFameWindow.h"
 #include "ui/Accessibility.h"
 #include "ui/App.h"
 #include "ui/Forms.h"
@@ -45,7 +44,7 @@ void closeSession()
 {
     Session::Current().Close();
     for (QWidget* w : Forms::Loaded())
-        if (!dynamic_cast<frmEditor*>(w) && !dynamic_cast<frmHelp*>(w))
+        if (!dynamic_cast<MainWindow*>(w) && !dynamic_cast<HelpWindow*>(w))
             Forms::Unload(w);
 }
 
@@ -97,10 +96,10 @@ void tell(const Ending& ending)
     if (!ending.entry)
         return;
     if (ending.place) {
-        GameShell::ShowWindow<frmHallOfFame>();
-        if (frmHallOfFame* f = Forms::IfLoaded<frmHallOfFame>()) {
+        GameShell::ShowWindow<HallOfFameWindow>();
+        if (HallOfFameWindow* f = Forms::IfLoaded<HallOfFameWindow>()) {
             f->ShowPlace(*ending.place);
-            Accessibility::Announce(f->MSFlexGrid1,
+            Accessibility::Announce(f->grid,
                 QCoreApplication::translate("EndGame", "Your game ranks %1 of %2")
                     .arg(*ending.place)
                     .arg(ending.listed));
@@ -117,16 +116,6 @@ void tell(const Ending& ending)
 }
 
 } // namespace
-
-namespace Module1 {
-
-void CloseGame()
-{
-    if (const Game* game = Session::Current().CurrentGame())
-        finish(*game, tradesOf(*game));
-}
-
-} // namespace Module1
 
 namespace EndGame {
 

@@ -41,7 +41,7 @@ GamePanel::GamePanel(QWidget* parent) : QWidget(parent)
     int row = 0, column = 0;
     auto figure = [&](const char* name, const QString& title, int span = 1) {
         auto* label = new QLabel(title, this);
-        label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(name).mid(3));
+        label->setObjectName(QString::fromLatin1(name).chopped(3) + QStringLiteral("Label"));
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
         Controls::MakeDisplayBox(box);
@@ -52,18 +52,26 @@ GamePanel::GamePanel(QWidget* parent) : QWidget(parent)
         ++row;
         return box;
     };
-    txtPlayer = figure("txtPlayer", tr("Player"));
-    txtCash = figure("txtCash", tr("Cash"));
-    txtStocks = figure("txtStocks", tr("Stocks"));
-    txtBalance = figure("txtBalance", tr("Balance"));
+    playerBox = figure("playerBox", tr("Player"));
+    cashBox = figure("cashBox", tr("Cash"));
+    stocksBox = figure("stocksBox", tr("Stocks"));
+    balanceBox = figure("balanceBox", tr("Balance"));
     row = 0;
     column = 2;
-    txtSinceStart = figure("txtSinceStart", tr("Since the game began"));
-    txtToday = figure("txtToday", tr("Since the day began"));
-    txtOrders = figure("txtOrders", tr("Open orders"));
+    sinceStartBox = figure("sinceStartBox", tr("Since the game began"));
+    todayBox = figure("todayBox", tr("Since the day began"));
+    ordersBox = figure("ordersBox", tr("Open orders"));
     row = 4;
     column = 0;
-    txtNews = figure("txtNews", tr("Latest news"), 3);
+    newsBox = figure("newsBox", tr("Latest news"), 3);
+    // Room for every figure whole: a number is never cut at its start.
+    const QFontMetrics fm = fontMetrics();
+    const int money = fm.horizontalAdvance(QStringLiteral("-0000000000.0000")) + 12;
+    for (QLineEdit* e : {cashBox, stocksBox, balanceBox})
+        e->setMinimumWidth(money);
+    for (QLineEdit* e : {sinceStartBox, todayBox})
+        e->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("-0000000.0000 (-000.00 %)")) + 12);
+    playerBox->setMinimumWidth(fm.horizontalAdvance(QString(16, QLatin1Char('x'))));
     hide();
 }
 
@@ -93,13 +101,13 @@ void GamePanel::Refresh(const Game* game)
         return; // the windows that show the figures say why; the panel keeps its last
     }
     const dao::Currency balance = w.balance();
-    Controls::SetText(txtPlayer, game->PlayerName);
-    Controls::SetText(txtCash, Numbers::PlainText(w.cash));
-    Controls::SetText(txtStocks, Numbers::PlainText(w.stocks.value_or(dao::Currency())));
-    Controls::SetText(txtBalance, Numbers::PlainText(balance));
-    Controls::SetText(txtSinceStart, change(balance, game->StartingBalance));
-    Controls::SetText(txtToday, change(balance, dayStart_->second));
-    Controls::SetText(txtOrders, QString::number(open));
+    Controls::SetText(playerBox, game->PlayerName);
+    Controls::SetText(cashBox, Numbers::PlainText(w.cash));
+    Controls::SetText(stocksBox, Numbers::PlainText(w.stocks.value_or(dao::Currency())));
+    Controls::SetText(balanceBox, Numbers::PlainText(balance));
+    Controls::SetText(sinceStartBox, change(balance, game->StartingBalance));
+    Controls::SetText(todayBox, change(balance, dayStart_->second));
+    Controls::SetText(ordersBox, QString::number(open));
     show();
 }
 
@@ -109,4 +117,4 @@ void GamePanel::ClockMoved(const Game* game, const QDate& day)
         Refresh(game);
 }
 
-void GamePanel::ShowNews(const QString& text) { Controls::SetText(txtNews, text); }
+void GamePanel::ShowNews(const QString& text) { Controls::SetText(newsBox, text); }

@@ -17,7 +17,7 @@ class GamePanel : public QWidget {
 public:
     explicit GamePanel(QWidget* parent);
 
-    QLineEdit *txtPlayer, *txtCash, *txtStocks, *txtBalance, *txtSinceStart, *txtToday, *txtOrders, *txtNews;
+    QLineEdit *playerBox, *cashBox, *stocksBox, *balanceBox, *sinceStartBox, *todayBox, *ordersBox, *newsBox;
 
     /// Reads the game's figures again, each counted from that game's own
     /// start and day; with no game the panel is hidden.

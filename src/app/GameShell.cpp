@@ -1,25 +1,20 @@
 #include "GameShell.h"
 #include "ClockMenu.h"
-#include "GamePanel.h"
 #include "HelpFile.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
 #include "data/GameSchema.h"
 #include "data/Holdings.h"
 #include "data/WorthLog.h"
-#include "frmEditor.h"
-#include "frmHelp.h"
-#include "game/Module1.h"
 #include "game/Session.h"
-#include "market/Form10.h"
-#include "market/MarketEvents.h"
-#include "market/frmNews.h"
-#include "reports/Form11.h"
-#include "reports/Form13.h"
+#include "market/MarketTick.h"
+#include "reports/PortfolioWindow.h"
 #include "trading/MarketTrades.h"
 #include "trading/TradingEvents.h"
-#include "trading/frmOrders.h"
 #include "ui/App.h"
 #include <QCoreApplication>
 #include <QDir>
+#include <deque>
 
 namespace GameShell {
 
@@ -42,7 +37,7 @@ void ShowHelp(int context)
             Ui::Buttons::OK, Ui::Icon::Exclamation);
         return;
     }
-    frmHelp& w = Forms::Get<frmHelp>();
+    HelpWindow& w = Forms::Get<HelpWindow>();
     w.SetTopics(std::move(help.topics));
     w.ShowTopic(context);
     Raise(w, false);
@@ -57,67 +52,123 @@ void SetNews(bool on)
         }))
         return Session::Current().SetNews(on); // the main window follows the session
     // The menu's tick shows what holds, whatever the click made of it.
-    if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
-        ed->ShowNewsChoice(game && game->News());
+    if (MainWindow* main = Forms::IfLoaded<MainWindow>())
+        main->ShowNewsChoice(game && game->News());
 }
 
 namespace {
-/// A Transactions window that is shown lists a recorded trade at once; a
-/// closed one is not created for it.
-void showTrades(const Game* game, bool recorded)
+struct Told {
+    QString text;
+    Ui::Icon icon;
+};
+struct Teller {
+    std::deque<Told> waiting;
+    bool showing = false, called = false;
+};
+Teller& teller()
 {
-    if (Form11* t = Forms::IfLoaded<Form11>(); recorded && t && t->isVisible())
-        Module1::RefreshTransactions(game);
+    static Teller t;
+    return t;
+}
+
+void tellWaiting()
+{
+    Teller& t = teller();
+    t.called = false;
+    if (t.showing || Ui::OpenBoxes() > 0)
+        return; // the box that is open tells the rest when it closes
+    t.showing = true;
+    while (!t.waiting.empty()) {
+        const Told told = t.waiting.front();
+        t.waiting.pop_front();
+        Ui::MsgBox(told.text, Ui::Buttons::OK, told.icon);
+    }
+    t.showing = false;
+}
+
+void showNews(const QString& text, bool announce = true)
+{
+    if (MainWindow* main = Forms::IfLoaded<MainWindow>())
+        main->ShowNews(text, announce);
 }
 
 /// What the market does for the player at the new prices: orders filled, in
-/// the order they were placed, then a margin call that covers the shorts,
-/// then the worth row. Each is told in the status bar.
-void tradeForThePlayer(const Game& game)
+/// the order they were placed, then a margin call that covers the shorts.
+/// Each is told in the status bar; whether either traded.
+bool tradeForThePlayer(const Game& game, bool& ordersChanged)
 {
-    frmEditor* ed = Forms::IfLoaded<frmEditor>();
     const Trading::Fills filled = Trading::FillOrders(game);
-    const QStringList& told = filled.told;
-    if (ed && !told.isEmpty())
-        ed->ShowNews((told.size() == 1 ? QCoreApplication::translate("Shell", "Order filled: ")
-                                       : QCoreApplication::translate("Shell", "Orders filled: ")) +
-            told.join(QStringLiteral("; ")));
-    const QString called = Trading::CallMargin(game);
-    if (ed && !called.isEmpty())
-        ed->ShowNews(called, false); // its message box has told it
-    WorthLog::RecordNow(game);
-    showTrades(&game, !called.isEmpty() || !told.isEmpty());
-    if (filled.changed) // the orders change only where one was filled or noted
-        Module1::RefreshOrders(&game);
-}
-
-/// The game at a glance and the desk's holdings, after anything that changes them.
-void showHoldings(const Game* game)
-{
-    if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
-        ed->glance->Refresh(game);
-    Module1::ShowDeskHoldings(game);
-}
-
-/// The desk and the Orders show their stock's moved price, as the board does.
-void followPrices()
-{
-    try {
-        Module1::RefreshTradingStock();
-    } catch (const std::exception&) {
-        // A market that cannot be read is said by the move and at the trade.
+    ordersChanged = filled.changed; // the orders change only where one was filled or noted
+    if (!filled.told.isEmpty())
+        showNews((filled.told.size() == 1 ? QCoreApplication::translate("Shell", "Order filled: ")
+                                          : QCoreApplication::translate("Shell", "Orders filled: ")) +
+            filled.told.join(QStringLiteral("; ")));
+    if (!filled.failure.isEmpty())
+        Tell(filled.failure, Ui::Icon::Critical);
+    const Trading::Call call = Trading::CallMargin(game);
+    if (!call.told.isEmpty()) {
+        Tell(call.told);
+        showNews(call.told, false); // its message box tells it
     }
-    if (frmOrders* orders = Forms::IfLoaded<frmOrders>())
-        orders->ShowCurrentPrice();
-}
-
-/// A chart that is open shows the moved price, as the board does.
-void redrawChart()
-{
-    if (Form10* chart = Forms::IfLoaded<Form10>())
-        chart->Redraw();
+    if (!call.failure.isEmpty())
+        Tell(call.failure, Ui::Icon::Critical);
+    return !filled.told.isEmpty() || !call.told.isEmpty();
 }
 } // namespace
+
+namespace {
+/// The waiting messages are told once the current handler has returned.
+void callTeller()
+{
+    Teller& t = teller();
+    if (t.called || t.showing || t.waiting.empty())
+        return;
+    t.called = true;
+    QMetaObject::invokeMethod(qApp, &tellWaiting, Qt::QueuedConnection);
+}
+} // namespace
+
+void Tell(const QString& text, Ui::Icon icon)
+{
+    teller().waiting.push_back({text, icon});
+    callTeller();
+}
+
+void AdvanceClock()
+{
+    if (const QString failed = Market::AdvanceClock(Session::Current().CurrentGame()); !failed.isEmpty())
+        Tell(failed, Ui::Icon::Exclamation);
+}
+
+void MoveMarket()
+{
+    Session& session = Session::Current();
+    const Game* game = session.CurrentGame();
+    const Market::Moved m = Market::Tick(game);
+    if (!m.failure.isEmpty())
+        Tell(m.failure, Ui::Icon::Exclamation);
+    if (!m.moved)
+        return;
+    // Headlines are told as a filled order is, once the move is stored.
+    if (!m.headlines.isEmpty())
+        showNews(m.headlines.join(QStringLiteral("; ")));
+    for (const QString& symbol : m.zeroPrices)
+        Tell(QCoreApplication::translate(
+            "Market", "The price of %1 is 0, so it cannot move: correct it in Tools > Edit assets.")
+                 .arg(symbol));
+    if (!game)
+        return;
+    bool ordersChanged = false;
+    const bool traded = tradeForThePlayer(*game, ordersChanged);
+    // Every window that shows the game reads one reading of what it holds.
+    const Holdings::SharedReading oneReading(*game);
+    WorthLog::RecordNow(*game);
+    emit session.moved();
+    if (traded)
+        emit session.traded();
+    if (ordersChanged)
+        emit session.ordersChanged();
+}
 
 void Wire()
 {
@@ -125,50 +176,20 @@ void Wire()
     if (wired)
         return;
     wired = true;
+    // What waits to be told goes on when the last box that kept it waiting is answered.
+    Ui::SetAfterBoxes(callTeller);
     // Every window and message box answers the clock's keys.
     Forms::SetWindowKeys([](QWidget* w) { ClockMenu::TakeKeys(w, Session::Current().Clock()); });
-    // The market moved: the reports that show prices, in this order.
-    Market::Events& market = Market::Events::Get();
-    // First what the market does for the player at the new prices: orders
-    // filled, in the order they were placed, then a margin call that covers
-    // the shorts. Every reader then values the same holdings.
-    QObject::connect(&market, &Market::Events::moved, &market, [] {
-        Holdings::SharedReading oneReading;
-        const Game* game = Session::Current().CurrentGame();
-        if (game)
-            tradeForThePlayer(*game);
-        Module1::RefreshPortfolio(game);
-        Module1::RefreshPriceInformation();
-        Module1::RefreshBalance(game);
-        Module1::RefreshPerformance(game);
-        redrawChart();
-        followPrices();
-        showHoldings(game);
-    });
-    // Headlines are told as a filled order is, and listed where the News window is open.
-    QObject::connect(&market, &Market::Events::headlines, &market, [](const QStringList& told) {
-        if (frmEditor* ed = Forms::IfLoaded<frmEditor>())
-            ed->ShowNews(told.join(QStringLiteral("; ")));
-        if (frmNews* news = Forms::IfLoaded<frmNews>())
-            news->AddNew();
-    });
-    // A trade was made: a Transactions window that is shown lists it, the
-    // Portfolio is rebuilt and the Performance, where it is open, shows the gains.
     Trading::Events& trading = Trading::Events::Get();
-    QObject::connect(&trading, &Trading::Events::traded, &trading, [](bool recorded) {
-        const Game* game = Session::Current().CurrentGame();
-        showTrades(game, recorded);
-        Module1::RefreshPortfolio(game);
-        Module1::RefreshPerformance(game);
-        showHoldings(game);
+    QObject::connect(&trading, &Trading::Events::traded, &trading, [] {
+        if (const Game* game = Session::Current().CurrentGame()) {
+            const Holdings::SharedReading oneReading(*game);
+            emit Session::Current().traded();
+        }
     });
     QObject::connect(
-        &trading, &Trading::Events::ordersChanged, &trading, [] { showHoldings(Session::Current().CurrentGame()); });
-    QObject::connect(&trading, &Trading::Events::portfolioWanted, &trading, [] {
-        // Creates the Portfolio where it is not loaded.
-        Module1::RefreshPortfolio(Session::Current().CurrentGame());
-        Raise(Forms::Get<Form13>(), false);
-    });
+        &trading, &Trading::Events::ordersChanged, &trading, [] { emit Session::Current().ordersChanged(); });
+    QObject::connect(&trading, &Trading::Events::portfolioWanted, &trading, [] { ShowWindow<PortfolioWindow>(); });
 }
 
 } // namespace GameShell

@@ -1,6 +1,5 @@
 #include "HelpFile.h"
 #include "GameShell.h"
-#include "ui/Twips.h"
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "frmEditor.h"
+#include "MainWindow.h"
 #include "ui/App.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
@@ -47,7 +47,7 @@ int main(int argc, char** argv)
         return 1;
     }
     App::SetFolder(place.folder);
-    frmEditor& main = Forms::Get<frmEditor>();
+    MainWindow& main = Forms::Get<MainWindow>();
     if (App::EndRequested())
         return 0;
     main.show();

@@ -1,8 +1,6 @@
 #include "StockFigures.h"
-#include "ui/MsgBox.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
-#include <QLineEdit>
 
 namespace Assets {
 
@@ -36,16 +34,6 @@ QString FigureRefusal(Figure figure)
     }
     return QCoreApplication::translate(
         "Assets", "Type the volume as a number of 0 or more, for example 1000, or leave it empty.");
-}
-
-bool Refuses(Figure figure, QLineEdit* box, const QString& caption)
-{
-    if (ReadFigure(figure, box->text()))
-        return false;
-    Ui::MsgBox(FigureRefusal(figure), Ui::Buttons::OK, Ui::Icon::Exclamation, caption);
-    box->setFocus();
-    box->selectAll();
-    return true;
 }
 
 } // namespace Assets

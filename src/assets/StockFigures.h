@@ -6,8 +6,6 @@
 #include <QString>
 #include <optional>
 
-class QLineEdit;
-
 namespace Assets {
 
 enum class Figure { Price, Min, Max, Volume };
@@ -19,8 +17,5 @@ std::optional<double> ReadFigure(Figure figure, const QString& text);
 /// What to type instead, naming the box.
 QString FigureRefusal(Figure figure);
 
-/// Whether a box's text is refused as the figure: then it is said under the
-/// window's caption, and the focus put on the box with its text chosen.
-bool Refuses(Figure figure, QLineEdit* box, const QString& caption);
 
 } // namespace Assets

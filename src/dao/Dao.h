@@ -3,6 +3,7 @@
 // and recordsets, shaped as the program's procedures use them.
 #include "Currency.h"
 #include "DaoError.h"
+#include "SystemFiles.h"
 #include "Value.h"
 #include <QString>
 #include <QStringList>

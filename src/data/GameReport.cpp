@@ -2,7 +2,7 @@
 
 namespace GameReport {
 
-bool Read(ReportForm& window, const Game& game, const QString& failure, const std::function<void(dao::Database&)>& read)
+bool Read(ReportWindow& window, const Game& game, const QString& failure, const std::function<void(dao::Database&)>& read)
 {
     try {
         dao::Database file = game.Open();

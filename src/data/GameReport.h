@@ -2,7 +2,7 @@
 // What every report's refresh does first: read what it shows from the game's file.
 #include "dao/Dao.h"
 #include "game/Game.h"
-#include "ui/ReportForm.h"
+#include "ui/ReportWindow.h"
 #include <functional>
 
 namespace GameReport {
@@ -11,6 +11,6 @@ namespace GameReport {
 /// the window's note, and the window keeps what it showed; a success clears
 /// the note. True when read.
 bool Read(
-    ReportForm& window, const Game& game, const QString& failure, const std::function<void(dao::Database&)>& read);
+    ReportWindow& window, const Game& game, const QString& failure, const std::function<void(dao::Database&)>& read);
 
 } // namespace GameReport

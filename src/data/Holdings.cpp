@@ -9,31 +9,29 @@
 namespace Holdings {
 
 namespace {
+/// What a shared reading keeps with the game while it lives.
 struct Shared {
     int readings = 0;
     std::optional<std::vector<Holding>> held;
     QStringList pricedSymbols;
-    std::optional<QHash<QString, dao::Value>> prices;
+    std::optional<Prices> prices;
 };
-Shared& shared()
+Shared* sharedOf(const Game* game)
 {
-    static Shared s;
-    return s;
+    if (!game)
+        return nullptr;
+    Shared& s = game->Memory<Shared>();
+    return s.readings > 0 ? &s : nullptr;
 }
 } // namespace
 
-SharedReading::SharedReading() { ++shared().readings; }
+SharedReading::SharedReading(const Game& game) : game_(game) { ++game_.Memory<Shared>().readings; }
 
 SharedReading::~SharedReading()
 {
-    if (--shared().readings == 0)
-        shared() = Shared{};
-}
-
-void SharedReading::Changed()
-{
-    Shared& s = shared();
-    s = Shared{s.readings};
+    Shared& s = game_.Memory<Shared>();
+    if (--s.readings == 0)
+        s = Shared{};
 }
 
 dao::Currency Cash(dao::Database& game, dao::Currency startingBalance)
@@ -42,12 +40,12 @@ dao::Currency Cash(dao::Database& game, dao::Currency startingBalance)
     return sum.isNull() ? startingBalance : sum.toCurrency() + startingBalance;
 }
 
-std::vector<Holding> Read(dao::Database& game)
+std::vector<Holding> Read(dao::Database& file, const Game* sharing)
 {
-    Shared& memo = shared();
-    if (memo.readings && memo.held)
-        return *memo.held;
-    dao::Recordset pos = game.openSnapshot(GameSchema::kPositionQuery);
+    Shared* memo = sharedOf(sharing);
+    if (memo && memo->held)
+        return *memo->held;
+    dao::Recordset pos = file.openSnapshot(GameSchema::kPositionQuery);
     std::vector<Holding> out;
     pos.moveLast();
     const int n = pos.recordCount();
@@ -56,8 +54,8 @@ std::vector<Holding> Read(dao::Database& game)
     for (int i = 0; i < n; ++i, pos.moveNext())
         out.push_back(
             {Numbers::PlainText(pos.field(GameSchema::kSymbolField)), pos.field(GameSchema::kSumOfUnitsField)});
-    if (memo.readings)
-        memo.held = out;
+    if (memo)
+        memo->held = out;
     return out;
 }
 
@@ -99,24 +97,24 @@ Worth WorthAt(dao::Currency cash, const std::vector<Holding>& held, const Prices
     return w;
 }
 
-Worth WorthOf(dao::Database& game, dao::Currency startingBalance)
+Worth WorthOf(dao::Database& file, dao::Currency startingBalance, const Game* sharing)
 {
-    const dao::Currency cash = Cash(game, startingBalance);
-    const std::vector<Holding> held = Read(game);
+    const dao::Currency cash = Cash(file, startingBalance);
+    const std::vector<Holding> held = Read(file, sharing);
     // The market is read only once something is held.
     const bool holds = std::any_of(held.begin(), held.end(), [](const Holding& h) { return Units(h) != 0; });
-    return WorthAt(cash, held, holds ? CurrentPrices(held) : Prices());
+    return WorthAt(cash, held, holds ? CurrentPrices(held, sharing) : Prices());
 }
 
-Prices CurrentPrices(const std::vector<Holding>& held)
+Prices CurrentPrices(const std::vector<Holding>& held, const Game* sharing)
 {
     // Only the held symbols' rows are read: a game holds a few of a market's thousand.
     QStringList wanted;
     for (const Holding& h : held)
         wanted << h.symbol;
-    Shared& memo = shared();
-    if (memo.readings && memo.prices && memo.pricedSymbols == wanted)
-        return *memo.prices;
+    Shared* memo = sharedOf(sharing);
+    if (memo && memo->prices && memo->pricedSymbols == wanted)
+        return *memo->prices;
     dao::Database market = dao::Database::open(App::MarketFile());
     const QString &symbol = MarketSchema::kSymbolField, &price = MarketSchema::kPriceField;
     dao::Recordset rs = market.openSnapshotWhere(MarketSchema::kStocksTable, {symbol, price}, symbol, wanted);
@@ -126,9 +124,9 @@ Prices CurrentPrices(const std::vector<Holding>& held)
         if (!prices.contains(s))
             prices.insert(s, rs.field(price));
     }
-    if (memo.readings) {
-        memo.pricedSymbols = wanted;
-        memo.prices = prices;
+    if (memo) {
+        memo->pricedSymbols = wanted;
+        memo->prices = prices;
     }
     return prices;
 }

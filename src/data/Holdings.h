@@ -2,6 +2,7 @@
 // What the game holds and what the market prices it at, as the balance and the
 // holdings reports read them.
 #include "dao/Dao.h"
+#include "game/Game.h"
 #include <QHash>
 #include <optional>
 #include <vector>
@@ -14,25 +15,27 @@ struct Holding {
 };
 
 /// While one lives, what the game holds and the market's prices for it are
-/// read once and handed to every caller: a tick refreshes Portfolio and
-/// Balance from one reading, and nothing is written between the two.
+/// read once, kept with the game, and handed to every reader given the game:
+/// the windows that follow one move read one reading. Nothing may write the
+/// game's log while it lives.
 class SharedReading {
 public:
-    SharedReading();
+    explicit SharedReading(const Game& game);
     ~SharedReading();
-    /// The game's log changed under a reading (the market filled an order,
-    /// a margin call covered the shorts): what is read next is read afresh.
-    static void Changed();
     SharedReading(const SharedReading&) = delete;
     SharedReading& operator=(const SharedReading&) = delete;
+
+private:
+    const Game& game_;
 };
 
 /// The cash, one rule for every window: the game's starting balance plus the
 /// net result of the trades in the log (nothing while the log is empty).
 dao::Currency Cash(dao::Database& game, dao::Currency startingBalance);
 
-/// The rows of the game's "Position" query, in the order it returns them.
-std::vector<Holding> Read(dao::Database& game);
+/// The rows of the game's "Position" query, in the order it returns them;
+/// the shared reading's where the game is given and one lives.
+std::vector<Holding> Read(dao::Database& file, const Game* sharing = nullptr);
 
 /// The net units, whole as the log stores them; Null counts as 0. Negative
 /// units are a short position. The one rule of what is held, for the desk,
@@ -60,10 +63,10 @@ struct Worth {
 /// The worth of what is held at the given prices, besides the cash.
 Worth WorthAt(dao::Currency cash, const std::vector<Holding>& held, const Prices& prices);
 /// The game's worth at the market's current prices.
-Worth WorthOf(dao::Database& game, dao::Currency startingBalance);
+Worth WorthOf(dao::Database& file, dao::Currency startingBalance, const Game* sharing = nullptr);
 
 /// The current price of each held symbol that is listed: the first row of that
 /// symbol in table order, as a walk from the first row would find it.
-Prices CurrentPrices(const std::vector<Holding>& held);
+Prices CurrentPrices(const std::vector<Holding>& held, const Game* sharing = nullptr);
 
 } // namespace Holdings

@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "NewGame.h"
 #include "GameName.h"
 #include "GameSchema.h"
 #include "MarketSchema.h"
@@ -6,31 +6,18 @@
 #include "WorthLog.h"
 #include "dao/Dao.h"
 #include "game/Calendar.h"
-#include "game/Module1.h"
 #include "game/Session.h"
 #include "ui/App.h"
-#include "ui/MsgBox.h"
-#include "ui/Numbers.h"
+#include "ui/Failure.h"
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 
-namespace Module1 {
+namespace NewGame {
 
 namespace {
-
-/// A fresh Information window with the starting balance, to ask for a name again.
-void askAgain()
-{
-    Form2& f = Forms::Get<Form2>();
-    f.fsumma->setText(QString::number(GameSchema::kStartingBalance));
-    f.fsumma->setVisible(true);
-    f.show();
-}
 
 /// The file on disk whose name equals this one apart from letter case.
 QString existingFileIgnoringCase(const QString& fileName)
@@ -152,57 +139,24 @@ void clearNews()
     }
 }
 
-/// Whether the player lets a file of the game's name, in any letter case,
-/// give way to the new game; asked again where not.
-bool mayReplace(const QString& existing)
-{
-    if (existing.isEmpty())
-        return true;
-    const Ui::Answer a = Ui::MsgBox(QCoreApplication::translate("NewGame", "File already exist. Overwrite?"),
-        Ui::Buttons::YesNo, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"), true);
-    if (a == Ui::Answer::Yes)
-        return true;
-    askAgain();
-    return false;
-}
-
 } // namespace
 
-void OpenNewGameWindow()
+std::optional<Refusal> Check(const QString& name)
 {
-    Form2& f = Forms::Get<Form2>();
-    f.setEnabled(true);
-    f.show();
-    f.raise();
-    f.activateWindow();
+    if (const QString why = GameName::UnusableReason(name); !why.isEmpty())
+        return Refusal{
+            QCoreApplication::translate("NewGame", "The name \"%1\" cannot be used for a game file: %2.").arg(name, why),
+            QCoreApplication::translate("NewGame", "File error")};
+    if (const QString why = marketProblem(); !why.isEmpty())
+        return Refusal{why, QCoreApplication::translate("NewGame", "Market error"), false};
+    return std::nullopt;
 }
 
-void PresetStartingBalance()
-{
-    Form2& f = Forms::Get<Form2>();
-    f.fsumma->setText(QString::number(GameSchema::kStartingBalance));
-    f.fsumma->setVisible(true);
-}
+QString Existing(const QString& name) { return existingFileIgnoringCase(name + QStringLiteral(".sav")); }
 
-QString StorePlayerName() { return Forms::Get<Form2>().playername->text(); }
-
-void CreateNewGame(const QString& name)
+QString Create(const QString& name, const QString& existing)
 {
     const QString fileName = name + QStringLiteral(".sav");
-    if (const QString why = GameName::UnusableReason(name); !why.isEmpty()) {
-        Ui::MsgBox(QCoreApplication::translate("NewGame", "The name \"%1\" cannot be used for a game file: %2.")
-                       .arg(name, why),
-            Ui::Buttons::OK, Ui::Icon::Exclamation, QCoreApplication::translate("NewGame", "File error"));
-        askAgain();
-        return;
-    }
-    if (const QString why = marketProblem(); !why.isEmpty()) {
-        Ui::MsgBox(why, Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "Market error"));
-        return;
-    }
-    const QString existing = existingFileIgnoringCase(fileName);
-    if (!mayReplace(existing))
-        return;
     const QString id = GameSchema::NewGameId();
     try {
         dao::Database market = dao::Database::open(App::MarketFile());
@@ -213,14 +167,14 @@ void CreateNewGame(const QString& name)
         QString text = Ui::Failure(QCoreApplication::translate("NewGame", "The game file could not be created"), e);
         if (!existing.isEmpty())
             text += QCoreApplication::translate("NewGame", "\n\nThe file \"%1\" was left as it was.").arg(existing);
-        Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Critical, QCoreApplication::translate("NewGame", "File error"));
-        return;
+        return text;
     }
     // The new game takes over only once its file is made: until then a game
     // that was open keeps its name, its file and its clock.
     clearNews();
     Session::Current().Open(
         {name, fileName, id, dao::Currency::fromDouble(GameSchema::kStartingBalance), false, std::nullopt});
+    return {};
 }
 
-} // namespace Module1
+} // namespace NewGame

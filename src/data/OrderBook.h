@@ -3,14 +3,14 @@
 // in the game file's table "Orders" until the market fills them or the player
 // cancels them.
 #include "dao/Dao.h"
-#include "game/Module1.h"
+#include "TradeType.h"
 #include <QDateTime>
 #include <optional>
 #include <vector>
 
 namespace OrderBook {
 
-using Type = Module1::Trade::Type;
+using Type = TradeType;
 /// The price an order waits for: at or below its level, or at or above it.
 enum class Condition { AtOrBelow, AtOrAbove };
 /// An order's state, stored as its code.

@@ -7,7 +7,7 @@
 #include "game/Calendar.h"
 #include "game/Session.h"
 #include "ui/App.h"
-#include "ui/MsgBox.h"
+#include "ui/Failure.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "MarketSchema.h"
 #include "game/GameClock.h"
 #include "ui/App.h"
-#include "ui/MsgBox.h"
+#include "ui/Failure.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
 
@@ -12,12 +12,12 @@ namespace WorthLog {
 namespace {
 using GameSchema::kWorthTable, GameSchema::kTimeField, GameSchema::kCashField, GameSchema::kStocksField,
     GameSchema::kBalanceField, GameSchema::kMarketField;
-/// The last failure, with the file it was of: another game has none.
-std::pair<QString, QString>& lastFailure()
-{
-    static std::pair<QString, QString> fileAndText;
-    return fileAndText;
-}
+/// What the worth remembers of its game: the start's prices, which never
+/// change once kept, and why its last record failed.
+struct Memory {
+    std::optional<Holdings::Prices> start;
+    QString lastFailure;
+};
 
 /// Every symbol's price in a table of Symbol and Price, the first row of
 /// each; only those of the wanted symbols where some are given.
@@ -34,13 +34,6 @@ Holdings::Prices readPrices(dao::Database& db, const QString& table, const QStri
             prices.insert(symbol, rs.field(priceField));
     }
     return prices;
-}
-
-/// The start's prices of the game last asked for: they never change once kept.
-std::pair<QString, Holdings::Prices>& keptStart()
-{
-    static std::pair<QString, Holdings::Prices> pathAndPrices;
-    return pathAndPrices;
 }
 } // namespace
 
@@ -85,7 +78,6 @@ bool KeepStartPrices(dao::Database& game)
     dao::Database market = dao::Database::open(App::MarketFile());
     const Holdings::Prices prices =
         readPrices(market, MarketSchema::kStocksTable, MarketSchema::kSymbolField, MarketSchema::kPriceField);
-    keptStart() = {};
     dao::Recordset rs = game.openTable(GameSchema::kStartPricesTable);
     for (auto it = prices.begin(); it != prices.end(); ++it) {
         rs.addNew();
@@ -134,25 +126,25 @@ void AppendStart(dao::Database& file, const QDateTime& start, dao::Currency star
 
 void RecordNow(const Game& game)
 {
+    Memory& memory = game.Memory<Memory>();
     try {
         dao::Database file = game.Open();
-        const Holdings::Worth w = Holdings::WorthOf(file, game.StartingBalance);
-        auto& [path, start] = keptStart();
-        if (path != game.Path())
-            start = StartPrices(file), path = game.Path();
-        const std::optional<dao::Currency> market = MarketWorthNow(start, game.StartingBalance);
+        const Holdings::Worth w = Holdings::WorthOf(file, game.StartingBalance, &game);
+        if (!memory.start)
+            memory.start = StartPrices(file);
+        const std::optional<dao::Currency> market = MarketWorthNow(*memory.start, game.StartingBalance);
         dao::Transaction tx = file.beginTransaction();
         Ensure(file);
         Append(file, game.Clock().Now(), w, market);
         tx.commit();
-        lastFailure() = {};
+        memory.lastFailure.clear();
     } catch (const std::exception& e) {
-        lastFailure() = {game.Path(),
-            Ui::Failure(QCoreApplication::translate("WorthLog", "The game's worth could not be recorded"), e)};
+        memory.lastFailure =
+            Ui::Failure(QCoreApplication::translate("WorthLog", "The game's worth could not be recorded"), e);
     }
 }
 
-QString LastFailure(const Game& game) { return lastFailure().first == game.Path() ? lastFailure().second : QString(); }
+QString LastFailure(const Game& game) { return game.Memory<Memory>().lastFailure; }
 
 std::vector<Row> Read(dao::Database& game, int from)
 {

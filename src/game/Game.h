@@ -4,7 +4,10 @@
 #include "dao/Dao.h"
 #include <QDateTime>
 #include <QString>
+#include <any>
 #include <optional>
+#include <typeindex>
+#include <unordered_map>
 
 class GameClock;
 
@@ -42,8 +45,19 @@ public:
     dao::Database Open() const;
     GameClock& Clock() const { return clock_; }
 
+    /// What a part of the program remembers of this game between events (a
+    /// cache, a failure already told): made on first use, dropped with the game.
+    template <class T> T& Memory() const
+    {
+        std::any& slot = memory_[std::type_index(typeid(T))];
+        if (!slot.has_value())
+            slot.emplace<T>();
+        return std::any_cast<T&>(slot);
+    }
+
 private:
     friend class Session;
     GameClock& clock_;
     bool news_ = false;
+    mutable std::unordered_map<std::type_index, std::any> memory_;
 };

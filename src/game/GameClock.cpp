@@ -1,6 +1,6 @@
 #include "GameClock.h"
 #include "Calendar.h"
-#include "VbTimer.h"
+#include "GameTimer.h"
 #include <algorithm>
 
 static_assert(GameClock::kMinuteMs[GameClock::kNormalSpeed] == Calendar::kMinuteMs);
@@ -8,10 +8,10 @@ static_assert(GameClock::kMinuteMs[GameClock::kNormalSpeed] == Calendar::kMinute
 GameClock::GameClock(QObject* parent) : QObject(parent)
 {
     real_.start();
-    minute_ = std::make_unique<VbTimer>(*this, nullptr, false, 0);
-    minute_->setObjectName(QStringLiteral("Timer1"));
-    market_ = std::make_unique<VbTimer>(*this, nullptr, true, 0);
-    market_->setObjectName(QStringLiteral("Timer2"));
+    minute_ = std::make_unique<GameTimer>(*this, nullptr, false, 0);
+    minute_->setObjectName(QStringLiteral("minuteTimer"));
+    market_ = std::make_unique<GameTimer>(*this, nullptr, true, 0);
+    market_->setObjectName(QStringLiteral("marketTimer"));
     startUp();
 }
 
@@ -61,7 +61,7 @@ void GameClock::SetPaused(bool on)
     if (on == paused_ || (on && !running_))
         return;
     paused_ = on;
-    for (VbTimer* t : timers_)
+    for (GameTimer* t : timers_)
         t->hold(on);
     emit pausedChanged(on);
 }
@@ -72,7 +72,7 @@ void GameClock::SetSpeed(int speed)
         return;
     const qint64 before = kMinuteMs[size_t(speed_)];
     speed_ = speed;
-    for (VbTimer* t : timers_)
+    for (GameTimer* t : timers_)
         t->rescale(kMinuteMs[size_t(speed)], before);
     emit speedChanged(speed);
 }
@@ -81,7 +81,7 @@ void GameClock::UseHandTime(bool on)
 {
     byHand_ = on;
     handNow_ = real_.elapsed();
-    for (VbTimer* t : timers_)
+    for (GameTimer* t : timers_)
         t->arm();
 }
 
@@ -90,8 +90,8 @@ void GameClock::Advance(qint64 ms)
     const qint64 end = handNow_ + ms;
     for (;;) {
         // The countdown due first fires first; one it starts or moves takes its turn.
-        VbTimer* next = nullptr;
-        for (VbTimer* t : timers_)
+        GameTimer* next = nullptr;
+        for (GameTimer* t : timers_)
             if (t->due_ && *t->due_ <= end && (!next || *t->due_ < *next->due_))
                 next = t;
         if (!next)
@@ -102,7 +102,7 @@ void GameClock::Advance(qint64 ms)
     handNow_ = end;
 }
 
-void GameClock::forget(VbTimer* t) { std::erase(timers_, t); }
+void GameClock::forget(GameTimer* t) { std::erase(timers_, t); }
 
 void GameClock::Reset()
 {

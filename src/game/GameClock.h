@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-class VbTimer;
+class GameTimer;
 
 class GameClock : public QObject {
     Q_OBJECT
@@ -60,8 +60,8 @@ public:
 
     /// The countdowns the main window's timers are: a minute every second,
     /// the market every ten within the exchange hours (at normal speed).
-    VbTimer& Minute() const { return *minute_; }
-    VbTimer& Market() const { return *market_; }
+    GameTimer& Minute() const { return *minute_; }
+    GameTimer& Market() const { return *market_; }
 
     /// Milliseconds of the clock's own time: real time, or the hand's.
     qint64 Elapsed() const { return byHand_ ? handNow_ : real_.elapsed(); }
@@ -81,9 +81,9 @@ signals:
     void speedChanged(int speed);
 
 private:
-    friend class VbTimer;
-    void follow(VbTimer* t) { timers_.push_back(t); }
-    void forget(VbTimer* t);
+    friend class GameTimer;
+    void follow(GameTimer* t) { timers_.push_back(t); }
+    void forget(GameTimer* t);
     /// The countdowns as start-up leaves them: the minute off, the market on without a period.
     void startUp();
 
@@ -94,6 +94,6 @@ private:
     QElapsedTimer real_;
     bool byHand_ = false;
     qint64 handNow_ = 0;
-    std::vector<VbTimer*> timers_;
-    std::unique_ptr<VbTimer> minute_, market_;
+    std::vector<GameTimer*> timers_;
+    std::unique_ptr<GameTimer> minute_, market_;
 };

@@ -35,6 +35,14 @@ signals:
     /// The game now open, or none.
     void gameChanged(const Game* game);
     void newsChanged(bool on);
+    // What the shell announces, once what caused it is stored; every window
+    // that shows it listens (FollowGame).
+    /// The market moved, and what it did for the player is stored.
+    void moved();
+    /// The game's trades changed: at the desk, an order filled, a margin call.
+    void traded();
+    /// The game's orders changed: placed, cancelled, filled or noted.
+    void ordersChanged();
 
 private:
     std::unique_ptr<Game> game_;

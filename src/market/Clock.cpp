@@ -1,11 +1,4 @@
 #include "Clock.h"
-#include "MarketState.h"
-#include "dao/DaoError.h"
-#include "game/Calendar.h"
-#include "game/Module1.h"
-#include "game/Session.h"
-#include "ui/MsgBox.h"
-#include <QCoreApplication>
 #include <QLocale>
 
 namespace Market {
@@ -26,32 +19,3 @@ QString WeekdayName(const QDateTime& dt) { return QLocale().dayName(dt.date().da
 
 } // namespace Market
 
-namespace {
-/// Empties the day's figures; a failure is told once and the day stays to prepare.
-void prepareNewDay()
-{
-    Market::State& state = Market::CurrentState();
-    try {
-        Module1::StartNewTradingDay();
-        state.newDayPending = false;
-    } catch (const std::exception& e) {
-        if (state.newDayPending)
-            return;
-        state.newDayPending = true; // before the message: the clock runs on while it waits
-        Ui::MsgBox(Ui::Failure(QCoreApplication::translate("Market", "The new trading day could not be prepared"), e),
-            Ui::Buttons::OK, Ui::Icon::Exclamation);
-    }
-}
-} // namespace
-
-namespace Module1 {
-
-void AdvanceClock()
-{
-    const QDateTime next = Session::Current().Clock().Step(); // the market counts down within the hours only
-    // A day the evening could not prepare is prepared before the market moves on it.
-    if (!Calendar::IsOpen(next.time()) || Market::CurrentState().newDayPending)
-        prepareNewDay();
-}
-
-} // namespace Module1

@@ -1,13 +1,13 @@
-#include "MarketEvents.h"
-#include "MarketState.h"
+#include "MarketTick.h"
 #include "News.h"
 #include "PriceFactor.h"
-#include "dao/Dao.h"
 #include "data/MarketSchema.h"
+#include "game/Calendar.h"
+#include "game/Game.h"
 #include "game/GameClock.h"
-#include "game/Module1.h"
+#include "game/Session.h"
 #include "ui/App.h"
-#include "ui/MsgBox.h"
+#include "ui/Failure.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
 #include <vector>
@@ -26,7 +26,7 @@ dao::Recordset openStocks(dao::Database& db, int& n)
 }
 } // namespace
 
-namespace Module1 {
+namespace Market {
 
 void StartNewTradingDay()
 {
@@ -50,10 +50,6 @@ void StartNewTradingDay()
     rs.close();
     tx.commit();
 }
-
-} // namespace Module1
-
-namespace Market {
 
 namespace {
 
@@ -99,10 +95,9 @@ void moveStock(dao::Database& db, dao::Recordset& rs, QStringList& zeros, News::
 
 } // namespace
 
-bool MovePrices(const Game* game)
+Moved MovePrices(const Game* game, Memory& memory)
 {
-    QStringList zeros, told;
-    State& state = CurrentState();
+    Moved out;
     const bool withNews = game && game->News();
     int64_t newsFrom = 0;
     try {
@@ -111,59 +106,67 @@ bool MovePrices(const Game* game)
         // the market as before it, and every countdown counted once a move.
         dao::Transaction tx = db.beginTransaction();
         std::optional<News::Table> news;
+        const std::optional<dao::FileIdentity> market = dao::IdentityOf(App::MarketFile());
         if (withNews)
-            news.emplace(db, state.newsFile == App::MarketFile() ? state.newsFrom : 0, Draw);
+            news.emplace(db, memory.newsMarket == market ? memory.newsFrom : 0, Draw);
         int n = 0;
         dao::Recordset rs = openStocks(db, n);
         for (int i = 0; i < n; ++i, rs.moveNext())
-            moveStock(db, rs, zeros, news ? &news->Now() : nullptr);
+            moveStock(db, rs, out.zeroPrices, news ? &news->Now() : nullptr);
         rs.close();
         if (news)
-            newsFrom = news->Write(game->Clock().Now(), told);
+            newsFrom = news->Write(game->Clock().Now(), out.headlines);
         tx.commit();
+        if (withNews)
+            memory.newsMarket = market, memory.newsFrom = newsFrom;
     } catch (const std::exception& e) {
         // Said once, not every ten seconds while the cause lasts.
         const QString text = Ui::Failure(QCoreApplication::translate("Market", "The market could not move"), e);
-        if (text != state.lastTickFailure) {
-            state.lastTickFailure = text;
-            Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Exclamation);
-        }
-        return false;
+        if (text != memory.lastFailure)
+            out.failure = memory.lastFailure = text;
+        out.zeroPrices.clear();
+        return out;
     }
-    state.lastTickFailure.clear();
-    if (withNews)
-        state.newsFile = App::MarketFile(), state.newsFrom = newsFrom;
-    if (!told.isEmpty())
-        emit Events::Get().headlines(told);
-    // Shown only after the tick is stored, so no transaction waits on the user.
-    for (const QString& symbol : zeros)
-        if (!state.zeroPriceTold.contains(symbol)) {
-            state.zeroPriceTold.insert(symbol);
-            Ui::MsgBox(QCoreApplication::translate(
-                "Market", "The price of %1 is 0, so it cannot move: correct it in Tools > Edit assets.")
-                           .arg(symbol));
+    memory.lastFailure.clear();
+    out.moved = true;
+    QStringList untold; // each stock at 0 told once
+    for (const QString& symbol : std::as_const(out.zeroPrices))
+        if (!memory.zeroPriceTold.contains(symbol)) {
+            memory.zeroPriceTold.insert(symbol);
+            untold << symbol;
         }
-    return true;
+    out.zeroPrices = untold;
+    return out;
+}
+
+Moved Tick(const Game* game)
+{
+    Memory local;
+    Memory& memory = game ? game->Memory<Memory>() : local;
+    // Not on the day before's figures: the clock prepares the day first.
+    if (memory.newDayPending)
+        return {};
+    return MovePrices(game, memory);
+}
+
+QString AdvanceClock(const Game* game)
+{
+    const QDateTime next = Session::Current().Clock().Step(); // the market counts down within the hours only
+    Memory local;
+    Memory& memory = game ? game->Memory<Memory>() : local;
+    // A day the evening could not prepare is prepared before the market moves on it.
+    if (Calendar::IsOpen(next.time()) && !memory.newDayPending)
+        return {};
+    try {
+        StartNewTradingDay();
+        memory.newDayPending = false;
+        return {};
+    } catch (const std::exception& e) {
+        if (memory.newDayPending)
+            return {}; // told already; tried again at every minute
+        memory.newDayPending = true;
+        return Ui::Failure(QCoreApplication::translate("Market", "The new trading day could not be prepared"), e);
+    }
 }
 
 } // namespace Market
-
-namespace Module1 {
-
-void MarketTick(const Game* game)
-{
-    // A tick, or the messages it shows, never overlaps another tick.
-    Market::State& state = Market::CurrentState();
-    // Nor on the day before's figures: the clock prepares the day first.
-    if (state.tickRunning || state.newDayPending)
-        return;
-    state.tickRunning = true;
-    struct Done {
-        bool& running;
-        ~Done() { running = false; }
-    } done{state.tickRunning};
-    if (Market::MovePrices(game))
-        emit Market::Events::Get().moved();
-}
-
-} // namespace Module1

@@ -1,165 +1,51 @@
 #include "StockChart.h"
-#include "dao/Dao.h"
-#include "data/MarketSchema.h"
-#include "ui/App.h"
-#include "ui/Numbers.h"
-#include <QChart>
-#include <QCoreApplication>
-#include <QLineSeries>
-#include <QValueAxis>
-#include <algorithm>
+#include "StockChartView.h"
+#include "game/Calendar.h"
+#include "game/FollowGame.h"
+#include "game/GameTimer.h"
+#include "game/Session.h"
+#include "ui/Look.h"
+#include <QVBoxLayout>
 
-namespace Market {
-
-ChartSlots ReadChartSlots(const QString& symbol)
+StockChart::StockChart()
 {
-    ChartSlots values{};
-    try {
-        dao::Database db = dao::Database::open(App::MarketFile());
-        dao::Transaction view = db.beginRead();
-        dao::Recordset rs = db.openSnapshot(symbol);
-        const int R = rs.recordCount();
-        // Row j (1-based) goes to slot j - p + 1, the latest to the last slot:
-        // a full history shows its last 200 prices, a short one after a gap.
-        const int p = std::max(0, R - kChartSlots + 1);
-        int j = 1;
-        for (rs.moveFirst(); j <= R; ++j, rs.moveNext()) {
-            const int k = j - p + 1;
-            if (k < 1)
-                continue;
-            if (k > kChartSlots)
-                break;
-            const dao::Value v = rs.field(MarketSchema::kHistoryPriceField);
-            if (!v.isNull())
-                values[size_t(k - 1)] = v.toDouble();
-        }
-    } catch (const std::exception&) {
-        // Passed over: a symbol without a table is charted as empty values.
-        return ChartSlots{};
-    }
-    return values;
+    Look::Silver(this);
+    setProperty("helpContextID", 4); // its help topic
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    chartView = new StockChartView(this);
+    box->addWidget(chartView);
+    redrawTimer = new GameTimer(Session::Current().Clock(), this, false, 0);
+    redrawTimer->setObjectName(QStringLiteral("redrawTimer"));
+    connect(redrawTimer, &GameTimer::timeout, this, &StockChart::RedrawInTradingHours);
+    // Every move is drawn as the board shows it.
+    FollowGame(this, {Change::Move}, [this](const Game&, Change) { Redraw(); });
 }
 
-} // namespace Market
-
-StockChart::StockChart(QWidget* parent) : ReadableChart(parent)
+void StockChart::Load()
 {
-    setObjectName(QStringLiteral("MSChart1"));
-    QChart* c = chart();
-    axisX = new QValueAxis(c);
-    axisX->setRange(1, Market::kChartSlots);
-    axisX->setTickType(QValueAxis::TicksDynamic);
-    axisX->setTickAnchor(0);
-    axisX->setTickInterval(20);
-    axisX->setLabelFormat(QStringLiteral("%d"));
-    axisX->setTitleText(QCoreApplication::translate("Chart", "Tick"));
-    axisY = new QValueAxis(c);
-    axisY->setTitleText(QCoreApplication::translate("Chart", "Price"));
-    c->addAxis(axisX, Qt::AlignBottom);
-    c->addAxis(axisY, Qt::AlignLeft);
-    SetSlots({});
+    redrawTimer->setEnabled(true);
+    redrawTimer->setInterval(Calendar::kMarketMs);
 }
 
-QPen StockChart::LinePen() const
+void StockChart::Show(const QString& symbol)
 {
-    // The old chart control counted its pen width in twips: 30 of them are 2 pixels.
-    return QPen(QColor(0, 0, 0), 30.0 / 15.0);
+    setWindowTitle(symbol);
+    Redraw();
 }
 
-void StockChart::SetSlots(const Market::ChartSlots& values)
+void StockChart::RedrawInTradingHours()
 {
-    slots_ = values;
-    KeepPlace();
-    // Runs of filled values, each drawn as a line of its own: the gaps stay gaps.
-    std::vector<QList<QPointF>> runs;
-    double lo = 0, hi = 0;
-    bool any = false;
-    for (int k = 1; k <= Market::kChartSlots; ++k) {
-        const auto& v = values[size_t(k - 1)];
-        if (!v) {
-            continue;
-        }
-        if (k == 1 || !values[size_t(k - 2)])
-            runs.emplace_back();
-        runs.back().append(QPointF(k, *v));
-        lo = any ? std::min(lo, *v) : *v;
-        hi = any ? std::max(hi, *v) : *v;
-        any = true;
-    }
-    // Series are kept and refilled rather than replaced, so a redraw does not flicker.
-    QChart* c = chart();
-    while (pool_.size() < runs.size()) {
-        auto* s = new QLineSeries(c);
-        s->setPen(LinePen());
-        c->addSeries(s);
-        s->attachAxis(axisX);
-        s->attachAxis(axisY);
-        pool_.push_back(s);
-    }
-    for (size_t i = 0; i < pool_.size(); ++i) {
-        QLineSeries* s = pool_[i];
-        if (i < runs.size()) {
-            s->replace(runs[i]);
-            s->setPointsVisible(runs[i].size() == 1); // a lone price is a dot
-        } else if (s->count()) {
-            s->clear();
-        }
-    }
-    if (!any) {
-        lo = 0;
-        hi = 1;
-    } else if (lo == hi) {
-        const double pad = lo == 0 ? 1 : std::abs(lo) * 0.05;
-        lo -= pad;
-        hi += pad;
-    }
-    axisY->setRange(lo, hi);
-    axisY->applyNiceNumbers();
+    // Only while the exchange is open: outside its hours the chart stays as it is.
+    const auto t = Session::Current().Clock().TimeOfDay();
+    if (t && Calendar::IsOpen(*t))
+        Redraw();
 }
 
-std::vector<QLineSeries*> StockChart::Lines() const
+void StockChart::Redraw()
 {
-    std::vector<QLineSeries*> out;
-    for (QLineSeries* s : pool_)
-        if (s->count())
-            out.push_back(s);
-    return out;
+    // Held from repainting while it is rebuilt: no flicker.
+    chartView->setUpdatesEnabled(false);
+    chartView->SetSlots(Market::ReadChartSlots(windowTitle()));
+    chartView->setUpdatesEnabled(true);
 }
-
-std::optional<int> StockChart::SlotAt(const QPoint& pos) const
-{
-    const auto k = TickAt(pos);
-    return k && *k >= 1 && *k <= Market::kChartSlots ? k : std::nullopt;
-}
-
-QString StockChart::ToolTipAt(const QPoint& pos) const
-{
-    const auto k = SlotAt(pos);
-    if (!k)
-        return {};
-    return Market::SlotText(slots_, *k);
-}
-
-std::optional<int> StockChart::CursorSlot() const
-{
-    const std::vector<int> priced = Market::PricedSlots(slots_);
-    return Place() && *Place() < int(priced.size()) ? std::optional<int>(priced[size_t(*Place())]) : std::nullopt;
-}
-
-int StockChart::PlaceCount() const { return int(Market::PricedSlots(slots_).size()); }
-
-QString StockChart::Summary() const { return Market::ChartSummary(window()->windowTitle(), slots_); }
-
-QString StockChart::PlaceText(int place) const
-{
-    const std::vector<int> priced = Market::PricedSlots(slots_);
-    return place >= 0 && place < int(priced.size()) ? Market::SlotText(slots_, priced[size_t(place)]) : QString();
-}
-
-QPointF StockChart::PlaceValue(int place) const
-{
-    const int slot = Market::PricedSlots(slots_)[size_t(place)];
-    return QPointF(slot, *slots_[size_t(slot - 1)]);
-}
-
-QAbstractSeries* StockChart::PlaceSeries() const { return pool_.empty() ? nullptr : pool_.front(); }

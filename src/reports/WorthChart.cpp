@@ -53,7 +53,7 @@ QList<QPointF> drawnPoints(const std::vector<WorthLog::Row>& rows, Figure figure
 
 WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
 {
-    setObjectName(QStringLiteral("chtWorth"));
+    setObjectName(QStringLiteral("worthChart"));
     QChart* c = chart();
     c->setMargins(QMargins(4, 4, 36, 4)); // room for the last time's label, which stands on the plot's edge
     axisX = new QCategoryAxis(c);
@@ -62,6 +62,10 @@ WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
     axisY = new QValueAxis(c);
     axisY->setTitleText(QCoreApplication::translate("WorthChart", "Balance"));
     axisY->setLabelFormat(QStringLiteral("%.0f"));
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(axisX), static_cast<QAbstractAxis*>(axisY)}) {
+        axis->setLabelsFont(font()); // in the application's font, never smaller
+        axis->setTitleFont(font());
+    }
     c->addAxis(axisX, Qt::AlignBottom);
     c->addAxis(axisY, Qt::AlignLeft);
     startLine = new QLineSeries(c);
@@ -80,6 +84,7 @@ WorthChart::WorthChart(QWidget* parent) : ReadableChart(parent)
     }
     // A key to the two lines; the starting balance's needs none.
     c->legend()->setAlignment(Qt::AlignBottom);
+    c->legend()->setFont(font());
     c->legend()->setLabelColor(palette().color(QPalette::WindowText));
     for (QLegendMarker* m : c->legend()->markers(startLine))
         m->setVisible(false);

@@ -2,26 +2,19 @@
 #include "TradeRules.h"
 #include "data/OrderBook.h"
 #include "game/GameClock.h"
-#include "ui/MsgBox.h"
+#include "game/Game.h"
+#include "ui/Failure.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
 
 namespace Trading {
 
 namespace {
-/// Each work's failures apart: one that alternates with the other's is still told once.
-enum Work { kFills, kMargin };
-FailureMemory& failures(Work w)
-{
-    static FailureMemory memory[2];
-    return memory[w];
-}
-
-void tellOnce(FailureMemory& memory, const QString& what, const std::exception& e)
+/// The failure's text where it is to be told now: once while it lasts.
+QString onceOf(FailureMemory& memory, const QString& what, const std::exception& e)
 {
     const QString text = Ui::Failure(what, e);
-    if (memory.Failed(text))
-        Ui::MsgBox(text, Ui::Buttons::OK, Ui::Icon::Critical);
+    return memory.Failed(text) ? text : QString();
 }
 
 /// Carries an order out at a price by the rules of its type, or leaves it
@@ -58,6 +51,7 @@ Holdings::Prices pricesOf(const std::vector<OrderBook::Order>& orders)
 
 Fills FillOrders(const Game& g)
 {
+    FailureMemory& failures = g.Memory<Memory>().fills;
     Fills done;
     bool& writing = done.changed;
     try {
@@ -96,19 +90,18 @@ Fills FillOrders(const Game& g)
             tx.commit();
         }
         if (writing)
-            failures(kFills).Succeeded();
+            failures.Succeeded();
     } catch (const std::exception& e) {
         if (writing) // what was filled stays filled; the rest is tried at the next move
-            tellOnce(failures(kFills),
+            done.failure = onceOf(failures,
                 QCoreApplication::translate("Trading", "The orders could not be carried out in the game file"), e);
     }
-    if (!done.told.isEmpty())
-        Holdings::SharedReading::Changed();
     return done;
 }
 
-QString CallMargin(const Game& g)
+Call CallMargin(const Game& g)
 {
+    FailureMemory& failures = g.Memory<Memory>().margin;
     TradeRules::Margin m;
     std::vector<TradeRules::Row> rows;
     try {
@@ -118,29 +111,28 @@ QString CallMargin(const Game& g)
         if (m.Calls())
             rows = TradeRules::CoverAll(book);
         if (rows.empty()) {
-            failures(kMargin).Succeeded(); // no call is due: one due later is a new one
+            failures.Succeeded(); // no call is due: one due later is a new one
             return {};
         }
         dao::Transaction tx = game.beginTransaction(); // every short covered, or none
         for (const TradeRules::Row& row : rows)
             TradeRules::Record(game, row);
         tx.commit();
-        failures(kMargin).Succeeded();
+        failures.Succeeded();
     } catch (const std::exception& e) {
         // The move stays; a call that is due is tried again at the next one. A
         // file that cannot be read is said by the windows that show it.
         if (!rows.empty())
-            tellOnce(failures(kMargin),
-                QCoreApplication::translate("Trading", "The margin call could not be recorded in the game file"), e);
+            return {{}, onceOf(failures,
+                            QCoreApplication::translate("Trading", "The margin call could not be recorded in the game file"),
+                            e)};
         return {};
     }
-    Holdings::SharedReading::Changed();
-    const QString told = QCoreApplication::translate("Trading",
+    return {QCoreApplication::translate("Trading",
         "Margin call: your balance %1 fell below 30 % of your short positions %2, so "
         "they were covered at the market's prices.")
-                             .arg(Numbers::PlainText(m.balance), Numbers::PlainText(m.shorts));
-    Ui::MsgBox(told);
-    return told;
+                .arg(Numbers::PlainText(m.balance), Numbers::PlainText(m.shorts)),
+        {}};
 }
 
 } // namespace Trading

@@ -16,13 +16,17 @@ namespace Trading {
 struct Fills {
     QStringList told; ///< what each filled did ("bought 10 of ALDR at 12.34")
     bool changed = false; ///< whether any order was written, filled or noted
+    QString failure; ///< why the rest could not be carried out, to be told; empty where told already
 };
 Fills FillOrders(const Game& game);
 
 /// Where the balance fell below 30 % of the short positions' value, every short
-/// position is covered at the move's prices, and the player told once. What
-/// it told; empty when it recorded nothing.
-QString CallMargin(const Game& game);
+/// position is covered at the move's prices, all or none.
+struct Call {
+    QString told; ///< what it did, to be told; empty when it recorded nothing
+    QString failure; ///< why it could not be recorded, to be told; empty where told already
+};
+Call CallMargin(const Game& game);
 
 /// A failure of a work the market does at every move, told once while it
 /// lasts: told again when it comes back after a success, or changes.
@@ -34,6 +38,12 @@ public:
 
 private:
     QString told_;
+};
+/// What the game remembers of the works the market does for the player:
+/// each work's failures apart, so that one alternating with the other's is
+/// still told once.
+struct Memory {
+    FailureMemory fills, margin;
 };
 
 } // namespace Trading

@@ -1,6 +1,5 @@
 #include "TradeRules.h"
 #include "data/GameSchema.h"
-#include "ui/MsgBox.h"
 #include "ui/Numbers.h"
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -151,20 +150,18 @@ std::optional<Refusal> RefusedAsAsked(double units, Type type, bool stockChosen)
     return std::nullopt;
 }
 
-void Tell(Refusal refusal)
+Said SaidOf(Refusal refusal)
 {
     switch (refusal) {
     case Refusal::Units:
-        Ui::MsgBox(QCoreApplication::translate("Trading", "You must enter a valid units amount."), Ui::Buttons::OK,
-            Ui::Icon::Exclamation, QCoreApplication::translate("Trading", "UnitsSheet Error"));
-        return;
+        return {QCoreApplication::translate("Trading", "You must enter a valid units amount."),
+            QCoreApplication::translate("Trading", "UnitsSheet Error"), true};
     case Refusal::Type:
-        Ui::MsgBox(QCoreApplication::translate("Trading", "Choose transaction type"));
-        return;
+        return {QCoreApplication::translate("Trading", "Choose transaction type")};
     case Refusal::Stock:
-        Ui::MsgBox(QCoreApplication::translate("Trading", "Choose a stock from the list first."));
-        return;
+        break;
     }
+    return {QCoreApplication::translate("Trading", "Choose a stock from the list first.")};
 }
 
 QString Done(Type type, const Row& row)

@@ -3,13 +3,13 @@
 // market fills, a margin call): what the game has, weighed against a trade,
 // gives the row it records or why it is refused, in the desk's words.
 #include "data/Holdings.h"
-#include "game/Module1.h"
+#include "data/TradeType.h"
 #include <optional>
 #include <vector>
 
 namespace TradeRules {
 
-using Type = Module1::Trade::Type;
+using Type = TradeType;
 
 /// What the game has as a trade is weighed.
 struct Book {
@@ -48,8 +48,15 @@ Book After(Book book, const Row& row);
 /// when it may be weighed.
 enum class Refusal { Units, Type, Stock };
 std::optional<Refusal> RefusedAsAsked(double units, Type type, bool stockChosen);
-/// Shows that refusal as the desk does: the units' with its own caption.
-void Tell(Refusal refusal);
+/// What a window says of something it will not do: the text, the caption
+/// where it has one of its own, and whether it warns.
+struct Said {
+    QString text;
+    QString caption;
+    bool warns = false;
+};
+/// A refusal as the desk says it: the units' with its own caption.
+Said SaidOf(Refusal refusal);
 
 /// What a trade did, as a fill is told: "bought 10 of ALDR at 12.34".
 QString Done(Type type, const Row& row);

@@ -1,21 +1,32 @@
 #include "Controls.h"
 #include "Accessibility.h"
-#include "Twips.h"
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 
-void FitLabel::paintEvent(QPaintEvent*)
+void ElidedLabel::setText(const QString& text)
+{
+    QLabel::setText(text);
+    setToolTip(text); // whole, where the label has no room for it
+}
+
+QSize ElidedLabel::minimumSizeHint() const
+{
+    // As narrow as an ellipsis: the rest of the text gives way, never its size.
+    const QSize hint = QLabel::minimumSizeHint();
+    return {fontMetrics().horizontalAdvance(QStringLiteral("…")) + 2 * margin(), hint.height()};
+}
+
+void ElidedLabel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QRect area = contentsRect();
-    if (shrinks_)
-        p.setFont(Twips::FontToFit(font(), text(), area.width(), 5));
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    // What does not fit even in the smallest font ends in an ellipsis, not mid-letter.
-    p.drawText(area, int(alignment()), p.fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    p.drawText(area, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
 }
 
 namespace Controls {
@@ -48,6 +59,7 @@ void SetText(QLineEdit* box, const QString& text)
     const bool whole = box->hasSelectedText() && box->selectedText() == box->text();
     const Accessibility::Silence silence(box);
     box->setText(text);
+    box->setCursorPosition(0); // a number too long for the box shows its start
     if (whole)
         box->selectAll();
 }
@@ -69,18 +81,39 @@ void MakeSymbolList(QComboBox* list, const QString& name)
         list->setToolTip(name);
 }
 
-void PlaceTitledBoxes(QWidget* form, std::initializer_list<TitledBox> boxes)
+QLabel* Title(QWidget* window, const char* name, const QString& text, QWidget* control)
 {
-    for (const TitledBox& b : boxes) {
-        *b.box = Twips::Create<QLineEdit>(form, b.boxName, b.bl, b.bt, b.bw, b.bh);
-        *b.label = Twips::Create<QLabel>(form, b.labelName, b.ll, b.lt, b.lw, b.lh, b.caption);
-        (*b.label)->setBuddy(*b.box);
-    }
+    auto* label = new QLabel(text, window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setBuddy(control);
+    return label;
 }
 
-QPushButton* Button(QWidget* form, const char* name, const QString& caption, int l, int t, int w, int h)
+QLineEdit* TitledBox(QGridLayout* grid, int row, int column, QLabel*& title, const char* titleName,
+    const QString& caption, const char* name)
 {
-    return Twips::Create<QPushButton>(form, name, l, t, w, h, caption);
+    QWidget* window = grid->parentWidget();
+    auto* box = new QLineEdit(window);
+    box->setObjectName(QString::fromLatin1(name));
+    title = Title(window, titleName, caption, box);
+    grid->addWidget(title, row, column, Qt::AlignBottom);
+    grid->addWidget(box, row + 1, column);
+    return box;
+}
+
+QPushButton* Button(QWidget* window, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, window);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> order)

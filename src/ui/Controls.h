@@ -1,29 +1,28 @@
 #pragma once
-// How the program's boxes and lists behave, the same in every window.
+// How the program's boxes, lists and labels behave, and how they are laid
+// out, the same in every window.
 #include <QLabel>
 #include <QString>
 #include <initializer_list>
 
+class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
-/// A label whose text shrinks to fit its fixed size rather than being clipped,
-/// whatever the locale's date form or the screen's font scale; a text too
-/// long even then ends in an ellipsis.
-class FitLabel : public QLabel {
+/// A label that keeps its font, however long its text: what does not fit ends
+/// in "…", whole in its tooltip.
+class ElidedLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
-    /// Whether a text too long is drawn smaller first; else it keeps the
-    /// label's font and ends in an ellipsis.
-    void SetShrinks(bool on) { shrinks_ = on; }
+    void setText(const QString& text);
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent*) override;
-
-private:
-    bool shrinks_ = true;
 };
 
 namespace Controls {
@@ -37,7 +36,9 @@ void DrawOnWindow(QWidget* box);
 void MakeReadable(QLabel* label);
 
 /// A box that shows a value: it takes no typing, yet keeps the focus and its
-/// screen-reader name, and looks like a box that cannot be typed into.
+/// screen-reader name, and looks like a box that cannot be typed into. Its
+/// text is aligned right where it is a number, so that a number too long for
+/// it loses its end from view, never its start.
 void MakeDisplayBox(QLineEdit* box);
 
 /// Writes a box only when its text changes: a box written again with the same
@@ -52,20 +53,16 @@ void SetText(QLineEdit* box, const QString& text);
 /// The text field inside takes the list's name for screen readers.
 void MakeSymbolList(QComboBox* list, const QString& name);
 
-/// A text box under its title label, which names it for screen readers.
-struct TitledBox {
-    QLabel** label;
-    const char* labelName;
-    QString caption;
-    int ll, lt, lw, lh; ///< the label's twips
-    QLineEdit** box;
-    const char* boxName;
-    int bl, bt, bw, bh; ///< the box's twips
-};
-void PlaceTitledBoxes(QWidget* form, std::initializer_list<TitledBox> boxes);
-
-/// A push button placed by twips.
-QPushButton* Button(QWidget* form, const char* name, const QString& caption, int l, int t, int w, int h);
+/// A label named and made the title of a control, which it names for screen readers.
+QLabel* Title(QWidget* window, const char* name, const QString& text, QWidget* control);
+/// A text box, named, under a title label in the grid's cell (row, column):
+/// the label above the box.
+QLineEdit* TitledBox(QGridLayout* grid, int row, int column, QLabel*& title, const char* titleName,
+    const QString& caption, const char* name);
+/// A push button, named.
+QPushButton* Button(QWidget* window, const char* name, const QString& caption);
+/// A line of buttons, as wide as their widest text each, in a row of their own.
+QBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
 
 /// Tab visits the widgets in this order.
 void SetTabOrder(std::initializer_list<QWidget*> order);

@@ -1,6 +1,5 @@
 #include "Forms.h"
 #include "Accessibility.h"
-#include "Twips.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -9,11 +8,10 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
+#include <QLayout>
 #include <QListView>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -103,44 +101,27 @@ bool Form::event(QEvent* e)
     return QWidget::event(e);
 }
 
+void Form::FitHeight()
+{
+    QLayout* l = layout();
+    if (!l)
+        return;
+    l->activate();
+    const int needed = l->hasHeightForWidth() ? l->totalHeightForWidth(width()) : l->totalMinimumSize().height();
+    if (needed > height())
+        resize(width(), needed);
+}
+
 void Form::closeEvent(QCloseEvent* e)
 {
     e->accept();
     Forms::Unload(this);
 }
 
-namespace {
-/// Shrinks the font of a caption that does not fit its control's fixed size
-/// (the fonts here are wider than the ones the layout was drawn for).
-void fitCaptions(QWidget* form)
-{
-    for (QWidget* w : form->findChildren<QWidget*>()) {
-        QString text;
-        int room = w->width();
-        if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap() && l->pixmap().isNull()) {
-            text = l->text();
-            text.remove(QLatin1Char('&'));
-        } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
-            text = r->text();
-            room -= r->sizeHint().width() - r->fontMetrics().horizontalAdvance(r->text());
-        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            text = b->text();
-            room -= 8;
-        }
-        if (text.isEmpty())
-            continue;
-        const QFont f = Twips::FontToFit(w->font(), text, room);
-        if (f != w->font())
-            w->setFont(f);
-    }
-}
-} // namespace
-
 void Form::showEvent(QShowEvent* e)
 {
     if (!placed_) {
         placed_ = true;
-        fitCaptions(this);
         QWidget* owner = Forms::Owner();
         QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

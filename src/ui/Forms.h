@@ -1,7 +1,7 @@
 #pragma once
-// The window lifecycle: each form is one global instance, created with its load
-// step the first time anything refers to it and destroyed by unload; the next
-// reference creates a fresh instance.
+// The window lifecycle: each window is one instance, made with its load step
+// when it is opened and destroyed when it is closed; opening it again makes a
+// fresh one. A window nobody opened does not exist, and costs nothing.
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -15,8 +15,12 @@ class Form : public QWidget {
     Q_OBJECT
 public:
     explicit Form(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::Window);
-    /// The load step, run once right after creation.
-    virtual void formLoad() { }
+    /// The load step, run once right after creation: the window fills itself.
+    virtual void Load() { }
+
+    /// Grows the window's height to what its texts need at its width: a text
+    /// that wraps onto more lines after a change is never cut.
+    void FitHeight();
 
 protected:
     /// Return in a text box presses enter; Escape presses cancel. A window
@@ -70,29 +74,20 @@ QWidget* Owner();
 void SetWindowKeys(std::function<void(QWidget*)> keys);
 void TakeWindowKeys(QWidget* window);
 
-/// The one instance of form T, created (hidden) with its load step if needed.
+/// The one instance of window T, made (hidden) with its load step if needed;
+/// its object name is its class's.
 template <class T> T& Get()
 {
     if (T* w = Find<T>())
         return *w;
     T* t = new T;
-    t->setObjectName(QString::fromLatin1(T::kFormName));
+    t->setObjectName(QString::fromLatin1(T::staticMetaObject.className()));
     Register(t);
-    t->formLoad();
+    t->Load();
     return *t;
 }
 
-/// The instance of T if it is loaded, without creating it.
+/// The instance of T if it is open, without making it.
 template <class T> T* IfLoaded() { return Find<T>(); }
-
-/// The instance of T if it is loaded; else none, and T is loaded (hidden): its
-/// load step fills it, so a refresh that finds none has nothing left to do.
-template <class T> T* IfLoadedElseLoad()
-{
-    if (T* t = IfLoaded<T>())
-        return t;
-    Get<T>();
-    return nullptr;
-}
 
 } // namespace Forms

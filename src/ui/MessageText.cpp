@@ -10,7 +10,7 @@
 
 MessageText::MessageText(const QString& text, QWidget* parent) : QTextEdit(parent), text_(text)
 {
-    setObjectName(QStringLiteral("txtMessage"));
+    setObjectName(QStringLiteral("messageText"));
     // Read as the static text it is, whole, not as a box to type into.
     Accessibility::Install();
     Accessibility::SetRole(this, QAccessible::StaticText);

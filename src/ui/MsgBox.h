@@ -1,6 +1,7 @@
 #pragma once
 // Every message box of the program goes through MsgBox, so that tests can record
 // and answer them instead of blocking on a modal window.
+#include "Failure.h"
 #include <QString>
 #include <functional>
 #include <memory>
@@ -29,16 +30,14 @@ Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Ic
 /// The box that shows a message: long words wrap instead of being cut.
 std::unique_ptr<QMessageBox> MessageBox(const MsgBoxRequest& r);
 
-/// A failure told so that a player can act on it: what failed, why in a
-/// player's words with the engine's own after them in brackets, and what to
-/// do ("The trade could not be recorded: the disk that holds /home/ann/ticora
-/// is full (database or disk is full). Free some space on it."); where the
-/// cause is unknown, what failed and the engine's words.
-QString Failure(const QString& what, const std::exception& e);
-
 /// Runs something the user asked for; a failure is told in a message box
 /// (Failure) instead of ending the program. True when it succeeded.
 bool Attempt(const QString& what, const std::function<void()>& action);
+
+/// How many message boxes wait for an answer now.
+int OpenBoxes();
+/// Runs each time the last open message box has its answer.
+void SetAfterBoxes(std::function<void()> after);
 
 using MsgBoxHandler = std::function<Answer(const MsgBoxRequest&)>;
 /// Replaces how messages are shown; returns the previous handler. An empty

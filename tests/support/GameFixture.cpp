@@ -5,35 +5,35 @@
 
 void GameTest::startGame(const QString& name)
 {
-    ed->mnuFileItem(0)->trigger();
-    Form2* f = Forms::IfLoaded<Form2>();
+    ed->newAction->trigger();
+    NewGameDialog* f = Forms::IfLoaded<NewGameDialog>();
     ASSERT_NE(f, nullptr);
-    f->playername->setText(name);
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    f->nameBox->setText(name);
+    QTest::mouseClick(f->enterButton, Qt::LeftButton);
     ProcessDeletions();
 }
 
 void GameTest::trade(const QString& symbol, const QString& units, const QString& type)
 {
-    ed->mnuAssetitem(0)->trigger();
-    Form1* desk = Forms::IfLoaded<Form1>();
+    ed->tradeAction->trigger();
+    TradingDesk* desk = Forms::IfLoaded<TradingDesk>();
     ASSERT_NE(desk, nullptr);
-    ChooseByKey(desk->Combo1, symbol);
-    desk->quantity->clear();
-    QTest::keyClicks(desk->quantity, units);
-    desk->types->setExclusive(false);
-    for (QAbstractButton* b : desk->types->buttons())
+    ChooseByKey(desk->stockList, symbol);
+    desk->unitsBox->clear();
+    QTest::keyClicks(desk->unitsBox, units);
+    desk->typeGroup->setExclusive(false);
+    for (QAbstractButton* b : desk->typeGroup->buttons())
         b->setChecked(false);
-    desk->types->setExclusive(true);
+    desk->typeGroup->setExclusive(true);
     if (const auto t = TypeNamed(type)) // by what it is, in any language
-        desk->types->button(int(*t))->setChecked(true);
-    QTest::mouseClick(desk->Command2, Qt::LeftButton);
+        desk->typeGroup->button(int(*t))->setChecked(true);
+    QTest::mouseClick(desk->enterButton, Qt::LeftButton);
 }
 
-std::optional<Module1::Trade::Type> TypeNamed(const QString& caption)
+std::optional<TradeType> TypeNamed(const QString& caption)
 {
     const int i = QStringList{"Buy", "Sell", "Cover short", "Sell short"}.indexOf(caption);
-    return i < 0 ? std::nullopt : std::optional(Module1::Trade::Type(i + 1)); // in the enumeration's order
+    return i < 0 ? std::nullopt : std::optional(TradeType(i + 1)); // in the enumeration's order
 }
 
 void ChooseByKey(QComboBox* list, const QString& symbol)
@@ -48,32 +48,33 @@ void ChooseByKey(QComboBox* list, const QString& symbol)
 void GameTest::addStock(const QString& name, const QString& symbol, const QString& price, const QString& min,
     const QString& max, const QString& volume)
 {
-    Forms::Unload(Forms::IfLoaded<Form6>()); // what a refusal left open
-    ed->mnuToolsItem(0)->trigger();
-    Form6* f = Forms::IfLoaded<Form6>();
+    Forms::Unload(Forms::IfLoaded<AddAssetDialog>()); // what a refusal left open
+    ed->addAssetAction->trigger();
+    AddAssetDialog* f = Forms::IfLoaded<AddAssetDialog>();
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(f->isModal());
     const std::pair<QLineEdit*, QString> boxes[] = {
-        {f->Text1, name}, {f->Text2, symbol}, {f->Text3, price}, {f->Text4, min}, {f->Text5, max}, {f->Text6, volume}};
+        {f->nameBox, name}, {f->symbolBox, symbol}, {f->priceBox, price}, {f->lowBox, min}, {f->highBox, max},
+        {f->volumeBox, volume}};
     for (const auto& [box, text] : boxes)
         QTest::keyClicks(box, text);
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    QTest::mouseClick(f->enterButton, Qt::LeftButton);
     ProcessDeletions();
 }
 
 void GameTest::expectGame(bool open) const
 {
     EXPECT_EQ(Session::Current().IsOpen(), open);
-    EXPECT_EQ(ed->mnuFileItem(3)->isEnabled(), open) << "Close";
-    EXPECT_EQ(ed->mnuFileItem(1)->isEnabled(), !open) << "Continue";
-    for (QMenu* m : {ed->mnuAsset, ed->mnuAnalyze, ed->mnuTools, ed->mnuClock})
-        EXPECT_EQ(frmEditor::MenuVisible(m), open) << m->objectName().toStdString();
-    for (ImageButton* b : {ed->tradeup, ed->chartup, ed->balup})
+    EXPECT_EQ(ed->closeAction->isEnabled(), open) << "Close";
+    EXPECT_EQ(ed->continueAction->isEnabled(), !open) << "Continue";
+    for (QMenu* m : {ed->assetsMenu, ed->balanceMenu, ed->toolsMenu, ed->clockMenu})
+        EXPECT_EQ(MainWindow::MenuVisible(m), open) << m->objectName().toStdString();
+    for (ImageButton* b : {ed->tradeButton, ed->chartButton, ed->balanceButton})
         EXPECT_EQ(b->isHidden(), !open) << b->objectName().toStdString();
-    EXPECT_EQ(ed->Timer1->enabled(), open) << "the clock's timer";
+    EXPECT_EQ(ed->minuteTimer->enabled(), open) << "the clock's timer";
     if (!open) {
-        EXPECT_EQ(ed->Label1->text(), QString()) << "the clock";
-        EXPECT_FALSE(ed->Timer2->isRunning()) << "the market";
+        EXPECT_EQ(ed->clockLabel->text(), QString()) << "the clock";
+        EXPECT_FALSE(ed->marketTimer->isRunning()) << "the market";
     }
 }
 
@@ -114,13 +115,13 @@ void GameTest::setFields(const QString& symbol, std::initializer_list<std::pair<
         }
 }
 
-QStringList GridRows(const FlexGrid& g)
+QStringList GridRows(const ReportGrid& g)
 {
     QStringList out;
     for (int r = 0; r < g.Rows(); ++r) {
         QStringList cells;
         for (int c = 0; c < g.Cols(); ++c)
-            cells << g.TextMatrix(r, c);
+            cells << g.CellText(r, c);
         out << cells.join('|');
     }
     return out;
@@ -215,11 +216,11 @@ void AppFolderTest::SetUp()
 
 void AppFolderTest::TearDown()
 {
+    Deliver();
     for (QWidget* w : Forms::Loaded())
         Forms::Unload(w);
     ProcessDeletions();
     ResetDraws();
-    Market::ResetState();
     Session::Current().Reset();
     dao::releaseAll();
     App::ReleaseInstanceLock();

@@ -2,43 +2,44 @@
 // Everything the tests drive: the windows, the procedures and the fixtures: a
 // temporary application folder with its own copy of the starter market, a
 // message-box recorder that answers, scripted random draws, a game to play.
+#include "app/AboutDialog.h"
+#include "app/Bars.h"
 #include "app/ClockMenu.h"
+#include "app/EndGame.h"
 #include "app/GamePanel.h"
 #include "app/GameShell.h"
-#include "app/PictureBox.h"
-#include "app/frmAbout.h"
-#include "app/frmEditor.h"
-#include "app/frmHelp.h"
-#include "assets/Form6.h"
-#include "assets/Form7.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "assets/AddAssetDialog.h"
+#include "assets/EditStockDialog.h"
 #include "dao/Dao.h"
-#include "data/Form2.h"
+#include "data/ContinueDialog.h"
 #include "data/GameSchema.h"
 #include "data/MarketSchema.h"
-#include "data/frmContinue.h"
+#include "data/NewGameDialog.h"
 #include "game/Calendar.h"
-#include "game/Module1.h"
+#include "game/GameTimer.h"
 #include "game/Session.h"
-#include "game/VbTimer.h"
 #include "market/Clock.h"
-#include "market/Form10.h"
-#include "market/Form4.h"
-#include "market/Form9.h"
-#include "market/MarketState.h"
+#include "market/MarketTick.h"
+#include "market/PriceBoard.h"
 #include "market/PriceFactor.h"
 #include "market/StarterMarket.h"
 #include "market/StockChart.h"
-#include "reports/Form11.h"
-#include "reports/Form13.h"
-#include "reports/Form5.h"
-#include "trading/Form1.h"
-#include "trading/Form3.h"
+#include "market/StockChartView.h"
+#include "market/StockPerformanceDialog.h"
+#include "reports/PortfolioWindow.h"
+#include "reports/PositionWindow.h"
+#include "reports/TransactionsWindow.h"
+#include "trading/BalanceWindow.h"
+#include "trading/ExecuteTrade.h"
+#include "trading/TradingDesk.h"
 #include "ui/App.h"
 #include "ui/Controls.h"
-#include "ui/FlexGrid.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
 #include "ui/Numbers.h"
+#include "ui/ReportGrid.h"
 #include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
@@ -107,6 +108,28 @@ QStringList RawRows(const QString& file, const QString& sql);
 void AddTrade(dao::Database& game, const QString& symbol, dao::Value price, dao::Value units, dao::Value result);
 
 inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+/// What the shell tells once the handler that told it has returned.
+inline void Deliver() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
+/// The market's timer fires: a move, and what the shell tells of it.
+inline void Tick()
+{
+    GameShell::MoveMarket();
+    Deliver();
+}
+/// The clock's timer fires.
+inline void Minute()
+{
+    GameShell::AdvanceClock();
+    Deliver();
+}
+/// The window of type T, opened as the player opens it, or the one open.
+template <class T> T& Opened()
+{
+    if (T* w = Forms::IfLoaded<T>())
+        return *w;
+    GameShell::ShowWindow<T>();
+    return *Forms::IfLoaded<T>();
+}
 
 /// A path the build wrote into the tests, as it names a file wherever a test
 /// stands: on Windows a path from the root is on the drive the tests started
@@ -139,7 +162,7 @@ protected:
     void SetUp() override
     {
         AppFolderTest::SetUp();
-        ed = &Forms::Get<frmEditor>();
+        ed = &Forms::Get<MainWindow>();
     }
     /// New from the menu, the name typed, Enter pressed.
     void startGame(const QString& name);
@@ -189,7 +212,7 @@ protected:
         AddTrade(file, symbol, price, units, result);
     }
 
-    frmEditor* ed = nullptr;
+    MainWindow* ed = nullptr;
 };
 
 /// A game called Trader, its clock at 10:00 of its first day: the exchange open.
@@ -209,7 +232,7 @@ QWidget* FindForm(const QString& name);
 /// Picks a list's entry with the arrow key, as a player would.
 void ChooseByKey(QComboBox* list, const QString& symbol);
 /// A trade's type by its English caption; none for any other text.
-std::optional<Module1::Trade::Type> TypeNamed(const QString& caption);
+std::optional<TradeType> TypeNamed(const QString& caption);
 
 /// A grid's cells, a row a string with the columns joined by '|'.
-QStringList GridRows(const FlexGrid& g);
+QStringList GridRows(const ReportGrid& g);
