@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Varnel Ticora</translation>
     </message>
     <message>
         <source>OK</source>
@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>Volume</source>
-        <translation>Umsatz</translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Type the volume as a number of 0 or more, for example 1000, or leave it empty.</source>
-        <translation>Geben Sie den Umsatz als Zahl ab 0 ein, zum Beispiel 1000, oder lassen Sie das Feld leer.</translation>
+        <translation>Geben Sie das Volumen als Zahl ab 0 ein, zum Beispiel 1000, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>it is a word of the database language</source>
@@ -186,7 +186,7 @@
     <name>Chart</name>
     <message>
         <source>Tick %1: no price</source>
-        <translation>Zug %1: kein Kurs</translation>
+        <translation>Bewegung %1: kein Kurs</translation>
     </message>
     <message>
         <source>Price %1 of %2: %3</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Tick</source>
-        <translation>Zug</translation>
+        <translation>Bewegung</translation>
     </message>
     <message>
         <source>Price</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Volume</source>
-        <translation>Umsatz</translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Max</source>
@@ -375,7 +375,7 @@
 The game file &quot;%1&quot; was kept: continue the game later and close it again.</source>
         <translation>
 
-Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort und schließen Sie es erneut.</translation>
+Die Spieldatei „%1“ bleibt erhalten: Setzen Sie das Spiel später fort und schließen Sie es erneut.</translation>
     </message>
     <message>
         <source>Your game ranks %1 of %2</source>
@@ -499,7 +499,7 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
     </message>
     <message>
         <source>Trades</source>
-        <translation>Umsätze</translation>
+        <translation>Geschäfte</translation>
     </message>
     <message>
         <source>Worth</source>
@@ -527,7 +527,7 @@ Die Spieldatei &quot;%1&quot; bleibt erhalten: Setzen Sie das Spiel später fort
     </message>
     <message>
         <source>No game has ended yet. A game that made a trade enters when it is closed.</source>
-        <translation>Noch kein Spiel ist beendet. Ein Spiel mit einem Handel kommt hinein, wenn es geschlossen wird.</translation>
+        <translation>Noch kein Spiel ist beendet. Ein Spiel mit mindestens einem Geschäft kommt hinein, wenn es geschlossen wird.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -668,7 +668,7 @@ The Balance menu, which holds the entry that opens the Balance window.</extracom
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Varnel Ticora</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -685,7 +685,7 @@ The Balance menu, which holds the entry that opens the Balance window.</extracom
     <message>
         <source>&amp;About...</source>
         <extracomment>The help menu, which holds Help and About.</extracomment>
-        <translation>Ü&amp;ber …</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Проект уже запущен!</source>
@@ -890,7 +890,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     <name>NewGameDialog</name>
     <message>
         <source>Information</source>
-        <translation>Angaben</translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Enter your name</source>
@@ -898,7 +898,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Starting Account Balance</source>
-        <translation>Anfangskontostand</translation>
+        <translation>Startkapital</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -1003,11 +1003,11 @@ Die Datei „%1“ blieb unverändert.</translation>
     <name>Orders</name>
     <message>
         <source>at or below</source>
-        <translation>bei oder unter</translation>
+        <translation>Kurs ≤</translation>
     </message>
     <message>
         <source>at or above</source>
-        <translation>bei oder über</translation>
+        <translation>Kurs ≥</translation>
     </message>
     <message>
         <source>open</source>
@@ -1062,7 +1062,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Condition</source>
-        <translation>Bedingung</translation>
+        <translation>Limit/Stop</translation>
     </message>
     <message>
         <source>Price</source>
@@ -1110,7 +1110,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Choose a condition: at or below, or at or above.</source>
-        <translation>Wählen Sie eine Bedingung: bei oder unter, oder bei oder über.</translation>
+        <translation>Wählen Sie Limit/Stop: Kurs ≤ oder Kurs ≥.</translation>
     </message>
     <message>
         <source>Type the price the order waits for: a number above 0.</source>
@@ -1250,7 +1250,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation>Umsatz</translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Min/History</source>
@@ -1425,7 +1425,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>The trade could not be recorded in the game file</source>
-        <translation>Der Handel konnte nicht in der Spieldatei festgehalten werden</translation>
+        <translation>Das Geschäft konnte nicht in der Spieldatei festgehalten werden</translation>
     </message>
     <message>
         <source>The stock is no longer listed.</source>
@@ -1466,7 +1466,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Sum of this thansaction %1 and is more than your cash %2</source>
-        <translation>Die Summe dieses Handels, %1, ist größer als Ihr Bargeld %2</translation>
+        <translation>Die Summe dieses Geschäfts, %1, ist größer als Ihr Bargeld %2</translation>
     </message>
     <message>
         <source>You hold %1 of %2: sell them before you sell short.</source>
@@ -1486,19 +1486,19 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Buy</source>
-        <translation>Kaufen</translation>
+        <translation>Kauf</translation>
     </message>
     <message>
         <source>Sell</source>
-        <translation>Verkaufen</translation>
+        <translation>Verkauf</translation>
     </message>
     <message>
         <source>Cover short</source>
-        <translation>Eindecken</translation>
+        <translation>Eindeckung</translation>
     </message>
     <message>
         <source>Sell short</source>
-        <translation>Leerverkaufen</translation>
+        <translation>Leerverkauf</translation>
     </message>
     <message>
         <source>You must enter a valid units amount.</source>
@@ -1510,7 +1510,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Choose transaction type</source>
-        <translation>Wählen Sie die Art des Handels</translation>
+        <translation>Wählen Sie die Art des Geschäfts</translation>
     </message>
     <message>
         <source>Choose a stock from the list first.</source>
@@ -1581,7 +1581,7 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Sum of the trade</source>
-        <translation>Summe des Handels</translation>
+        <translation>Summe des Geschäfts</translation>
     </message>
     <message>
         <source>Cash available</source>
@@ -1652,11 +1652,11 @@ Die Datei „%1“ blieb unverändert.</translation>
     </message>
     <message>
         <source>Sell</source>
-        <translation>Verkaufen</translation>
+        <translation>Verkauf</translation>
     </message>
     <message>
         <source>Buy</source>
-        <translation>Kaufen</translation>
+        <translation>Kauf</translation>
     </message>
 </context>
 <context>
