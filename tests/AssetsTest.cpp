@@ -138,62 +138,6 @@ TEST_F(AssetsTest, WhatIsRefusedIsSaidBeforeAnythingIsWritten)
         QList<double>({stock("BET").price.toDouble(), stock("BET").volume.toDouble()}), QList<double>({1000.5, 2000}));
 }
 
-TEST_F(AssetsTest, EveryTypedNumberIsReadWholeInThePlayersFormatButTheDesksUnitsByTheirLeadingNumber)
-{
-    using Read = std::optional<double>;
-    // What each text is on an English and on a German desktop: as a figure of
-    // Add Asset, Edit stock and an order's price; as the desk's units.
-    const std::tuple<const char*, Read, Read, Read, Read> cases[] = {{"12.5", 12.5, {}, {}, {}},
-        {"12,5", {}, 12.5, 12, {}}, {"1.000", 1, 1000, 1, 1000}, {"1,000", 1000, 1, 1000, 1},
-        {"12.500", 12.5, 12500, {}, 12500}, {"12.50", 12.5, {}, {}, {}}, {"1e3", 1000, 1000, 1000, 1000}};
-    auto last = [this](const char* sql, const char* file = "stocks.tqs") -> Read {
-        const QString v = RawRows(path(file), sql).value(0);
-        return v.isEmpty() ? std::nullopt : Read(Numbers::Val(v));
-    };
-    setPrice("ALDR", 7);
-    int n = 0;
-    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
-        QLocale::setDefault(locale);
-        for (const auto& [typed, english, german, englishUnits, germanUnits] : cases) {
-            SCOPED_TRACE(locale.name().toStdString() + " " + typed);
-            const bool en = locale.language() == QLocale::English;
-            const Read figure = en ? english : german, units = en ? englishUnits : germanUnits;
-            const QString symbol = QString("S%1").arg(++n);
-            addStock("Typed", symbol, typed);
-            EXPECT_EQ(last(qPrintable("SELECT \"Stockcurrent Price\" / 10000.0 FROM \"Stocks Information\" "
-                                      "WHERE stocksymbol = '" + symbol + "'")),
-                figure);
-            EditStockDialog* f = edit("ALDR");
-            retype(f->priceBox, typed);
-            enter(f);
-            Forms::Unload(Forms::IfLoaded<EditStockDialog>()); // where a refusal kept it
-            EXPECT_EQ(last("SELECT \"Stockcurrent Price\" / 10000.0 FROM \"Stocks Information\" "
-                           "WHERE stocksymbol = 'ALDR' AND \"Stockcurrent Price\" <> 70000"),
-                figure);
-            setPrice("ALDR", 7);
-            ed->ordersAction->trigger();
-            OrdersWindow* o = Forms::IfLoaded<OrdersWindow>();
-            ChooseByKey(o->stockList, "ALDR");
-            o->unitsBox->setText("1");
-            o->buyButton->setChecked(true);
-            o->belowButton->setChecked(true);
-            o->priceBox->setText(typed);
-            QTest::mouseClick(o->placeButton, Qt::LeftButton);
-            EXPECT_EQ(last("SELECT Price / 10000.0 FROM Orders WHERE rowid = (SELECT max(rowid) FROM Orders) AND "
-                           "Placed IS NOT NULL AND Units = 1 AND State = 'open' AND Note = ''",
-                          "Trader.sav"),
-                figure);
-            RawRows(path("Trader.sav"), "DELETE FROM Orders");
-            trade("ALDR", typed, "Buy");
-            EXPECT_EQ(last("SELECT Units FROM Traderesult WHERE rowid = (SELECT max(rowid) FROM Traderesult)",
-                          "Trader.sav"),
-                units);
-            RawRows(path("Trader.sav"), "DELETE FROM Traderesult");
-        }
-    }
-    QLocale::setDefault(QLocale::c());
-}
-
 TEST(StockFigures, APriceIsANumberAbove0AndTheOtherFiguresNumbersOf0OrMoreEmptyMeaning0)
 {
     using F = Assets::Figure;

@@ -53,19 +53,6 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
     EXPECT_EQ(names.size(), 7);
 }
 
-TEST_F(ClockTest, StartNewTradingDayIsOneUnitOverAllStocks)
-{
-    ScriptDraws({30});
-    Tick();
-    // The last stock's intraday table is missing: the evening reset fails as a whole.
-    RawRows(path("stocks.tqs"),
-        "UPDATE \"Stocks Information\" SET stocksymbol = stocksymbol || 'X' "
-        "WHERE rowid = (SELECT max(rowid) FROM \"Stocks Information\")");
-    const auto before = stocks();
-    EXPECT_THROW(Market::StartNewTradingDay(), dao::Error);
-    EXPECT_EQ(stocks(), before);
-}
-
 TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTickRunsOnTheDayBefore)
 {
     ScriptDraws({30});

@@ -63,10 +63,4 @@ TEST_F(GlanceTest, TheDeskShowsTheCashAndTheUnitsHeldAndForgetsTheLastStocksSum)
     ChooseByKey(desk->stockList, "BRKW");
     EXPECT_EQ(desk->sumBox->text(), "");
     EXPECT_EQ(desk->heldBox->text(), "0");
-    const QList<QLabel*> labels = desk->findChildren<QLabel*>();
-    for (QLineEdit* box : {desk->tradePriceBox, desk->sumBox, desk->companyBox, desk->cashBox, desk->heldBox}) {
-        const auto title = std::find_if(labels.begin(), labels.end(), [box](QLabel* l) { return l->buddy() == box; });
-        ASSERT_NE(title, labels.end()) << box->objectName().toStdString();
-        EXPECT_EQ(box->accessibleName(), (*title)->text());
-    }
 }

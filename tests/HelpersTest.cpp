@@ -20,16 +20,22 @@ TEST(PlainText, WritesNumbersWithoutGroupingOrFixedDecimalsInTheLocalesForm)
     QLocale::setDefault(QLocale::c());
 }
 
-TEST(ReadTyped, ANumberInThePlayersOwnFormatElseTheLeadingNumber)
+TEST(TypedNumbers, AreReadWholeInThePlayersFormatAndTheDesksUnitsElseByTheirLeadingNumber)
 {
-    const std::tuple<const char*, double, double> cases[] = {// typed, on an English and a German desktop
-        {"10abc", 10, 10},
-        {" 1 0 ", 10, 10}, {"1.000.000", 1, 1e6}, {"abc", 0, 0}, {"nan", 0, 0}, {"&HFF", 255, 255}};
-    for (const auto& [text, english, german] : cases) {
+    using Read = std::optional<double>;
+    // Typed; read whole (every box) on an English and a German desktop; read as the desk's units on each.
+    const std::tuple<const char*, Read, Read, double, double> cases[] = {{"12.5", 12.5, {}, 12.5, 12.5},
+        {"12,5", {}, 12.5, 12, 12.5}, {"1.000", 1, 1000, 1, 1000}, {"1,000", 1000, 1, 1000, 1},
+        {"12.500", 12.5, 12500, 12.5, 12500}, {"12.50", 12.5, {}, 12.5, 12.5}, {"1e3", 1000, 1000, 1000, 1000},
+        {" 1 0 ", 10, 10, 10, 10}, {"1.000.000", {}, 1e6, 1, 1e6}, {"10abc", {}, {}, 10, 10}, {"nan", {}, {}, 0, 0},
+        {"&HFF", {}, {}, 255, 255}, {"", {}, {}, 0, 0}};
+    for (const auto& [text, english, german, englishUnits, germanUnits] : cases) {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        EXPECT_EQ(Numbers::ReadTyped(text), english) << text;
+        EXPECT_EQ(Numbers::ReadWhole(text), english) << text;
+        EXPECT_EQ(Numbers::ReadTyped(text), englishUnits) << text;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        EXPECT_EQ(Numbers::ReadTyped(text), german) << text;
+        EXPECT_EQ(Numbers::ReadWhole(text), german) << text;
+        EXPECT_EQ(Numbers::ReadTyped(text), germanUnits) << text;
     }
     QLocale::setDefault(QLocale::c());
 }

@@ -50,45 +50,12 @@ TEST_F(MarketTickTest, HistoryDropsTheOldestAtFullSizeAndGrowsBelowIt)
     EXPECT_TRUE(msgs.messages.empty());
 }
 
-TEST_F(MarketTickTest, AZeroPriceIsToldOncePerStockAndRunAfterTheTickIsStored)
-{
-    setPrice("CINX", 0);
-    setPrice("EMBR", 0);
-    ScriptDraws({97});
-    int nested = 0;
-    bool writable = true;
-    msgs.whileShown = [&] { // a move arriving while a box is open is made, and no transaction holds the market
-        Tick();
-        ++nested;
-        try {
-            market().beginTransaction().commit();
-        } catch (const Error&) {
-            writable = false;
-        }
-    };
-    Tick();
-    const QString said = "The price of %1 is 0, so it cannot move: correct it in Tools > Edit assets.";
-    EXPECT_EQ(msgs.texts(), QStringList({said.arg("CINX"), said.arg("EMBR")}));
-    EXPECT_EQ(nested, 2);
-    EXPECT_TRUE(writable);
-    msgs.whileShown = nullptr;
-    Tick(); // told already: the moves go on in silence
-    EXPECT_EQ(msgs.messages.size(), 2u);
-    EXPECT_EQ(stocks()[2].price, Value(Currency()));
-    EXPECT_EQ(stocks()[2].dayRows, 4); // every move made, the two while the boxes waited among them
-}
-
 TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)
 {
     RawRows(path("stocks.tqs"),
         "UPDATE \"Stocks Information\" SET stocksymbol = 'GONE' WHERE rowid = 6"); // no such tables
     const auto before = stocks();
     ScriptDraws({80});
-    int nested = 0;
-    msgs.whileShown = [&] {
-        if (nested++ == 0)
-            Tick(); // the timer fires while the message waits: the move fails again, and is not told twice
-    };
     Tick();
     ASSERT_EQ(msgs.messages.size(), 1u);
     EXPECT_TRUE(msgs.messages[0].text.startsWith("The market could not move"));

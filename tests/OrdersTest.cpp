@@ -6,20 +6,6 @@
 
 using dao::Currency;
 
-TEST(OrderCondition, IsMetAtItsPriceExactlyAndPastItButNotShortOfIt)
-{
-    using enum OrderBook::Condition;
-    const std::tuple<OrderBook::Condition, double, bool> cases[] = {{AtOrBelow, 20, true}, {AtOrBelow, 19.9999, true},
-        {AtOrBelow, 20.0001, false}, {AtOrAbove, 20, true}, {AtOrAbove, 20.0001, true}, {AtOrAbove, 19.9999, false}};
-    for (const auto& [condition, price, met] : cases) {
-        OrderBook::Order o;
-        o.condition = condition;
-        o.price = Currency::fromDouble(20);
-        EXPECT_EQ(o.MetBy(Currency::fromDouble(price)), met)
-            << OrderBook::Code(condition).toStdString() << " 20, at " << price;
-    }
-}
-
 class OrdersTest : public OpenGameTest {
 protected:
     void SetUp() override
@@ -68,7 +54,8 @@ TEST_F(OrdersTest, PlaceChecksWhatTheDeskChecksWaitsForTheMarketAndKeepsAtMostAH
     const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*> refused[] = {
         {"", "10", "Buy", "at or below", "20", "Choose a stock from the list first."},
         {"ALDR", "10", "Buy", "", "20", "Choose a condition: at or below, or at or above."},
-        {"ALDR", "10", "Buy", "at or below", "-1", "Type the price the order waits for: a number above 0."}};
+        {"ALDR", "10", "Buy", "at or below", "-1", "Type the price the order waits for: a number above 0."},
+        {"ALDR", "10", "Buy", "at or below", "20abc", "Type the price the order waits for: a number above 0."}};
     for (const auto& [symbol, units, type, condition, price, said] : refused) {
         place(symbol, units, type, condition, price);
         EXPECT_EQ(msgs.texts().value(0), said);

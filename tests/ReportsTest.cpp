@@ -28,19 +28,6 @@ TEST_F(ReportsTest, ThePortfolioValuesEachHoldingPacksTheRowsAndSaysWhenThereIsN
     EXPECT_EQ(GridRows(*f->grid), QStringList({"ALDR|100|12.5|1250", "GONE|30||", "|||"}));
 }
 
-TEST_F(ReportsTest, TradesAndTicksKeepThePortfolioCurrent)
-{
-    PortfolioWindow* f = &Opened<PortfolioWindow>();
-    trade("ALDR", "100", "Buy"); // the trade shows at once
-    EXPECT_EQ(f->grid->CellText(0, 1), "100");
-    ScriptDraws({100});
-    Tick();
-    EXPECT_EQ(f->grid->CellText(0, 3), Numbers::PlainText(stocks()[0].price.toDouble() * 100));
-    logTrade("BRKW", 1, 7, -7);
-    trade("BRKW", "1", "Cover short"); // records nothing, yet rebuilds it
-    EXPECT_EQ(f->grid->CellText(1, 1), "7");
-}
-
 TEST_F(ReportsTest, TransactionsListEveryTradeWithoutSignsAndFollowTradesWhileShown)
 {
     TransactionsWindow* f = open<TransactionsWindow>(ed->transactionsAction);
