@@ -123,9 +123,9 @@ QStringList TextsOf(QWidget* w)
         out << b->text();
     if (auto* g = qobject_cast<QGroupBox*>(w))
         out << g->title();
-    if (auto* t = qobject_cast<QTableWidget*>(w))
-        for (int c = 0; c < t->columnCount(); ++c)
-            out << (t->horizontalHeaderItem(c) ? t->horizontalHeaderItem(c)->text() : QString());
+    if (auto* t = qobject_cast<ReportGrid*>(w))
+        for (int c = 0; c < t->Cols(); ++c)
+            out << t->model()->headerData(c, Qt::Horizontal).toString();
     for (QAction* a : qobject_cast<QMenu*>(w) ? w->actions() : QList<QAction*>())
         out << a->text();
     return out;

@@ -50,13 +50,6 @@ TEST_F(NewsTest, OffTheMarketMovesAsBeforeOnItsHeadlinesAreToldListedAndKeptWith
     EXPECT_EQ(ed->statusLabel->text(), "Markets slide as interest rates rise");
     EXPECT_EQ(GridRows(*news->grid).value(1).section('|', 1), "Markets slide as interest rates rise");
 
-    // A paused game draws nothing.
-    drawn.clear();
-    Session::Current().Clock().SetPaused(true);
-    Session::Current().Clock().Advance(60000);
-    EXPECT_TRUE(drawn.empty());
-    Session::Current().Clock().SetPaused(false);
-
     // Continue keeps the choice; a new game starts without it, and without the last game's news.
     Session::Current().Close();
     ed->OfferSavedGames(true);
@@ -115,7 +108,7 @@ TEST_F(HallTest, AGameWithATradeEndsOnlyWhenAskedAndEntersTheHallOnce)
     EXPECT_EQ(hall(), QStringList("Trader|1|4900000000|-2.0")); // a short counts negative
     HallOfFameWindow* f = Forms::IfLoaded<HallOfFameWindow>();
     ASSERT_NE(f, nullptr); // shown on its line
-    EXPECT_EQ(f->grid->currentRow(), 0);
+    EXPECT_EQ(f->grid->CurrentRow(), 0);
     EXPECT_EQ(f->findChild<QLabel*>("notice")->accessibleName(), "Your game ranks 1 of 1");
 }
 

@@ -73,7 +73,7 @@ TEST_F(OrdersTest, PlaceChecksWhatTheDeskChecksWaitsForTheMarketAndKeepsAtMostAH
     EXPECT_EQ(msgs.texts(),
         QStringList("You have 100 open orders, as many as the market keeps: cancel one before you place another."));
     f->Refresh(*game());
-    f->grid->setCurrentCell(OrderBook::kMostOpen - 1, 0); // the oldest, last
+    f->grid->SetCurrentCell(OrderBook::kMostOpen - 1, 0); // the oldest, last
     QTest::mouseClick(f->cancelOrderButton, Qt::LeftButton);
     EXPECT_EQ(orders().value(0), "ALDR|Buy|100|cancelled|NULL|");
     QTest::mouseClick(f->cancelOrderButton, Qt::LeftButton);

@@ -92,7 +92,7 @@ TEST_F(TranslationTest, AGermanPlayerTradesAndOrdersAsAnEnglishOneAndTheFilesAre
         f->unitsBox->setText("3"), f->priceBox->setText("1");
         f->buyButton->setChecked(true), f->belowButton->setChecked(true);
         QTest::mouseClick(f->placeButton, Qt::LeftButton);
-        f->grid->setCurrentCell(0, 0);
+        f->grid->SetCurrentCell(0, 0);
         QTest::mouseClick(f->cancelOrderButton, Qt::LeftButton);
         const QString file = path(player + ".sav");
         return RawRows(file, "SELECT * FROM Traderesult") +

@@ -38,7 +38,7 @@ void NewsWindow::AddNew()
     }
     ReportGrid& g = *grid;
     for (const Market::News::Line& line : lines) { // the newest on top
-        g.insertRow(0);
+        g.InsertRow(0);
         g.SetCellText(1, 0, line.time.isValid() ? Market::ClockText(line.time) : QString());
         g.SetCellText(1, 1, line.headline);
         lastShown_ = line.at;

@@ -52,6 +52,6 @@ void HallOfFameWindow::ShowPlace(int place)
     ReportGrid& g = *grid;
     if (place < 1 || place >= g.Rows())
         return;
-    g.setCurrentCell(place - 1, 1);
+    g.SetCurrentCell(place - 1, 1);
     g.setFocus();
 }

@@ -50,7 +50,7 @@ TransactionsWindow::TransactionsWindow() : ReportWindow(tr("Transactions"), Make
     FollowGame(this, {Change::Trade}, [this](const Game& game, Change why) {
         if (why == Change::Game) { // as a window opened on the game would be: none of the last game's lines left
             countLabel->clear();
-            grid->clearContents();
+            grid->ClearCells();
             grid->SetRows(kRows);
             grid->SetRow(0);
             grid->SetCol(0);

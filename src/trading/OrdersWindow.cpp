@@ -154,7 +154,7 @@ std::optional<OrderBook::Condition> OrdersWindow::ChosenCondition() const
 
 std::optional<int> OrdersWindow::SelectedOrder() const
 {
-    const int r = grid->currentRow();
+    const int r = grid->CurrentRow();
     return r >= 0 && r < int(shown.size()) ? std::optional(shown[size_t(r)]) : std::nullopt;
 }
 

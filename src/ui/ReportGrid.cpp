@@ -1,58 +1,108 @@
 #include "ReportGrid.h"
+#include <QAbstractTableModel>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
 #include <array>
+#include <vector>
 
-/// A data cell that holds its text as a string, with its width as last
-/// measured: a tick compares and rewrites thousands of cells, and fitting the
-/// columns then measures only those whose text changed.
-class ReportGrid::Cell final : public QTableWidgetItem {
+/// The cells' texts row by row, each with its width as last measured: a tick
+/// compares and rewrites thousands of cells, and fitting the columns then
+/// measures only those whose text changed.
+class ReportGrid::Cells final : public QAbstractTableModel {
 public:
-    static constexpr int Type = QTableWidgetItem::UserType + 1;
-    explicit Cell(const QString& text) : QTableWidgetItem(Type), shown(text)
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols; }
+    QVariant data(const QModelIndex& i, int role) const override
     {
-        setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    }
-    QVariant data(int role) const override
-    {
+        if (!i.isValid())
+            return {};
+        const QString& shown = texts[at(i.row(), i.column())];
         if (role == Qt::DisplayRole || role == Qt::EditRole)
             return shown;
         // What a screen reader says of an empty cell, which it would otherwise pass over in silence.
-        if (role == Qt::AccessibleTextRole)
-            return shown.isEmpty() ? QVariant(QCoreApplication::translate("Grid", "blank")) : QVariant();
-        return QTableWidgetItem::data(role);
+        if (role == Qt::AccessibleTextRole && shown.isEmpty())
+            return QCoreApplication::translate("Grid", "blank");
+        return {};
     }
-    void setData(int role, const QVariant& value) override
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
-        if (role != Qt::DisplayRole && role != Qt::EditRole)
-            return QTableWidgetItem::setData(role, value);
-        Set(value.toString());
-        if (auto* g = qobject_cast<ReportGrid*>(tableWidget()))
-            g->Changed(this);
+        if (role != Qt::DisplayRole)
+            return {};
+        if (o == Qt::Horizontal && section < heads.size() && !heads[section].isNull())
+            return heads[section];
+        return section + 1;
     }
-    QTableWidgetItem* clone() const override { return new Cell(shown); }
-    ~Cell() override
+    Qt::ItemFlags flags(const QModelIndex& i) const override
     {
-        if (auto* g = qobject_cast<ReportGrid*>(tableWidget()))
-            g->items_.clear();
-    }
-    void Set(const QString& text)
-    {
-        shown = text;
-        measuredIn = -1;
+        return i.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
     }
 
-    QString shown;
-    int width = 0;
-    int measuredIn = -1; ///< the grid's measuring epoch the width belongs to
+    size_t at(int r, int c) const { return size_t(r) * size_t(cols) + size_t(c); }
+    void setRows(int n)
+    {
+        if (n == rows)
+            return;
+        if (n > rows)
+            beginInsertRows({}, rows, n - 1);
+        else
+            beginRemoveRows({}, n, rows - 1);
+        const bool more = n > rows;
+        rows = n;
+        texts.resize(size_t(rows) * size_t(cols));
+        widths.resize(texts.size(), 0); // an empty cell is 0 wide
+        more ? endInsertRows() : endRemoveRows();
+    }
+    void setCols(int n)
+    {
+        if (n == cols)
+            return;
+        // Only as a grid is made or first grows: its rows are laid out again.
+        beginResetModel();
+        std::vector<QString> laid(size_t(rows) * size_t(n));
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < std::min(cols, n); ++c)
+                laid[size_t(r) * size_t(n) + size_t(c)] = std::move(texts[at(r, c)]);
+        texts = std::move(laid);
+        widths.assign(texts.size(), -1);
+        cols = n;
+        heads.resize(n);
+        endResetModel();
+    }
+    void insertRow(int r)
+    {
+        beginInsertRows({}, r, r);
+        texts.insert(texts.begin() + qsizetype(at(r, 0)), size_t(cols), QString());
+        widths.insert(widths.begin() + qsizetype(at(r, 0)), size_t(cols), 0);
+        ++rows;
+        endInsertRows();
+    }
+    void changed(int r, int c)
+    {
+        if (!batching)
+            emit dataChanged(index(r, c), index(r, c), {Qt::DisplayRole, Qt::EditRole});
+    }
+    void changedAll()
+    {
+        if (rows > 0 && cols > 0)
+            emit dataChanged(index(0, 0), index(rows - 1, cols - 1), {Qt::DisplayRole, Qt::EditRole});
+    }
+
+    int rows = 0, cols = 0;
+    std::vector<QString> texts;
+    std::vector<int> widths; ///< in the measured font; -1 until measured
+    QStringList heads; ///< the columns' names; a null one is unnamed
+    bool batching = false;
 };
 
 ReportGrid::ReportGrid(QWidget* parent, const char* name, int rows, int cols, int fixedRows)
-    : QTableWidget(parent), fixed_(fixedRows > 0 ? 1 : 0)
+    : QTableView(parent), cells_(new Cells(this)), fixed_(fixedRows > 0 ? 1 : 0)
 {
     setObjectName(QString::fromLatin1(name));
+    setModel(cells_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -68,129 +118,76 @@ ReportGrid::ReportGrid(QWidget* parent, const char* name, int rows, int cols, in
     horizontalHeader()->setHighlightSections(false);
     SetCols(cols);
     SetRows(rows);
-    // Every cell of the designed grid is there, empty, so that it can be read as blank.
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            setItem(r, c, new Cell(QString()));
-    QAbstractItemModel* m = model();
-    auto forget = [this] { items_.clear(); };
-    connect(m, &QAbstractItemModel::rowsInserted, this, forget);
-    connect(m, &QAbstractItemModel::rowsRemoved, this, forget);
-    connect(m, &QAbstractItemModel::columnsInserted, this, forget);
-    connect(m, &QAbstractItemModel::columnsRemoved, this, forget);
-    connect(m, &QAbstractItemModel::modelReset, this, forget);
-    connect(m, &QAbstractItemModel::layoutChanged, this, forget);
-    // An item set, taken or deleted from outside says so as a data change.
-    connect(m, &QAbstractItemModel::dataChanged, this, [this] {
-        if (!ownWrite_)
-            items_.clear();
-    });
 }
 
-void ReportGrid::SetRows(int n)
-{
-    if (std::max(0, n - fixed_) == rowCount())
-        return;
-    items_.clear(); // a batch keeps the model from saying so
-    setRowCount(std::max(0, n - fixed_));
-}
-
-void ReportGrid::SetCols(int n)
-{
-    if (std::max(0, n) != columnCount())
-        items_.clear();
-    setColumnCount(std::max(0, n));
-}
+int ReportGrid::Rows() const { return cells_->rows + fixed_; }
+int ReportGrid::Cols() const { return cells_->cols; }
+void ReportGrid::SetRows(int n) { cells_->setRows(std::max(0, n - fixed_)); }
+void ReportGrid::SetCols(int n) { cells_->setCols(std::max(0, n)); }
 
 QString ReportGrid::CellText(int r, int c) const
 {
-    const QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : item(r - fixed_, c);
-    return it ? it->text() : QString();
+    if (r < 0 || c < 0 || r >= Rows() || c >= Cols())
+        return {};
+    return r < fixed_ ? cells_->heads.value(c) : cells_->texts[cells_->at(r - fixed_, c)];
 }
 
 void ReportGrid::Write(int r, int c, QStringView text, const QString* whole)
 {
     if (r < 0 || c < 0)
         return;
-    int cols = columnCount();
-    if (c >= cols || r >= Rows()) {
-        // The view must hear of new rows and columns as they come, batch or not.
-        model()->blockSignals(false);
-        if (c >= columnCount())
-            SetCols(c + 1);
-        if (r >= Rows())
-            SetRows(r + 1);
-        model()->blockSignals(batching_);
-        cols = columnCount();
-    }
+    if (c >= Cols())
+        SetCols(c + 1);
+    if (r >= Rows())
+        SetRows(r + 1);
     auto string = [&] { return whole ? *whole : text.toString(); };
-    const size_t at = size_t(r - fixed_) * size_t(cols) + size_t(c);
-    QTableWidgetItem* it = r < fixed_ ? horizontalHeaderItem(c) : Items()[at];
-    if (!it) {
-        if (text.isEmpty() && r < fixed_)
+    if (r < fixed_) {
+        QString& head = cells_->heads[c];
+        if (head == text)
             return; // an absent heading already reads as empty
-        if (r < fixed_) {
-            it = new QTableWidgetItem(string());
-            it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            setHorizontalHeaderItem(c, it);
-        } else {
-            Cell* cell = new Cell(string());
-            ownWrite_ = true;
-            setItem(r - fixed_, c, cell);
-            ownWrite_ = false;
-            if (at < items_.size())
-                items_[at] = cell;
-        }
-    } else if (it->type() == Cell::Type) {
-        Cell* cell = static_cast<Cell*>(it);
-        if (cell->shown != text) {
-            cell->Set(string());
-            Changed(cell);
-        }
-    } else if (it->text() != text) {
-        it->setText(string());
-    }
-}
-
-const std::vector<QTableWidgetItem*>& ReportGrid::Items()
-{
-    const size_t rows = size_t(rowCount()), cols = size_t(columnCount());
-    if (items_.size() != rows * cols) {
-        items_.resize(rows * cols);
-        for (size_t r = 0; r < rows; ++r)
-            for (size_t c = 0; c < cols; ++c)
-                items_[r * cols + c] = item(int(r), int(c));
-    }
-    return items_;
-}
-
-void ReportGrid::Changed(Cell* cell)
-{
-    if (batching_)
+        head = string();
+        if (!cells_->batching)
+            emit cells_->headerDataChanged(Qt::Horizontal, c, c);
         return;
-    const QModelIndex i = indexFromItem(cell);
-    ownWrite_ = true;
-    emit model()->dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
-    ownWrite_ = false;
+    }
+    const size_t at = cells_->at(r - fixed_, c);
+    if (cells_->texts[at] == text)
+        return;
+    cells_->texts[at] = string();
+    cells_->widths[at] = -1;
+    cells_->changed(r - fixed_, c);
 }
 
-ReportGrid::Batch::Batch(ReportGrid& g) : g_(g)
+void ReportGrid::InsertRow(int r) { cells_->insertRow(std::clamp(r, 0, cells_->rows)); }
+
+void ReportGrid::ClearCells()
 {
-    g_.batching_ = true;
-    g_.model()->blockSignals(true);
+    std::fill(cells_->texts.begin(), cells_->texts.end(), QString());
+    std::fill(cells_->widths.begin(), cells_->widths.end(), 0);
+    cells_->changedAll();
 }
+
+int ReportGrid::CurrentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+
+void ReportGrid::SetCurrentCell(int r, int c) { setCurrentIndex(cells_->index(r, c)); }
+
+void ReportGrid::SetColumnNames(const QStringList& names)
+{
+    for (int c = 0; c < Cols(); ++c)
+        cells_->heads[c] = names.value(c);
+    if (Cols() > 0)
+        emit cells_->headerDataChanged(Qt::Horizontal, 0, Cols() - 1);
+}
+
+ReportGrid::Batch::Batch(ReportGrid& g) : g_(g) { g_.cells_->batching = true; }
 
 ReportGrid::Batch::~Batch()
 {
-    g_.batching_ = false;
-    QAbstractItemModel* m = g_.model();
-    m->blockSignals(false);
-    g_.ownWrite_ = true;
-    if (m->rowCount() > 0 && m->columnCount() > 0)
-        emit m->dataChanged(m->index(0, 0), m->index(m->rowCount() - 1, m->columnCount() - 1));
-    g_.ownWrite_ = false;
-    if (g_.fixed_ && m->columnCount() > 0)
-        emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
+    Cells& m = *g_.cells_;
+    m.batching = false;
+    m.changedAll();
+    if (g_.fixed_ && m.cols > 0)
+        emit m.headerDataChanged(Qt::Horizontal, 0, m.cols - 1);
 }
 
 namespace {
@@ -225,32 +222,23 @@ private:
 void ReportGrid::FitColumns()
 {
     WidthMeter meter(font());
-    if (font() != measuredFont_) {
+    Cells& m = *cells_;
+    if (font() != measuredFont_) { // every kept width lapses
         measuredFont_ = font();
-        ++measuredEpoch_;
+        std::fill(m.widths.begin(), m.widths.end(), -1);
     }
-    auto measure = [&](QTableWidgetItem& it) {
-        if (it.type() != Cell::Type)
-            return meter.width(it.text());
-        Cell& cell = static_cast<Cell&>(it);
-        if (cell.measuredIn != measuredEpoch_) {
-            cell.width = meter.width(cell.shown);
-            cell.measuredIn = measuredEpoch_;
-        }
-        return cell.width;
-    };
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
     const QFontMetrics header(horizontalHeader()->font());
     const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
-    const std::vector<QTableWidgetItem*>& items = Items();
-    const int cols = columnCount();
-    for (int c = 0; c < cols; ++c) {
+    for (int c = 0; c < m.cols; ++c) {
         int w = QFontMetrics(font()).horizontalAdvance(QLatin1Char('0')) * 3;
-        if (const QTableWidgetItem* h = fixed_ ? horizontalHeaderItem(c) : nullptr)
-            w = std::max(w, header.horizontalAdvance(h->text()) + pad + 4);
-        for (size_t at = size_t(c); at < items.size(); at += size_t(cols))
-            if (QTableWidgetItem* it = items[at])
-                w = std::max(w, measure(*it) + pad);
+        if (fixed_)
+            w = std::max(w, header.horizontalAdvance(m.heads.value(c)) + pad + 4);
+        for (size_t at = size_t(c); at < m.texts.size(); at += size_t(m.cols)) {
+            if (m.widths[at] < 0)
+                m.widths[at] = meter.width(m.texts[at]);
+            w = std::max(w, m.widths[at] + pad);
+        }
         if (columnWidth(c) != w)
             setColumnWidth(c, w);
     }
@@ -259,14 +247,14 @@ void ReportGrid::FitColumns()
 int ReportGrid::NeededWidth() const
 {
     int w = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < columnCount(); ++c)
+    for (int c = 0; c < Cols(); ++c)
         w += columnWidth(c);
     return w;
 }
 
 void ReportGrid::focusInEvent(QFocusEvent* e)
 {
-    if (!currentIndex().isValid() && rowCount() > 0 && columnCount() > 0)
-        setCurrentCell(0, 0);
-    QTableWidget::focusInEvent(e);
+    if (!currentIndex().isValid() && cells_->rows > 0 && cells_->cols > 0)
+        SetCurrentCell(0, 0);
+    QTableView::focusInEvent(e);
 }

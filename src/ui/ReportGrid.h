@@ -1,18 +1,19 @@
 #pragma once
 // The report windows' grid: a read-only table written cell by cell, or
-// through a current cell, with an optional fixed header row.
-#include <QTableWidget>
-#include <vector>
+// through a current cell, with an optional fixed header row. Its cells are
+// plain strings in one array: a board of a thousand stocks holds seven
+// thousand of them, and every move rewrites them.
+#include <QTableView>
 
-class ReportGrid : public QTableWidget {
+class ReportGrid : public QTableView {
     Q_OBJECT
 public:
     /// fixedRows 1 makes row 0 the column header; 0 makes every row a data row.
     ReportGrid(QWidget* parent, const char* name, int rows, int cols, int fixedRows = 0);
 
     /// Row count, the fixed row included.
-    int Rows() const { return rowCount() + fixed_; }
-    int Cols() const { return columnCount(); }
+    int Rows() const;
+    int Cols() const;
     void SetRows(int n);
     void SetCols(int n);
 
@@ -30,6 +31,14 @@ public:
     /// A string is made of text only where the cell changes.
     void SetCellText(int r, int c, QStringView text) { Write(r, c, text, nullptr); }
 
+    /// A data row inserted before data row r (0 is the first below any
+    /// header), its cells empty; and every data cell emptied, the header kept.
+    void InsertRow(int r);
+    void ClearCells();
+    /// The data row of the cell the keyboard stands on, or -1; and that cell set.
+    int CurrentRow() const;
+    void SetCurrentCell(int r, int c);
+
     /// Cell texts written while a batch lives are told to the view as one
     /// change when it ends, not one per cell: a tick rewrites thousands.
     class Batch {
@@ -44,7 +53,7 @@ public:
     };
     /// Names the columns of a grid without a fixed row for assistive
     /// technology, which otherwise calls them by their numbers; the header stays hidden.
-    void SetColumnNames(const QStringList& names) { setHorizontalHeaderLabels(names); }
+    void SetColumnNames(const QStringList& names);
     /// Widens each column to its longest text, so that no cell is clipped.
     void FitColumns();
     /// The width that shows every column without a horizontal scroll bar.
@@ -56,21 +65,11 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
 
 private:
-    class Cell;
+    class Cells;
     /// whole is the text as a string where the caller has one, to be shared.
     void Write(int r, int c, QStringView text, const QString* whole);
-    /// Tells the view of one cell's new text, unless a batch will tell it of all.
-    void Changed(Cell* cell);
-    /// The items row by row (the fixed row not counted), through a kept index:
-    /// the table's own look-up costs more than the rest of writing a cell.
-    const std::vector<QTableWidgetItem*>& Items();
+    Cells* cells_;
     int fixed_;
-    bool batching_ = false;
     int row_ = 0, col_ = 0;
     QFont measuredFont_; ///< the font the cells' kept widths were measured in
-    int measuredEpoch_ = 0; ///< changes with that font, so that every kept width lapses
-    /// The items row by row; emptied whenever an item, a row or a column moves
-    /// by any way but the grid's own writes, and built again when next asked.
-    std::vector<QTableWidgetItem*> items_;
-    bool ownWrite_ = false; ///< while the grid's own writes make the model signal: no change from outside
 };
