@@ -1,15 +1,16 @@
 // The refreshes a market tick runs, the charts, the worth, and a tick with them all.
 #include "BenchSupport.h"
+#include "app/GameShell.h"
 #include "dao/Dao.h"
 #include "data/WorthLog.h"
-#include "reports/PortfolioWindow.h"
-#include "trading/BalanceWindow.h"
-#include "market/StockChart.h"
 #include "market/PriceBoard.h"
-#include "market/StockPerformanceDialog.h"
+#include "market/StockChart.h"
 #include "market/StockChartView.h"
-#include "reports/WorthChart.h"
+#include "market/StockPerformanceDialog.h"
 #include "reports/PerformanceWindow.h"
+#include "reports/PortfolioWindow.h"
+#include "reports/WorthChart.h"
+#include "trading/BalanceWindow.h"
 #include "trading/OrdersWindow.h"
 #include "ui/App.h"
 #include "ui/Forms.h"
@@ -158,6 +159,23 @@ void BM_MarketTickWithOrders(benchmark::State& state)
     FinishBenchGame();
 }
 BENCHMARK(BM_MarketTickWithOrders)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+/// A whole move as the game makes it while no window is open: the prices and
+/// the market's news, the worth row, 100 open orders that no move fills, the
+/// margin check, and what the shell tells.
+void BM_GameMove(benchmark::State& state)
+{
+    EnsureApplication();
+    BenchMarket market(int(state.range(0)));
+    StartBenchGame(50 * 4, 50);
+    PlaceBenchOrders(100);
+    GameShell::SetNews(true);
+    for (int i = 0; i < 42; ++i) // a day of news already running
+        GameTick();
+    TickThroughTradingDays(state);
+    FinishBenchGame();
+}
+BENCHMARK(BM_GameMove)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 } // namespace
 

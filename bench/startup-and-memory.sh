@@ -1,7 +1,10 @@
 #!/bin/sh
 # Start-up to the main window shown (median of 5 runs, under Xvfb), and the
-# memory after the first trading day and after an hour of play. Run after a
-# build: bench/startup-and-memory.sh
+# memory after the first trading day and after an hour of play over 14 and
+# over 1000 stocks, with every window open and with none: what the 1000 stocks
+# cost (allowed 12 MB with the windows open), what the hour adds after its
+# first day (allowed 1 MB), and SQLite's part of it. Run after a build:
+# bench/startup-and-memory.sh
 set -e
 cd "$(dirname "$0")/.."
 display=:97
@@ -28,5 +31,16 @@ for i in 1 2 3 4 5; do
 done
 echo "startup_ms:$runs (median $(echo $runs | tr ' ' '\n' | sort -n | sed -n 3p))"
 # The offscreen platform's warnings about window hints say nothing here.
-QT_QPA_PLATFORM=offscreen ./build/bench/bench_session 14 2>/dev/null
-QT_QPA_PLATFORM=offscreen ./build/bench/bench_session 1000 2>/dev/null
+hour() { QT_QPA_PLATFORM=offscreen ./build/bench/bench_session "$@" 2>/dev/null; }
+field() { echo "$1" | sed -n "s/.* $2=\([0-9.]*\).*/\1/p"; }
+for windows in open closed; do
+  small=$(hour 14 "$windows")
+  large=$(hour 1000 "$windows")
+  echo "$small"
+  echo "$large"
+  awk -v a="$(field "$large" rss_after_hour_mb)" -v b="$(field "$small" rss_after_hour_mb)" \
+    -v d="$(field "$large" rss_after_first_day_mb)" -v w="$windows" -v s="$(field "$large" sqlite_mb)" \
+    -v t="$(field "$small" sqlite_mb)" 'BEGIN {
+      printf "windows %s: 1000 stocks cost %.1f MB over 14 (SQLite %.1f of it)%s; after the first day %.1f MB%s\n",
+        w, a - b, s - t, w == "open" ? ", allowed 12" : "", a - d, w == "open" ? ", allowed 1" : "" }'
+done

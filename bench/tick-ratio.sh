@@ -12,7 +12,9 @@
 # (BM_MarginCheck, 50 holdings) against its 1 ms; and what 100 open orders add
 # to a move (BM_FillOrders, and BM_MarketTickWithOrders against the tick with
 # its refreshes) against their 2 ms; and what the market's news adds to a move
-# (BM_NewsOfAMove, and BM_MarketTickWithNews against BM_MarketTick) against its 1 ms.
+# (BM_NewsOfAMove, and BM_MarketTickWithNews against BM_MarketTick) against its 1 ms;
+# and a whole move as the game makes it with no window open, the news on and
+# 100 orders open (BM_GameMove/1000), against 1.1 times the yardstick.
 set -e
 cd "$(dirname "$0")/.."
 base="${TICORA_BENCH_BASELINE:-../shared/bench-baseline}"
@@ -22,7 +24,7 @@ mkdir -p "$out"
 g++ -std=c++20 -O2 -o "$out/tickbase" "$base/tickbase.cpp" -lsqlite3
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target bench_market bench_reports bench_trading -j"$(nproc)" >/dev/null
-for f in yardstick tick refreshes worth margin orders withorders news newsalone; do : >"$out/$f.txt"; done
+for f in yardstick tick refreshes worth margin orders withorders news newsalone move; do : >"$out/$f.txt"; done
 # One benchmark of a program, by its name and the first of its arguments:
 # appends its median tick (a ticking one) or its time per run to a file.
 measure() {
@@ -42,6 +44,7 @@ for run in $(seq "$runs"); do
   measure bench_reports BM_MarketTickWithOrders /1000/ 1 withorders.txt
   measure bench_market BM_MarketTickWithNews /1000/ 1 news.txt
   measure bench_market BM_NewsOfAMove / 0 newsalone.txt
+  measure bench_reports BM_GameMove /1000/ 1 move.txt
 done
 median() { sort -n "$1" | sed -n "$(((runs + 1) / 2))p"; }
 y=$(median "$out/yardstick.txt")
@@ -68,3 +71,6 @@ echo "BM_MarketTickWithNews/1000:            $(tr '\n' ' ' <"$out/news.txt")ms -
 a=$(median "$out/newsalone.txt")
 echo "BM_NewsOfAMove:                        $(tr '\n' ' ' <"$out/newsalone.txt")ms -> median $a ms"
 awk -v a="$a" -v n="$n" -v t="$t" 'BEGIN { printf "the market news: %.3f ms a move, allowed 1 ms (the tick with it %.1f ms, without %.1f ms)\n", a, n, t }'
+g=$(median "$out/move.txt")
+echo "BM_GameMove/1000:                      $(tr '\n' ' ' <"$out/move.txt")ms -> median $g ms"
+awk -v g="$g" -v y="$y" 'BEGIN { printf "a move with no window open, news on, 100 orders: %.1f ms = %.2f x the yardstick, allowed 1.1\n", g, g / y }'

@@ -201,10 +201,7 @@ TEST_F(DaoTest, TheStatisticsOfRangesAndCountsAgreeWithTheFileAfterEveryWrite)
     add(9999);
     add(Null{});
     check("new extremes and a Null added");
-    {
-        Recordset rs = db.openTable("ALDR");
-        rs.deleteCurrent();
-    }
+    db.openTable("ALDR").deleteFirst();
     check("oldest deleted");
     rowWith(true).deleteCurrent();
     check("lowest deleted");

@@ -100,7 +100,7 @@ public:
     /// each prepared on first use and kept until the schema changes: a stock's
     /// tables are written on every tick.
     struct TableInfo {
-        enum Op { First, Last, Next, From, Insert, Remove, OpCount };
+        enum Op { First, Last, Next, From, Insert, Remove, RemoveFirst, OpCount };
         sqlite3_stmt* op(Connection& c, Op which) const;
         /// The UPDATE of the fields whose bits are set in changed.
         sqlite3_stmt* update(Connection& c, uint64_t changed) const;

@@ -145,6 +145,8 @@ public:
     void edit();
     void update();
     void deleteCurrent();
+    /// Deletes the table's first row, if any; the recordset then stands before its new first row.
+    void deleteFirst();
     void close();
     /// Of a table: what finds the current row again (openTableAt), and the
     /// row last added. Bookmarks grow with the rows added; 0 comes before all.
@@ -177,6 +179,12 @@ void replaceFile(const QString& from, const QString& to);
 bool sameFile(const QString& a, const QString& b);
 /// Closes every idle cached connection.
 void releaseAll();
+/// What the engine holds for the idle cached connections, in bytes: the pages
+/// it caches, the schema it has read, the statements it keeps.
+struct MemoryUse {
+    int64_t pages = 0, schema = 0, statements = 0;
+};
+MemoryUse memoryInUse();
 
 /// What reading a database file, and only reading it, finds wrong with it.
 struct FileCheck {

@@ -23,6 +23,7 @@ public:
     virtual void edit() { readOnly(); }
     virtual void update() { readOnly(); }
     virtual void deleteCurrent() { readOnly(); }
+    virtual void deleteFirst() { readOnly(); }
     virtual void readFirstRowIfPending() { }
     virtual int64_t bookmark() { throw Error("Operation is not supported for this type of object", 0); }
     virtual int64_t lastModified() { throw Error("Operation is not supported for this type of object", 0); }
@@ -149,11 +150,27 @@ public:
         Stmt s(*conn_, t_.op(*conn_, Op::Remove));
         s.bind(1, *rowid_);
         s.run();
-        // The statistics learn what left from the row read by the move (a
-        // RETURNING clause would build a temporary table on every delete).
+        // The statistics learn what left from the row read by the move.
         if (sqlite3_changes(conn_->db()) > 0)
             conn_->rowDeleted(t_, row_);
         deleted_ = true;
+        mode_ = Mode::None;
+    }
+
+    void deleteFirst() override
+    {
+        // One statement kept a table, not a read and a delete: a move deletes
+        // from a thousand tables, and each kept statement costs its memory.
+        conn_->checkWritable();
+        Stmt s(*conn_, t_.op(*conn_, Op::RemoveFirst));
+        if (s.step()) {
+            std::vector<Value> row(fields_.size());
+            for (size_t i = 0; i < fields_.size(); ++i)
+                row[i] = s.value(int(i), fields_[i].type);
+            while (s.step()) { }
+            conn_->rowDeleted(t_, row);
+        }
+        pendingFirst_ = true;
         mode_ = Mode::None;
     }
 
@@ -357,6 +374,7 @@ void Recordset::addNew() { impl().addNew(); }
 void Recordset::edit() { impl().edit(); }
 void Recordset::update() { impl().update(); }
 void Recordset::deleteCurrent() { impl().deleteCurrent(); }
+void Recordset::deleteFirst() { impl().deleteFirst(); }
 int64_t Recordset::bookmark() const { return impl().bookmark(); }
 int64_t Recordset::lastModified() const { return impl().lastModified(); }
 void Recordset::close() { impl_.reset(); }

@@ -29,6 +29,9 @@ sqlite3_stmt* Connection::TableInfo::op(Connection& c, Op which) const
     case Remove:
         sql = "DELETE FROM " + q + " WHERE rowid=?";
         break;
+    case RemoveFirst:
+        sql = "DELETE FROM " + q + " WHERE rowid=(SELECT min(rowid) FROM " + q + ") RETURNING " + columns;
+        break;
     case OpCount:
         break;
     }

@@ -73,8 +73,7 @@ void moveStock(dao::Database& db, dao::Recordset& rs, QStringList& zeros, News::
 
     dao::Recordset history = db.openTable(symbol);
     if (history.recordCount() > 199) {
-        history.moveFirst();
-        history.deleteCurrent();
+        history.deleteFirst();
     }
     history.addNew();
     history.setField(kHistoryPriceField, newPrice);
