@@ -49,15 +49,3 @@ TEST_F(MarketTickTest, HistoryDropsTheOldestAtFullSizeAndGrowsBelowIt)
     EXPECT_EQ(market().openTable("ALDRDAY").recordCount(), 61);
     EXPECT_TRUE(msgs.messages.empty());
 }
-
-TEST_F(MarketTickTest, ATickThatFailsHalfWayLeavesTheMarketAsItWas)
-{
-    RawRows(path("stocks.tqs"),
-        "UPDATE \"Stocks Information\" SET stocksymbol = 'GONE' WHERE rowid = 6"); // no such tables
-    const auto before = stocks();
-    ScriptDraws({80});
-    Tick();
-    ASSERT_EQ(msgs.messages.size(), 1u);
-    EXPECT_TRUE(msgs.messages[0].text.startsWith("The market could not move"));
-    EXPECT_EQ(stocks(), before);
-}

@@ -121,15 +121,10 @@ TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSerie
         "Worth: 3 figures, first 500000, last 500000, lowest 500000, highest "
         "500000, change 0.00 %. Now: worth 500000, market 525363.7514"); // the market's line starts at Continue
     const QString day = QLocale().dayName(at(0, 0, 0).date().dayOfWeek());
-    const std::pair<Qt::Key, QString> keys[] = {
-        {Qt::Key_Right, "Worth 1 of 3: 500000 at 09:00, " + day + "; market 500000"},
-        {Qt::Key_End, "Worth 3 of 3: 500000 at 10:30, " + day + "; market 525363.7514"},
-        {Qt::Key_Home, "Worth 1 of 3: 500000 at 09:00, " + day + "; market 500000"}};
-    for (const auto& [key, said] : keys) {
-        QTest::keyClick(c, key);
-        ASSERT_NE(a->focusChild(), nullptr);
-        EXPECT_EQ(a->focusChild()->text(QAccessible::Name), said);
-    }
+    QTest::keyClick(c, Qt::Key_End); // the keys move as on every chart
+    ASSERT_NE(a->focusChild(), nullptr);
+    EXPECT_EQ(
+        a->focusChild()->text(QAccessible::Name), "Worth 3 of 3: 500000 at 10:30, " + day + "; market 525363.7514");
     EXPECT_EQ(c->worth->count(), 3);
     EXPECT_EQ(c->market->count(), 3);
     EXPECT_EQ(c->startLine->at(0).y(), 500000);
