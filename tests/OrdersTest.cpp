@@ -24,12 +24,8 @@ protected:
             ChooseByKey(f->stockList, symbol);
         f->unitsBox->setText(units);
         f->priceBox->setText(price);
-        for (QButtonGroup* g : {f->typeGroup, f->conditionGroup}) {
-            g->setExclusive(false);
-            for (QAbstractButton* b : g->buttons())
-                b->setChecked(false);
-            g->setExclusive(true);
-        }
+        ClearChoice(f->typeGroup);
+        ClearChoice(f->conditionGroup);
         if (const auto t = TypeNamed(type))
             f->typeGroup->button(int(*t))->setChecked(true);
         if (!condition.isEmpty()) // by what it is, in any language

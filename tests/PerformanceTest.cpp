@@ -40,20 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Worked, GainsRuleTest,
             "APurchaseBeyondTheShortStartsALongAtItsPrice", {{"A", money(20), -10}, {"A", money(15), 15}}, 5, 15, 50}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class PerformanceTest : public OpenGameTest {
-protected:
-    PerformanceWindow* open()
-    {
-        ed->performanceAction->trigger();
-        PerformanceWindow* f = Forms::IfLoaded<PerformanceWindow>();
-        EXPECT_NE(f, nullptr);
-        if (f) { // shown, modeless
-            EXPECT_TRUE(f->isVisible());
-            EXPECT_FALSE(f->isModal());
-        }
-        return f;
-    }
-};
+using PerformanceTest = OpenGameTest;
 
 TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryStocksGain)
 {
@@ -69,8 +56,10 @@ TEST_F(PerformanceTest, EachTickRecordsTheWorthBalanceShowsAndTheGridGivesEveryS
     setPrice("CINX", 50);
     trade("CINX", "4", "Sell short");
     setPrice("CINX", 40); // a short gains what the price fell
-    PerformanceWindow* f = open();
+    ed->performanceAction->trigger();
+    PerformanceWindow* f = Forms::IfLoaded<PerformanceWindow>();
     ASSERT_NE(f, nullptr);
+    EXPECT_FALSE(f->isModal());
     EXPECT_EQ(GridRows(*f->grid),
         QStringList({"Symbol|Units|Average paid|Price|Value|Gain|Realised", "ALDR|15|25|40|600|225|75", "BRKW|0||5|||0",
             "CINX|-4|50|40|-160|40|0", "Total||||440|265|75"}));
@@ -111,8 +100,7 @@ TEST_F(PerformanceTest, TheChartIsReadByKeysAndAContinuedOlderGameStartsItsSerie
     setClock(at(0, 10, 30));
     for (int draw : {100, 100})
         ScriptDraws({draw}), Tick();
-    PerformanceWindow* f = open();
-    ASSERT_NE(f, nullptr);
+    PerformanceWindow* f = &Opened<PerformanceWindow>();
     WorthChart* c = f->worthChart;
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
     QApplication::setActiveWindow(f);

@@ -2,17 +2,7 @@
 
 using namespace dao;
 
-class ReportsTest : public OpenGameTest {
-protected:
-    template <class F> F* open(QAction* entry)
-    {
-        entry->trigger();
-        F* f = Forms::IfLoaded<F>();
-        EXPECT_NE(f, nullptr);
-        EXPECT_TRUE(f == nullptr || f->isVisible()) << "not shown";
-        return f;
-    }
-};
+using ReportsTest = OpenGameTest;
 
 TEST_F(ReportsTest, ThePortfolioValuesEachHoldingPacksTheRowsAndSaysWhenThereIsNone)
 {
@@ -30,7 +20,7 @@ TEST_F(ReportsTest, ThePortfolioValuesEachHoldingPacksTheRowsAndSaysWhenThereIsN
 
 TEST_F(ReportsTest, TransactionsListEveryTradeWithoutSignsAndFollowTradesWhileShown)
 {
-    TransactionsWindow* f = open<TransactionsWindow>(ed->transactionsAction);
+    TransactionsWindow* f = &Opened<TransactionsWindow>();
     EXPECT_EQ(f->grid->CellText(0, 0), "N/A");
     EXPECT_TRUE(f->countLabel->text().isEmpty());
     setPrice("ALDR", 12.34);
@@ -54,7 +44,7 @@ TEST_F(ReportsTest, TransactionsListEveryTradeWithoutSignsAndFollowTradesWhileSh
 
 TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)
 {
-    PositionWindow* f = open<PositionWindow>(ed->positionAction);
+    PositionWindow* f = &Opened<PositionWindow>();
     EXPECT_EQ(msgs.texts(), QStringList({"You don't have any stock"}));
     EXPECT_EQ(GridRows(*f->grid).mid(0, 2), QStringList({"---|", "|"}));
     f->close();
@@ -63,7 +53,7 @@ TEST_F(ReportsTest, ThePositionListsTheHeldSymbolsPackedAsOfItsOpening)
         logTrade(symbol, 1, units, -units);
     for (int i = 0; i < 17; ++i)
         logTrade(QStringLiteral("S%1").arg(i, 2, 10, QLatin1Char('0')), 1, i + 1, -(i + 1));
-    f = open<PositionWindow>(ed->positionAction);
+    f = &Opened<PositionWindow>();
     EXPECT_EQ(GridRows(*f->grid).mid(0, 3), QStringList({"ALDR|100", "CINX|20", "S00|1"}));
     EXPECT_EQ(f->grid->Rows(), 19); // grown past its 18 rows
     EXPECT_EQ(f->grid->CellText(18, 0), "S16");

@@ -8,11 +8,11 @@ protected:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(gen); }
     QString any(const QStringList& v) { return v[pick(int(v.size()))]; }
 
-    /// A trade, a listing, a correction or a window opened or closed, at random.
+    /// A trade, a listing or a window opened or closed, at random.
     void randomAction()
     {
         msgs.messages.clear();
-        const int what = pick(12);
+        const int what = pick(11);
         if (what < 6) {
             ed->tradeAction->trigger(); // the desk lists what the market held when it opened
             const QComboBox* list = Forms::IfLoaded<TradingDesk>()->stockList;
@@ -23,14 +23,7 @@ protected:
             addStock("Soak company", any({QString("SK%1").arg(pick(1000)), "aldr", "X Y", "SELECT", "ALDR", ""}),
                 QString::number(1 + pick(500)));
             Forms::Unload(Forms::IfLoaded<AddAssetDialog>()); // kept open by a refusal: the player cancels
-        } else if (what == 7) {
-            ed->editAssetAction->trigger();
-            EditStockDialog* f = Forms::IfLoaded<EditStockDialog>();
-            f->stockList->setCurrentIndex(pick(f->stockList->count()) - 1);
-            QTest::keyClick(f->stockList, Qt::Key_Down);
-            f->volumeBox->setText(QString::number(pick(5000)));
-            f->enterButton->click();
-        } else if (what < 10) {
+        } else if (what < 9) {
             QAction* entries[] = {ed->pricesAction, ed->chartAction, ed->balanceAction,
                 ed->positionAction, ed->transactionsAction};
             entries[pick(5)]->trigger();

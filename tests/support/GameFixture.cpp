@@ -21,13 +21,18 @@ void GameTest::trade(const QString& symbol, const QString& units, const QString&
     ChooseByKey(desk->stockList, symbol);
     desk->unitsBox->clear();
     QTest::keyClicks(desk->unitsBox, units);
-    desk->typeGroup->setExclusive(false);
-    for (QAbstractButton* b : desk->typeGroup->buttons())
-        b->setChecked(false);
-    desk->typeGroup->setExclusive(true);
+    ClearChoice(desk->typeGroup);
     if (const auto t = TypeNamed(type)) // by what it is, in any language
         desk->typeGroup->button(int(*t))->setChecked(true);
     QTest::mouseClick(desk->enterButton, Qt::LeftButton);
+}
+
+void ClearChoice(QButtonGroup* g)
+{
+    g->setExclusive(false);
+    for (QAbstractButton* b : g->buttons())
+        b->setChecked(false);
+    g->setExclusive(true);
 }
 
 std::optional<TradeType> TypeNamed(const QString& caption)

@@ -231,6 +231,8 @@ QWidget* FindForm(const QString& name);
 
 /// Picks a list's entry with the arrow key, as a player would.
 void ChooseByKey(QComboBox* list, const QString& symbol);
+/// No option of the group chosen, as a window opens.
+void ClearChoice(QButtonGroup* g);
 /// A trade's type by its English caption; none for any other text.
 std::optional<TradeType> TypeNamed(const QString& caption);
 
