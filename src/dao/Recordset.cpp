@@ -167,7 +167,7 @@ public:
             std::vector<Value> row(fields_.size());
             for (size_t i = 0; i < fields_.size(); ++i)
                 row[i] = s.value(int(i), fields_[i].type);
-            while (s.step()) { }
+            while (s.step()) { } // run to its end, as a RETURNING statement must, before it is reused
             conn_->rowDeleted(t_, row);
         }
         pendingFirst_ = true;
