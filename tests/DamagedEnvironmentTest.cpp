@@ -62,6 +62,7 @@ TEST_F(DamagedTest, AMissingOrDamagedMarketIsToldOnceAndLeftAsItIsAndNoNewGameSt
         Minute();
         EXPECT_EQ(msgs.messages.size(), 1u); // the evening's reset, said once
         ed->closeAction->trigger();
+        releaseAll(); // the journal the moves kept goes with their connection
         const QStringList files = folderFiles();
         msgs.messages.clear();
         startGame("Eve");

@@ -1,6 +1,7 @@
 #include "Connection.h"
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <cerrno>
 #include <list>
@@ -8,6 +9,16 @@
 #include <sqlite3.h>
 
 namespace dao {
+
+namespace {
+/// The files whose journal is kept: every connection to one keeps it alike,
+/// as one that deleted it would fail on Windows while another holds it open.
+QSet<QString>& keptJournals()
+{
+    static QSet<QString> paths;
+    return paths;
+}
+} // namespace
 
 Connection::Connection(const QString& p, bool create) : path(p)
 {
@@ -31,7 +42,31 @@ Connection::Connection(const QString& p, bool create) : path(p)
     // any cache holds: 768 KB moves as fast as the default 2 MB, at a third of
     // its memory; 512 KB spilled to the journal often enough to slow it.
     exec("PRAGMA cache_size = -768");
+    if (keptJournals().contains(p))
+        keepJournal();
     identity_ = IdentityOf(p);
+}
+
+Connection::~Connection()
+{
+    // The kept journal goes with the connection. Where another still holds it
+    // open the engine leaves it, zeroed, which is no journal to anyone.
+    if (handle_ && keepsJournal_)
+        sqlite3_exec(db(), "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
+}
+
+void Connection::keepJournal()
+{
+    if (keepsJournal_)
+        return;
+    // Making and deleting the journal of a move over 1000 stocks (8 MB) every
+    // ten seconds cost the file system more than writing it. A kept one is
+    // overwritten, and emptied by a synced write at each commit; what a large
+    // change leaves of it is cut back to 32 MB.
+    exec("PRAGMA journal_mode = PERSIST");
+    exec("PRAGMA journal_size_limit = 33554432");
+    keepsJournal_ = true;
+    keptJournals().insert(path);
 }
 
 void Connection::fail() const

@@ -60,6 +60,7 @@ public:
     Connection& operator=(const Connection&) = delete;
     Connection(Connection&&) noexcept = default;
     Connection& operator=(Connection&&) noexcept = default;
+    ~Connection();
 
     sqlite3* db() const { return handle_.get(); }
     /// Throws the engine's last error on this file.
@@ -73,6 +74,9 @@ public:
     /// A statement of the caller's own.
     Statement prepare(const QString& sql, bool persistent);
     void revalidate();
+    /// Keeps the file's journal between transactions, for this connection and
+    /// every later one to the file, each deleting it when it closes.
+    void keepJournal();
     /// After this connection created one schema object: learns of it, or of
     /// everything again where more changed.
     void created(const QString& name, const char* type);
@@ -169,6 +173,7 @@ private:
     int schemaVersion_ = -1;
     int dataVersion_ = -1;
     int generation_ = 0; ///< counts the schema changes seen
+    bool keepsJournal_ = false;
     std::optional<FileIdentity> identity_; ///< the file it opened
 };
 

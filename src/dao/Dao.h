@@ -115,6 +115,10 @@ public:
     Recordset openSnapshotFrom(const QString& table, int firstRow);
 
     Transaction beginTransaction();
+    /// Keeps the file's rollback journal from one transaction to the next,
+    /// until its connections close, instead of making and deleting it for
+    /// each: for a file that takes a large change every few seconds.
+    void keepJournal();
     /// A consistent view for a run of reads, under one lock instead of one per
     /// statement; for procedures that only read.
     Transaction beginRead();

@@ -165,6 +165,8 @@ Transaction Database::beginTransaction()
     return Transaction(conn_ ? conn_ : throw Error("The database is closed", 0));
 }
 
+void Database::keepJournal() { conn().keepJournal(); }
+
 Transaction Database::beginRead()
 {
     return Transaction(conn_ ? conn_ : throw Error("The database is closed", 0), Transaction::Kind::Read);

@@ -101,6 +101,7 @@ Moved MovePrices(const Game* game, Memory& memory)
     int64_t newsFrom = 0;
     try {
         dao::Database db = dao::Database::open(App::MarketFile());
+        db.keepJournal(); // a move's journal is as large as the market: made once, not every move
         // All stocks move, or none, with their news: a crash mid-tick leaves
         // the market as before it, and every countdown counted once a move.
         dao::Transaction tx = db.beginTransaction();
