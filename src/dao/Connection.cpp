@@ -11,7 +11,7 @@ namespace dao {
 
 namespace {
 /// The files whose journal is kept: every connection to one keeps it alike,
-/// as one that deleted it would fail on Windows while another holds it open.
+/// or one that deletes it at each commit undoes what the others keep.
 QSet<QString>& keptJournals()
 {
     static QSet<QString> paths;
@@ -56,7 +56,10 @@ Connection::~Connection()
 
 void Connection::keepJournal()
 {
-    if (keepsJournal_)
+    // Where an open file cannot be deleted, the engine holds a kept journal
+    // open between transactions, and another program's commit, which deletes
+    // its own, would fail and be undone: there the journal comes and goes.
+    if (keepsJournal_ || !kOpenFilesDeletable)
         return;
     // Making and deleting the journal of a move over 1000 stocks (8 MB) every
     // ten seconds cost the file system more than writing it. A kept one is

@@ -23,6 +23,12 @@ int Remove(const QString& path);
 /// Puts the file from in to's place in one step: whoever looks finds either
 /// the old file whole or the new one whole. The system's error number, 0 when done.
 int RenameOver(const QString& from, const QString& to);
+/// Whether a file may be deleted while another holds it open: not on Windows.
+#ifdef _WIN32
+inline constexpr bool kOpenFilesDeletable = false;
+#else
+inline constexpr bool kOpenFilesDeletable = true;
+#endif
 /// The system's words for its error number.
 QString SystemWords(int error);
 
